@@ -1,0 +1,3 @@
+#include "ui/Application.h"
+
+int main(int argc, char* argv[]) { return zg::RunApplication(argc, argv); }

@@ -1,0 +1,57 @@
+#include "ConfigFile.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+
+namespace zg {
+
+namespace {
+constexpr std::size_t kMaxConfigBytes = 256; // the port number is all the file holds
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+} // namespace
+
+std::optional<std::int16_t> ParseConfigPort(std::string_view text) {
+    const std::size_t end = text.find_first_of(",\r\n");
+    std::string_view field = text.substr(0, end);
+    while (!field.empty() && isBlank(field.front()))
+        field.remove_prefix(1);
+    while (!field.empty() && isBlank(field.back()))
+        field.remove_suffix(1);
+    std::int16_t port = 0;
+    const auto [rest, error] = std::from_chars(field.data(), field.data() + field.size(), port);
+    if (field.empty() || error != std::errc{} || rest != field.data() + field.size())
+        return std::nullopt;
+    return port;
+}
+
+AppConfig LoadConfig(const std::filesystem::path& path) {
+    AppConfig config;
+    std::ifstream in(path, std::ios::binary);
+    if (in) {
+        std::string text(kMaxConfigBytes, '\0');
+        in.read(text.data(), std::streamsize(text.size()));
+        text.resize(std::size_t(in.gcount()));
+        if (const auto port = ParseConfigPort(text))
+            config.CommPort = *port;
+    }
+    config.SequencerDelay = 30;
+    config.TestSpeed = 20;
+    return config;
+}
+
+std::optional<std::string> SaveConfig(const AppConfig& config, const std::filesystem::path& path) {
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return std::string(std::strerror(errno ? errno : EIO));
+    out << config.CommPort << "\r\n";
+    out.flush();
+    if (!out)
+        return std::string(std::strerror(errno ? errno : EIO));
+    return std::nullopt;
+}
+
+} // namespace zg

@@ -1,0 +1,116 @@
+#include "QtUserDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zg {
+
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer fromQt(int button, MessageButtons buttons) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        // A box closed by Escape or its close button counts as Cancel; a lone OK box as OK.
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                     QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(mode);
+    // The open dialog also returns a name that does not exist.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Qt's own dialog matches "*.dat" whatever the case of the extension; a name typed without
+    // extension is used exactly as typed, and the replace question is the program's own.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setDirectory(QDir::currentPath());
+    const QStringList filters = QtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.first());
+    dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+QStringList QtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& caption = parts[i];
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the caption's parentheses and matches them without regard
+        // to case, so a caption that already states its pattern is taken as it stands.
+        if (caption.endsWith(QStringLiteral("(") + pattern + QLatin1Char(')'), Qt::CaseInsensitive))
+            result << caption;
+        else
+            result << caption + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return result;
+}
+
+MessageAnswer QtUserDialogs::showMessage(QWidget* parent, const MessageRequest& request) {
+    QString text = request.text;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(toQt(request.icon), request.title, text, toQt(request.buttons), parent);
+    box.setTextFormat(Qt::PlainText);
+    if (request.buttons == MessageButtons::OkCancel)
+        box.setDefaultButton(QMessageBox::Ok);
+    return fromQt(box.exec(), request.buttons);
+}
+
+std::optional<QString> QtUserDialogs::getOpenFileName(QWidget* parent, const FileDialogRequest& request) {
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtUserDialogs::getSaveFileName(QWidget* parent, const FileDialogRequest& request) {
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+void ProcessEnd::endNow() {
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+} // namespace zg

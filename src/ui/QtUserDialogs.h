@@ -1,0 +1,24 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+namespace zg {
+
+// The real boxes and dialogs: QMessageBox and QFileDialog.
+class QtUserDialogs : public UserDialogs {
+public:
+    MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
+    std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+};
+
+// Ends the process immediately: no event loop is unwound, nothing is saved.
+class ProcessEnd : public ProgramEnd {
+public:
+    void endNow() override;
+};
+
+// "Data Files (*.DAT)|*.dat|All Files (*.*)|*.*" as the name filters a QFileDialog takes.
+QStringList QtNameFilters(const QString& filter);
+
+} // namespace zg

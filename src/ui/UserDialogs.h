@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace zg {
+
+// The title of every message box that has none of its own.
+inline const QString kAppTitle = QStringLiteral("ZELTA-GLOW  -  LED Sequencer/Flasher");
+
+enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+enum class MessageIcon { None, Information, Question, Exclamation };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+    QString title = kAppTitle;
+    QString text; // lines joined by carriage returns, as the program keeps its texts
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+};
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;      // "caption|pattern|caption|pattern"
+    QString initialName; // file name offered in the name field
+};
+
+// Every modal message box and file dialog goes through here, so that tests can answer them.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+    virtual MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) = 0;
+    // The full path chosen, or nothing when the user cancelled.
+    virtual std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+// Ends the program at once, from wherever it is called, also from inside nested waits.
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    virtual void endNow() = 0;
+};
+
+} // namespace zg
