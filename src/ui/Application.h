@@ -2,6 +2,9 @@
 
 namespace zg {
 
+// The program's font: a sans-serif face with the metrics the window was laid out for.
+void ApplyProgramFont();
+
 // Starts the editor: the application object, the main window, the event loop.
 int RunApplication(int argc, char* argv[]);
 

@@ -1,0 +1,223 @@
+#include "MainFormControls.h"
+
+#include "ClickableLabel.h"
+#include "LedIndicator.h"
+#include "PopupList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace zg {
+
+namespace {
+
+const QString kIndexedName = QStringLiteral("%1_%2");
+
+template <typename W> W* place(W* widget, const QString& name, int left, int top, int width, int height) {
+    widget->setObjectName(name);
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QFont sized(QWidget* widget, double points, bool bold = false) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    widget->setFont(font);
+    return font;
+}
+
+void setColors(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* label(QWidget* client, const QString& name, const QString& text, QRect where) {
+    auto* widget = place(new QLabel(text, client), name, where.x(), where.y(), where.width(), where.height());
+    widget->setAlignment(Qt::AlignCenter);
+    return widget;
+}
+
+QPushButton* bigButton(QWidget* client, const QString& name, const QString& caption, int left, int top,
+                       const QString& tip) {
+    auto* button = place(new QPushButton(caption, client), name, left, top, 145, 33);
+    sized(button, 12, true);
+    button->setToolTip(tip);
+    return button;
+}
+
+PopupList* popupList(QWidget* client, const QString& name, int left, int top, int width) {
+    auto* list = place(new PopupList(client), name, left, top, width, 196);
+    sized(list, 9.75);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->hide();
+    return list;
+}
+
+void buildGrid(QWidget* client, MainFormControls& c) {
+    for (LedChannel row = 0; row < kLedCount; ++row) {
+        const int top = 24 + 24 * row;
+        const QString arrayName = QStringLiteral("iSwitchLedX%1").arg(row + 1);
+        for (EventIndex e = 0; e < kEventCount; ++e) {
+            auto* cell = place(new QCheckBox(client), kIndexedName.arg(arrayName).arg(e), GridColumnLeft(e), top,
+                               9, 13);
+            cell->setFocusPolicy(Qt::NoFocus);
+            c.iSwitchLedX[row][e] = cell;
+        }
+        const QString led = QStringLiteral("LED#%1").arg(row + 1);
+        auto* ledLabel = place(new ClickableLabel(led, client), kIndexedName.arg("LEDlabel1").arg(row), 8, top, 65, 17);
+        ledLabel->setAlignment(Qt::AlignCenter);
+        ledLabel->setToolTip(QStringLiteral("Click here to change color of ") + led);
+        setColors(ledLabel, Qt::white, QColor(144, 144, 144));
+        c.LEDlabel1[row] = ledLabel;
+
+        c.LED[row] = place(new LedIndicator(client), kIndexedName.arg("LED").arg(row), 80, top, 17, 17);
+
+        auto* options = place(new QPushButton(client), QStringLiteral("RowOptions%1").arg(row), 104, top, 9, 9);
+        options->setToolTip(QStringLiteral("Click here to change %1 flash pattern").arg(led));
+        options->setFocusPolicy(Qt::NoFocus);
+        c.RowOptions[row] = options;
+    }
+}
+
+void buildTimeAxis(QWidget* client, MainFormControls& c) {
+    for (EventIndex e = 0; e < kEventCount; ++e) {
+        auto* axis = place(new ClickableLabel(TimeAxisCaption(e), client), kIndexedName.arg("TimeAxis").arg(e),
+                           GridColumnLeft(e), 128, 9, 17);
+        axis->setAlignment(Qt::AlignCenter);
+        axis->setAutoFillBackground(true);
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(6);
+        axis->setFont(font);
+        c.TimeAxis[e] = axis;
+
+        auto* value = place(new QLabel(QStringLiteral("0"), client), kIndexedName.arg("mem").arg(e), GridColumnLeft(e),
+                            152, 9, 17);
+        value->hide();
+        c.mem[e] = value;
+    }
+}
+
+void buildFrame(QWidget* client, MainFormControls& c) {
+    // A frame around the grid from (120, 16) to (536, 120).
+    const std::array<QRect, 4> lines{QRect(120, 16, 417, 1), QRect(536, 16, 1, 105), QRect(120, 120, 417, 1),
+                                     QRect(120, 16, 1, 105)};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto* line = new QFrame(client);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        line->setGeometry(lines[i]);
+        setColors(line, Qt::black, Qt::black);
+        c.Line[i] = line;
+    }
+}
+
+void buildServoLists(QWidget* client, MainFormControls& c) {
+    c.Label1 = label(client, QStringLiteral("Label1"), QStringLiteral("Servo Control"), QRect(536, 8, 73, 17));
+    setColors(c.Label1, Qt::black, QColor(224, 224, 224));
+    for (LedChannel row = 0; row < kLedCount; ++row) {
+        auto* list = place(new QComboBox(client), kIndexedName.arg("ServoControl").arg(row), 536, 24 + 24 * row, 73, 21);
+        sized(list, 8.25, true);
+        list->setToolTip(QStringLiteral("Change how LED#%1 will repond to R/C servo signal").arg(row + 1));
+        if (row > 0) {
+            // LED #2..#4 take typed text too; until start-up selects an entry they read "None".
+            list->setEditable(true);
+            list->setInsertPolicy(QComboBox::NoInsert);
+            list->setCompleter(nullptr);
+            list->setEditText(QStringLiteral("None"));
+        }
+        c.ServoControl[row] = list;
+    }
+}
+
+void buildPopupLists(QWidget* client, MainFormControls& c) {
+    c.ColorList = popupList(client, QStringLiteral("ColorList"), 104, 24, 97);
+    c.RowOptionsList = popupList(client, QStringLiteral("RowOptionsList"), 112, 32, 97);
+    c.CopyList = popupList(client, QStringLiteral("CopyList"), 104, 24, 65);
+}
+
+void buildButtons(QWidget* client, MainFormControls& c) {
+    c.OpenButton = bigButton(client, QStringLiteral("OpenButton"), QStringLiteral("&Open File..."), 16, 152,
+                             QStringLiteral("Open a sequence data file"));
+    c.SaveButton = bigButton(client, QStringLiteral("SaveButton"), QStringLiteral("&Save File..."), 16, 200,
+                             QStringLiteral("Save this sequence to a data file"));
+    c.TestButton = bigButton(client, QStringLiteral("TestButton"), QStringLiteral("&Test"), 256, 152,
+                             QStringLiteral("Click here to visually test LED sequence"));
+    c.Settings_button = bigButton(client, QStringLiteral("Settings_button"), QStringLiteral("S&ettings..."), 256, 200,
+                                  QStringLiteral("Change Software/Zelta-Glow Settings..."));
+    c.DownloadButton = bigButton(client, QStringLiteral("DownloadButton"), QStringLiteral("&DOWNLOAD"), 480, 152,
+                                 QStringLiteral("Download data to Zelta-Glow Sequencer/Flasher"));
+    c.Exit_button = bigButton(client, QStringLiteral("Exit_button"), QStringLiteral("E&xit"), 480, 200,
+                              QStringLiteral("Quit the program"));
+}
+
+void buildServoStick(QWidget* client, MainFormControls& c) {
+    auto* stick = place(new QScrollBar(Qt::Horizontal, client), QStringLiteral("ServoStick"), 224, 208, 209, 17);
+    stick->setRange(100, 199);
+    stick->setSingleStep(1);
+    stick->setPageStep(10);
+    stick->setValue(150);
+    stick->setTracking(false); // the stick takes a thumb drag only when it ends
+    c.ServoStick = stick;
+    c.PulseWidthlabel1 =
+        label(client, QStringLiteral("PulseWidthlabel1"), QStringLiteral("Servo Pulsewidth ="), QRect(240, 192, 105, 17));
+    c.PulseWidth = label(client, QStringLiteral("PulseWidth"), QStringLiteral("1500"), QRect(344, 192, 33, 17));
+    QPalette blue = c.PulseWidth->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    c.PulseWidth->setPalette(blue);
+    c.PulseWidthlabel2 = label(client, QStringLiteral("PulseWidthlabel2"), QStringLiteral("ms"), QRect(384, 192, 25, 17));
+    c.Label2 = label(client, QStringLiteral("Label2"),
+                     QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
+                     QRect(168, 232, 305, 17));
+    setColors(c.Label2, Qt::black, QColor(224, 224, 224));
+    for (QWidget* widget : {static_cast<QWidget*>(stick), static_cast<QWidget*>(c.PulseWidthlabel1),
+                            static_cast<QWidget*>(c.PulseWidth), static_cast<QWidget*>(c.PulseWidthlabel2),
+                            static_cast<QWidget*>(c.Label2)})
+        widget->hide();
+}
+
+void buildDownloadDisplay(QWidget* client, MainFormControls& c) {
+    c.DLlabel = label(client, QStringLiteral("DLlabel"), QStringLiteral("Downloading to ZELTA-GLOW ..."),
+                      QRect(208, 192, 233, 49));
+    sized(c.DLlabel, 9.75, true);
+    setColors(c.DLlabel, Qt::red, QColor(192, 192, 192));
+    c.DLlabel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    c.DLlabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.DLlabel->hide();
+
+    c.ProgressBar1 = place(new QProgressBar(client), QStringLiteral("ProgressBar1"), 224, 216, 201, 17);
+    c.ProgressBar1->setRange(0, 56);
+    c.ProgressBar1->setValue(0);
+    c.ProgressBar1->setTextVisible(false);
+    c.ProgressBar1->hide();
+
+    c.Vspeed = place(new QCheckBox(QStringLiteral("Variable Speed"), client), QStringLiteral("Vspeed"), 536, 128, 97, 21);
+    c.Vspeed->hide();
+}
+
+} // namespace
+
+QString TimeAxisCaption(EventIndex e) { return QString::number((e + 1) % 10); }
+
+MainFormControls BuildMainFormControls(QWidget* client) {
+    MainFormControls c;
+    buildFrame(client, c);
+    buildGrid(client, c);
+    buildTimeAxis(client, c);
+    buildServoLists(client, c);
+    buildButtons(client, c);
+    buildServoStick(client, c);
+    buildDownloadDisplay(client, c);
+    buildPopupLists(client, c); // last, so that an open list stands above the grid
+    return c;
+}
+
+} // namespace zg

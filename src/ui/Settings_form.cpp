@@ -1,0 +1,139 @@
+#include "Settings_form.h"
+
+#include "UserDialogs.h"
+#include "files/ConfigFile.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zg {
+
+namespace {
+
+template <typename W> W* place(W* widget, const QString& name, int left, int top, int width, int height) {
+    widget->setObjectName(name);
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect where, bool centred = false) {
+    auto* widget = place(new QLabel(text, parent), name, where.x(), where.y(), where.width(), where.height());
+    widget->setWordWrap(true);
+    widget->setAlignment(centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    return widget;
+}
+
+QComboBox* numberList(QWidget* parent, const QString& name, QRect where) {
+    auto* list = place(new QComboBox(parent), name, where.x(), where.y(), where.width(), where.height());
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    list->setMaxVisibleItems(10);
+    return list;
+}
+
+void fill(QComboBox* list, int count) {
+    for (int n = 1; n <= count; ++n)
+        list->addItem(QString::number(n));
+}
+
+// Position value - 1; a value without an entry (0 among them) selects nothing.
+void selectValue(QComboBox* list, int value) {
+    list->setCurrentIndex(value >= 1 && value <= list->count() ? value - 1 : -1);
+}
+
+// As a data file's speeds are shown: 0 selects nothing, a value without an entry changes nothing.
+void selectReadValue(QComboBox* list, int value) {
+    if (value == 0 || (value >= 1 && value <= list->count()))
+        selectValue(list, value);
+}
+
+} // namespace
+
+int ListValue(const QComboBox& list) {
+    const int position = list.currentIndex();
+    // Typed text that is not the chosen entry's leaves the list without a position.
+    if (position < 0 || (list.isEditable() && list.currentText() != list.itemText(position)))
+        return 0;
+    return position + 1;
+}
+
+Settings_form::Settings_form(AppConfig& config, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), config_(config), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("Settings_form"));
+    setWindowTitle(QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings..."));
+    setModal(false);
+    setFixedSize(571, 208);
+    buildControls();
+    Settings_form_Form_Load();
+}
+
+void Settings_form::buildControls() {
+    auto* software = place(new QGroupBox(QStringLiteral("Software Settings"), this),
+                           QStringLiteral("CommPortSettingsFrame"), 8, 16, 281, 177);
+    label(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"), QRect(8, 40, 193, 25));
+    CommPortcombo = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
+    label(software, QStringLiteral("Label3"), QStringLiteral("(Programming cable is connected to this 9-pin port#)"),
+          QRect(8, 64, 265, 33), true);
+    label(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
+    PCSpeedcombo = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
+    label(software, QStringLiteral("Label4"), QStringLiteral("(Set to match Test speed with Sequencer speed)"),
+          QRect(16, 144, 249, 25), true);
+
+    auto* module = place(new QGroupBox(QStringLiteral("Zelta-Glow Settings"), this),
+                         QStringLiteral("SpeedSettingsFrame"), 296, 16, 265, 121);
+    label(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"), QRect(16, 48, 161, 25));
+    PICSpeedcombo = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
+    label(module, QStringLiteral("Label5"), QStringLiteral("(Sets the delay between each of the 50 events )"),
+          QRect(8, 88, 249, 25), true);
+
+    auto* warning = label(this, QStringLiteral("Label6"), QStringLiteral("Use Pull-downs for changing all settings!"),
+                          QRect(296, 144, 273, 25), true);
+    QPalette red = warning->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    warning->setPalette(red);
+
+    auto* cancel = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("SettingsCancelbutton"), 344,
+                         168, 73, 33);
+    auto* ok = place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("SettingsOKbutton"), 464, 168, 65, 33);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &Settings_form::SettingsOKbutton_Click);
+    connect(cancel, &QPushButton::clicked, this, &Settings_form::SettingsCancelbutton_Click);
+}
+
+void Settings_form::Settings_form_Form_Load() {
+    fill(CommPortcombo, 6);
+    fill(PCSpeedcombo, 100);
+    fill(PICSpeedcombo, 100);
+    selectValue(CommPortcombo, config_.CommPort);
+    selectValue(PCSpeedcombo, config_.TestSpeed);
+    selectValue(PICSpeedcombo, config_.SequencerDelay);
+}
+
+void Settings_form::selectTestSpeed(int testSpeed) { selectReadValue(PCSpeedcombo, testSpeed); }
+
+void Settings_form::selectSequencerDelay(int sequencerDelay) { selectReadValue(PICSpeedcombo, sequencerDelay); }
+
+void Settings_form::SettingsOKbutton_Click() {
+    hide();
+    config_.SequencerDelay = static_cast<std::int16_t>(ListValue(*PICSpeedcombo));
+    config_.TestSpeed = static_cast<std::int16_t>(ListValue(*PCSpeedcombo));
+    config_.CommPort = static_cast<std::int16_t>(ListValue(*CommPortcombo));
+    if (const auto error = SaveConfig(config_)) {
+        // The values still apply for this run; only the port would be lost at the next start.
+        dialogs_.showMessage(parentWidget(),
+                             {kAppTitle,
+                              QStringLiteral("The port setting could not be saved in LED.cfg:\r") +
+                                  QString::fromStdString(*error),
+                              MessageButtons::Ok, MessageIcon::Exclamation});
+    }
+}
+
+void Settings_form::SettingsCancelbutton_Click() { hide(); }
+
+void Settings_form::reject() { SettingsCancelbutton_Click(); }
+
+} // namespace zg

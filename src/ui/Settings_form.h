@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/AppConfig.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace zg {
+
+class UserDialogs;
+
+// The modeless settings dialog: port, test speed and sequencer delay, each picked from a list.
+// Created hidden at start-up and only hidden and shown afterwards.
+class Settings_form : public QDialog {
+    Q_OBJECT
+public:
+    Settings_form(AppConfig& config, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Selects the speeds a data file brought: 0 selects nothing, a value with no entry leaves
+    // the list as it was.
+    void selectTestSpeed(int testSpeed);
+    void selectSequencerDelay(int sequencerDelay);
+
+    void SettingsOKbutton_Click();
+    void SettingsCancelbutton_Click();
+
+    QComboBox* CommPortcombo = nullptr;
+    QComboBox* PCSpeedcombo = nullptr;
+    QComboBox* PICSpeedcombo = nullptr;
+
+public slots:
+    void reject() override; // Escape and the frame's close button act as Cancel
+
+private:
+    void Settings_form_Form_Load();
+    void buildControls();
+
+    AppConfig& config_;
+    UserDialogs& dialogs_;
+};
+
+// The AppConfig value a list stands for: its chosen position + 1, or 0 for typed text.
+int ListValue(const QComboBox& list);
+
+} // namespace zg

@@ -1,0 +1,303 @@
+#include "UiFixture.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/PopupList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+
+using namespace zg;
+
+namespace {
+
+const QPoint kInCell(4, 6);
+
+} // namespace
+
+class GridEditing : public UiFixture {
+protected:
+    QCheckBox* cell(int row, int e) const {
+        return find<QCheckBox>(QStringLiteral("iSwitchLedX%1_%2").arg(row + 1).arg(e));
+    }
+    PopupList* list(const char* name) const { return find<PopupList>(QLatin1String(name)); }
+    const LedSequence& doc() const { return form->sequence(); }
+
+    void click(int row, int e) { QTest::mouseClick(cell(row, e), Qt::LeftButton, {}, kInCell); }
+    void press(int row, int e) { QTest::mousePress(cell(row, e), Qt::LeftButton, {}, kInCell); }
+    void moveTo(int row, int e) { QTest::mouseMove(cell(row, e), kInCell); }
+    void releaseOver(int row, int e) { QTest::mouseRelease(cell(row, e), Qt::LeftButton, {}, kInCell); }
+
+    void setRow(int row, const std::string& cells) {
+        for (int e = 0; e < 50; ++e)
+            form->sequence().setCell(row, e, cells[std::size_t(e)] == '1');
+    }
+    std::string row(int r) const {
+        std::string cells;
+        for (int e = 0; e < 50; ++e)
+            cells += doc().cell(r, e) ? '1' : '0';
+        return cells;
+    }
+
+    // Clicks entry `index` of a pop-up list, as the user picks it.
+    void pick(const char* name, int index) {
+        PopupList* l = list(name);
+        ASSERT_TRUE(l->isVisible()) << name;
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(index)).center());
+    }
+
+    // Runs `step` from inside the wait that the next blocking command starts.
+    static void soon(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
+};
+
+TEST_F(GridEditing, ClickSwitchesOneCellAndItsEventValue) {
+    start();
+    click(2, 10);
+    EXPECT_TRUE(cell(2, 10)->isChecked());
+    EXPECT_EQ(doc().eventValueText(10), "4");
+    EXPECT_EQ(find<QLabel>("mem_10")->text(), "4");
+    click(0, 10);
+    EXPECT_EQ(doc().eventValueText(10), "5");
+    click(2, 10);
+    click(0, 10);
+    EXPECT_FALSE(cell(2, 10)->isChecked());
+    for (int e = 0; e < 50; ++e)
+        EXPECT_EQ(doc().eventValueText(e), "0") << e;
+}
+
+TEST_F(GridEditing, DragRightCopiesTheStartCellAlsoOverSkippedCells) {
+    start();
+    for (const bool on : {true, false}) {
+        setRow(0, std::string(5, '0') + (on ? "1" : "0") + std::string(44, on ? '0' : '1'));
+        form->sequence().setCell(1, 8, 1); // another row keeps its cells and adds to the values
+        press(0, 5);
+        moveTo(0, 6);
+        moveTo(0, 9); // the pointer jumps over 7 and 8
+        moveTo(0, 12);
+        releaseOver(0, 12);
+        for (int e = 5; e <= 12; ++e) {
+            EXPECT_EQ(doc().cell(0, e), on ? 1 : 0) << e;
+            EXPECT_EQ(doc().eventValue(e), (on ? 1 : 0) + (e == 8 ? 2 : 0)) << e;
+        }
+        EXPECT_EQ(doc().cell(0, 13), on ? 0 : 1);
+        EXPECT_EQ(doc().cell(0, 5), on ? 1 : 0) << "the pressed cell is not switched by a drag";
+    }
+}
+
+TEST_F(GridEditing, ReleaseLeftOfTheStartPaintsOnlyTheCellsEntered) {
+    start();
+    form->sequence().setCell(1, 20, 1);
+    press(1, 20);
+    moveTo(1, 18);
+    moveTo(1, 15);
+    releaseOver(1, 15);
+    EXPECT_EQ(row(1), std::string(15, '0') + "100101" + std::string(29, '0'));
+}
+
+TEST_F(GridEditing, PaintingAnotherRowUsesThatRowsOwnStartCell) {
+    start();
+    form->sequence().setCell(0, 10, 1);             // the pressed cell: on
+    setRow(3, std::string(11, '0') + "111" + std::string(36, '0')); // row 4's start column: off
+    press(0, 10);
+    moveTo(1, 11); // row 2's start cell is off as well
+    moveTo(3, 11);
+    moveTo(3, 12);
+    releaseOver(3, 13);
+    EXPECT_EQ(row(3), std::string(50, '0'));
+    EXPECT_EQ(row(0), std::string(10, '0') + "1" + std::string(39, '0'));
+    EXPECT_EQ(doc().eventValue(12), 0);
+}
+
+TEST_F(GridEditing, DoubleClickOnTheTimeAxisMovesTheEndMark) {
+    start();
+    QTest::mouseDClick(find<ClickableLabel>("TimeAxis_0"), Qt::LeftButton);
+    EXPECT_EQ(doc().endEvent(), 0);
+    EXPECT_EQ(find<ClickableLabel>("TimeAxis_0")->font().pointSizeF(), 8.0);
+    EXPECT_EQ(find<ClickableLabel>("TimeAxis_0")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(find<ClickableLabel>("TimeAxis_49")->font().pointSizeF(), 6.0);
+    EXPECT_EQ(find<ClickableLabel>("TimeAxis_49")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QTest::mouseDClick(find<ClickableLabel>("TimeAxis_0"), Qt::LeftButton);
+    EXPECT_EQ(doc().endEvent(), 0);
+    EXPECT_EQ(find<ClickableLabel>("TimeAxis_0")->font().pointSizeF(), 8.0);
+}
+
+TEST_F(GridEditing, ColourListOpensOnThePresentColourAndTakesThePick) {
+    start();
+    auto* label = find<ClickableLabel>("LEDlabel1_2");
+    soon([&] {
+        EXPECT_TRUE(list("ColorList")->isVisible());
+        EXPECT_EQ(list("ColorList")->currentRow(), 7);
+        pick("ColorList", 0);
+    });
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_FALSE(list("ColorList")->isVisible());
+    EXPECT_EQ(doc().ledColor(2), 0);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+
+    soon([&] { pick("ColorList", 0); }); // the entry already selected still closes the list
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_FALSE(list("ColorList")->isVisible());
+    EXPECT_EQ(doc().ledColor(2), 0);
+}
+
+TEST_F(GridEditing, TwoRequestsForOneListBothTakeTheOnePick) {
+    start();
+    bool innerDone = false;
+    soon([&] {
+        soon([&] {
+            EXPECT_EQ(list("ColorList")->currentRow(), 7);
+            pick("ColorList", 2);
+        });
+        QTest::mouseClick(find<ClickableLabel>("LEDlabel1_1"), Qt::LeftButton);
+        innerDone = true;
+        EXPECT_EQ(doc().ledColor(1), 2);
+        EXPECT_EQ(doc().ledColor(0), 7) << "the earlier request finishes after the later one";
+    });
+    QTest::mouseClick(find<ClickableLabel>("LEDlabel1_0"), Qt::LeftButton);
+    EXPECT_TRUE(innerDone);
+    EXPECT_EQ(doc().ledColor(0), 2);
+}
+
+TEST_F(GridEditing, AListOpenedInsideAnotherFinishesFirst) {
+    start();
+    bool rowDone = false;
+    soon([&] {
+        soon([&] {
+            pick("ColorList", 1); // closes the colour list while the row list is still to come
+            EXPECT_FALSE(list("ColorList")->isVisible());
+            EXPECT_EQ(doc().ledColor(3), 7);
+            soon([&] { pick("RowOptionsList", 1); });
+        });
+        QTest::mouseClick(find<QPushButton>("RowOptions1"), Qt::LeftButton);
+        rowDone = true;
+        EXPECT_EQ(row(1), std::string(50, '1'));
+    });
+    QTest::mouseClick(find<ClickableLabel>("LEDlabel1_3"), Qt::LeftButton);
+    EXPECT_TRUE(rowDone);
+    EXPECT_EQ(doc().ledColor(3), 1);
+}
+
+TEST_F(GridEditing, WindowStaysLiveWhileAListIsOpen) {
+    start();
+    soon([&] {
+        click(0, 3); // the grid still takes clicks
+        QTest::mouseDClick(find<ClickableLabel>("TimeAxis_30"), Qt::LeftButton);
+        pick("ColorList", 4);
+    });
+    QTest::mouseClick(find<ClickableLabel>("LEDlabel1_0"), Qt::LeftButton);
+    EXPECT_EQ(doc().cell(0, 3), 1);
+    EXPECT_EQ(doc().endEvent(), 30);
+    EXPECT_EQ(doc().ledColor(0), 4);
+}
+
+class RowCommands : public GridEditing {
+protected:
+    // Presses row `r`'s options button and picks `entry`, then `copyEntry` when a copy asks for it.
+    void rowCommand(int r, int entry, int copyEntry = -1) {
+        soon([=, this] {
+            EXPECT_EQ(list("RowOptionsList")->currentRow(), 0) << "the list opens on \"Clear All\"";
+            if (copyEntry >= 0)
+                soon([=, this] { pick("CopyList", copyEntry); });
+            pick("RowOptionsList", entry);
+        });
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("RowOptions%1").arg(r)), Qt::LeftButton);
+        EXPECT_FALSE(list("RowOptionsList")->isVisible());
+        EXPECT_FALSE(list("CopyList")->isVisible());
+    }
+    void setEnd(int e) { form->sequence().setEndEvent(e); }
+};
+
+TEST_F(RowCommands, ClearMarkAndToggleThroughTheList) {
+    start();
+    setRow(0, std::string(50, '1'));
+    rowCommand(0, 0); // "Clear All" is preset and still performed
+    EXPECT_EQ(row(0), std::string(50, '0'));
+    setEnd(9);
+    rowCommand(0, 1);
+    EXPECT_EQ(row(0), std::string(10, '1') + std::string(40, '0'));
+    rowCommand(0, 2);
+    EXPECT_EQ(row(0), std::string(50, '0'));
+    EXPECT_EQ(doc().eventValue(5), 0);
+}
+
+TEST_F(RowCommands, CopyOntoItselfAnEmptyEntryOrCancelChangesNothing) {
+    start();
+    setRow(0, std::string(25, '1') + std::string(25, '0'));
+    setRow(2, "01" + std::string(48, '0'));
+    for (int copyEntry : {2, 4, 8, 9}) {
+        rowCommand(2, 3, copyEntry);
+        EXPECT_EQ(row(2), "01" + std::string(48, '0')) << copyEntry;
+    }
+    rowCommand(2, 8); // the empty entry
+    rowCommand(2, 9); // "Cancel"
+    EXPECT_EQ(row(2), "01" + std::string(48, '0'));
+}
+
+TEST_F(RowCommands, CopyFromAndToAnotherLed) {
+    start();
+    const std::string pattern = "1101" + std::string(44, '0') + "11";
+    setRow(0, pattern);
+    rowCommand(0, 4, 2); // copy LED #1 to LED #3
+    EXPECT_EQ(row(2), pattern);
+    EXPECT_EQ(doc().eventValueText(0), "5");
+    EXPECT_EQ(doc().eventValueText(49), "5");
+    rowCommand(3, 3, 2); // LED #4 from LED #3
+    EXPECT_EQ(row(3), pattern);
+    EXPECT_EQ(doc().eventValueText(3), "13");
+}
+
+TEST_F(RowCommands, SkipFillsAtTheEdgesOfTheEndMark) {
+    start();
+    struct Case {
+        int entry;
+        int end;
+        std::string expected;
+    };
+    const auto fill = [](int period, int lastWritten) {
+        std::string cells(50, '1');
+        for (int e = 0; e <= lastWritten; ++e)
+            cells[std::size_t(e)] = e % period == 0 ? '1' : '0';
+        return cells;
+    };
+    for (const Case& c : {Case{5, 48, fill(2, 49)}, Case{5, 49, fill(2, 49)}, Case{5, 1, fill(2, 1)},
+                          Case{5, 46, fill(2, 47)}, Case{6, 49, fill(3, 47)}, Case{6, 1, fill(3, -1)},
+                          Case{6, 9, fill(3, 8)}, Case{7, 46, fill(4, 43)}, Case{7, 47, fill(4, 47)},
+                          Case{7, 9, fill(4, 7)}}) {
+        setRow(1, std::string(50, '1'));
+        setEnd(c.end);
+        rowCommand(1, c.entry);
+        EXPECT_EQ(row(1), c.expected) << "entry " << c.entry << " end " << c.end;
+    }
+}
+
+TEST_F(GridEditing, NewClearResetsEveryRowColourModeAndTheMark) {
+    start();
+    for (int r = 0; r < 4; ++r) {
+        click(r, 3 + r);
+        form->sequence().setLedColor(r, r);
+        emit find<QComboBox>(QStringLiteral("ServoControl_%1").arg(r))->activated(r + 2);
+    }
+    form->sequence().setLedColor(6, 5);
+    QTest::mouseDClick(find<ClickableLabel>("TimeAxis_20"), Qt::LeftButton);
+    form->config().TestSpeed = 44;
+    form->findChild<QAction*>("MENUnew")->trigger();
+    for (int r = 0; r < 4; ++r) {
+        EXPECT_EQ(row(r), std::string(50, '0'));
+        EXPECT_EQ(doc().ledColor(r), 7);
+        EXPECT_EQ(find<QLabel>(QStringLiteral("LEDlabel1_%1").arg(r))->palette().color(QPalette::WindowText),
+                  QColor(Qt::white));
+        EXPECT_EQ(find<QComboBox>(QStringLiteral("ServoControl_%1").arg(r))->currentText(), "NONE");
+    }
+    for (int e = 0; e < 50; ++e)
+        EXPECT_EQ(find<QLabel>(QStringLiteral("mem_%1").arg(e))->text(), "0");
+    EXPECT_EQ(doc().endEvent(), 49);
+    EXPECT_EQ(find<ClickableLabel>("TimeAxis_20")->font().pointSizeF(), 6.0);
+    EXPECT_EQ(find<ClickableLabel>("TimeAxis_49")->font().pointSizeF(), 8.0);
+    EXPECT_EQ(doc().ledColor(6), 5);
+    EXPECT_EQ(form->config().TestSpeed, 44);
+    EXPECT_EQ(form->windowTitle(), "ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
+}
