@@ -10,6 +10,11 @@ class ClickableLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // The background behind the text. Painted by the label itself: the playback changes it at
+    // every step, and a palette change would make Qt re-examine every sibling of the label.
+    QColor background() const { return background_; }
+    void setBackground(const QColor& color);
+
 signals:
     void clicked();
     void doubleClicked();
@@ -17,6 +22,10 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor background_; // invalid: the parent's background shows through
 };
 
 } // namespace zg

@@ -94,7 +94,6 @@ void buildTimeAxis(QWidget* client, MainFormControls& c) {
         auto* axis = place(new ClickableLabel(TimeAxisCaption(e), client), kIndexedName.arg("TimeAxis").arg(e),
                            GridColumnLeft(e), 128, 9, 17);
         axis->setAlignment(Qt::AlignCenter);
-        axis->setAutoFillBackground(true);
         QFont font(QStringLiteral("Arial"));
         font.setPointSizeF(6);
         axis->setFont(font);

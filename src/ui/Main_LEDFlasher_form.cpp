@@ -40,6 +40,11 @@ const QStringList kCopyEntries{QStringLiteral("LED #1"), QStringLiteral("LED #2"
                                QStringLiteral("LED #4"), QString(), QString(), QString(), QString(), QString(),
                                QStringLiteral("Cancel")};
 
+constexpr std::uint32_t kPlayingEventColor = 0x808080;
+
+// The normal background of a time-axis label: the system's button face.
+QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+
 } // namespace
 
 QColor ColorOf(std::uint32_t bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
@@ -166,9 +171,7 @@ void Main_LEDFlasher_form::showDocument() {
     for (EventIndex e = 0; e < kEventCount; ++e) {
         c_.mem[e]->setText(QString::fromStdString(sequence_.eventValueText(e)));
         setTimeAxisLook(e);
-        QPalette palette = c_.TimeAxis[e]->palette();
-        palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-        c_.TimeAxis[e]->setPalette(palette);
+        c_.TimeAxis[e]->setBackground(buttonFace());
     }
 }
 
@@ -307,7 +310,9 @@ void Main_LEDFlasher_form::MENUtest_Click() {
     }
     TestRunning = true;
     c_.TestButton->setText(QStringLiteral("Stop Test"));
-    Timer1->setInterval(StepIntervalMs(config_.TestSpeed));
+    stepMs_ = std::chrono::milliseconds(StepIntervalMs(config_.TestSpeed));
+    Timer1->setInterval(stepMs_);
+    nextStepDue_ = std::chrono::steady_clock::now();
     ServoZoneMask = ServoZoneMaskOf(c_.ServoStick->value());
     while (true) {
         const EventIndex last = sequence_.endEvent();
@@ -326,21 +331,22 @@ bool Main_LEDFlasher_form::playEvent(EventIndex i) {
         return false;
     }
     ClickableLabel* axis = c_.TimeAxis[i];
-    QPalette palette = axis->palette();
-    palette.setColor(QPalette::Window, ColorOf(0x808080));
-    axis->setPalette(palette);
+    axis->setBackground(ColorOf(kPlayingEventColor));
     const auto colors = IndicatorColors(sequence_, i, ServoZoneMask);
     for (LedChannel led = 0; led < kLedCount; ++led)
         c_.LED[led]->setFillColor(ColorOf(colors[led]));
     waitForStep();
-    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-    axis->setPalette(palette);
+    axis->setBackground(buttonFace());
     return true;
 }
 
 void Main_LEDFlasher_form::waitForStep() {
     StepPending = true;
-    Timer1->start();
+    // Steps are timed against a running deadline, so that the time spent updating the window
+    // does not add up: every step lasts the test speed on average.
+    const auto now = std::chrono::steady_clock::now();
+    nextStepDue_ = std::max(nextStepDue_ + stepMs_, now);
+    Timer1->start(std::chrono::floor<std::chrono::milliseconds>(nextStepDue_ - now));
     QEventLoop loop;
     connect(this, &Main_LEDFlasher_form::stepElapsed, &loop, &QEventLoop::quit);
     while (StepPending)

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <chrono>
 #include <optional>
 
 class QAction;
@@ -114,6 +115,8 @@ private:
     bool StepPending = false;
     int ServoZoneMask = 4;
     std::optional<EventIndex> DragStart;
+    std::chrono::milliseconds stepMs_{20};
+    std::chrono::steady_clock::time_point nextStepDue_;
     QString dialogFileTitle_;               // the file title the file dialog keeps between uses
 };
 

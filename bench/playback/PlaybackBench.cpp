@@ -1,0 +1,74 @@
+// Plays the on-screen test offscreen and prints how closely each step keeps to the test speed,
+// and what the playback costs in processor time.
+#include "ui/Application.h"
+#include "ui/Main_LEDFlasher_form.h"
+#include "ui/UserDialogs.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+struct NoDialogs : zg::UserDialogs {
+    zg::MessageAnswer showMessage(QWidget*, const zg::MessageRequest&) override { return zg::MessageAnswer::Ok; }
+    std::optional<QString> getOpenFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
+    std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
+};
+struct NoEnd : zg::ProgramEnd {
+    void endNow() override {}
+};
+
+using Clock = std::chrono::steady_clock;
+
+void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps) {
+    form.config().TestSpeed = static_cast<std::int16_t>(testSpeed);
+    std::vector<Clock::time_point> ticks;
+    ticks.reserve(std::size_t(steps));
+    auto* timer = form.findChild<QTimer*>(QStringLiteral("Timer1"));
+    const auto connection = QObject::connect(timer, &QTimer::timeout, &form, [&] {
+        ticks.push_back(Clock::now());
+        if (int(ticks.size()) == steps)
+            form.MENUtest_Click(); // the second press stops the test
+    });
+    const auto wallStart = Clock::now();
+    const std::clock_t cpuStart = std::clock();
+    form.MENUtest_Click();
+    const double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    const double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
+    QObject::disconnect(connection);
+
+    std::vector<double> periods;
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        periods.push_back(std::chrono::duration<double, std::milli>(ticks[i] - ticks[i - 1]).count());
+    std::sort(periods.begin(), periods.end());
+    const double median = periods[periods.size() / 2];
+    const double p99 = periods[std::min(periods.size() - 1, periods.size() * 99 / 100)];
+    std::printf("TestSpeed %3d ms, %d steps: median %.2f ms (%.3f x), p99 %.2f ms (%.3f x), cpu %.2f %% of wall\n",
+                testSpeed, steps, median, median / testSpeed, p99, p99 / testSpeed, 100.0 * cpu / wall);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    zg::ApplyProgramFont();
+    NoDialogs dialogs;
+    NoEnd end;
+    zg::Main_LEDFlasher_form form(dialogs, end);
+    form.show();
+    QApplication::processEvents();
+    // A busy pattern, so that every step really changes the indicators.
+    for (int e = 0; e < 50; ++e)
+        form.sequence().setCell(e % 4, e, 1);
+    run(form, 20, 300);
+    run(form, 5, 400);
+    return 0;
+}

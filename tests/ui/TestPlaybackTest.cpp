@@ -1,0 +1,296 @@
+#include "UiFixture.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/LedIndicator.h"
+#include "ui/Settings_form.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+using namespace zg;
+
+namespace {
+
+const QColor kGrey(128, 128, 128);
+
+// What the window shows while one step waits for its tick.
+struct Step {
+    int highlighted = -1; // the grey time-axis label, -1 for none
+    int greyCount = 0;
+    std::array<QColor, 4> leds;
+};
+
+} // namespace
+
+class TestPlayback : public UiFixture {
+protected:
+    QPushButton* testButton() const { return find<QPushButton>("TestButton"); }
+    LedIndicator* led(int i) const { return find<LedIndicator>(QStringLiteral("LED_%1").arg(i)); }
+    ClickableLabel* axis(int e) const { return find<ClickableLabel>(QStringLiteral("TimeAxis_%1").arg(e)); }
+
+    Step snapshot() const {
+        Step step;
+        for (int e = 0; e < 50; ++e) {
+            if (axis(e)->background() == kGrey) {
+                step.highlighted = e;
+                ++step.greyCount;
+            }
+        }
+        for (int i = 0; i < 4; ++i)
+            step.leds[std::size_t(i)] = led(i)->fillColor();
+        return step;
+    }
+
+    // Starts a test with the Test button and calls `onStep` at every tick with the step shown and
+    // its number; the test runs until `onStep` stops it. Returns every step seen.
+    std::vector<Step> play(const std::function<void(const Step&, int)>& onStep) {
+        std::vector<Step> steps;
+        auto* timer = form->findChild<QTimer*>("Timer1");
+        const auto connection = QObject::connect(timer, &QTimer::timeout, form.get(), [&] {
+            steps.push_back(snapshot());
+            onStep(steps.back(), int(steps.size()) - 1);
+        });
+        QTest::mouseClick(testButton(), Qt::LeftButton);
+        QObject::disconnect(connection);
+        return steps;
+    }
+    void stop() { QTest::mouseClick(testButton(), Qt::LeftButton); }
+
+    void expectAtRest() const {
+        const Step rest = snapshot();
+        EXPECT_EQ(rest.greyCount, 0);
+        for (const QColor& c : rest.leds)
+            EXPECT_EQ(c, QColor(Qt::black));
+    }
+    LedSequence& doc() { return form->sequence(); }
+};
+
+TEST_F(TestPlayback, CaptionsGoTestStopTestTestAndTheStopWindsDownAtTheNextStep) {
+    start();
+    doc().setCell(0, 0, 1);
+    doc().setCell(2, 1, 1);
+    doc().setLedColor(2, 4);
+    EXPECT_EQ(testButton()->text(), "&Test");
+    int stepsAfterStop = 0;
+    bool stopped = false;
+    const auto steps = play([&](const Step&, int n) {
+        EXPECT_EQ(testButton()->text(), "Stop Test");
+        if (stopped)
+            ++stepsAfterStop;
+        if (n == 3) {
+            stop();
+            stopped = true;
+            EXPECT_EQ(testButton()->text(), "Test");
+        }
+    });
+    EXPECT_EQ(stepsAfterStop, 0);
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps[0].highlighted, 0);
+    EXPECT_EQ(steps[0].leds[0], QColor(Qt::white));
+    EXPECT_EQ(steps[1].highlighted, 1);
+    EXPECT_EQ(steps[1].leds[2], QColor(0, 0, 255));
+    EXPECT_EQ(steps[1].leds[0], QColor(Qt::black));
+    for (const Step& s : steps)
+        EXPECT_EQ(s.greyCount, 1);
+    EXPECT_EQ(testButton()->text(), "Test");
+    expectAtRest();
+    EXPECT_FALSE(form->testRunning());
+    EXPECT_TRUE(find<QPushButton>("Settings_button")->isVisible());
+}
+
+TEST_F(TestPlayback, PassesRunToTheEndMarkReadAtTheirStart) {
+    start();
+    QTest::mouseDClick(axis(0), Qt::LeftButton);
+    std::vector<int> order;
+    play([&](const Step& s, int n) {
+        order.push_back(s.highlighted);
+        if (n == 2)
+            QTest::mouseDClick(axis(2), Qt::LeftButton); // applies from the next pass
+        if (n == 7)
+            QTest::mouseDClick(axis(1), Qt::LeftButton); // in the middle of a pass: that pass still ends at 2
+        if (n == 12)
+            stop();
+    });
+    EXPECT_EQ(order, (std::vector<int>{0, 0, 0, 0, 1, 2, 0, 1, 2, 0, 1, 0, 1}));
+}
+
+TEST_F(TestPlayback, EditsAndNewClearShowFromTheNextStep) {
+    start();
+    QTest::mouseDClick(axis(1), Qt::LeftButton);
+    doc().setCell(1, 0, 1);
+    doc().setCell(1, 1, 1);
+    std::vector<QColor> led2;
+    play([&](const Step& s, int n) {
+        led2.push_back(s.leds[1]);
+        if (n == 1)
+            doc().setLedColor(1, 1);
+        if (n == 3)
+            form->findChild<QAction*>("MENUnew")->trigger();
+        if (n == 5)
+            stop();
+    });
+    EXPECT_EQ(led2, (std::vector<QColor>{Qt::white, Qt::white, QColor(255, 0, 0), QColor(255, 0, 0), Qt::black,
+                                         Qt::black}));
+    EXPECT_EQ(form->windowTitle(), kPlainTitle);
+}
+
+TEST_F(TestPlayback, ServoZonesDecideWhichControlledLedsLight) {
+    start();
+    QTest::mouseDClick(axis(0), Qt::LeftButton);
+    for (int i = 0; i < 4; ++i)
+        doc().setCell(i, 0, 1);
+    struct Case {
+        int stick;
+        const char* pulse;
+        int litLed; // of the LEDs in modes |* - - -|, |- * - -|, |- - * -|, |- - - *|
+    };
+    for (const Case c : {Case{124, "1240", 0}, Case{125, "1250", 1}, Case{150, "1500", 2}, Case{199, "1990", 3},
+                         Case{100, "1000", 0}, Case{174, "1740", 2}, Case{175, "1750", 3}}) {
+        for (int i = 0; i < 4; ++i)
+            doc().setServoMode(i, 1 << i);
+        find<QScrollBar>("ServoStick")->setValue(c.stick);
+        EXPECT_EQ(find<QLabel>("PulseWidth")->text(), QLatin1String(c.pulse));
+        const auto steps = play([&](const Step&, int) { stop(); });
+        ASSERT_EQ(steps.size(), 1u);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(steps[0].leds[std::size_t(i)], i == c.litLed ? QColor(Qt::white) : QColor(Qt::black))
+                << "stick " << c.stick << " LED " << i;
+    }
+}
+
+TEST_F(TestPlayback, OffNeverLightsWhileNoneAndTypedTextLightInEveryZone) {
+    start();
+    QTest::mouseDClick(axis(0), Qt::LeftButton);
+    for (int i = 0; i < 4; ++i)
+        doc().setCell(i, 0, 1);
+    emit find<QComboBox>("ServoControl_0")->activated(0); // "OFF"
+    auto* typed = find<QComboBox>("ServoControl_2");
+    QTest::keyClicks(typed->lineEdit(), "zz");
+    ASSERT_EQ(doc().servoMode(2), -1);
+    for (int v : {100, 130, 160, 199}) {
+        find<QScrollBar>("ServoStick")->setValue(v);
+        const auto steps = play([&](const Step&, int) { stop(); });
+        ASSERT_EQ(steps.size(), 1u);
+        EXPECT_EQ(steps[0].leds[0], QColor(Qt::black)) << v;
+        EXPECT_EQ(steps[0].leds[1], QColor(Qt::white)) << v;
+        EXPECT_EQ(steps[0].leds[2], QColor(Qt::white)) << v;
+        EXPECT_EQ(steps[0].leds[3], QColor(Qt::white)) << v;
+    }
+}
+
+TEST_F(TestPlayback, StickShowsOnlyForServoControlledTests) {
+    start();
+    auto* stick = find<QScrollBar>("ServoStick");
+    auto* settings = find<QPushButton>("Settings_button");
+    play([&](const Step&, int) {
+        EXPECT_FALSE(stick->isVisible());
+        EXPECT_TRUE(settings->isVisible());
+        stop();
+    });
+    emit find<QComboBox>("ServoControl_3")->activated(14);
+    play([&](const Step&, int) {
+        for (const char* name : {"ServoStick", "PulseWidthlabel1", "PulseWidth", "PulseWidthlabel2", "Label2"})
+            EXPECT_TRUE(find<QWidget>(QLatin1String(name))->isVisible()) << name;
+        EXPECT_FALSE(settings->isVisible());
+        EXPECT_TRUE(stick->hasFocus());
+        stop();
+        EXPECT_FALSE(stick->isVisible());
+    });
+    EXPECT_TRUE(settings->isVisible());
+    EXPECT_FALSE(stick->isVisible());
+}
+
+TEST_F(TestPlayback, MovingTheStickChangesTheZoneFromTheNextStepButAThumbDragOnlyWhenReleased) {
+    start();
+    QTest::mouseDClick(axis(0), Qt::LeftButton);
+    doc().setCell(3, 0, 1);
+    doc().setServoMode(3, 8); // lights in zone 3 only
+    auto* stick = find<QScrollBar>("ServoStick");
+    stick->setValue(150);
+    std::vector<QColor> led4;
+    play([&](const Step& s, int n) {
+        led4.push_back(s.leds[3]);
+        if (n == 0) {
+            stick->setSliderDown(true); // dragging the thumb into zone 3
+            stick->setSliderPosition(190);
+        }
+        if (n == 1) {
+            EXPECT_EQ(find<QLabel>("PulseWidth")->text(), "1500");
+            stick->setSliderDown(false);
+        }
+        if (n == 2) {
+            EXPECT_EQ(find<QLabel>("PulseWidth")->text(), "1900");
+            stop();
+        }
+    });
+    EXPECT_EQ(led4, (std::vector<QColor>{Qt::black, Qt::black, Qt::white}));
+    stick->setValue(150);
+}
+
+TEST_F(TestPlayback, SettingsButtonStopsTheTestBeforeShowingTheDialog) {
+    start();
+    play([&](const Step&, int n) {
+        if (n == 1) {
+            QTest::mouseClick(find<QPushButton>("Settings_button"), Qt::LeftButton);
+            EXPECT_FALSE(form->testRunning());
+            EXPECT_TRUE(form->settingsForm()->isVisible());
+        }
+        EXPECT_LE(n, 1);
+    });
+    expectAtRest();
+    EXPECT_EQ(testButton()->text(), "Test");
+}
+
+TEST_F(TestPlayback, ANewTestStartedWhileTheOldOneWindsDownRunsInsideIt) {
+    start();
+    int outerSteps = 0;
+    bool nestedDone = false;
+    play([&](const Step&, int n) {
+        ++outerSteps;
+        if (n == 1) {
+            stop();
+            // Started inside the old playback's wait: the old one winds down after this one ends.
+            QTimer::singleShot(0, form.get(), [&] {
+                int nestedSteps = 0;
+                auto* timer = form->findChild<QTimer*>("Timer1");
+                const auto c = QObject::connect(timer, &QTimer::timeout, form.get(), [&] {
+                    if (++nestedSteps == 3)
+                        stop();
+                });
+                QTest::mouseClick(testButton(), Qt::LeftButton);
+                QObject::disconnect(c);
+                nestedDone = true;
+                EXPECT_EQ(nestedSteps, 3);
+            });
+        }
+    });
+    EXPECT_TRUE(nestedDone);
+    expectAtRest();
+    EXPECT_FALSE(form->testRunning());
+}
+
+TEST_F(TestPlayback, ASpeedWithoutEntryStillStepsAtAVisibleRate) {
+    start();
+    for (const int speed : {0, -5, 32767}) {
+        form->config().TestSpeed = static_cast<std::int16_t>(speed);
+        QElapsedTimer clock;
+        clock.start();
+        const auto steps = play([&](const Step&, int n) {
+            if (n == 4)
+                stop();
+        });
+        ASSERT_EQ(steps.size(), 5u) << speed;
+        // Never a frozen or a zero-length step, never slower than the slowest listed speed.
+        EXPECT_GE(clock.elapsed(), 5 * 10) << speed;
+        EXPECT_LE(clock.elapsed(), 5 * 100 + 2000) << speed;
+    }
+}
