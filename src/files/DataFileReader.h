@@ -1,0 +1,33 @@
+#pragma once
+
+#include "DataFileRecord.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace zg {
+
+// A field holds a few digits; a longer one is damage and is not read.
+inline constexpr std::size_t kMaxFieldBytes = 64;
+// A data file is a few hundred bytes. Reading stops here, so that any file, however large (or
+// endless, like a device), is dealt with at once; fields not reached by then are unreadable.
+inline constexpr std::size_t kMaxReadBytes = std::size_t(1) << 20;
+
+struct DataFileReadResult {
+    bool Opened = false;
+    std::string Reason;    // the system's reason when the file could not be opened
+    DataFileRecord Record; // every field unreadable when the file could not be opened
+};
+
+// Reads the first 65 fields of a data file. Fields end at a line end ("\r\n", "\n" or "\r") and
+// at a comma outside quotation marks, so an empty line is one empty field and a line "1,2" two
+// fields. Blanks around a field do not count. A field is a decimal number with an optional
+// leading minus, bare or in quotation marks (a comma between the marks belongs to the field, which
+// is then no number). A field is unreadable when the file ends first, when it is no such number,
+// when it is longer than kMaxFieldBytes, or when its value lies outside DataFieldRange; the
+// next field is read all the same. `onEventLine` is told 1..50, once per event field, after an
+// opened file has been read.
+DataFileReadResult ReadDataFile(const std::filesystem::path& path, const EventLineCallback& onEventLine = {});
+
+} // namespace zg
