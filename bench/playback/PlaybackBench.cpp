@@ -1,5 +1,6 @@
 // Plays the on-screen test offscreen and prints how closely each step keeps to the test speed,
 // and what the playback costs in processor time.
+#include "BenchWindow.h"
 #include "ui/Application.h"
 #include "ui/Main_LEDFlasher_form.h"
 #include "ui/UserDialogs.h"
@@ -14,15 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct NoDialogs : zg::UserDialogs {
-    zg::MessageAnswer showMessage(QWidget*, const zg::MessageRequest&) override { return zg::MessageAnswer::Ok; }
-    std::optional<QString> getOpenFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
-    std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
-};
-struct NoEnd : zg::ProgramEnd {
-    void endNow() override {}
-};
 
 using Clock = std::chrono::steady_clock;
 
@@ -56,12 +48,11 @@ void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessTold();
     QApplication app(argc, argv);
     zg::ApplyProgramFont();
-    NoDialogs dialogs;
-    NoEnd end;
+    BenchDialogs dialogs;
+    BenchEnd end;
     zg::Main_LEDFlasher_form form(dialogs, end);
     form.show();
     QApplication::processEvents();

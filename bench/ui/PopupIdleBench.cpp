@@ -1,4 +1,5 @@
 // How much processor time an open pop-up list costs while the user looks at it.
+#include "BenchWindow.h"
 #include "ui/Application.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Main_LEDFlasher_form.h"
@@ -12,26 +13,12 @@
 #include <cstdio>
 #include <ctime>
 
-namespace {
-
-struct NoDialogs : zg::UserDialogs {
-    zg::MessageAnswer showMessage(QWidget*, const zg::MessageRequest&) override { return zg::MessageAnswer::Ok; }
-    std::optional<QString> getOpenFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
-    std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
-};
-struct NoEnd : zg::ProgramEnd {
-    void endNow() override {}
-};
-
-} // namespace
-
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessTold();
     QApplication app(argc, argv);
     zg::ApplyProgramFont();
-    NoDialogs dialogs;
-    NoEnd end;
+    BenchDialogs dialogs;
+    BenchEnd end;
     zg::Main_LEDFlasher_form form(dialogs, end);
     form.show();
     QApplication::processEvents();

@@ -4,8 +4,13 @@
 #include "LedIndicator.h"
 #include "PopupList.h"
 #include "Settings_form.h"
+#include "ShellTexts.h"
 #include "UserDialogs.h"
+#include "FileCommandTexts.h"
+#include "files/ApplyRecord.h"
 #include "files/ConfigFile.h"
+#include "files/DataFileReader.h"
+#include "files/DataFileWriter.h"
 #include "model/RowOperations.h"
 #include "playback/ServoZone.h"
 #include "playback/TestStep.h"
@@ -13,6 +18,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -22,6 +29,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <filesystem>
 
 namespace zg {
 
@@ -385,11 +394,106 @@ void Main_LEDFlasher_form::ServoStick_Change() {
     ServoZoneMask = ServoZoneMaskOf(value);
 }
 
+// --- data files ---
+
+std::optional<ChosenFile> Main_LEDFlasher_form::chooseFile(bool save, const QString& title, const QString& name) {
+    const FileDialogRequest request{title, kDataFileFilter, name};
+    const auto path = save ? dialogs_.getSaveFileName(this, request) : dialogs_.getOpenFileName(this, request);
+    if (!path)
+        return std::nullopt;
+    const QFileInfo info(*path);
+    dialogFileTitle_ = info.fileName();
+    // Later relative names (LED.cfg among them) resolve in the folder of the file chosen.
+    QDir::setCurrent(info.absolutePath());
+    return ChosenFile{info.absoluteFilePath(), info.fileName()};
+}
+
+void Main_LEDFlasher_form::showFileCaption(const QString& fileTitle) {
+    setWindowTitle(kPlainTitle + QStringLiteral(" - ") + fileTitle);
+}
+
+void Main_LEDFlasher_form::exclaim(const QString& text) {
+    dialogs_.showMessage(this, {kAppTitle, text, MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+void Main_LEDFlasher_form::MENUsave_Click() {
+    if (TestRunning)
+        StopTest();
+    std::optional<ChosenFile> file;
+    while (true) {
+        file = chooseFile(true, kSaveTitle, dialogFileTitle_);
+        if (!file)
+            return;
+        std::error_code error;
+        const bool exists = std::filesystem::exists(QFileInfo(file->path).filesystemFilePath(), error);
+        if (error) {
+            exclaim(QString::fromStdString(error.message()));
+            return;
+        }
+        if (!exists)
+            break;
+        const auto answer = dialogs_.showMessage(
+            this, {kAppTitle, ReplaceQuestion(file->path), MessageButtons::YesNoCancel, MessageIcon::Question});
+        if (answer == MessageAnswer::Yes)
+            break;
+        if (answer == MessageAnswer::No)
+            return;
+    }
+    writeDataFile(*file);
+}
+
+// The old file is replaced only once the new one is complete, and the caption names the file only
+// when it really holds the sequence.
+void Main_LEDFlasher_form::writeDataFile(const ChosenFile& file) {
+    c_.ProgressBar1->setValue(0);
+    c_.ProgressBar1->show();
+    const auto error = WriteDataFile(QFileInfo(file.path).filesystemFilePath(), MakeDataFileRecord(sequence_, config_),
+                                     [this](int count) { c_.ProgressBar1->setValue(count); });
+    c_.ProgressBar1->hide();
+    if (error) {
+        exclaim(SaveFailedMessage(file.path, QString::fromStdString(*error)));
+        return;
+    }
+    showFileCaption(file.title);
+}
+
+void Main_LEDFlasher_form::MENUopen_Click() {
+    if (TestRunning)
+        StopTest();
+    if (const auto file = chooseFile(false, kOpenTitle, QString()))
+        applyDataFile(*file, OpenRecord);
+}
+
+void Main_LEDFlasher_form::MENUmerge_Click() {
+    if (const auto file = chooseFile(false, kMergeTitle, QString()))
+        applyDataFile(*file, MergeRecord);
+}
+
+// Reads the file and lays it onto the document. A file that cannot be read changes nothing; one
+// that is damaged is applied field by field, and the user learns which lines were left out.
+void Main_LEDFlasher_form::applyDataFile(const ChosenFile& file, ApplyRecordFn apply) {
+    c_.ProgressBar1->setValue(0);
+    c_.ProgressBar1->show();
+    const DataFileReadResult read = ReadDataFile(QFileInfo(file.path).filesystemFilePath(),
+                                                 [this](int count) { c_.ProgressBar1->setValue(count); });
+    if (!read.Opened) {
+        c_.ProgressBar1->hide();
+        exclaim(OpenFailedMessage(file.path, QString::fromStdString(read.Reason)));
+        return;
+    }
+    showFileCaption(file.title);
+    const AppliedSpeeds speeds = apply(read.Record, sequence_, config_);
+    if (speeds.SequencerDelay)
+        settings_->selectSequencerDelay(config_.SequencerDelay);
+    if (speeds.TestSpeed)
+        settings_->selectTestSpeed(config_.TestSpeed);
+    c_.ProgressBar1->hide();
+    if (const auto lines = UnreadableLines(read.Record); !lines.empty())
+        exclaim(DamagedFileMessage(file.title, lines));
+}
+
 // --- commands built in later steps ---
 
-void Main_LEDFlasher_form::MENUopen_Click() {}
-void Main_LEDFlasher_form::MENUmerge_Click() {}
-void Main_LEDFlasher_form::MENUsave_Click() {}
 void Main_LEDFlasher_form::MENUdownload_Click() {}
 
 void Main_LEDFlasher_form::MENUsettings_Click() {
@@ -400,9 +504,19 @@ void Main_LEDFlasher_form::MENUsettings_Click() {
     settings_->activateWindow();
 }
 
-void Main_LEDFlasher_form::MENUabout_Click() {}
-void Main_LEDFlasher_form::MENUhowto_Click() {}
-void Main_LEDFlasher_form::MENUexit_Click() {}
+// --- shell ---
+
+void Main_LEDFlasher_form::MENUabout_Click() { dialogs_.showMessage(this, {kAppTitle, AboutText()}); }
+
+void Main_LEDFlasher_form::MENUhowto_Click() {
+    dialogs_.showMessage(this, {kAppTitle, kHowToText});
+    dialogs_.openWebAddress(kManualAddress);
+}
+
+void Main_LEDFlasher_form::MENUexit_Click() {
+    if (dialogs_.showMessage(this, {kAppTitle, ExitQuestion(), MessageButtons::OkCancel}) == MessageAnswer::Ok)
+        programEnd_.endNow();
+}
 
 void Main_LEDFlasher_form::Exit_button_Click() {
     if (TestRunning)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainFormControls.h"
+#include "files/ApplyRecord.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
 
@@ -18,6 +19,12 @@ namespace zg {
 class ProgramEnd;
 class Settings_form;
 class UserDialogs;
+
+// A file picked in the data-file dialog: its full path and its name without folder.
+struct ChosenFile {
+    QString path;
+    QString title;
+};
 
 inline const QString kStartTitle = QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3");
 inline const QString kPlainTitle = QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
@@ -95,6 +102,12 @@ private:
     void waitForStep();
     void windDown();
     void showServoStick(bool shown);
+    using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&, AppConfig&);
+    std::optional<ChosenFile> chooseFile(bool save, const QString& title, const QString& name);
+    void showFileCaption(const QString& fileTitle);
+    void exclaim(const QString& text);
+    void writeDataFile(const ChosenFile& file);
+    void applyDataFile(const ChosenFile& file, ApplyRecordFn apply);
 
     // LedSequenceObserver
     void cellChanged(LedChannel row, EventIndex e, int state) override;

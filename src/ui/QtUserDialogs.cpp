@@ -1,6 +1,8 @@
 #include "QtUserDialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -107,6 +109,8 @@ std::optional<QString> QtUserDialogs::getOpenFileName(QWidget* parent, const Fil
 std::optional<QString> QtUserDialogs::getSaveFileName(QWidget* parent, const FileDialogRequest& request) {
     return runFileDialog(parent, request, QFileDialog::AcceptSave);
 }
+
+void QtUserDialogs::openWebAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 
 void ProcessEnd::endNow() {
     std::fflush(nullptr);

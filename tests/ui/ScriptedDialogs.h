@@ -38,6 +38,8 @@ public:
     std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest& request) override {
         return next(true, request);
     }
+    QStringList webAddresses;
+    void openWebAddress(const QString& address) override { webAddresses << address; }
 
 private:
     std::optional<QString> next(bool save, const zg::FileDialogRequest& request) {

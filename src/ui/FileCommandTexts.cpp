@@ -1,0 +1,36 @@
+#include "FileCommandTexts.h"
+
+#include <QStringList>
+
+namespace zg {
+
+QString LineRanges(const std::vector<int>& lines) {
+    QStringList parts;
+    for (std::size_t i = 0; i < lines.size();) {
+        std::size_t j = i;
+        while (j + 1 < lines.size() && lines[j + 1] == lines[j] + 1)
+            ++j;
+        parts << (j == i ? QString::number(lines[i]) : QStringLiteral("%1-%2").arg(lines[i]).arg(lines[j]));
+        i = j + 1;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString ReplaceQuestion(const QString& path) { return QStringLiteral("Replace existing file - ") + path + u'?'; }
+
+QString SaveFailedMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("The sequence could not be saved to\r%1\r\r%2\r\rAn existing file of that name is unchanged.")
+        .arg(path, reason);
+}
+
+QString OpenFailedMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("The file\r%1\rcould not be opened:\r\r%2").arg(path, reason);
+}
+
+QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines) {
+    return QStringLiteral("The file %1 is incomplete or damaged.\r\rThese lines could not be used and were left "
+                          "out:\r%2")
+        .arg(fileTitle, LineRanges(unreadableLines));
+}
+
+} // namespace zg

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace zg {
+
+inline const QString kDataFileFilter = QStringLiteral("Data Files (*.DAT)|*.dat|All Files (*.*)|*.*");
+inline const QString kSaveTitle = QStringLiteral("Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
+inline const QString kOpenTitle = QStringLiteral("Open ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
+inline const QString kMergeTitle = QStringLiteral("Merge ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
+
+// "1-50, 52, 60-63": the line numbers, increasing, with runs joined.
+QString LineRanges(const std::vector<int>& lines);
+
+// The replace question of Save.
+QString ReplaceQuestion(const QString& path);
+
+// The messages when a data file cannot be written or read, or was read only in part.
+QString SaveFailedMessage(const QString& path, const QString& reason);
+QString OpenFailedMessage(const QString& path, const QString& reason);
+QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines);
+
+} // namespace zg

@@ -1,0 +1,31 @@
+#include "ShellTexts.h"
+
+#include <QStringList>
+
+namespace zg {
+
+namespace {
+QString indented(int blanks, const QString& text) { return QString(blanks, u' ') + text; }
+} // namespace
+
+QString AboutText() {
+    return QStringList{indented(25, QStringLiteral("Z E L T A - G L O W")),
+                       indented(22, QString(18, u'=')),
+                       QString(),
+                       QStringLiteral("  Programmable LED Sequencer/Flasher  - Beta3"),
+                       QString(),
+                       indented(27, QStringLiteral("By:  ")) + kMakerName,
+                       QString(),
+                       indented(26, kMakerAddress),
+                       QString(),
+                       indented(33, QStringLiteral("Feb 2008"))}
+        .join(u'\r');
+}
+
+QString ExitQuestion() {
+    return QStringList{indented(23, QStringLiteral("OK to Really Exit ?")), QString(),
+                       indented(12, QStringLiteral("(Be sure you have saved your files)"))}
+        .join(u'\r');
+}
+
+} // namespace zg

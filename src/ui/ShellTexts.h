@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace zg {
+
+inline const QString kMakerName = QStringLiteral("VANTORO");
+inline const QString kMakerAddress = QStringLiteral("www.vantoro.example");
+inline const QString kManualAddress = QStringLiteral("https://www.vantoro.example/zelta-glow/manual.html");
+
+// The About box: ten lines joined by carriage returns, their leading blanks part of the text.
+QString AboutText();
+
+// The question of the Exit command.
+QString ExitQuestion();
+
+inline const QString kHowToText = QStringLiteral(" Redirecting to VANTORO webpage for more info...");
+
+} // namespace zg

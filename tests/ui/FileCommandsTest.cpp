@@ -1,0 +1,235 @@
+#include "UiFixture.h"
+
+#include "ui/FileCommandTexts.h"
+#include "ui/LedIndicator.h"
+#include "ui/Settings_form.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace zg;
+
+namespace {
+
+QByteArray quotedZeros(int count) {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += "\"0\"\r\n";
+    return bytes;
+}
+
+QByteArray lines(std::initializer_list<const char*> values) {
+    QByteArray bytes;
+    for (const char* v : values)
+        bytes += QByteArray(v) + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class FileCommands : public UiFixture {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QByteArray read(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void trigger(const char* action) { form->findChild<QAction*>(QLatin1String(action))->trigger(); }
+    void saveAs(const QString& name) {
+        dialogs.fileNames.push_back(path(name));
+        trigger("MENUsave");
+    }
+    void openFile(const QString& name, const char* action = "MENUopen") {
+        dialogs.fileNames.push_back(path(name));
+        trigger(action);
+    }
+    QString caption(const QString& title) const { return kPlainTitle + " - " + title; }
+};
+
+TEST_F(FileCommands, SaveWritesTheFreshProgramsFileUnderTheNameTyped) {
+    start();
+    saveAs("test");
+    ASSERT_EQ(dialogs.fileAsks.size(), 1u);
+    EXPECT_TRUE(dialogs.fileAsks[0].save);
+    EXPECT_EQ(dialogs.fileAsks[0].request.title, kSaveTitle);
+    EXPECT_EQ(dialogs.fileAsks[0].request.filter, "Data Files (*.DAT)|*.dat|All Files (*.*)|*.*");
+    EXPECT_EQ(dialogs.fileAsks[0].request.initialName, "");
+    const QByteArray expected =
+        quotedZeros(50) + lines({"7", "7", "7", "7", "0", "0", "0", "0", "49", "15", "15", "15", "15", "30", "20"});
+    EXPECT_EQ(expected.size(), 302);
+    EXPECT_EQ(read("test"), expected);
+    EXPECT_FALSE(QFile::exists(path("test.dat")));
+    EXPECT_EQ(form->windowTitle(), caption("test"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(find<QWidget>("ProgressBar1")->isVisible());
+    // The next save offers the name just used.
+    trigger("MENUsave");
+    EXPECT_EQ(dialogs.fileAsks[1].request.initialName, "test");
+}
+
+TEST_F(FileCommands, ReplaceQuestionNoThenCancelThenYes) {
+    start();
+    write("A.DAT", "old");
+    form->sequence().setCell(0, 0, 1);
+    saveAs("A.DAT");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Replace existing file - " + path("A.DAT") + "?");
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(dialogs.messages[0].title, "ZELTA-GLOW  -  LED Sequencer/Flasher");
+    // The scripted box answered Cancel (its default) the first time: the dialog came back.
+    dialogs.messages.clear();
+    dialogs.fileAsks.clear();
+    dialogs.answers = {MessageAnswer::No};
+    saveAs("A.DAT");
+    EXPECT_EQ(read("A.DAT"), "old");
+    EXPECT_EQ(form->windowTitle(), kStartTitle);
+
+    dialogs.fileAsks.clear();
+    dialogs.answers = {MessageAnswer::Cancel, MessageAnswer::Yes};
+    dialogs.fileNames = {path("A.DAT"), path("A.DAT")};
+    trigger("MENUsave");
+    ASSERT_EQ(dialogs.fileAsks.size(), 2u);
+    EXPECT_EQ(dialogs.fileAsks[1].request.initialName, "A.DAT");
+    EXPECT_TRUE(read("A.DAT").startsWith("\"1\"\r\n"));
+    EXPECT_EQ(form->windowTitle(), caption("A.DAT"));
+}
+
+TEST_F(FileCommands, AFailedSaveSaysWhyAndKeepsTheCaption) {
+    start();
+    write("plain", "x");
+    saveAs("plain/inside.DAT");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Not a directory")) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(read("plain"), "x");
+    EXPECT_FALSE(find<QWidget>("ProgressBar1")->isVisible());
+}
+
+TEST_F(FileCommands, SaveOpenSaveIsByteIdenticalAndOpenReplacesTheDocument) {
+    start();
+    const QByteArray file = "\"1\"\r\n\"2\"\r\n\"9\"\r\n\"15\"\r\n" + quotedZeros(46) +
+                            lines({"1", "2", "7", "4", "-7", "300", "0", "32767", "3", "15", "-1", "0", "8", "10", "50"});
+    write("in.dat", file);
+    form->sequence().setCell(3, 30, 1);
+    form->sequence().setLedColor(0, 5);
+    openFile("in.dat");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.fileAsks[0].request.title, kOpenTitle);
+    EXPECT_EQ(form->windowTitle(), caption("in.dat"));
+    EXPECT_EQ(form->sequence().cell(3, 30), 0);
+    EXPECT_EQ(form->sequence().cell(0, 2) + form->sequence().cell(3, 2), 2);
+    EXPECT_EQ(form->sequence().cell(1, 2) + form->sequence().cell(2, 2), 0);
+    EXPECT_EQ(find<QComboBox>("ServoControl_1")->currentIndex(), -1);
+    EXPECT_EQ(find<QLabel>("LEDlabel1_3")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(form->config().SequencerDelay, 10);
+    EXPECT_EQ(form->config().TestSpeed, 50);
+    EXPECT_EQ(form->settingsForm()->PCSpeedcombo->currentText(), "50");
+    EXPECT_EQ(form->settingsForm()->PICSpeedcombo->currentText(), "10");
+    EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    saveAs("out.dat");
+    EXPECT_EQ(read("out.dat"), file);
+}
+
+TEST_F(FileCommands, OpeningAMissingFileChangesNothing) {
+    start();
+    form->sequence().setCell(2, 4, 1);
+    form->config().TestSpeed = 70;
+    openFile("nothere.dat");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("nothere.dat"));
+    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(form->sequence().cell(2, 4), 1);
+    EXPECT_EQ(form->config().TestSpeed, 70);
+    openFile("nothere.dat", "MENUmerge");
+    EXPECT_EQ(form->windowTitle(), kStartTitle);
+}
+
+TEST_F(FileCommands, DamagedAndTruncatedFilesApplyWhatTheyCanAndNameTheLinesLeftOut) {
+    start();
+    form->sequence().setLedColor(2, 3);
+    form->sequence().setEndEvent(20);
+    QByteArray file = quotedZeros(50);
+    file.replace(0, 5, "\"16\"\r"); // line 1: no event value; also a lone CR line end
+    file += lines({"4", "1"});       // the file ends after line 52
+    write("short.dat", file);
+    openFile("short.dat");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, DamagedFileMessage("short.dat", {1, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65}));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("1, 53-65"));
+    EXPECT_EQ(form->sequence().ledColor(0), 4);
+    EXPECT_EQ(form->sequence().ledColor(1), 1);
+    EXPECT_EQ(form->sequence().ledColor(2), 3);
+    EXPECT_EQ(form->sequence().endEvent(), 20);
+    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(form->windowTitle(), caption("short.dat"));
+}
+
+TEST_F(FileCommands, MergeOrsThePatternAndKeepsColoursAndARunningTest) {
+    start();
+    form->sequence().setCell(1, 0, 1);
+    form->sequence().setCell(2, 0, 1); // 6
+    form->sequence().setCell(0, 1, 1);
+    form->sequence().setCell(3, 1, 1); // 9
+    form->sequence().setLedColor(0, 2);
+    QByteArray file = "\"9\"\r\n\"0\"\r\n" + quotedZeros(48) +
+                      lines({"1", "1", "1", "1", "0", "0", "0", "0", "5", "15", "15", "15", "15", "30", "20"});
+    write("m.dat", file);
+    bool merged = false;
+    auto* timer = form->findChild<QTimer*>("Timer1");
+    const auto c = QObject::connect(timer, &QTimer::timeout, form.get(), [&] {
+        if (merged)
+            return;
+        merged = true;
+        openFile("m.dat", "MENUmerge");
+        EXPECT_TRUE(form->testRunning());
+        EXPECT_EQ(find<QPushButton>("TestButton")->text(), "Stop Test");
+        form->MENUtest_Click();
+    });
+    form->MENUtest_Click();
+    QObject::disconnect(c);
+    EXPECT_EQ(dialogs.fileAsks[0].request.title, kMergeTitle);
+    EXPECT_EQ(form->sequence().eventValue(0), 15);
+    EXPECT_EQ(form->sequence().eventValue(1), 9);
+    EXPECT_EQ(form->sequence().ledColor(0), 2);
+    EXPECT_EQ(form->sequence().endEvent(), 5);
+    EXPECT_EQ(form->windowTitle(), caption("m.dat"));
+}
+
+TEST_F(FileCommands, SaveAndOpenStopARunningTestEvenWhenCancelled) {
+    start();
+    for (const char* action : {"MENUsave", "MENUopen"}) {
+        auto* timer = form->findChild<QTimer*>("Timer1");
+        int ticks = 0;
+        const auto c = QObject::connect(timer, &QTimer::timeout, form.get(), [&] {
+            if (++ticks == 2)
+                trigger(action); // the scripted dialog is cancelled
+        });
+        form->MENUtest_Click();
+        QObject::disconnect(c);
+        EXPECT_EQ(ticks, 2) << action;
+        EXPECT_FALSE(form->testRunning());
+        EXPECT_EQ(form->windowTitle(), kStartTitle);
+        EXPECT_EQ(find<LedIndicator>("LED_0")->fillColor(), QColor(Qt::black));
+    }
+}
+
+TEST_F(FileCommands, LedCfgFollowsTheFolderOfTheLastFileChosen) {
+    start();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    saveAs("sub/x.dat");
+    EXPECT_EQ(QDir::currentPath(), QDir(dir.filePath("sub")).canonicalPath());
+    form->settingsForm()->SettingsOKbutton_Click();
+    EXPECT_TRUE(QFile::exists(dir.filePath("sub/LED.cfg")));
+}

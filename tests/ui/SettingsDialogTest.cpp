@@ -1,0 +1,134 @@
+#include "UiFixture.h"
+
+#include "ui/Settings_form.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace zg;
+
+class SettingsDialog : public UiFixture {
+protected:
+    Settings_form& dialog() const { return *form->settingsForm(); }
+    QByteArray ledCfg() const {
+        QFile file(dir.filePath("LED.cfg"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void writeLedCfg(const QByteArray& bytes) const {
+        QFile file(dir.filePath("LED.cfg"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void open() { QTest::mouseClick(find<QPushButton>("Settings_button"), Qt::LeftButton); }
+    void ok() { QTest::mouseClick(dialog().findChild<QPushButton*>("SettingsOKbutton"), Qt::LeftButton); }
+    void cancel() { QTest::mouseClick(dialog().findChild<QPushButton*>("SettingsCancelbutton"), Qt::LeftButton); }
+    static void choose(QComboBox* list, int position) {
+        list->setCurrentIndex(position);
+        emit list->activated(position);
+    }
+};
+
+TEST_F(SettingsDialog, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
+    writeLedCfg("3\r\n");
+    start();
+    EXPECT_FALSE(dialog().isVisible());
+    open();
+    EXPECT_TRUE(dialog().isVisible());
+    EXPECT_FALSE(dialog().isModal());
+    EXPECT_EQ(dialog().windowTitle(), "ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings...");
+    EXPECT_EQ(dialog().CommPortcombo->currentText(), "3");
+    EXPECT_EQ(dialog().PCSpeedcombo->currentText(), "20");
+    EXPECT_EQ(dialog().PICSpeedcombo->currentText(), "30");
+    EXPECT_EQ(dialog().CommPortcombo->count(), 6);
+    EXPECT_EQ(dialog().PCSpeedcombo->count(), 100);
+    EXPECT_EQ(dialog().PICSpeedcombo->itemText(99), "100");
+    QFile::remove(dir.filePath("LED.cfg"));
+    ok();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(ledCfg(), QByteArray("3\r\n"));
+    EXPECT_EQ(form->config().CommPort, 3);
+    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(form->config().SequencerDelay, 30);
+}
+
+TEST_F(SettingsDialog, CancelKeepsTheSettingsButTheListsKeepTheChoice) {
+    start();
+    open();
+    choose(dialog().CommPortcombo, 4);
+    choose(dialog().PCSpeedcombo, 49);
+    cancel();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(form->config().CommPort, 1);
+    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(ledCfg(), QByteArray("<missing>"));
+    open();
+    EXPECT_EQ(dialog().CommPortcombo->currentText(), "5");
+    ok();
+    EXPECT_EQ(form->config().CommPort, 5);
+    EXPECT_EQ(form->config().TestSpeed, 50);
+    EXPECT_EQ(ledCfg(), QByteArray("5\r\n"));
+}
+
+TEST_F(SettingsDialog, TypedTextGivesZero) {
+    start();
+    open();
+    QLineEdit* edit = dialog().CommPortcombo->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, "7");
+    edit = dialog().PICSpeedcombo->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, "abc");
+    ok();
+    EXPECT_EQ(form->config().CommPort, 0);
+    EXPECT_EQ(form->config().SequencerDelay, 0);
+    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(ledCfg(), QByteArray("0\r\n"));
+}
+
+TEST_F(SettingsDialog, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
+    start();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("LED.cfg")); // a folder where the file belongs
+    open();
+    choose(dialog().CommPortcombo, 2);
+    choose(dialog().PICSpeedcombo, 9);
+    ok();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("LED.cfg"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("directory", Qt::CaseInsensitive)) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(form->config().CommPort, 3);
+    EXPECT_EQ(form->config().SequencerDelay, 10);
+}
+
+TEST_F(SettingsDialog, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
+    start();
+    open();
+    choose(dialog().PCSpeedcombo, 4);
+    QTest::keyClick(&dialog(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(form->config().TestSpeed, 20);
+    open();
+    dialog().close();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(form->config().TestSpeed, 20);
+    open();
+    dialog().PCSpeedcombo->setFocus();
+    QTest::keyClick(dialog().PCSpeedcombo, Qt::Key_Return);
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(form->config().TestSpeed, 5);
+    EXPECT_EQ(ledCfg(), QByteArray("1\r\n"));
+}
+
+TEST_F(SettingsDialog, TheMenuShowsTheSameDialogAgainWithoutRefillingIt) {
+    start();
+    form->findChild<QAction*>("MENUsettings")->trigger();
+    EXPECT_TRUE(dialog().isVisible());
+    choose(dialog().PICSpeedcombo, 70);
+    form->findChild<QAction*>("MENUsettings")->trigger();
+    EXPECT_TRUE(dialog().isVisible());
+    EXPECT_EQ(dialog().PICSpeedcombo->currentText(), "71");
+    EXPECT_EQ(dialog().PICSpeedcombo->count(), 100);
+}

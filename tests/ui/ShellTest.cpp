@@ -1,0 +1,181 @@
+#include "UiFixture.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/FileCommandTexts.h"
+#include "ui/PopupList.h"
+#include "ui/QtUserDialogs.h"
+#include "ui/Settings_form.h"
+#include "ui/ShellTexts.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+using namespace zg;
+
+namespace {
+
+QString spaces(int n) { return QString(n, u' '); }
+
+} // namespace
+
+class Shell : public UiFixture {
+protected:
+    void trigger(const QString& name) {
+        if (auto* action = form->findChild<QAction*>(name))
+            action->trigger();
+        else
+            QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton);
+    }
+    // Runs a test and calls `onTick` at each of its steps until the test has ended.
+    int runTest(const std::function<void(int)>& onTick) {
+        int ticks = 0;
+        const auto c = QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(),
+                                        [&] { onTick(ticks++); });
+        form->MENUtest_Click();
+        QObject::disconnect(c);
+        return ticks;
+    }
+    QString lastMessage() const { return dialogs.messages.empty() ? QString() : dialogs.messages.back().text; }
+    QString lastFileDialog() const { return dialogs.fileAsks.empty() ? QString() : dialogs.fileAsks.back().request.title; }
+};
+
+TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
+    start();
+    struct Route {
+        const char* control;
+        std::function<bool()> ran;
+    };
+    const std::vector<Route> routes{
+        {"MENUnew", [&] { return form->windowTitle() == kPlainTitle; }},
+        {"MENUopen", [&] { return lastFileDialog() == kOpenTitle; }},
+        {"OpenButton", [&] { return lastFileDialog() == kOpenTitle; }},
+        {"MENUmerge", [&] { return lastFileDialog() == kMergeTitle; }},
+        {"MENUsave", [&] { return lastFileDialog() == kSaveTitle; }},
+        {"SaveButton", [&] { return lastFileDialog() == kSaveTitle; }},
+        {"MENUexit", [&] { return lastMessage() == ExitQuestion(); }},
+        {"Exit_button", [&] { return lastMessage() == ExitQuestion(); }},
+        {"MENUsettings", [&] { return form->settingsForm()->isVisible(); }},
+        {"Settings_button", [&] { return form->settingsForm()->isVisible(); }},
+        {"MENUabout", [&] { return lastMessage() == AboutText(); }},
+        {"MENUhowto", [&] { return lastMessage() == kHowToText && dialogs.webAddresses.size() == 1; }},
+    };
+    for (const Route& route : routes) {
+        dialogs.messages.clear();
+        dialogs.fileAsks.clear();
+        dialogs.webAddresses.clear();
+        form->settingsForm()->hide();
+        form->setWindowTitle(kStartTitle);
+        trigger(QLatin1String(route.control));
+        EXPECT_TRUE(route.ran()) << route.control;
+        // One command each: nothing else was asked.
+        EXPECT_LE(dialogs.messages.size() + dialogs.fileAsks.size(), 1u) << route.control;
+    }
+    EXPECT_EQ(end.calls, 0);
+    for (const char* test : {"MENUtest", "TestButton"}) {
+        int ticks = 0;
+        const auto c = QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
+            ++ticks;
+            form->StopTest();
+        });
+        trigger(QLatin1String(test));
+        QObject::disconnect(c);
+        EXPECT_EQ(ticks, 1) << test;
+    }
+}
+
+TEST_F(Shell, AboutTextIsExactToTheBlank) {
+    start();
+    form->findChild<QAction*>("MENUabout")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const MessageRequest& about = dialogs.messages[0];
+    EXPECT_EQ(about.title, "ZELTA-GLOW  -  LED Sequencer/Flasher");
+    EXPECT_EQ(about.buttons, MessageButtons::Ok);
+    const QString expected = spaces(25) + "Z E L T A - G L O W\r" + spaces(22) + "==================\r\r" +
+                             "  Programmable LED Sequencer/Flasher  - Beta3\r\r" + spaces(27) + "By:  VANTORO\r\r" +
+                             spaces(26) + "www.vantoro.example\r\r" + spaces(33) + "Feb 2008";
+    EXPECT_EQ(about.text, expected);
+    EXPECT_EQ(about.text.count(u'\r'), 9);
+}
+
+TEST_F(Shell, HowToShowsTheBoxThenHandsTheManualToTheBrowser) {
+    start();
+    form->findChild<QAction*>("MENUhowto")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, " Redirecting to VANTORO webpage for more info...");
+    EXPECT_EQ(dialogs.webAddresses, QStringList{kManualAddress});
+}
+
+TEST_F(Shell, ExitThenCancelTwiceLeavesEverythingAsItWas) {
+    start();
+    form->sequence().setCell(1, 1, 1);
+    for (int i = 0; i < 2; ++i) {
+        dialogs.answers = {MessageAnswer::Cancel};
+        form->findChild<QAction*>("MENUexit")->trigger();
+    }
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, spaces(23) + "OK to Really Exit ?\r\r" + spaces(12) +
+                                            "(Be sure you have saved your files)");
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(end.calls, 0);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->sequence().cell(1, 1), 1);
+    dialogs.answers = {MessageAnswer::Ok};
+    form->findChild<QAction*>("MENUexit")->trigger();
+    EXPECT_EQ(end.calls, 1);
+}
+
+TEST_F(Shell, ExitButtonStopsTheTestButTheMenuItemLeavesItRunning) {
+    start();
+    bool runningAfterMenuExit = false;
+    int ticks = runTest([&](int tick) {
+        if (tick == 1) {
+            form->findChild<QAction*>("MENUexit")->trigger(); // answered Cancel
+            runningAfterMenuExit = form->testRunning();
+        }
+        if (tick == 3)
+            QTest::mouseClick(find<QPushButton>("Exit_button"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(runningAfterMenuExit);
+    EXPECT_EQ(ticks, 4);
+    EXPECT_FALSE(form->testRunning());
+    EXPECT_EQ(end.calls, 0);
+}
+
+TEST_F(Shell, ClosingTheWindowEndsTheProgramWithoutAQuestionAlsoInsideWaits) {
+    start();
+    runTest([&](int tick) {
+        if (tick == 1) {
+            form->close();
+            EXPECT_EQ(end.calls, 1);
+            form->StopTest();
+        }
+    });
+    form->show();
+    QTimer::singleShot(0, form.get(), [&] {
+        form->close();
+        EXPECT_EQ(end.calls, 2);
+        form->ColorList_Click();
+    });
+    form->LEDlabel1_Click(0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The real end: the process is gone at once, from inside a running test and an open list.
+TEST_F(Shell, RealEndLeavesFromInsideNestedWaits) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ProcessEnd realEnd;
+            Main_LEDFlasher_form window(dialogs, realEnd);
+            window.show();
+            QTimer::singleShot(30, &window, [&] {
+                QTimer::singleShot(30, &window, [&] { window.close(); });
+                window.LEDlabel1_Click(1);
+            });
+            window.MENUtest_Click();
+            std::abort(); // not reached: closing ended the process
+        },
+        ::testing::ExitedWithCode(0), "");
+}
