@@ -7,6 +7,11 @@
 #include "ShellTexts.h"
 #include "UserDialogs.h"
 #include "FileCommandTexts.h"
+#include "device/DownloadFrame.h"
+#include "device/DownloadMessages.h"
+#include "device/DownloadSender.h"
+#include "device/LineSettings.h"
+#include "device/QtSerialLink.h"
 #include "files/ApplyRecord.h"
 #include "files/ConfigFile.h"
 #include "files/DataFileReader.h"
@@ -51,6 +56,12 @@ const QStringList kCopyEntries{QStringLiteral("LED #1"), QStringLiteral("LED #2"
 
 constexpr std::uint32_t kPlayingEventColor = 0x808080;
 
+const QString kDownloadTitle = QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
+const QString kDownloadText =
+    QStringLiteral("\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
+                   " 2)  Wait till all LEDS come on and stay on, then\r\r"
+                   " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
+
 // The normal background of a time-axis label: the system's button face.
 QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
 
@@ -58,8 +69,10 @@ QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
 
 QColor ColorOf(std::uint32_t bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
 
-Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), programEnd_(programEnd) {
+Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd,
+                                           std::unique_ptr<SerialLink> link, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), programEnd_(programEnd),
+      MSComm1(link ? std::move(link) : std::make_unique<QtSerialLink>()) {
     setObjectName(QStringLiteral("Main_LEDFlasher_form"));
     setWindowTitle(kStartTitle);
     auto* client = new QWidget(this);
@@ -494,7 +507,69 @@ void Main_LEDFlasher_form::applyDataFile(const ChosenFile& file, ApplyRecordFn a
 
 // --- commands built in later steps ---
 
-void Main_LEDFlasher_form::MENUdownload_Click() {}
+// --- download ---
+
+void Main_LEDFlasher_form::MENUdownload_Click() {
+    if (downloading_)
+        return; // the menu stays usable while a download runs; the second one does nothing
+    downloading_ = true;
+    enableFiveButtons(false);
+    if (TestRunning)
+        StopTest();
+    if (openPortAndConfirm())
+        sendSequence();
+    endDownload();
+}
+
+void Main_LEDFlasher_form::enableFiveButtons(bool enabled) {
+    for (QPushButton* button : {c_.TestButton, c_.Settings_button, c_.DownloadButton, c_.OpenButton, c_.SaveButton})
+        button->setEnabled(enabled);
+}
+
+// Opens the port before asking, so that the user learns of a missing cable before preparing the
+// module. True when the port is open and the user confirmed.
+bool Main_LEDFlasher_form::openPortAndConfirm() {
+    if (MSComm1->IsOpen())
+        MSComm1->Close();
+    if (!MSComm1->Open(config_.CommPort, kDownloadLineSettings)) {
+        exclaim(QString::fromStdString(OpenFailureMessage(config_.CommPort, MSComm1->LastError())));
+        return false;
+    }
+    const MessageRequest confirmation{kDownloadTitle, kDownloadText, MessageButtons::OkCancel,
+                                      MessageIcon::Exclamation};
+    return dialogs_.showMessage(this, confirmation) == MessageAnswer::Ok;
+}
+
+void Main_LEDFlasher_form::sendSequence() {
+    c_.Settings_button->hide();
+    DownloadCallbacks callbacks;
+    callbacks.valueAt = DownloadFrame::LiveValues(sequence_, config_);
+    callbacks.markerSent = [this] {
+        c_.ProgressBar1->setValue(0);
+        c_.ProgressBar1->show();
+        c_.DLlabel->show();
+        // The half-second pause handles no window events: show the progress display first.
+        c_.ProgressBar1->repaint();
+        c_.DLlabel->repaint();
+    };
+    callbacks.itemSent = [this](int item) { c_.ProgressBar1->setValue(item); };
+    DownloadSender sender(*MSComm1);
+    const DownloadResult result = sender.Send(callbacks);
+    c_.ProgressBar1->hide();
+    c_.DLlabel->hide();
+    if (!result.completed()) {
+        MSComm1->Close();
+        exclaim(QString::fromStdString(TransferFailureMessage(result)));
+    }
+}
+
+// Back to Idle, however the download ended: port closed, buttons enabled, settings shown.
+void Main_LEDFlasher_form::endDownload() {
+    MSComm1->Close();
+    enableFiveButtons(true);
+    c_.Settings_button->show();
+    downloading_ = false;
+}
 
 void Main_LEDFlasher_form::MENUsettings_Click() {
     if (TestRunning)

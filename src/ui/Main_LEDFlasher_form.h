@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainFormControls.h"
+#include "device/SerialLink.h"
 #include "files/ApplyRecord.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -33,7 +35,9 @@ inline const QString kPlainTitle = QStringLiteral("ZELTA-GLOW  -  Programmable L
 class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     Q_OBJECT
 public:
-    Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd, QWidget* parent = nullptr);
+    // `link` is the serial port of the downloads; without one, the system's serial ports.
+    Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link = nullptr,
+                         QWidget* parent = nullptr);
     ~Main_LEDFlasher_form() override;
 
     const LedSequence& sequence() const { return sequence_; }
@@ -43,6 +47,7 @@ public:
     const MainFormControls& controls() const { return c_; }
     Settings_form* settingsForm() const { return settings_; }
     bool testRunning() const { return TestRunning; }
+    bool downloading() const { return downloading_; }
     int servoZoneMask() const { return ServoZoneMask; }
 
     // Stops a running test; the playback winds down at its next step boundary.
@@ -108,6 +113,10 @@ private:
     void exclaim(const QString& text);
     void writeDataFile(const ChosenFile& file);
     void applyDataFile(const ChosenFile& file, ApplyRecordFn apply);
+    void enableFiveButtons(bool enabled);
+    bool openPortAndConfirm();
+    void sendSequence();
+    void endDownload();
 
     // LedSequenceObserver
     void cellChanged(LedChannel row, EventIndex e, int state) override;
@@ -123,6 +132,8 @@ private:
     MainFormControls c_;
     Settings_form* settings_ = nullptr;
     QTimer* Timer1 = nullptr;
+    std::unique_ptr<SerialLink> MSComm1;
+    bool downloading_ = false;
 
     bool TestRunning = false;
     bool StepPending = false;

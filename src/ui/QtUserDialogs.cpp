@@ -55,7 +55,17 @@ MessageAnswer fromQt(int button, MessageButtons buttons) {
 
 std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request,
                                      QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, request.title);
+    QFileDialog dialog(parent);
+    SetUpDataFileDialog(dialog, request, mode);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+void SetUpDataFileDialog(QFileDialog& dialog, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(mode);
     // The open dialog also returns a name that does not exist.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -68,12 +78,7 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.first());
     dialog.selectFile(request.initialName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first();
 }
-
-} // namespace
 
 QStringList QtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));

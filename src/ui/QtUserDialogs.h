@@ -2,6 +2,8 @@
 
 #include "UserDialogs.h"
 
+#include <QFileDialog>
+
 namespace zg {
 
 // The real boxes and dialogs: QMessageBox and QFileDialog.
@@ -18,6 +20,9 @@ class ProcessEnd : public ProgramEnd {
 public:
     void endNow() override;
 };
+
+// The data-file dialog as Save, Open and Merge show it.
+void SetUpDataFileDialog(QFileDialog& dialog, const FileDialogRequest& request, QFileDialog::AcceptMode mode);
 
 // "Data Files (*.DAT)|*.dat|All Files (*.*)|*.*" as the name filters a QFileDialog takes.
 QStringList QtNameFilters(const QString& filter);

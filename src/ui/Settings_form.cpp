@@ -1,6 +1,7 @@
 #include "Settings_form.h"
 
 #include "UserDialogs.h"
+#include "device/CommPortDevice.h"
 #include "files/ConfigFile.h"
 
 #include <QComboBox>
@@ -133,6 +134,21 @@ void Settings_form::SettingsOKbutton_Click() {
 }
 
 void Settings_form::SettingsCancelbutton_Click() { hide(); }
+
+void Settings_form::showEvent(QShowEvent* event) {
+    showPortDevices();
+    QDialog::showEvent(event);
+}
+
+// Devices come and go (a USB cable), so each port entry names its device as it is now.
+void Settings_form::showPortDevices() {
+    for (int position = 0; position < CommPortcombo->count(); ++position) {
+        const auto device = SystemDeviceForPort(position + 1);
+        CommPortcombo->setItemData(position,
+                                   device ? QString::fromStdString(*device) : QStringLiteral("No serial device"),
+                                   Qt::ToolTipRole);
+    }
+}
 
 void Settings_form::reject() { SettingsCancelbutton_Click(); }
 

@@ -35,7 +35,11 @@ public:
 public slots:
     void reject() override; // Escape and the frame's close button act as Cancel
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showPortDevices();
     void Settings_form_Form_Load();
     void buildControls();
 

@@ -1,0 +1,114 @@
+// Downloads to a socat pseudo-terminal pair and reports the pacing as the far end saw it, and
+// what the waiting cost the sender in CPU time.
+
+#include "ModuleReader.h"
+#include "ReceivedDownload.h"
+#include "SocatPtyPair.h"
+#include "device/DownloadFrame.h"
+#include "device/DownloadSender.h"
+#include "device/LineSettings.h"
+#include "device/QtSerialLink.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using zg::testing::ModuleReader;
+using zg::testing::ReceivedDownload;
+using zg::testing::SocatPtyPair;
+
+constexpr double kMinimumTransferSeconds = 3.3; // 0.5 s + 56 x 0.05 s
+
+double threadCpuSeconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+struct Run {
+    ReceivedDownload received;
+    double cpuShare = 0;
+    std::vector<std::chrono::steady_clock::time_point> itemsLeft; // as the sender saw them go
+};
+
+// How late the pseudo-terminal handed the latest item over, after the sender saw it leave: the
+// noise of the test bench itself, not of the sender.
+double largestDeliveryDelayMs(const Run& run) {
+    double largest = 0;
+    for (std::size_t i = 0; i < run.itemsLeft.size() && i < run.received.items.size(); ++i)
+        largest = std::max(largest, std::chrono::duration<double, std::milli>(run.received.items[i].firstAt -
+                                                                              run.itemsLeft[i])
+                                        .count());
+    return largest;
+}
+
+int pausesBelowMinimum(const ReceivedDownload& received) {
+    int count = 0;
+    const auto pauses = received.Pauses();
+    for (std::size_t i = 0; i < pauses.size(); ++i)
+        count += pauses[i].count() < (i == 0 ? 0.55 : 0.05) ? 1 : 0;
+    return count;
+}
+
+std::optional<Run> downloadOnce() {
+    SocatPtyPair pair;
+    if (!pair.Ready())
+        return std::nullopt;
+    ModuleReader reader(pair.ModuleEnd());
+    zg::QtSerialLink link([&](int) { return std::optional(pair.ProgramEnd()); });
+    if (!reader.Ready() || !link.Open(1, zg::kDownloadLineSettings))
+        return std::nullopt;
+    const zg::LedSequence sequence;
+    const zg::AppConfig config;
+    zg::DownloadSender sender(link);
+    std::vector<std::chrono::steady_clock::time_point> itemsLeft;
+    const auto wallStart = std::chrono::steady_clock::now();
+    const double cpuStart = threadCpuSeconds();
+    const zg::DownloadResult result =
+        sender.Send({zg::DownloadFrame::LiveValues(sequence, config), {}, [&](int) {
+                         itemsLeft.push_back(std::chrono::steady_clock::now());
+                     }});
+    const double cpu = threadCpuSeconds() - cpuStart;
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - wallStart;
+    link.Close();
+    if (!result.completed() || !reader.WaitForBytes(zg::DownloadFrame::kStreamSize, 3s))
+        return std::nullopt;
+    return Run{ReceivedDownload::Decode(reader.Received()), cpu / wall.count(), itemsLeft};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    if (!SocatPtyPair::FindSocat()) {
+        std::puts("bench_download: socat is not installed");
+        return 1;
+    }
+    std::puts("All figures as the reading end saw them, except the sender's CPU time.");
+    std::puts(
+        "run  marker->item0 [s]  smallest item gap [ms]  marker->last item [s]  / 3.3 s  sender CPU/wall"
+        "  pauses < min  pty delay max [ms]");
+    for (int run = 1; run <= runs; ++run) {
+        const auto measured = downloadOnce();
+        if (!measured) {
+            std::puts("bench_download: the download to the pseudo-terminal failed");
+            return 1;
+        }
+        const ReceivedDownload& received = measured->received;
+        const double whole = received.MarkerToLastItem().count();
+        std::printf("%3d  %17.4f  %22.3f  %21.4f  %7.4f  %14.3f%%  %12d  %17.3f\n", run,
+                    received.MarkerToFirstItem().count(), received.SmallestItemGap().count() * 1000.0, whole,
+                    whole / kMinimumTransferSeconds, measured->cpuShare * 100.0, pausesBelowMinimum(received),
+                    largestDeliveryDelayMs(*measured));
+    }
+    return 0;
+}

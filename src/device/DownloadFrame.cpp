@@ -1,0 +1,44 @@
+#include "DownloadFrame.h"
+
+namespace zg {
+
+namespace {
+
+std::uint8_t lowByte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
+
+int servoValue(ServoControlMode mode) {
+    return mode < 0 ? kServoNone : mode;
+}
+
+} // namespace
+
+std::uint8_t DownloadFrame::Value(const LedSequence& sequence, const AppConfig& config, int item) {
+    if (item >= 0 && item < kFirstServoItem)
+        return lowByte(sequence.eventValue(item));
+    if (item >= kFirstServoItem && item < kDelayItem)
+        return lowByte(servoValue(sequence.servoMode(item - kFirstServoItem)));
+    if (item == kDelayItem)
+        return lowByte(config.SequencerDelay);
+    if (item == kEndEventItem)
+        return lowByte(sequence.endEvent());
+    return 0;
+}
+
+std::vector<std::uint8_t> DownloadFrame::Stream(const LedSequence& sequence, const AppConfig& config) {
+    std::vector<std::uint8_t> stream(kStartMarker.begin(), kStartMarker.end());
+    stream.reserve(kStreamSize);
+    for (int item = 0; item < kItemCount; ++item) {
+        const Item bytes = ItemBytes(Value(sequence, config, item));
+        stream.insert(stream.end(), bytes.begin(), bytes.end());
+    }
+    return stream;
+}
+
+std::function<std::uint8_t(int item)> DownloadFrame::LiveValues(const LedSequence& sequence,
+                                                                const AppConfig& config) {
+    return [&sequence, &config](int item) { return Value(sequence, config, item); };
+}
+
+} // namespace zg

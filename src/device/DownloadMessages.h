@@ -1,0 +1,24 @@
+#pragma once
+
+#include "DownloadResult.h"
+#include "LinkError.h"
+
+#include <string>
+
+namespace zg {
+
+#if defined(__linux__)
+inline constexpr bool kSerialNeedsDialoutGroup = true;
+#else
+inline constexpr bool kSerialNeedsDialoutGroup = false;
+#endif
+
+// The text of the message box shown when the port for `port` cannot be opened: the device and
+// the system's reason. A lack of permission on Linux adds how to get it.
+std::string OpenFailureMessage(int port, const LinkError& error, bool dialoutHint = kSerialNeedsDialoutGroup);
+
+// The text of the message box shown when a download stopped early: how many of the 56 items
+// left, and the system's reason.
+std::string TransferFailureMessage(const DownloadResult& result);
+
+} // namespace zg

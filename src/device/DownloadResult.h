@@ -1,0 +1,21 @@
+#pragma once
+
+#include "LinkError.h"
+
+namespace zg {
+
+enum class DownloadStatus {
+    Completed,      // all 56 items have left the machine
+    AlreadyRunning, // another download was under way; this one did nothing
+    Failed,         // the link failed; `itemsSent` items had left before it did
+};
+
+struct DownloadResult {
+    DownloadStatus status = DownloadStatus::Completed;
+    int itemsSent = 0;
+    LinkError error; // the link's failure, when Failed
+
+    bool completed() const { return status == DownloadStatus::Completed; }
+};
+
+} // namespace zg

@@ -1,0 +1,74 @@
+#include "DownloadSender.h"
+
+#include "DownloadFrame.h"
+
+namespace zg {
+
+namespace {
+
+// Clears the busy flag however the transfer ends, also when a callback throws.
+class BusyScope {
+  public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    bool& busy_;
+};
+
+} // namespace
+
+DownloadSender::DownloadSender(SerialLink& link, DownloadWaits waits)
+    : link_(link), waits_(std::move(waits)) {}
+
+DownloadResult DownloadSender::Send(const DownloadCallbacks& callbacks) {
+    if (busy_)
+        return DownloadResult{DownloadStatus::AlreadyRunning, 0, {}};
+    const BusyScope scope(busy_);
+    return transfer(callbacks);
+}
+
+DownloadResult DownloadSender::transfer(const DownloadCallbacks& callbacks) {
+    if (!sendNow(DownloadFrame::kStartMarker))
+        return failed(0);
+    SteadyClock::time_point sentAt = waits_.now();
+    if (callbacks.markerSent)
+        callbacks.markerSent();
+    pauseBlocking(sentAt, kMarkerPause);
+    SteadyClock::time_point pauseFrom = waits_.now();
+    for (int item = 0; item < DownloadFrame::kItemCount; ++item) {
+        pauseYielding(pauseFrom, kItemPause);
+        if (!sendNow(DownloadFrame::ItemBytes(callbacks.valueAt(item))))
+            return failed(item);
+        pauseFrom = waits_.now();
+        if (callbacks.itemSent)
+            callbacks.itemSent(item);
+    }
+    return DownloadResult{DownloadStatus::Completed, DownloadFrame::kItemCount, {}};
+}
+
+bool DownloadSender::sendNow(std::span<const std::uint8_t> bytes) {
+    return link_.Write(bytes) && link_.WaitUntilSent();
+}
+
+void DownloadSender::pauseBlocking(SteadyClock::time_point from, SteadyClock::duration length) const {
+    const auto until = from + length + kFarEndGuard;
+    while (waits_.now() < until)
+        waits_.sleepUntil(until);
+}
+
+void DownloadSender::pauseYielding(SteadyClock::time_point from, SteadyClock::duration length) const {
+    // Events are handled at least once per item, even when sending took longer than the pause.
+    const auto until = from + length + kFarEndGuard;
+    do
+        waits_.yieldUntil(until);
+    while (waits_.now() < until);
+}
+
+DownloadResult DownloadSender::failed(int itemsSent) const {
+    return DownloadResult{DownloadStatus::Failed, itemsSent, link_.LastError()};
+}
+
+} // namespace zg

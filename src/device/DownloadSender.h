@@ -1,0 +1,56 @@
+#pragma once
+
+#include "DownloadResult.h"
+#include "DownloadWaits.h"
+#include "SerialLink.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+namespace zg {
+
+// What the window hands to one download.
+struct DownloadCallbacks {
+    // Value of item k (0..55), asked at the item's turn, so that an edit made during the download
+    // changes the items not yet sent. DownloadFrame::LiveValues gives the usual one.
+    std::function<std::uint8_t(int item)> valueAt;
+    // Optional: the start marker has left; the half-second pause follows.
+    std::function<void()> markerSent;
+    // Optional: item k has left (progress k after item k).
+    std::function<void(int item)> itemSent;
+};
+
+// Sends the start marker and the 56 items over an open link, paced the way the module needs:
+// at least 0.5 s after the marker without handling window events, then at least 0.05 s before
+// each item while handling them. The pauses run from the moment the earlier bytes actually left
+// the machine, so that they hold at the far end of the cable.
+class DownloadSender {
+  public:
+    static constexpr auto kMarkerPause = std::chrono::milliseconds(500);
+    static constexpr auto kItemPause = std::chrono::milliseconds(50);
+    // Added to every pause: the driver's word that the bytes are gone and the far end seeing them
+    // can differ by a fraction of a millisecond (USB frames, pseudo-terminal hops).
+    static constexpr auto kFarEndGuard = std::chrono::microseconds(500);
+
+    explicit DownloadSender(SerialLink& link, DownloadWaits waits = DownloadWaits::System());
+
+    // Runs the whole transfer. Stops at the first failure of the link. A call made while a
+    // transfer runs (from a window event handled during a pause) does nothing.
+    DownloadResult Send(const DownloadCallbacks& callbacks);
+
+    bool IsBusy() const { return busy_; }
+
+  private:
+    DownloadResult transfer(const DownloadCallbacks& callbacks);
+    bool sendNow(std::span<const std::uint8_t> bytes);
+    void pauseBlocking(SteadyClock::time_point from, SteadyClock::duration length) const;
+    void pauseYielding(SteadyClock::time_point from, SteadyClock::duration length) const;
+    DownloadResult failed(int itemsSent) const;
+
+    SerialLink& link_;
+    const DownloadWaits waits_;
+    bool busy_ = false;
+};
+
+} // namespace zg

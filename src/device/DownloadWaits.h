@@ -1,0 +1,24 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+namespace zg {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// The clock and the two kinds of waiting the download needs, passed in so that its pacing can be
+// checked without a window, a port or real time going by.
+struct DownloadWaits {
+    // A monotonic clock: a pause that spans midnight or a change of the system time still lasts.
+    std::function<SteadyClock::time_point()> now;
+    // Blocks until the given time; handles no window events.
+    std::function<void(SteadyClock::time_point)> sleepUntil;
+    // Handles the pending window events at least once, then keeps handling them until the time.
+    std::function<void(SteadyClock::time_point)> yieldUntil;
+
+    // steady_clock, std::this_thread::sleep_until and EventLoopWait: none of them burns CPU.
+    static DownloadWaits System();
+};
+
+} // namespace zg

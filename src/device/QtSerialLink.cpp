@@ -1,0 +1,172 @@
+#include "QtSerialLink.h"
+
+#include "LineSettings.h"
+
+#ifdef Q_OS_WIN
+#include <system_error>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <system_error>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace zg {
+
+namespace {
+
+// Long enough for any burst the download queues at 2400 bit/s; only a stuck driver exceeds it.
+constexpr int kWriteTimeoutMs = 5000;
+
+QSerialPort::Parity toQt(Parity parity) {
+    switch (parity) {
+    case Parity::Even:
+        return QSerialPort::EvenParity;
+    case Parity::Odd:
+        return QSerialPort::OddParity;
+    case Parity::Mark:
+        return QSerialPort::MarkParity;
+    case Parity::Space:
+        return QSerialPort::SpaceParity;
+    case Parity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits toQt(StopBits stopBits) {
+    switch (stopBits) {
+    case StopBits::OneAndHalf:
+        return QSerialPort::OneAndHalfStop;
+    case StopBits::Two:
+        return QSerialPort::TwoStop;
+    case StopBits::One:
+        break;
+    }
+    return QSerialPort::OneStop;
+}
+
+// Qt reports a device locked by another program as a permission error. Telling the two apart
+// matters, since only a real lack of permission is cured by joining the dialout group.
+bool userMayOpen([[maybe_unused]] const std::string& device) {
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return ::access(device.c_str(), R_OK | W_OK) == 0;
+#endif
+}
+
+LinkErrorKind kindOf(QSerialPort::SerialPortError error, const std::string& device) {
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return LinkErrorKind::NotFound;
+    case QSerialPort::PermissionError:
+        return userMayOpen(device) ? LinkErrorKind::InUse : LinkErrorKind::PermissionDenied;
+    case QSerialPort::UnsupportedOperationError:
+        return LinkErrorKind::Settings;
+    case QSerialPort::NotOpenError:
+        return LinkErrorKind::NotOpen;
+    default:
+        return LinkErrorKind::Io;
+    }
+}
+
+} // namespace
+
+QtSerialLink::QtSerialLink() : QtSerialLink(SystemDeviceForPort) {}
+
+QtSerialLink::QtSerialLink(DeviceResolver resolver) : resolver_(std::move(resolver)) {}
+
+QtSerialLink::~QtSerialLink() {
+    Close();
+}
+
+bool QtSerialLink::IsOpen() const {
+    return port_.isOpen();
+}
+
+bool QtSerialLink::Open(int port, std::string_view settings) {
+    Close();
+    error_ = {};
+    const auto device = resolver_(port);
+    device_ = device.value_or("");
+    if (!device)
+        return fail(LinkErrorKind::NoDevice, "No serial device goes by this port number.");
+    if (!LineSettings::Parse(settings))
+        return fail(LinkErrorKind::Settings,
+                    "Line settings \"" + std::string(settings) + "\" not understood.");
+    return openDevice(*device) && applySettings(settings);
+}
+
+bool QtSerialLink::openDevice(const std::string& device) {
+    port_.setPortName(QString::fromStdString(device));
+    port_.clearError();
+    // The module sends nothing back, so the port is opened for writing only.
+    return port_.open(QIODevice::WriteOnly) || failFromPort();
+}
+
+bool QtSerialLink::applySettings(std::string_view settings) {
+    const LineSettings line = *LineSettings::Parse(settings);
+    const bool applied = port_.setBaudRate(line.baudRate) &&
+                         port_.setDataBits(static_cast<QSerialPort::DataBits>(line.dataBits)) &&
+                         port_.setParity(toQt(line.parity)) && port_.setStopBits(toQt(line.stopBits));
+    if (applied)
+        return true;
+    const std::string reason = port_.errorString().toStdString();
+    port_.close();
+    return fail(LinkErrorKind::Settings, reason);
+}
+
+bool QtSerialLink::Write(std::span<const std::uint8_t> bytes) {
+    if (!port_.isOpen())
+        return fail(LinkErrorKind::NotOpen, "The serial port is not open.");
+    const auto size = static_cast<qint64>(bytes.size());
+    if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
+        return failFromPort();
+    // QSerialPort keeps written bytes until its event loop turns; hand them to the driver now.
+    port_.flush();
+    return port_.error() == QSerialPort::NoError || failFromPort();
+}
+
+bool QtSerialLink::WaitUntilSent() {
+    if (!port_.isOpen())
+        return fail(LinkErrorKind::NotOpen, "The serial port is not open.");
+    while (port_.bytesToWrite() > 0)
+        if (!port_.waitForBytesWritten(kWriteTimeoutMs))
+            return failFromPort();
+    return drainDriver() && (port_.error() == QSerialPort::NoError || failFromPort());
+}
+
+bool QtSerialLink::drainDriver() {
+#ifdef Q_OS_WIN
+    if (::FlushFileBuffers(reinterpret_cast<HANDLE>(port_.handle())))
+        return true;
+    return fail(LinkErrorKind::Io, std::system_category().message(int(::GetLastError())));
+#else
+    int result = 0;
+    do
+        result = ::tcdrain(port_.handle());
+    while (result != 0 && errno == EINTR);
+    return result == 0 || fail(LinkErrorKind::Io, std::system_category().message(errno));
+#endif
+}
+
+void QtSerialLink::Close() {
+    if (!port_.isOpen())
+        return;
+    if (port_.error() == QSerialPort::NoError)
+        WaitUntilSent();
+    port_.close();
+}
+
+bool QtSerialLink::fail(LinkErrorKind kind, std::string reason) {
+    error_ = LinkError{kind, device_, std::move(reason)};
+    return false;
+}
+
+bool QtSerialLink::failFromPort() {
+    return fail(kindOf(port_.error(), device_), port_.errorString().toStdString());
+}
+
+} // namespace zg

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CommPortDevice.h"
+#include "SerialLink.h"
+
+#include <QSerialPort>
+
+#include <string>
+
+namespace zg {
+
+// SerialLink on QSerialPort. Bytes go out raw: no translation, no flow control of its own.
+class QtSerialLink final : public SerialLink {
+  public:
+    // Maps port numbers to devices by the rule of the platform.
+    QtSerialLink();
+    // Maps port numbers with `resolver`, e.g. onto a pseudo-terminal.
+    explicit QtSerialLink(DeviceResolver resolver);
+    ~QtSerialLink() override;
+
+    QtSerialLink(const QtSerialLink&) = delete;
+    QtSerialLink& operator=(const QtSerialLink&) = delete;
+
+    bool IsOpen() const override;
+    bool Open(int port, std::string_view settings) override;
+    bool Write(std::span<const std::uint8_t> bytes) override;
+    bool WaitUntilSent() override;
+    void Close() override;
+    LinkError LastError() const override { return error_; }
+
+  private:
+    bool openDevice(const std::string& device);
+    bool applySettings(std::string_view settings);
+    bool drainDriver();
+    bool fail(LinkErrorKind kind, std::string reason);
+    bool failFromPort();
+
+    DeviceResolver resolver_;
+    QSerialPort port_;
+    std::string device_;
+    LinkError error_;
+};
+
+} // namespace zg

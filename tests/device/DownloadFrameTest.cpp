@@ -1,0 +1,99 @@
+#include "device/DownloadFrame.h"
+#include "HandWrittenStream.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace zg {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using testing::HandWrittenStream;
+using testing::Joined;
+using testing::Repeated;
+
+constexpr LedChannel kLed1 = 0, kLed2 = 1, kLed3 = 2, kLed4 = 3;
+
+TEST(DownloadFrame, WorkedExampleGivesTheDocumentedStream) {
+    LedSequence sequence;
+    sequence.setCell(kLed1, 0, 1);
+    sequence.setCell(kLed1, 2, 1);
+    sequence.setCell(kLed2, 1, 1);
+    sequence.setCell(kLed2, 2, 1);
+    sequence.setEndEvent(3);
+    sequence.setServoMode(kLed2, 3); // "|* * - -|"
+    sequence.setServoMode(kLed3, 0); // "OFF"
+    AppConfig config;
+    config.SequencerDelay = 30;
+
+    const Bytes expected = HandWrittenStream(
+        Joined({{0x01, 0x02, 0x03}, Repeated(0x00, 47), {0x0F, 0x03, 0x00, 0x0F, 0x1E, 0x03}}));
+    EXPECT_EQ(DownloadFrame::Stream(sequence, config), expected);
+    EXPECT_EQ(expected.size(), 171u);
+}
+
+TEST(DownloadFrame, AllOffSequenceGives171BytesWithEndEvent49) {
+    const LedSequence sequence;
+    AppConfig config;
+    config.SequencerDelay = 30;
+
+    const Bytes expected = HandWrittenStream(Joined({Repeated(0x00, 50), Repeated(0x0F, 4), {0x1E, 0x31}}));
+    EXPECT_EQ(DownloadFrame::Stream(sequence, config), expected);
+}
+
+TEST(DownloadFrame, ValuesThirteenAndTenGoOutUnescaped) {
+    LedSequence sequence;
+    for (const LedChannel led : {kLed1, kLed3, kLed4})
+        sequence.setCell(led, 5, 1);
+    for (const LedChannel led : {kLed2, kLed4})
+        sequence.setCell(led, 6, 1);
+    const Bytes stream = DownloadFrame::Stream(sequence, AppConfig{});
+
+    ASSERT_EQ(stream.size(), 171u);
+    const auto itemAt = [&](int item) {
+        return Bytes(stream.begin() + 3 + 3 * item, stream.begin() + 6 + 3 * item);
+    };
+    EXPECT_EQ(itemAt(5), (Bytes{0x0D, 0x0D, 0x0A}));
+    EXPECT_EQ(itemAt(6), (Bytes{0x0A, 0x0D, 0x0A}));
+}
+
+TEST(DownloadFrame, ItemsFollowTheDocumentAndSettings) {
+    LedSequence sequence;
+    sequence.setCell(kLed4, 49, 1); // after EndEvent, still sent with its contents
+    sequence.setEndEvent(10);
+    sequence.setServoMode(kLed1, -1); // typed text in the list: sent like "NONE"
+    sequence.setServoMode(kLed3, 9);
+    AppConfig config;
+    config.SequencerDelay = 0; // the settings dialog confirmed without an entry
+    config.CommPort = 4;
+    config.TestSpeed = 99; // the test speed never reaches the module
+
+    EXPECT_EQ(DownloadFrame::Value(sequence, config, 49), 8);
+    EXPECT_EQ(DownloadFrame::Value(sequence, config, 50), 15);
+    EXPECT_EQ(DownloadFrame::Value(sequence, config, 51), 15);
+    EXPECT_EQ(DownloadFrame::Value(sequence, config, 52), 9);
+    EXPECT_EQ(DownloadFrame::Value(sequence, config, 54), 0);
+    EXPECT_EQ(DownloadFrame::Value(sequence, config, 55), 10);
+    config.SequencerDelay = 100;
+    EXPECT_EQ(DownloadFrame::Value(sequence, config, 54), 100);
+}
+
+TEST(DownloadFrame, LiveValuesReadTheDocumentWhenAsked) {
+    LedSequence sequence;
+    AppConfig config;
+    const auto valueAt = DownloadFrame::LiveValues(sequence, config);
+    EXPECT_EQ(valueAt(7), 0);
+
+    sequence.setCell(kLed1, 7, 1);
+    sequence.setCell(kLed4, 7, 1);
+    config.SequencerDelay = 55;
+    sequence.setEndEvent(20);
+    EXPECT_EQ(valueAt(7), 9);
+    EXPECT_EQ(valueAt(54), 55);
+    EXPECT_EQ(valueAt(55), 20);
+}
+
+} // namespace
+} // namespace zg

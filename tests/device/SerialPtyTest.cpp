@@ -1,0 +1,252 @@
+#include "HandWrittenStream.h"
+#include "ModuleReader.h"
+#include "QtTestApp.h"
+#include "ReceivedDownload.h"
+#include "SocatPtyPair.h"
+#include "device/DownloadFrame.h"
+#include "device/DownloadMessages.h"
+#include "device/DownloadSender.h"
+#include "device/LineSettings.h"
+#include "device/QtSerialLink.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <numeric>
+#include <optional>
+
+namespace zg {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ModuleReader;
+using testing::ReceivedDownload;
+using testing::SocatPtyPair;
+using testing::TimedByte;
+
+constexpr LedChannel kLed1 = 0, kLed2 = 1, kLed3 = 2, kLed4 = 3;
+constexpr int kCablePort = 1;
+constexpr auto kArrivalTimeout = 3s;
+
+std::vector<int> allItems() {
+    std::vector<int> items(DownloadFrame::kItemCount);
+    std::iota(items.begin(), items.end(), 0);
+    return items;
+}
+
+// The program on one end of a socat pseudo-terminal pair, the stand-in module on the other.
+class SerialPty : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::EnsureQtApp();
+        if (!SocatPtyPair::FindSocat())
+            GTEST_SKIP() << "socat is not installed; these tests need it for a pseudo-terminal pair";
+        pair_ = std::make_unique<SocatPtyPair>();
+        ASSERT_TRUE(pair_->Ready()) << "socat made no pseudo-terminal pair";
+        reader_ = std::make_unique<ModuleReader>(pair_->ModuleEnd());
+        ASSERT_TRUE(reader_->Ready()) << "cannot read " << pair_->ModuleEnd();
+        link_ = std::make_unique<QtSerialLink>(cableResolver());
+    }
+
+    DeviceResolver cableResolver() const {
+        return [end = pair_->ProgramEnd()](int port) -> std::optional<std::string> {
+            return port == kCablePort ? std::optional(end) : std::nullopt;
+        };
+    }
+
+    void openCable() {
+        ASSERT_TRUE(link_->Open(kCablePort, kDownloadLineSettings)) << link_->LastError().reason;
+    }
+
+    // The next `count` bytes the module got after the `skip` bytes of earlier downloads.
+    ReceivedDownload receive(std::size_t skip, std::size_t count) {
+        EXPECT_TRUE(reader_->WaitForBytes(skip + count, kArrivalTimeout)) << "the module got too few bytes";
+        const std::vector<TimedByte> all = reader_->Received();
+        const auto from = all.begin() + std::ptrdiff_t(std::min(skip, all.size()));
+        return ReceivedDownload::Decode(
+            {from, from + std::ptrdiff_t(std::min(count, std::size_t(all.end() - from)))});
+    }
+
+    std::unique_ptr<SocatPtyPair> pair_;
+    std::unique_ptr<ModuleReader> reader_;
+    std::unique_ptr<QtSerialLink> link_;
+};
+
+// Two downloads through the same cable: the worked example, then one edited while it runs.
+TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
+    LedSequence example;
+    example.setCell(kLed1, 0, 1);
+    example.setCell(kLed1, 2, 1);
+    example.setCell(kLed2, 1, 1);
+    example.setCell(kLed2, 2, 1);
+    example.setEndEvent(3);
+    example.setServoMode(kLed2, 3);
+    example.setServoMode(kLed3, 0);
+    AppConfig config;
+    config.SequencerDelay = 30;
+    ASSERT_NO_FATAL_FAILURE(openCable());
+    DownloadSender sender(*link_);
+
+    SteadyClock::time_point markerAt, eventHandledAt, firstItemAt;
+    std::vector<int> progress;
+    const DownloadResult first = sender.Send({
+        DownloadFrame::LiveValues(example, config),
+        [&] {
+            markerAt = SteadyClock::now();
+            QTimer::singleShot(0, [&] { eventHandledAt = SteadyClock::now(); }); // a click during the pause
+        },
+        [&](int item) {
+            if (progress.empty())
+                firstItemAt = SteadyClock::now();
+            progress.push_back(item);
+        },
+    });
+    ASSERT_TRUE(first.completed()) << first.error.reason;
+    EXPECT_EQ(progress, allItems());
+    EXPECT_GE(eventHandledAt - markerAt, 500ms) << "window events were handled during the half-second pause";
+    EXPECT_LT(eventHandledAt, firstItemAt) << "window events were not handled before the first item";
+
+    LedSequence edited;
+    for (const LedChannel led : {kLed1, kLed3, kLed4})
+        edited.setCell(led, 3, 1); // 13, the carriage return
+    for (const LedChannel led : {kLed2, kLed4})
+        edited.setCell(led, 4, 1); // 10, the line feed
+    std::optional<std::size_t> editedAfterItems;
+    progress.clear();
+    const DownloadResult second = sender.Send({
+        DownloadFrame::LiveValues(edited, config),
+        nullptr,
+        [&](int item) {
+            progress.push_back(item);
+            if (item != 20)
+                return;
+            QTimer::singleShot(0, [&] {       // the user edits the grid during the pause
+                edited.setCell(kLed1, 10, 1); // already sent
+                edited.setCell(kLed2, 30, 1); // not yet sent
+                edited.setCell(kLed4, 30, 1);
+                edited.setEndEvent(30);
+                editedAfterItems = progress.size();
+            });
+        },
+    });
+    link_->Close();
+    ASSERT_TRUE(second.completed()) << second.error.reason;
+    EXPECT_EQ(editedAfterItems, std::optional<std::size_t>(21))
+        << "the edit did not run in the pause before item 21";
+
+    const ReceivedDownload one = receive(0, DownloadFrame::kStreamSize);
+    const ReceivedDownload two = receive(DownloadFrame::kStreamSize, DownloadFrame::kStreamSize);
+    EXPECT_EQ(one.bytes, testing::HandWrittenStream(
+                             testing::Joined({{1, 2, 3}, testing::Repeated(0, 47), {15, 3, 0, 15, 30, 3}})));
+    std::vector<int> expected(56, 0);
+    expected[3] = 13;
+    expected[4] = 10;
+    expected[30] = 10;
+    std::fill(expected.begin() + 50, expected.begin() + 54, 15);
+    expected[54] = 30;
+    expected[55] = 30;
+    EXPECT_EQ(two.bytes, testing::HandWrittenStream(expected));
+
+    // A pseudo-terminal now and then hands a chunk over a few milliseconds late, which shortens
+    // the next pause as the reader sees it. A pause the sender cuts short is short in every
+    // download, so each pause must reach its minimum in at least one of the two.
+    const auto pausesOne = one.Pauses();
+    const auto pausesTwo = two.Pauses();
+    ASSERT_EQ(pausesOne.size(), 56u);
+    ASSERT_EQ(pausesTwo.size(), 56u);
+    for (std::size_t item = 0; item < 56; ++item) {
+        const double minimum = item == 0 ? 0.55 : 0.05;
+        EXPECT_GE(std::max(pausesOne[item], pausesTwo[item]).count(), minimum)
+            << "pause before item " << item << ": " << pausesOne[item].count() << " s and "
+            << pausesTwo[item].count() << " s";
+    }
+}
+
+TEST_F(SerialPty, CableVanishingMidTransferStopsAndTellsHowManyItemsWereSent) {
+    ASSERT_NO_FATAL_FAILURE(openCable());
+    LedSequence sequence;
+    AppConfig config;
+    DownloadSender sender(*link_);
+    const DownloadResult result = sender.Send({
+        DownloadFrame::LiveValues(sequence, config),
+        nullptr,
+        [&](int item) {
+            if (item == 10)
+                pair_->Vanish();
+        },
+    });
+    link_->Close();
+
+    EXPECT_EQ(result.status, DownloadStatus::Failed);
+    EXPECT_EQ(result.itemsSent, 11);
+    EXPECT_EQ(result.error.device, pair_->ProgramEnd());
+    EXPECT_FALSE(result.error.reason.empty());
+    const std::string message = TransferFailureMessage(result);
+    EXPECT_NE(message.find("11 of 56"), std::string::npos) << message;
+    EXPECT_NE(message.find(result.error.reason), std::string::npos) << message;
+    EXPECT_FALSE(link_->IsOpen());
+}
+
+TEST_F(SerialPty, CloseLetsTheQueuedBytesLeaveFirst) {
+    ASSERT_NO_FATAL_FAILURE(openCable());
+    const std::vector<std::uint8_t> stream = DownloadFrame::Stream(LedSequence{}, AppConfig{});
+    ASSERT_TRUE(link_->Write(stream));
+    link_->Close();
+
+    EXPECT_FALSE(link_->IsOpen());
+    EXPECT_EQ(receive(0, stream.size()).bytes, stream);
+}
+
+TEST_F(SerialPty, PortHeldByAnotherLinkIsInUseNotForbidden) {
+    ASSERT_NO_FATAL_FAILURE(openCable());
+    QtSerialLink second(cableResolver());
+
+    EXPECT_FALSE(second.Open(kCablePort, kDownloadLineSettings));
+    EXPECT_FALSE(second.IsOpen());
+    EXPECT_EQ(second.LastError().kind, LinkErrorKind::InUse) << second.LastError().reason;
+    const std::string message = OpenFailureMessage(kCablePort, second.LastError(), true);
+    EXPECT_NE(message.find(pair_->ProgramEnd()), std::string::npos) << message;
+    EXPECT_EQ(message.find("dialout"), std::string::npos) << message;
+    EXPECT_TRUE(link_->IsOpen());
+}
+
+TEST_F(SerialPty, SettingsNotUnderstoodLeaveThePortClosed) {
+    EXPECT_FALSE(link_->Open(kCablePort, "2400,x,8,1"));
+    EXPECT_EQ(link_->LastError().kind, LinkErrorKind::Settings);
+    EXPECT_FALSE(link_->IsOpen());
+    ASSERT_NO_FATAL_FAILURE(openCable()); // and the device was not left locked
+}
+
+TEST(QtSerialLink, MissingDeviceFailsNamingIt) {
+    testing::EnsureQtApp();
+    const std::string device = "/nonexistent-zg-folder/ttyUSB0";
+    QtSerialLink link([&](int) { return std::optional(device); });
+
+    EXPECT_FALSE(link.Open(kCablePort, kDownloadLineSettings));
+    EXPECT_FALSE(link.IsOpen());
+    const LinkError error = link.LastError();
+    EXPECT_EQ(error.kind, LinkErrorKind::NotFound) << error.reason;
+    EXPECT_EQ(error.device, device);
+    EXPECT_FALSE(error.reason.empty());
+    const std::string message = OpenFailureMessage(kCablePort, error);
+    EXPECT_NE(message.find(device), std::string::npos) << message;
+    EXPECT_NE(message.find(error.reason), std::string::npos) << message;
+}
+
+TEST(QtSerialLink, PortZeroNamesNoDeviceAndNothingCanBeWritten) {
+    testing::EnsureQtApp();
+    QtSerialLink link;
+
+    EXPECT_FALSE(link.Open(0, kDownloadLineSettings));
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(link.LastError().kind, LinkErrorKind::NoDevice);
+    EXPECT_NE(OpenFailureMessage(0, link.LastError()).find("port 0"), std::string::npos);
+    const std::array<std::uint8_t, 3> marker{0x2A, 0x0D, 0x0A};
+    EXPECT_FALSE(link.Write(marker));
+    EXPECT_EQ(link.LastError().kind, LinkErrorKind::NotOpen);
+}
+
+} // namespace
+} // namespace zg
