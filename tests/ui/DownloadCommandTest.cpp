@@ -1,0 +1,217 @@
+#include "UiFixture.h"
+
+#include "ModuleReader.h"
+#include "ReceivedDownload.h"
+#include "SocatPtyPair.h"
+#include "device/QtSerialLink.h"
+#include "ui/Settings_form.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+
+using namespace zg;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kConfirmTitle = QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
+
+// The worked example: expected bytes written out from its description.
+std::vector<std::uint8_t> workedExampleStream() {
+    std::vector<int> values{1, 2, 3};
+    values.resize(50, 0);
+    for (int v : {15, 3, 0, 15, 30, 3})
+        values.push_back(v);
+    std::vector<std::uint8_t> bytes{0x2A, 0x0D, 0x0A};
+    for (int v : values)
+        bytes.insert(bytes.end(), {std::uint8_t(v), 0x0D, 0x0A});
+    return bytes;
+}
+
+} // namespace
+
+class DownloadCommand : public UiFixture {
+protected:
+    void SetUp() override {
+        UiFixture::SetUp();
+        if (!zg::testing::SocatPtyPair::FindSocat())
+            GTEST_SKIP() << "socat is not installed";
+        pty = std::make_unique<zg::testing::SocatPtyPair>();
+        ASSERT_TRUE(pty->Ready());
+        module = std::make_unique<zg::testing::ModuleReader>(pty->ModuleEnd());
+        ASSERT_TRUE(module->Ready());
+    }
+    void TearDown() override {
+        UiFixture::TearDown();
+        module.reset();
+        pty.reset();
+    }
+    // The window, with port 2 wired to the pseudo-terminal and the other ports to nothing.
+    void startWired() {
+        const std::string device = pty->ProgramEnd();
+        auto link = std::make_unique<QtSerialLink>([device](int port) -> std::optional<std::string> {
+            if (port == 2)
+                return device;
+            if (port == 3)
+                return std::string("/dev/zelta-glow-no-such-device");
+            return std::nullopt;
+        });
+        form = std::make_unique<Main_LEDFlasher_form>(dialogs, end, std::move(link));
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->config().CommPort = 2;
+    }
+    void setWorkedExample() {
+        LedSequence& s = form->sequence();
+        s.setCell(0, 0, 1);
+        s.setCell(1, 1, 1);
+        s.setCell(0, 2, 1);
+        s.setCell(1, 2, 1);
+        s.setEndEvent(3);
+        s.setServoMode(1, 3);
+        s.setServoMode(2, 0);
+    }
+    bool portIsFree() const {
+        QtSerialLink probe([this](int) { return std::optional<std::string>(pty->ProgramEnd()); });
+        const bool opened = probe.Open(1, "2400,n,8,1");
+        probe.Close();
+        return opened;
+    }
+    void expectIdle() const {
+        for (const char* name : {"TestButton", "Settings_button", "DownloadButton", "OpenButton", "SaveButton"})
+            EXPECT_TRUE(find<QPushButton>(QLatin1String(name))->isEnabled()) << name;
+        EXPECT_TRUE(find<QPushButton>("Settings_button")->isVisible());
+        EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+        EXPECT_FALSE(find<QLabel>("DLlabel")->isVisible());
+        EXPECT_FALSE(form->downloading());
+        EXPECT_TRUE(portIsFree());
+    }
+    void download() { form->findChild<QAction*>("MENUdownload")->trigger(); }
+
+    std::unique_ptr<zg::testing::SocatPtyPair> pty;
+    std::unique_ptr<zg::testing::ModuleReader> module;
+};
+
+TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
+    startWired();
+    setWorkedExample();
+    bool portHeldWhileAsking = false;
+    dialogs.answers = {MessageAnswer::Ok};
+    dialogs.duringMessage = [&] {
+        portHeldWhileAsking = !portIsFree();
+        for (const char* name : {"TestButton", "Settings_button", "DownloadButton", "OpenButton", "SaveButton"})
+            EXPECT_FALSE(find<QPushButton>(QLatin1String(name))->isEnabled()) << name;
+        EXPECT_TRUE(find<QPushButton>("Settings_button")->isVisible());
+    };
+    std::vector<int> progress;
+    int editedAfterItems = -1;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, form.get(), [&] {
+        auto* bar = find<QProgressBar>("ProgressBar1");
+        if (!form->downloading() || !bar->isVisible())
+            return;
+        EXPECT_FALSE(find<QPushButton>("Settings_button")->isVisible());
+        EXPECT_TRUE(find<QLabel>("DLlabel")->isVisible());
+        if (progress.empty() || progress.back() != bar->value())
+            progress.push_back(bar->value());
+        if (editedAfterItems < 0 && bar->value() >= 20) {
+            editedAfterItems = bar->value() + 1; // items 0..value have left
+            form->sequence().setCell(3, 40, 1);   // event 40, not yet sent: goes out as 8
+            form->sequence().setCell(3, 0, 1);    // event 0, already sent: stays 1
+            dialogs.duringMessage = nullptr;
+            download();                           // a second download does nothing
+        }
+    });
+    sampler.start(5);
+    download();
+    sampler.stop();
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, kConfirmTitle);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
+              " 2)  Wait till all LEDS come on and stay on, then\r\r"
+              " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(portHeldWhileAsking);
+
+    ASSERT_TRUE(module->WaitForBytes(171, 2000ms));
+    const auto received = zg::testing::ReceivedDownload::Decode(module->Received());
+    auto expected = workedExampleStream();
+    ASSERT_GE(editedAfterItems, 20);
+    ASSERT_LT(editedAfterItems, 40);
+    expected[3 + 40 * 3] = 8;
+    EXPECT_EQ(received.bytes, expected);
+    EXPECT_GE(received.MarkerToFirstItem(), 0.5s);
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.front(), 0);
+    EXPECT_EQ(progress.back(), 54); // the last item is followed by no pause: 55 is never seen shown
+    EXPECT_EQ(find<QProgressBar>("ProgressBar1")->value(), 55);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    expectIdle();
+}
+
+TEST_F(DownloadCommand, CancelWritesNothingAndANotherTestStaysStopped) {
+    startWired();
+    int ticks = 0;
+    const auto c = QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
+        if (++ticks == 2)
+            download(); // answered Cancel
+    });
+    form->MENUtest_Click();
+    QObject::disconnect(c);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_FALSE(form->testRunning());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, kConfirmTitle);
+    EXPECT_FALSE(module->WaitForBytes(1, 300ms));
+    expectIdle();
+}
+
+TEST_F(DownloadCommand, PortsThatCannotBeOpenedAreNamedAndNothingIsSent) {
+    startWired();
+    for (const int port : {0, 3, 7}) {
+        dialogs.messages.clear();
+        form->config().CommPort = static_cast<std::int16_t>(port);
+        download();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << port;
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
+        EXPECT_NE(dialogs.messages[0].title, kConfirmTitle);
+        if (port == 3) {
+            EXPECT_TRUE(dialogs.messages[0].text.contains("/dev/zelta-glow-no-such-device"));
+        }
+        expectIdle();
+    }
+    EXPECT_FALSE(module->WaitForBytes(1, 100ms));
+}
+
+TEST_F(DownloadCommand, ACableThatVanishesEndsInIdleSayingHowFarItGot) {
+    startWired();
+    dialogs.answers = {MessageAnswer::Ok};
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, form.get(), [&] {
+        if (find<QProgressBar>("ProgressBar1")->isVisible() && find<QProgressBar>("ProgressBar1")->value() >= 5) {
+            watch.stop();
+            pty->Vanish();
+        }
+    });
+    watch.start(5);
+    download();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    const QString failure = dialogs.messages[1].text;
+    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(failure.contains(QString::fromStdString(pty->ProgramEnd()))) << failure.toStdString();
+    EXPECT_TRUE(failure.contains("of 56")) << failure.toStdString();
+    for (const char* name : {"TestButton", "Settings_button", "DownloadButton", "OpenButton", "SaveButton"})
+        EXPECT_TRUE(find<QPushButton>(QLatin1String(name))->isEnabled()) << name;
+    EXPECT_TRUE(find<QPushButton>("Settings_button")->isVisible());
+    EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+    EXPECT_FALSE(form->downloading());
+}
