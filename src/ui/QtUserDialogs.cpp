@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -78,6 +79,14 @@ void SetUpDataFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.first());
     dialog.selectFile(request.initialName);
+    // "*.*" means every file, also one without an extension, as users of the filter expect;
+    // Qt's own matching would leave those out.
+    if (auto* model = dialog.findChild<QFileSystemModel*>()) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, model, [model](const QString& filter) {
+            if (filter.endsWith(QStringLiteral("(*.*)")))
+                model->setNameFilters({QStringLiteral("*")});
+        });
+    }
 }
 
 QStringList QtNameFilters(const QString& filter) {
