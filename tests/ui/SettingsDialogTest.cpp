@@ -44,6 +44,9 @@ TEST_F(SettingsDialog, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
     EXPECT_EQ(dialog().CommPortcombo->count(), 6);
     EXPECT_EQ(dialog().PCSpeedcombo->count(), 100);
     EXPECT_EQ(dialog().PICSpeedcombo->itemText(99), "100");
+    for (int position = 0; position < 6; ++position) // each port names the device it stands for
+        EXPECT_TRUE(dialog().CommPortcombo->itemData(position, Qt::ToolTipRole).toString().contains(QString::number(position)))
+            << position;
     QFile::remove(dir.filePath("LED.cfg"));
     ok();
     EXPECT_FALSE(dialog().isVisible());

@@ -1,5 +1,6 @@
 #include "UiFixture.h"
 
+#include "device/QtSerialLink.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FileCommandTexts.h"
 #include "ui/PopupList.h"
@@ -42,7 +43,7 @@ protected:
 };
 
 TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
-    start();
+    start(std::make_unique<QtSerialLink>([](int) { return std::optional<std::string>(); })); // no ports
     struct Route {
         const char* control;
         std::function<bool()> ran;
@@ -60,6 +61,8 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         {"Settings_button", [&] { return form->settingsForm()->isVisible(); }},
         {"MENUabout", [&] { return lastMessage() == AboutText(); }},
         {"MENUhowto", [&] { return lastMessage() == kHowToText && dialogs.webAddresses.size() == 1; }},
+        {"MENUdownload", [&] { return lastMessage().startsWith("Cannot open serial port 1"); }},
+        {"DownloadButton", [&] { return lastMessage().startsWith("Cannot open serial port 1"); }},
     };
     for (const Route& route : routes) {
         dialogs.messages.clear();

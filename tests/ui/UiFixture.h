@@ -22,8 +22,8 @@ protected:
         form.reset();
         QDir::setCurrent(previousDir);
     }
-    zg::Main_LEDFlasher_form& start() {
-        form = std::make_unique<zg::Main_LEDFlasher_form>(dialogs, end);
+    zg::Main_LEDFlasher_form& start(std::unique_ptr<zg::SerialLink> link = nullptr) {
+        form = std::make_unique<zg::Main_LEDFlasher_form>(dialogs, end, std::move(link));
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         return *form;
