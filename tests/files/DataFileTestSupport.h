@@ -31,6 +31,7 @@ inline std::string Joined(const std::vector<std::string>& lines, const std::stri
 // Lines 1..65 as the module's format lays them out: 50 quoted event values, 15 bare numbers.
 inline std::vector<std::string> DataFileLines(const std::vector<int>& events, const std::vector<int>& rest) {
     std::vector<std::string> lines;
+    lines.reserve(events.size() + rest.size());
     for (const int value : events)
         lines.push_back('"' + std::to_string(value) + '"');
     for (const int value : rest)

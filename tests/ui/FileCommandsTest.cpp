@@ -44,11 +44,11 @@ protected:
     }
     void trigger(const char* action) { form->findChild<QAction*>(QLatin1String(action))->trigger(); }
     void saveAs(const QString& name) {
-        dialogs.fileNames.push_back(path(name));
+        dialogs.fileNames.emplace_back(path(name));
         trigger("MENUsave");
     }
     void openFile(const QString& name, const char* action = "MENUopen") {
-        dialogs.fileNames.push_back(path(name));
+        dialogs.fileNames.emplace_back(path(name));
         trigger(action);
     }
     QString caption(const QString& title) const { return kPlainTitle + " - " + title; }
