@@ -1,6 +1,7 @@
 // Downloads to a socat pseudo-terminal pair and reports the pacing as the far end saw it, and
 // what the waiting cost the sender in CPU time.
 
+#include "BenchFigures.h"
 #include "ModuleReader.h"
 #include "ReceivedDownload.h"
 #include "SocatPtyPair.h"
@@ -84,9 +85,37 @@ std::optional<Run> downloadOnce() {
     return Run{ReceivedDownload::Decode(reader.Received()), cpu / wall.count(), itemsLeft};
 }
 
+// The worst figure of every column over all runs: what the targets are about.
+struct Worst {
+    double markerToFirstItem = 1e9;
+    double smallestGap = 1e9;
+    double transferRatio = 0;
+    double cpuShare = 0;
+    double deliveryDelayMs = 0;
+
+    void add(const Run& run) {
+        const ReceivedDownload& received = run.received;
+        markerToFirstItem = std::min(markerToFirstItem, received.MarkerToFirstItem().count());
+        smallestGap = std::min(smallestGap, received.SmallestItemGap().count());
+        transferRatio =
+            std::max(transferRatio, received.MarkerToLastItem().count() / kMinimumTransferSeconds);
+        cpuShare = std::max(cpuShare, run.cpuShare * 100.0);
+        deliveryDelayMs = std::max(deliveryDelayMs, largestDeliveryDelayMs(run));
+    }
+
+    void print(const FigurePrinter& figure) const {
+        figure("download.marker_to_first_item.min", markerToFirstItem, "s");
+        figure("download.smallest_item_gap.min", smallestGap, "s");
+        figure("download.transfer_ratio.max", transferRatio, "x");
+        figure("download.sender_cpu_share.max", cpuShare, "%");
+        figure("download.pty_delay.max", deliveryDelayMs, "ms");
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
+    const FigurePrinter figure{TakeTsvFlag(argc, argv)};
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     if (!SocatPtyPair::FindSocat()) {
@@ -97,6 +126,7 @@ int main(int argc, char** argv) {
     std::puts(
         "run  marker->item0 [s]  smallest item gap [ms]  marker->last item [s]  / 3.3 s  sender CPU/wall"
         "  pauses < min  pty delay max [ms]");
+    Worst worst;
     for (int run = 1; run <= runs; ++run) {
         const auto measured = downloadOnce();
         if (!measured) {
@@ -109,6 +139,9 @@ int main(int argc, char** argv) {
                     received.MarkerToFirstItem().count(), received.SmallestItemGap().count() * 1000.0, whole,
                     whole / kMinimumTransferSeconds, measured->cpuShare * 100.0, pausesBelowMinimum(received),
                     largestDeliveryDelayMs(*measured));
+        worst.add(*measured);
     }
+    figure("download.runs", runs, "");
+    worst.print(figure);
     return 0;
 }

@@ -1,5 +1,6 @@
 // Reading and writing times of data files, with the peak memory of the process. Run by hand.
 
+#include "BenchFigures.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 
@@ -39,18 +40,21 @@ double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-void timeRead(const char* name, const std::filesystem::path& path) {
+void timeRead(const char* name, const std::filesystem::path& path, const FigurePrinter& figure,
+              const char* key) {
     const long before = peakRssKiB();
     const auto start = Clock::now();
     const auto result = zg::ReadDataFile(path);
     const double ms = millisecondsSince(start);
     std::printf("%-34s %9.3f ms  unreadable %2zu  peak RSS %ld KiB (before %ld KiB)\n", name, ms,
                 zg::UnreadableLines(result.Record).size(), peakRssKiB(), before);
+    figure(key, ms, "ms");
 }
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const FigurePrinter figure{TakeTsvFlag(argc, argv)};
     QTemporaryDir dir;
     const std::filesystem::path folder = dir.path().toStdString();
 
@@ -63,8 +67,8 @@ int main() {
     const auto oneLine = folder / "one-line.dat";
     makeBigFile(oneLine, [](std::string& chunk) { chunk.assign(chunk.size(), '7'); });
 
-    timeRead("100 MB random bytes", garbage);
-    timeRead("100 MB without a line end", oneLine);
+    timeRead("100 MB random bytes", garbage, figure, "datafile.read_100mb_random");
+    timeRead("100 MB without a line end", oneLine, figure, "datafile.read_100mb_one_line");
 
     const auto normal = folder / "normal.dat";
     const auto record = zg::MakeDataFileRecord(zg::LedSequence{}, zg::AppConfig{});
@@ -76,7 +80,10 @@ int main() {
             return 1;
         }
     }
-    std::printf("%-34s %9.3f ms  (mean of %d)  peak RSS %ld KiB\n", "write + read of a 302-byte file",
-                millisecondsSince(start) / kRounds, kRounds, peakRssKiB());
+    const double meanMs = millisecondsSince(start) / kRounds;
+    std::printf("%-34s %9.3f ms  (mean of %d)  peak RSS %ld KiB\n", "write + read of a 302-byte file", meanMs,
+                kRounds, peakRssKiB());
+    figure("datafile.write_read_small", meanMs, "ms");
+    figure("datafile.peak_rss", double(peakRssKiB()), "KiB");
     return 0;
 }

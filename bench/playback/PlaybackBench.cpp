@@ -1,5 +1,6 @@
 // Plays the on-screen test offscreen and prints how closely each step keeps to the test speed,
 // and what the playback costs in processor time.
+#include "BenchFigures.h"
 #include "BenchWindow.h"
 #include "ui/Application.h"
 #include "ui/Main_LEDFlasher_form.h"
@@ -12,13 +13,14 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <string>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps) {
+void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps, const FigurePrinter& figure) {
     form.config().TestSpeed = static_cast<std::int16_t>(testSpeed);
     std::vector<Clock::time_point> ticks;
     ticks.reserve(std::size_t(steps));
@@ -41,13 +43,19 @@ void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps) {
     std::sort(periods.begin(), periods.end());
     const double median = periods[periods.size() / 2];
     const double p99 = periods[std::min(periods.size() - 1, periods.size() * 99 / 100)];
-    std::printf("TestSpeed %3d ms, %d steps: median %.2f ms (%.3f x), p99 %.2f ms (%.3f x), cpu %.2f %% of wall\n",
-                testSpeed, steps, median, median / testSpeed, p99, p99 / testSpeed, 100.0 * cpu / wall);
+    std::printf(
+        "TestSpeed %3d ms, %d steps: median %.2f ms (%.3f x), p99 %.2f ms (%.3f x), cpu %.2f %% of wall\n",
+        testSpeed, steps, median, median / testSpeed, p99, p99 / testSpeed, 100.0 * cpu / wall);
+    const std::string prefix = "playback." + std::to_string(testSpeed) + "ms.";
+    figure((prefix + "median_ratio").c_str(), median / testSpeed, "x");
+    figure((prefix + "p99_ratio").c_str(), p99 / testSpeed, "x");
+    figure((prefix + "cpu_share").c_str(), 100.0 * cpu / wall, "%");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    const FigurePrinter figure{TakeTsvFlag(argc, argv)};
     UseOffscreenUnlessTold();
     QApplication app(argc, argv);
     zg::ApplyProgramFont();
@@ -59,7 +67,7 @@ int main(int argc, char** argv) {
     // A busy pattern, so that every step really changes the indicators.
     for (int e = 0; e < 50; ++e)
         form.sequence().setCell(e % 4, e, 1);
-    run(form, 20, 300);
-    run(form, 5, 400);
+    run(form, 20, 300, figure);
+    run(form, 5, 400, figure);
     return 0;
 }
