@@ -7,6 +7,8 @@
 
 #include <QApplication>
 
+#include <memory>
+
 struct BenchDialogs : zg::UserDialogs {
     zg::MessageAnswer showMessage(QWidget*, const zg::MessageRequest&) override { return zg::MessageAnswer::Ok; }
     std::optional<QString> getOpenFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
@@ -22,3 +24,24 @@ inline void UseOffscreenUnlessTold() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
+
+// The application and a shown main window, ready to be measured.
+class BenchWindow {
+public:
+    BenchWindow(int& argc, char** argv) : app_(argc, argv) {
+        zg::ApplyProgramFont();
+        form_ = std::make_unique<zg::Main_LEDFlasher_form>(dialogs_, end_);
+        form_->show();
+        QApplication::processEvents();
+    }
+    zg::Main_LEDFlasher_form& form() { return *form_; }
+
+private:
+    struct Offscreen {
+        Offscreen() { UseOffscreenUnlessTold(); }
+    } offscreen_; // before the application object, which reads the platform
+    QApplication app_;
+    BenchDialogs dialogs_;
+    BenchEnd end_;
+    std::unique_ptr<zg::Main_LEDFlasher_form> form_;
+};

@@ -56,14 +56,8 @@ void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps, const FigureP
 
 int main(int argc, char** argv) {
     const FigurePrinter figure{TakeTsvFlag(argc, argv)};
-    UseOffscreenUnlessTold();
-    QApplication app(argc, argv);
-    zg::ApplyProgramFont();
-    BenchDialogs dialogs;
-    BenchEnd end;
-    zg::Main_LEDFlasher_form form(dialogs, end);
-    form.show();
-    QApplication::processEvents();
+    BenchWindow window(argc, argv);
+    zg::Main_LEDFlasher_form& form = window.form();
     // A busy pattern, so that every step really changes the indicators.
     for (int e = 0; e < 50; ++e)
         form.sequence().setCell(e % 4, e, 1);

@@ -93,14 +93,8 @@ void sendDragMove(zg::Main_LEDFlasher_form& form, zg::LedChannel row, zg::EventI
 
 int main(int argc, char** argv) {
     const FigurePrinter figure{TakeTsvFlag(argc, argv)};
-    UseOffscreenUnlessTold();
-    QApplication app(argc, argv);
-    zg::ApplyProgramFont();
-    BenchDialogs dialogs;
-    BenchEnd end;
-    zg::Main_LEDFlasher_form form(dialogs, end);
-    form.show();
-    QApplication::processEvents();
+    BenchWindow window(argc, argv);
+    zg::Main_LEDFlasher_form& form = window.form();
 
     PaintCounter counter;
     for (const auto& row : form.controls().iSwitchLedX) {

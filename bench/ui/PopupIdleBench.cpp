@@ -16,14 +16,8 @@
 
 int main(int argc, char** argv) {
     const FigurePrinter figure{TakeTsvFlag(argc, argv)};
-    UseOffscreenUnlessTold();
-    QApplication app(argc, argv);
-    zg::ApplyProgramFont();
-    BenchDialogs dialogs;
-    BenchEnd end;
-    zg::Main_LEDFlasher_form form(dialogs, end);
-    form.show();
-    QApplication::processEvents();
+    BenchWindow window(argc, argv);
+    zg::Main_LEDFlasher_form& form = window.form();
 
     constexpr int kOpenMs = 3000;
     const auto wallStart = std::chrono::steady_clock::now();
