@@ -1,5 +1,7 @@
 #include "DataFileReader.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFile>
 
 #include <algorithm>
@@ -12,7 +14,7 @@
 namespace zg {
 
 namespace {
-constexpr qint64 kChunkBytes = 64 * 1024;
+constexpr qint64 kChunkBytes = qint64{64} * 1024;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -116,7 +118,7 @@ class FieldScanner {
 
 // Feeds the file to the scanner in chunks until the fields are complete, the file ends or the
 // read limit is reached. A field cut off by the limit or a read error stays unreadable.
-void scan(QFile& file, FieldScanner& scanner) {
+void scan(QIODevice& file, FieldScanner& scanner) {
     std::vector<char> chunk(static_cast<std::size_t>(kChunkBytes));
     std::size_t total = 0;
     while (!scanner.full() && total < kMaxReadBytes) {
@@ -151,6 +153,18 @@ DataFileReadResult ReadDataFile(const std::filesystem::path& path, const EventLi
         for (int count = 1; count <= kEventCount; ++count)
             onEventLine(count);
     return result;
+}
+
+DataFileRecord ReadDataFileText(std::string_view bytes) {
+    DataFileRecord record;
+    // The same chunked scan as a file gets, over the caller's bytes without copying them.
+    QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+    QBuffer buffer(&data);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return record;
+    FieldScanner scanner(record);
+    scan(buffer, scanner);
+    return record;
 }
 
 } // namespace zg

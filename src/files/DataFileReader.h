@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace zg {
 
@@ -29,5 +30,8 @@ struct DataFileReadResult {
 // next field is read all the same. `onEventLine` is told 1..50, once per event field, after an
 // opened file has been read.
 DataFileReadResult ReadDataFile(const std::filesystem::path& path, const EventLineCallback& onEventLine = {});
+
+// The record ReadDataFile gives for a file holding `bytes`.
+DataFileRecord ReadDataFileText(std::string_view bytes);
 
 } // namespace zg

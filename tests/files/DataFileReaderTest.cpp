@@ -135,5 +135,26 @@ TEST_F(DataFileReader, HugeFilesAreReadOnlyAsFarAsNeeded) {
     EXPECT_TRUE(UnreadableLines(ReadDataFile(padded).Record).empty());
 }
 
+TEST_F(DataFileReader, TextReadsLikeAFileUpToTheReadLimit) {
+    auto lines = ExampleLines();
+    lines.pop_back(); // line 65 comes last, without a line end
+    const std::string rest = Joined(lines).substr(lines[0].size()) + "20";
+    // Line 1 pads the text so that the last field ends exactly at the limit, or one byte after it.
+    for (const std::size_t size : {kMaxReadBytes, kMaxReadBytes + 1}) {
+        SCOPED_TRACE(size);
+        const std::string bytes = std::string(size - rest.size(), 'x') + rest;
+        const DataFileRecord text = ReadDataFileText(bytes);
+        const DataFileRecord file = read(bytes).Record;
+        EXPECT_EQ(text.Readable, file.Readable);
+        EXPECT_EQ(Values(text), Values(file));
+        const bool lastRead = size == kMaxReadBytes;
+        EXPECT_EQ(text.Readable[kTestSpeedField], lastRead);
+        EXPECT_EQ(UnreadableLines(text).size(), lastRead ? 1u : 2u);
+        EXPECT_EQ(text.sequencerDelay(), 30);
+    }
+    EXPECT_EQ(Values(ReadDataFileText(Joined(ExampleLines()))), ExampleValues());
+    EXPECT_EQ(UnreadableLines(ReadDataFileText("")).size(), 65u);
+}
+
 } // namespace
 } // namespace zg
