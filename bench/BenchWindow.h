@@ -10,7 +10,9 @@
 #include <memory>
 
 struct BenchDialogs : zg::UserDialogs {
-    zg::MessageAnswer showMessage(QWidget*, const zg::MessageRequest&) override { return zg::MessageAnswer::Ok; }
+    zg::MessageAnswer showMessage(QWidget*, const zg::MessageRequest&) override {
+        return zg::MessageAnswer::Ok;
+    }
     std::optional<QString> getOpenFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
     std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
     void openWebAddress(const QString&) override {}
@@ -27,7 +29,7 @@ inline void UseOffscreenUnlessTold() {
 
 // The application and a shown main window, ready to be measured.
 class BenchWindow {
-public:
+  public:
     BenchWindow(int& argc, char** argv) : app_(argc, argv) {
         zg::ApplyProgramFont();
         form_ = std::make_unique<zg::Main_LEDFlasher_form>(dialogs_, end_);
@@ -36,7 +38,7 @@ public:
     }
     zg::Main_LEDFlasher_form& form() { return *form_; }
 
-private:
+  private:
     struct Offscreen {
         Offscreen() { UseOffscreenUnlessTold(); }
     } offscreen_; // before the application object, which reads the platform

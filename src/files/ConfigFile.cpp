@@ -10,7 +10,9 @@ namespace zg {
 namespace {
 constexpr std::size_t kMaxConfigBytes = 256; // the port number is all the file holds
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 } // namespace
 
 std::optional<std::int16_t> ParseConfigPort(std::string_view text) {

@@ -5,10 +5,14 @@
 namespace zg {
 
 namespace {
-bool validChannel(LedChannel channel) { return channel >= 0 && channel < kLedCount; }
+bool validChannel(LedChannel channel) {
+    return channel >= 0 && channel < kLedCount;
+}
 } // namespace
 
-LedSequence::LedSequence() { EventValues.fill("0"); }
+LedSequence::LedSequence() {
+    EventValues.fill("0");
+}
 
 int LedSequence::cell(LedChannel channel, EventIndex event) const {
     if (!validChannel(channel) || !IsEventIndex(event))

@@ -13,7 +13,7 @@ namespace zg {
 // Every setter keeps the invariants (cells 0/1, EndEvent 0..49, colours of LED #1..#4 0..7,
 // modes -1..15) by refusing values outside them, and reports each real change to the observer.
 class LedSequence {
-public:
+  public:
     LedSequence();
 
     int cell(LedChannel channel, EventIndex event) const;
@@ -36,7 +36,7 @@ public:
 
     void setObserver(LedSequenceObserver* observer) { observer_ = observer; }
 
-private:
+  private:
     void recomputeEventValue(EventIndex event);
 
     std::array<std::array<std::uint8_t, kEventCount>, kLedCount> EventGrid{};

@@ -8,7 +8,7 @@ namespace zg {
 
 // Told about every change of the document, so that the window can update the matching control.
 class LedSequenceObserver {
-public:
+  public:
     virtual ~LedSequenceObserver() = default;
     virtual void cellChanged(LedChannel, EventIndex, int /*state*/) {}
     virtual void eventValueChanged(EventIndex, const std::string& /*text*/) {}

@@ -19,7 +19,9 @@ inline constexpr ServoControlMode kServoNone = 15;
 inline constexpr LedColor kWhite = 7;
 
 // Bit weight of a channel in an event value: LED #1 = 1 .. LED #4 = 8.
-constexpr int BitWeight(LedChannel channel) { return 1 << channel; }
+constexpr int BitWeight(LedChannel channel) {
+    return 1 << channel;
+}
 
 struct LedColorEntry {
     std::string_view name;
@@ -39,14 +41,21 @@ inline constexpr std::array<LedColorEntry, 8> LedColorTable{{
 
 // Each mode is a mask of the servo zones (bit z = zone z) in which the LED follows its cells.
 inline constexpr std::array<std::string_view, 16> ServoModeTable{
-    "OFF",       "|* - - -|", "|- * - -|", "|* * - -|", "|- - * -|", "|* - * -|",
-    "|- * * -|", "|* * * -|", "|- - - *|", "|* - - *|", "|- * - *|", "|* * - *|",
-    "|- - * *|", "|* - * *|", "|- * * *|", "NONE",
+    "OFF",       "|* - - -|", "|- * - -|", "|* * - -|", "|- - * -|", "|* - * -|", "|- * * -|", "|* * * -|",
+    "|- - - *|", "|* - - *|", "|- * - *|", "|* * - *|", "|- - * *|", "|* - * *|", "|- * * *|", "NONE",
 };
 
-constexpr bool IsLedColor(int value) { return value >= 0 && value < int(LedColorTable.size()); }
-constexpr bool IsServoMode(int value) { return value >= -1 && value < int(ServoModeTable.size()); }
-constexpr bool IsEventIndex(int value) { return value >= 0 && value < kEventCount; }
-constexpr bool IsEventValue(int value) { return value >= 0 && value <= 15; }
+constexpr bool IsLedColor(int value) {
+    return value >= 0 && value < int(LedColorTable.size());
+}
+constexpr bool IsServoMode(int value) {
+    return value >= -1 && value < int(ServoModeTable.size());
+}
+constexpr bool IsEventIndex(int value) {
+    return value >= 0 && value < kEventCount;
+}
+constexpr bool IsEventValue(int value) {
+    return value >= 0 && value <= 15;
+}
 
 } // namespace zg

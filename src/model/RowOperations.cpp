@@ -4,7 +4,9 @@ namespace zg {
 
 namespace {
 
-bool isLed(int index) { return index >= 0 && index < kLedCount; }
+bool isLed(int index) {
+    return index >= 0 && index < kLedCount;
+}
 
 // Writes groups "on, then `gap` times off" from event 0. Only groups that end at or before the
 // end mark are written, except for Skip 1, whose last pair may start on the end mark itself.

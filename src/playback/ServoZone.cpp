@@ -10,6 +10,8 @@ int ServoZoneOf(int stickValue) {
     return static_cast<int>(std::floor(static_cast<float>(value - kStickMin) / 25.0f));
 }
 
-int ServoZoneMaskOf(int stickValue) { return 1 << ServoZoneOf(stickValue); }
+int ServoZoneMaskOf(int stickValue) {
+    return 1 << ServoZoneOf(stickValue);
+}
 
 } // namespace zg

@@ -7,7 +7,7 @@ namespace zg {
 // A label that reports clicks and double-clicks, as the LED labels and the time axis need.
 class ClickableLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
 
     // The background behind the text. Painted by the label itself: the playback changes it at
@@ -15,16 +15,16 @@ public:
     QColor background() const { return background_; }
     void setBackground(const QColor& color);
 
-signals:
+  signals:
     void clicked();
     void doubleClicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor background_; // invalid: the parent's background shows through
 };
 

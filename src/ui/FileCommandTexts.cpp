@@ -16,10 +16,13 @@ QString LineRanges(const std::vector<int>& lines) {
     return parts.join(QStringLiteral(", "));
 }
 
-QString ReplaceQuestion(const QString& path) { return QStringLiteral("Replace existing file - ") + path + u'?'; }
+QString ReplaceQuestion(const QString& path) {
+    return QStringLiteral("Replace existing file - ") + path + u'?';
+}
 
 QString SaveFailedMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("The sequence could not be saved to\r%1\r\r%2\r\rAn existing file of that name is unchanged.")
+    return QStringLiteral(
+               "The sequence could not be saved to\r%1\r\r%2\r\rAn existing file of that name is unchanged.")
         .arg(path, reason);
 }
 
@@ -28,8 +31,9 @@ QString OpenFailedMessage(const QString& path, const QString& reason) {
 }
 
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines) {
-    return QStringLiteral("The file %1 is incomplete or damaged.\r\rThese lines could not be used and were left "
-                          "out:\r%2")
+    return QStringLiteral(
+               "The file %1 is incomplete or damaged.\r\rThese lines could not be used and were left "
+               "out:\r%2")
         .arg(fileTitle, LineRanges(unreadableLines));
 }
 

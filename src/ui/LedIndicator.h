@@ -8,16 +8,16 @@ namespace zg {
 // One of the round LED indicators that the on-screen test lights.
 class LedIndicator : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit LedIndicator(QWidget* parent = nullptr);
 
     QColor fillColor() const { return fill_; }
     void setFillColor(const QColor& color);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor fill_ = Qt::black;
 };
 

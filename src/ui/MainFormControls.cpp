@@ -68,13 +68,14 @@ void buildGrid(QWidget* client, MainFormControls& c) {
         const int top = 24 + 24 * row;
         const QString arrayName = QStringLiteral("iSwitchLedX%1").arg(row + 1);
         for (EventIndex e = 0; e < kEventCount; ++e) {
-            auto* cell = place(new QCheckBox(client), kIndexedName.arg(arrayName).arg(e), GridColumnLeft(e), top,
-                               9, 13);
+            auto* cell = place(new QCheckBox(client), kIndexedName.arg(arrayName).arg(e), GridColumnLeft(e),
+                               top, 9, 13);
             cell->setFocusPolicy(Qt::NoFocus);
             c.iSwitchLedX[row][e] = cell;
         }
         const QString led = QStringLiteral("LED#%1").arg(row + 1);
-        auto* ledLabel = place(new ClickableLabel(led, client), kIndexedName.arg("LEDlabel1").arg(row), 8, top, 65, 17);
+        auto* ledLabel =
+            place(new ClickableLabel(led, client), kIndexedName.arg("LEDlabel1").arg(row), 8, top, 65, 17);
         ledLabel->setAlignment(Qt::AlignCenter);
         ledLabel->setToolTip(QStringLiteral("Click here to change color of ") + led);
         setColors(ledLabel, Qt::white, QColor(144, 144, 144));
@@ -82,7 +83,8 @@ void buildGrid(QWidget* client, MainFormControls& c) {
 
         c.LED[row] = place(new LedIndicator(client), kIndexedName.arg("LED").arg(row), 80, top, 17, 17);
 
-        auto* options = place(new QPushButton(client), QStringLiteral("RowOptions%1").arg(row), 104, top, 9, 9);
+        auto* options =
+            place(new QPushButton(client), QStringLiteral("RowOptions%1").arg(row), 104, top, 9, 9);
         options->setToolTip(QStringLiteral("Click here to change %1 flash pattern").arg(led));
         options->setFocusPolicy(Qt::NoFocus);
         c.RowOptions[row] = options;
@@ -91,16 +93,16 @@ void buildGrid(QWidget* client, MainFormControls& c) {
 
 void buildTimeAxis(QWidget* client, MainFormControls& c) {
     for (EventIndex e = 0; e < kEventCount; ++e) {
-        auto* axis = place(new ClickableLabel(TimeAxisCaption(e), client), kIndexedName.arg("TimeAxis").arg(e),
-                           GridColumnLeft(e), 128, 9, 17);
+        auto* axis = place(new ClickableLabel(TimeAxisCaption(e), client),
+                           kIndexedName.arg("TimeAxis").arg(e), GridColumnLeft(e), 128, 9, 17);
         axis->setAlignment(Qt::AlignCenter);
         QFont font(QStringLiteral("Arial"));
         font.setPointSizeF(6);
         axis->setFont(font);
         c.TimeAxis[e] = axis;
 
-        auto* value = place(new QLabel(QStringLiteral("0"), client), kIndexedName.arg("mem").arg(e), GridColumnLeft(e),
-                            152, 9, 17);
+        auto* value = place(new QLabel(QStringLiteral("0"), client), kIndexedName.arg("mem").arg(e),
+                            GridColumnLeft(e), 152, 9, 17);
         value->hide();
         c.mem[e] = value;
     }
@@ -120,10 +122,12 @@ void buildFrame(QWidget* client, MainFormControls& c) {
 }
 
 void buildServoLists(QWidget* client, MainFormControls& c) {
-    c.Label1 = label(client, QStringLiteral("Label1"), QStringLiteral("Servo Control"), QRect(536, 8, 73, 17));
+    c.Label1 =
+        label(client, QStringLiteral("Label1"), QStringLiteral("Servo Control"), QRect(536, 8, 73, 17));
     setColors(c.Label1, Qt::black, QColor(224, 224, 224));
     for (LedChannel row = 0; row < kLedCount; ++row) {
-        auto* list = place(new QComboBox(client), kIndexedName.arg("ServoControl").arg(row), 536, 24 + 24 * row, 73, 21);
+        auto* list = place(new QComboBox(client), kIndexedName.arg("ServoControl").arg(row), 536,
+                           24 + 24 * row, 73, 21);
         sized(list, 8.25, true);
         list->setToolTip(QStringLiteral("Change how LED#%1 will repond to R/C servo signal").arg(row + 1));
         if (row > 0) {
@@ -150,29 +154,32 @@ void buildButtons(QWidget* client, MainFormControls& c) {
                              QStringLiteral("Save this sequence to a data file"));
     c.TestButton = bigButton(client, QStringLiteral("TestButton"), QStringLiteral("&Test"), 256, 152,
                              QStringLiteral("Click here to visually test LED sequence"));
-    c.Settings_button = bigButton(client, QStringLiteral("Settings_button"), QStringLiteral("S&ettings..."), 256, 200,
-                                  QStringLiteral("Change Software/Zelta-Glow Settings..."));
-    c.DownloadButton = bigButton(client, QStringLiteral("DownloadButton"), QStringLiteral("&DOWNLOAD"), 480, 152,
-                                 QStringLiteral("Download data to Zelta-Glow Sequencer/Flasher"));
+    c.Settings_button = bigButton(client, QStringLiteral("Settings_button"), QStringLiteral("S&ettings..."),
+                                  256, 200, QStringLiteral("Change Software/Zelta-Glow Settings..."));
+    c.DownloadButton = bigButton(client, QStringLiteral("DownloadButton"), QStringLiteral("&DOWNLOAD"), 480,
+                                 152, QStringLiteral("Download data to Zelta-Glow Sequencer/Flasher"));
     c.Exit_button = bigButton(client, QStringLiteral("Exit_button"), QStringLiteral("E&xit"), 480, 200,
                               QStringLiteral("Quit the program"));
 }
 
 void buildServoStick(QWidget* client, MainFormControls& c) {
-    auto* stick = place(new QScrollBar(Qt::Horizontal, client), QStringLiteral("ServoStick"), 224, 208, 209, 17);
+    auto* stick =
+        place(new QScrollBar(Qt::Horizontal, client), QStringLiteral("ServoStick"), 224, 208, 209, 17);
     stick->setRange(100, 199);
     stick->setSingleStep(1);
     stick->setPageStep(10);
     stick->setValue(150);
     stick->setTracking(false); // the stick takes a thumb drag only when it ends
     c.ServoStick = stick;
-    c.PulseWidthlabel1 =
-        label(client, QStringLiteral("PulseWidthlabel1"), QStringLiteral("Servo Pulsewidth ="), QRect(240, 192, 105, 17));
-    c.PulseWidth = label(client, QStringLiteral("PulseWidth"), QStringLiteral("1500"), QRect(344, 192, 33, 17));
+    c.PulseWidthlabel1 = label(client, QStringLiteral("PulseWidthlabel1"),
+                               QStringLiteral("Servo Pulsewidth ="), QRect(240, 192, 105, 17));
+    c.PulseWidth =
+        label(client, QStringLiteral("PulseWidth"), QStringLiteral("1500"), QRect(344, 192, 33, 17));
     QPalette blue = c.PulseWidth->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     c.PulseWidth->setPalette(blue);
-    c.PulseWidthlabel2 = label(client, QStringLiteral("PulseWidthlabel2"), QStringLiteral("ms"), QRect(384, 192, 25, 17));
+    c.PulseWidthlabel2 =
+        label(client, QStringLiteral("PulseWidthlabel2"), QStringLiteral("ms"), QRect(384, 192, 25, 17));
     c.Label2 = label(client, QStringLiteral("Label2"),
                      QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
                      QRect(168, 232, 305, 17));
@@ -198,13 +205,16 @@ void buildDownloadDisplay(QWidget* client, MainFormControls& c) {
     c.ProgressBar1->setTextVisible(false);
     c.ProgressBar1->hide();
 
-    c.Vspeed = place(new QCheckBox(QStringLiteral("Variable Speed"), client), QStringLiteral("Vspeed"), 536, 128, 97, 21);
+    c.Vspeed = place(new QCheckBox(QStringLiteral("Variable Speed"), client), QStringLiteral("Vspeed"), 536,
+                     128, 97, 21);
     c.Vspeed->hide();
 }
 
 } // namespace
 
-QString TimeAxisCaption(EventIndex e) { return QString::number((e + 1) % 10); }
+QString TimeAxisCaption(EventIndex e) {
+    return QString::number((e + 1) % 10);
+}
 
 MainFormControls BuildMainFormControls(QWidget* client) {
     MainFormControls c;

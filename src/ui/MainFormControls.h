@@ -52,7 +52,9 @@ struct MainFormControls {
 };
 
 // Left edge of the grid column of event e.
-constexpr int GridColumnLeft(EventIndex e) { return 128 + 8 * e; }
+constexpr int GridColumnLeft(EventIndex e) {
+    return 128 + 8 * e;
+}
 
 // The caption of the time-axis label of event e: the last digit of e + 1.
 QString TimeAxisCaption(EventIndex e);

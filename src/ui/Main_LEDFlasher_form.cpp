@@ -1,12 +1,12 @@
 #include "Main_LEDFlasher_form.h"
 
 #include "ClickableLabel.h"
+#include "FileCommandTexts.h"
 #include "LedIndicator.h"
 #include "PopupList.h"
 #include "Settings_form.h"
 #include "ShellTexts.h"
 #include "UserDialogs.h"
-#include "FileCommandTexts.h"
 #include "device/DownloadFrame.h"
 #include "device/DownloadMessages.h"
 #include "device/DownloadSender.h"
@@ -23,10 +23,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QComboBox>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -45,29 +45,42 @@ constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 255;
 
 const QStringList kRowOptionsEntries{
-    QStringLiteral("Clear All"),   QStringLiteral("Mark All"),    QStringLiteral("Toggle All"),
-    QStringLiteral("Copy from..."), QStringLiteral("Copy to..."),   QStringLiteral("Skip 1..."),
-    QStringLiteral("Skip 2..."),   QStringLiteral("Skip 3..."),   QString(),
+    QStringLiteral("Clear All"),    QStringLiteral("Mark All"),   QStringLiteral("Toggle All"),
+    QStringLiteral("Copy from..."), QStringLiteral("Copy to..."), QStringLiteral("Skip 1..."),
+    QStringLiteral("Skip 2..."),    QStringLiteral("Skip 3..."),  QString(),
     QStringLiteral("Cancel")};
 
-const QStringList kCopyEntries{QStringLiteral("LED #1"), QStringLiteral("LED #2"), QStringLiteral("LED #3"),
-                               QStringLiteral("LED #4"), QString(), QString(), QString(), QString(), QString(),
+const QStringList kCopyEntries{QStringLiteral("LED #1"),
+                               QStringLiteral("LED #2"),
+                               QStringLiteral("LED #3"),
+                               QStringLiteral("LED #4"),
+                               QString(),
+                               QString(),
+                               QString(),
+                               QString(),
+                               QString(),
                                QStringLiteral("Cancel")};
 
 constexpr std::uint32_t kPlayingEventColor = 0x808080;
 
-const QString kDownloadTitle = QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
+const QString kDownloadTitle =
+    QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
 const QString kDownloadText =
     QStringLiteral("\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
                    " 2)  Wait till all LEDS come on and stay on, then\r\r"
                    " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
 
 // The normal background of a time-axis label: the system's button face.
-QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor buttonFace() {
+    return QApplication::palette().color(QPalette::Button);
+}
+
+// A colour value as the program keeps it, 0x00BBGGRR.
+QColor ColorOf(std::uint32_t bgr) {
+    return {int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)};
+}
 
 } // namespace
-
-QColor ColorOf(std::uint32_t bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
 
 Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd,
                                            std::unique_ptr<SerialLink> link, QWidget* parent)
@@ -97,7 +110,9 @@ Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& pro
     setFixedSize(sizeHint());
 }
 
-Main_LEDFlasher_form::~Main_LEDFlasher_form() { sequence_.setObserver(nullptr); }
+Main_LEDFlasher_form::~Main_LEDFlasher_form() {
+    sequence_.setObserver(nullptr);
+}
 
 void Main_LEDFlasher_form::buildMenus() {
     const auto action = [this](QWidget* menu, const char* name, const QString& caption, auto handler) {
@@ -132,15 +147,18 @@ void Main_LEDFlasher_form::connectControls() {
     connect(c_.RowOptionsList, &QListWidget::itemClicked, this, &Main_LEDFlasher_form::RowOptionsList_Click);
     connect(c_.CopyList, &QListWidget::itemClicked, this, &Main_LEDFlasher_form::CopyList_Click);
     connect(c_.ColorList, &QListWidget::itemActivated, this, &Main_LEDFlasher_form::ColorList_Click);
-    connect(c_.RowOptionsList, &QListWidget::itemActivated, this, &Main_LEDFlasher_form::RowOptionsList_Click);
+    connect(c_.RowOptionsList, &QListWidget::itemActivated, this,
+            &Main_LEDFlasher_form::RowOptionsList_Click);
     connect(c_.CopyList, &QListWidget::itemActivated, this, &Main_LEDFlasher_form::CopyList_Click);
     for (LedChannel row = 0; row < kLedCount; ++row) {
         connect(c_.LEDlabel1[row], &ClickableLabel::clicked, this, [this, row] { LEDlabel1_Click(row); });
         connect(c_.RowOptions[row], &QPushButton::clicked, this, [this, row] { RowOptions_Click(row); });
         QComboBox* list = c_.ServoControl[row];
-        connect(list, &QComboBox::activated, this, [this, row](int index) { sequence_.setServoMode(row, index); });
+        connect(list, &QComboBox::activated, this,
+                [this, row](int index) { sequence_.setServoMode(row, index); });
         if (list->lineEdit())
-            connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, row] { sequence_.setServoMode(row, -1); });
+            connect(list->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, row] { sequence_.setServoMode(row, -1); });
     }
     for (EventIndex e = 0; e < kEventCount; ++e)
         connect(c_.TimeAxis[e], &ClickableLabel::doubleClicked, this, [this, e] { TimeAxis_DblClick(e); });
@@ -281,7 +299,9 @@ void Main_LEDFlasher_form::iSwitchLedX_Click(LedChannel row, EventIndex e) {
     sequence_.setCell(row, e, c_.iSwitchLedX[row][e]->isChecked() ? 1 : 0);
 }
 
-void Main_LEDFlasher_form::iSwitchLedX_MouseDown(LedChannel, EventIndex e) { DragStart = e; }
+void Main_LEDFlasher_form::iSwitchLedX_MouseDown(LedChannel, EventIndex e) {
+    DragStart = e;
+}
 
 void Main_LEDFlasher_form::iSwitchLedX_DragOver(LedChannel row, EventIndex e) {
     sequence_.setCell(row, e, sequence_.cell(row, *DragStart));
@@ -299,11 +319,19 @@ void Main_LEDFlasher_form::LEDlabel1_Click(LedChannel led) {
     setLabelColor(led);
 }
 
-void Main_LEDFlasher_form::ColorList_Click() { c_.ColorList->close(); }
-void Main_LEDFlasher_form::RowOptionsList_Click() { c_.RowOptionsList->close(); }
-void Main_LEDFlasher_form::CopyList_Click() { c_.CopyList->close(); }
+void Main_LEDFlasher_form::ColorList_Click() {
+    c_.ColorList->close();
+}
+void Main_LEDFlasher_form::RowOptionsList_Click() {
+    c_.RowOptionsList->close();
+}
+void Main_LEDFlasher_form::CopyList_Click() {
+    c_.CopyList->close();
+}
 
-void Main_LEDFlasher_form::TimeAxis_DblClick(EventIndex e) { sequence_.setEndEvent(e); }
+void Main_LEDFlasher_form::TimeAxis_DblClick(EventIndex e) {
+    sequence_.setEndEvent(e);
+}
 
 void Main_LEDFlasher_form::RowOptions_Click(LedChannel row) {
     const int operation = ChooseFromList(*c_.RowOptionsList, int(RowOperation::ClearAll));
@@ -409,9 +437,11 @@ void Main_LEDFlasher_form::ServoStick_Change() {
 
 // --- data files ---
 
-std::optional<ChosenFile> Main_LEDFlasher_form::chooseFile(bool save, const QString& title, const QString& name) {
+std::optional<ChosenFile> Main_LEDFlasher_form::chooseFile(bool save, const QString& title,
+                                                           const QString& name) {
     const FileDialogRequest request{title, kDataFileFilter, name};
-    const auto path = save ? dialogs_.getSaveFileName(this, request) : dialogs_.getOpenFileName(this, request);
+    const auto path =
+        save ? dialogs_.getSaveFileName(this, request) : dialogs_.getOpenFileName(this, request);
     if (!path)
         return std::nullopt;
     const QFileInfo info(*path);
@@ -445,8 +475,8 @@ void Main_LEDFlasher_form::MENUsave_Click() {
         }
         if (!exists)
             break;
-        const auto answer = dialogs_.showMessage(
-            this, {kAppTitle, ReplaceQuestion(file->path), MessageButtons::YesNoCancel, MessageIcon::Question});
+        const auto answer = dialogs_.showMessage(this, {kAppTitle, ReplaceQuestion(file->path),
+                                                        MessageButtons::YesNoCancel, MessageIcon::Question});
         if (answer == MessageAnswer::Yes)
             break;
         if (answer == MessageAnswer::No)
@@ -460,8 +490,9 @@ void Main_LEDFlasher_form::MENUsave_Click() {
 void Main_LEDFlasher_form::writeDataFile(const ChosenFile& file) {
     c_.ProgressBar1->setValue(0);
     c_.ProgressBar1->show();
-    const auto error = WriteDataFile(QFileInfo(file.path).filesystemFilePath(), MakeDataFileRecord(sequence_, config_),
-                                     [this](int count) { c_.ProgressBar1->setValue(count); });
+    const auto error =
+        WriteDataFile(QFileInfo(file.path).filesystemFilePath(), MakeDataFileRecord(sequence_, config_),
+                      [this](int count) { c_.ProgressBar1->setValue(count); });
     c_.ProgressBar1->hide();
     if (error) {
         exclaim(SaveFailedMessage(file.path, QString::fromStdString(*error)));
@@ -522,7 +553,8 @@ void Main_LEDFlasher_form::MENUdownload_Click() {
 }
 
 void Main_LEDFlasher_form::enableFiveButtons(bool enabled) {
-    for (QPushButton* button : {c_.TestButton, c_.Settings_button, c_.DownloadButton, c_.OpenButton, c_.SaveButton})
+    for (QPushButton* button :
+         {c_.TestButton, c_.Settings_button, c_.DownloadButton, c_.OpenButton, c_.SaveButton})
         button->setEnabled(enabled);
 }
 
@@ -581,7 +613,9 @@ void Main_LEDFlasher_form::MENUsettings_Click() {
 
 // --- shell ---
 
-void Main_LEDFlasher_form::MENUabout_Click() { dialogs_.showMessage(this, {kAppTitle, AboutText()}); }
+void Main_LEDFlasher_form::MENUabout_Click() {
+    dialogs_.showMessage(this, {kAppTitle, AboutText()});
+}
 
 void Main_LEDFlasher_form::MENUhowto_Click() {
     dialogs_.showMessage(this, {kAppTitle, kHowToText});
@@ -589,7 +623,8 @@ void Main_LEDFlasher_form::MENUhowto_Click() {
 }
 
 void Main_LEDFlasher_form::MENUexit_Click() {
-    if (dialogs_.showMessage(this, {kAppTitle, ExitQuestion(), MessageButtons::OkCancel}) == MessageAnswer::Ok)
+    if (dialogs_.showMessage(this, {kAppTitle, ExitQuestion(), MessageButtons::OkCancel}) ==
+        MessageAnswer::Ok)
         programEnd_.endNow();
 }
 
@@ -599,7 +634,9 @@ void Main_LEDFlasher_form::Exit_button_Click() {
     MENUexit_Click();
 }
 
-void Main_LEDFlasher_form::Form_Unload() { programEnd_.endNow(); }
+void Main_LEDFlasher_form::Form_Unload() {
+    programEnd_.endNow();
+}
 
 void Main_LEDFlasher_form::closeEvent(QCloseEvent* event) {
     Form_Unload();

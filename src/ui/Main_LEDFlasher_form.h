@@ -28,16 +28,17 @@ struct ChosenFile {
     QString title;
 };
 
-inline const QString kStartTitle = QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3");
+inline const QString kStartTitle =
+    QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3");
 inline const QString kPlainTitle = QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
 
 // The main window: shows the one sequence as a 4 x 50 grid and carries every command.
 class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     Q_OBJECT
-public:
+  public:
     // `link` is the serial port of the downloads; without one, the system's serial ports.
-    Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link = nullptr,
-                         QWidget* parent = nullptr);
+    Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd,
+                         std::unique_ptr<SerialLink> link = nullptr, QWidget* parent = nullptr);
     ~Main_LEDFlasher_form() override;
 
     const LedSequence& sequence() const { return sequence_; }
@@ -86,14 +87,14 @@ public:
     void Exit_button_Click();
     void Form_Unload();
 
-signals:
+  signals:
     void stepElapsed();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void buildMenus();
     void connectControls();
@@ -141,7 +142,7 @@ private:
     std::optional<EventIndex> DragStart;
     std::chrono::milliseconds stepMs_{20};
     std::chrono::steady_clock::time_point nextStepDue_;
-    QString dialogFileTitle_;               // the file title the file dialog keeps between uses
+    QString dialogFileTitle_; // the file title the file dialog keeps between uses
 };
 
 } // namespace zg

@@ -9,13 +9,13 @@ namespace zg {
 // A pop-up list of the main window: shown by ChooseFromList, closed by a pick.
 class PopupList : public QListWidget {
     Q_OBJECT
-public:
+  public:
     using QListWidget::QListWidget;
 
     // Hides the list and ends every wait on it.
     void close();
 
-signals:
+  signals:
     void closed();
 };
 

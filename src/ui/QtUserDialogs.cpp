@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,7 +65,8 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
 
 } // namespace
 
-void SetUpDataFileDialog(QFileDialog& dialog, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+void SetUpDataFileDialog(QFileDialog& dialog, const FileDialogRequest& request,
+                         QFileDialog::AcceptMode mode) {
     dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(mode);
     // The open dialog also returns a name that does not exist.
@@ -124,7 +125,9 @@ std::optional<QString> QtUserDialogs::getSaveFileName(QWidget* parent, const Fil
     return runFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
-void QtUserDialogs::openWebAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+void QtUserDialogs::openWebAddress(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
 
 void ProcessEnd::endNow() {
     std::fflush(nullptr);

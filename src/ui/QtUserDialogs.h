@@ -8,7 +8,7 @@ namespace zg {
 
 // The real boxes and dialogs: QMessageBox and QFileDialog.
 class QtUserDialogs : public UserDialogs {
-public:
+  public:
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
     std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
@@ -17,7 +17,7 @@ public:
 
 // Ends the process immediately: no event loop is unwound, nothing is saved.
 class ProcessEnd : public ProgramEnd {
-public:
+  public:
     void endNow() override;
 };
 

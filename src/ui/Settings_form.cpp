@@ -75,31 +75,36 @@ Settings_form::Settings_form(AppConfig& config, UserDialogs& dialogs, QWidget* p
 void Settings_form::buildControls() {
     auto* software = place(new QGroupBox(QStringLiteral("Software Settings"), this),
                            QStringLiteral("CommPortSettingsFrame"), 8, 16, 281, 177);
-    label(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"), QRect(8, 40, 193, 25));
+    label(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"),
+          QRect(8, 40, 193, 25));
     CommPortcombo = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
-    label(software, QStringLiteral("Label3"), QStringLiteral("(Programming cable is connected to this 9-pin port#)"),
-          QRect(8, 64, 265, 33), true);
+    label(software, QStringLiteral("Label3"),
+          QStringLiteral("(Programming cable is connected to this 9-pin port#)"), QRect(8, 64, 265, 33),
+          true);
     label(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
     PCSpeedcombo = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
-    label(software, QStringLiteral("Label4"), QStringLiteral("(Set to match Test speed with Sequencer speed)"),
-          QRect(16, 144, 249, 25), true);
+    label(software, QStringLiteral("Label4"),
+          QStringLiteral("(Set to match Test speed with Sequencer speed)"), QRect(16, 144, 249, 25), true);
 
     auto* module = place(new QGroupBox(QStringLiteral("Zelta-Glow Settings"), this),
                          QStringLiteral("SpeedSettingsFrame"), 296, 16, 265, 121);
-    label(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"), QRect(16, 48, 161, 25));
+    label(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"),
+          QRect(16, 48, 161, 25));
     PICSpeedcombo = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
     label(module, QStringLiteral("Label5"), QStringLiteral("(Sets the delay between each of the 50 events )"),
           QRect(8, 88, 249, 25), true);
 
-    auto* warning = label(this, QStringLiteral("Label6"), QStringLiteral("Use Pull-downs for changing all settings!"),
-                          QRect(296, 144, 273, 25), true);
+    auto* warning =
+        label(this, QStringLiteral("Label6"), QStringLiteral("Use Pull-downs for changing all settings!"),
+              QRect(296, 144, 273, 25), true);
     QPalette red = warning->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     warning->setPalette(red);
 
-    auto* cancel = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("SettingsCancelbutton"), 344,
-                         168, 73, 33);
-    auto* ok = place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("SettingsOKbutton"), 464, 168, 65, 33);
+    auto* cancel = place(new QPushButton(QStringLiteral("Cancel"), this),
+                         QStringLiteral("SettingsCancelbutton"), 344, 168, 73, 33);
+    auto* ok = place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("SettingsOKbutton"), 464,
+                     168, 65, 33);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Settings_form::SettingsOKbutton_Click);
     connect(cancel, &QPushButton::clicked, this, &Settings_form::SettingsCancelbutton_Click);
@@ -114,9 +119,13 @@ void Settings_form::Settings_form_Form_Load() {
     selectValue(PICSpeedcombo, config_.SequencerDelay);
 }
 
-void Settings_form::selectTestSpeed(int testSpeed) { selectReadValue(PCSpeedcombo, testSpeed); }
+void Settings_form::selectTestSpeed(int testSpeed) {
+    selectReadValue(PCSpeedcombo, testSpeed);
+}
 
-void Settings_form::selectSequencerDelay(int sequencerDelay) { selectReadValue(PICSpeedcombo, sequencerDelay); }
+void Settings_form::selectSequencerDelay(int sequencerDelay) {
+    selectReadValue(PICSpeedcombo, sequencerDelay);
+}
 
 void Settings_form::SettingsOKbutton_Click() {
     hide();
@@ -133,7 +142,9 @@ void Settings_form::SettingsOKbutton_Click() {
     }
 }
 
-void Settings_form::SettingsCancelbutton_Click() { hide(); }
+void Settings_form::SettingsCancelbutton_Click() {
+    hide();
+}
 
 void Settings_form::showEvent(QShowEvent* event) {
     showPortDevices();
@@ -144,12 +155,14 @@ void Settings_form::showEvent(QShowEvent* event) {
 void Settings_form::showPortDevices() {
     for (int position = 0; position < CommPortcombo->count(); ++position) {
         const auto device = SystemDeviceForPort(position + 1);
-        CommPortcombo->setItemData(position,
-                                   device ? QString::fromStdString(*device) : QStringLiteral("No serial device"),
-                                   Qt::ToolTipRole);
+        CommPortcombo->setItemData(
+            position, device ? QString::fromStdString(*device) : QStringLiteral("No serial device"),
+            Qt::ToolTipRole);
     }
 }
 
-void Settings_form::reject() { SettingsCancelbutton_Click(); }
+void Settings_form::reject() {
+    SettingsCancelbutton_Click();
+}
 
 } // namespace zg

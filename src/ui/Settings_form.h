@@ -17,7 +17,7 @@ class UserDialogs;
 // Created hidden at start-up and only hidden and shown afterwards.
 class Settings_form : public QDialog {
     Q_OBJECT
-public:
+  public:
     Settings_form(AppConfig& config, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     // Selects the speeds a data file brought: 0 selects nothing, a value with no entry leaves
@@ -32,13 +32,13 @@ public:
     QComboBox* PCSpeedcombo = nullptr;
     QComboBox* PICSpeedcombo = nullptr;
 
-public slots:
+  public slots:
     void reject() override; // Escape and the frame's close button act as Cancel
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void showPortDevices();
     void Settings_form_Form_Load();
     void buildControls();

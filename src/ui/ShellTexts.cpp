@@ -5,7 +5,9 @@
 namespace zg {
 
 namespace {
-QString indented(int blanks, const QString& text) { return QString(blanks, u' ') + text; }
+QString indented(int blanks, const QString& text) {
+    return QString(blanks, u' ') + text;
+}
 } // namespace
 
 QString AboutText() {

@@ -30,7 +30,7 @@ struct FileDialogRequest {
 
 // Every modal message box and file dialog goes through here, so that tests can answer them.
 class UserDialogs {
-public:
+  public:
     virtual ~UserDialogs() = default;
     virtual MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) = 0;
     // The full path chosen, or nothing when the user cancelled.
@@ -42,7 +42,7 @@ public:
 
 // Ends the program at once, from wherever it is called, also from inside nested waits.
 class ProgramEnd {
-public:
+  public:
     virtual ~ProgramEnd() = default;
     virtual void endNow() = 0;
 };

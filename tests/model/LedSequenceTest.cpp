@@ -94,7 +94,8 @@ TEST(LedSequence, ReportsEachChangeSoTheWindowCanFollow) {
     s.setEndEvent(0);
     s.setLedColor(1, 2);
     s.setServoMode(3, -1);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"cell 2,10=1", "value 10=4", "end 49->0", "color 1=2", "mode 3=-1"}));
+    EXPECT_EQ(r.log,
+              (std::vector<std::string>{"cell 2,10=1", "value 10=4", "end 49->0", "color 1=2", "mode 3=-1"}));
 }
 
 TEST(LedSequence, StoredEventValueStaysUntilACellOfThatEventChanges) {

@@ -19,7 +19,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QString kConfirmTitle = QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
+const QString kConfirmTitle =
+    QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
 
 // The worked example: expected bytes written out from its description.
 std::vector<std::uint8_t> workedExampleStream() {
@@ -36,7 +37,7 @@ std::vector<std::uint8_t> workedExampleStream() {
 } // namespace
 
 class DownloadCommand : public UiFixture {
-protected:
+  protected:
     void SetUp() override {
         UiFixture::SetUp();
         if (!zg::testing::SocatPtyPair::FindSocat())
@@ -83,7 +84,8 @@ protected:
         return opened;
     }
     void expectIdle() const {
-        for (const char* name : {"TestButton", "Settings_button", "DownloadButton", "OpenButton", "SaveButton"})
+        for (const char* name :
+             {"TestButton", "Settings_button", "DownloadButton", "OpenButton", "SaveButton"})
             EXPECT_TRUE(find<QPushButton>(QLatin1String(name))->isEnabled()) << name;
         EXPECT_TRUE(find<QPushButton>("Settings_button")->isVisible());
         EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
@@ -104,7 +106,8 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
     dialogs.answers = {MessageAnswer::Ok};
     dialogs.duringMessage = [&] {
         portHeldWhileAsking = !portIsFree();
-        for (const char* name : {"TestButton", "Settings_button", "DownloadButton", "OpenButton", "SaveButton"})
+        for (const char* name :
+             {"TestButton", "Settings_button", "DownloadButton", "OpenButton", "SaveButton"})
             EXPECT_FALSE(find<QPushButton>(QLatin1String(name))->isEnabled()) << name;
         EXPECT_TRUE(find<QPushButton>("Settings_button")->isVisible());
     };
@@ -121,10 +124,10 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
             progress.push_back(bar->value());
         if (editedAfterItems < 0 && bar->value() >= 20) {
             editedAfterItems = bar->value() + 1; // items 0..value have left
-            form->sequence().setCell(3, 40, 1);   // event 40, not yet sent: goes out as 8
-            form->sequence().setCell(3, 0, 1);    // event 0, already sent: stays 1
+            form->sequence().setCell(3, 40, 1);  // event 40, not yet sent: goes out as 8
+            form->sequence().setCell(3, 0, 1);   // event 0, already sent: stays 1
             dialogs.duringMessage = nullptr;
-            download();                           // a second download does nothing
+            download(); // a second download does nothing
         }
     });
     sampler.start(5);
@@ -197,7 +200,8 @@ TEST_F(DownloadCommand, ACableThatVanishesEndsInIdleSayingHowFarItGot) {
     dialogs.answers = {MessageAnswer::Ok};
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, form.get(), [&] {
-        if (find<QProgressBar>("ProgressBar1")->isVisible() && find<QProgressBar>("ProgressBar1")->value() >= 5) {
+        if (find<QProgressBar>("ProgressBar1")->isVisible() &&
+            find<QProgressBar>("ProgressBar1")->value() >= 5) {
             watch.stop();
             pty->Vanish();
         }

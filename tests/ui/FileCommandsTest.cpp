@@ -31,7 +31,7 @@ QByteArray lines(std::initializer_list<const char*> values) {
 } // namespace
 
 class FileCommands : public UiFixture {
-protected:
+  protected:
     QString path(const QString& name) const { return dir.filePath(name); }
     QByteArray read(const QString& name) const {
         QFile file(path(name));
@@ -62,8 +62,8 @@ TEST_F(FileCommands, SaveWritesTheFreshProgramsFileUnderTheNameTyped) {
     EXPECT_EQ(dialogs.fileAsks[0].request.title, kSaveTitle);
     EXPECT_EQ(dialogs.fileAsks[0].request.filter, "Data Files (*.DAT)|*.dat|All Files (*.*)|*.*");
     EXPECT_EQ(dialogs.fileAsks[0].request.initialName, "");
-    const QByteArray expected =
-        quotedZeros(50) + lines({"7", "7", "7", "7", "0", "0", "0", "0", "49", "15", "15", "15", "15", "30", "20"});
+    const QByteArray expected = quotedZeros(50) + lines({"7", "7", "7", "7", "0", "0", "0", "0", "49", "15",
+                                                         "15", "15", "15", "30", "20"});
     EXPECT_EQ(expected.size(), 302);
     EXPECT_EQ(read("test"), expected);
     EXPECT_FALSE(QFile::exists(path("test.dat")));
@@ -110,7 +110,8 @@ TEST_F(FileCommands, AFailedSaveSaysWhyAndKeepsTheCaption) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
-    EXPECT_TRUE(dialogs.messages[0].text.contains("Not a directory")) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Not a directory"))
+        << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(form->windowTitle(), kStartTitle);
     EXPECT_EQ(read("plain"), "x");
     EXPECT_FALSE(find<QWidget>("ProgressBar1")->isVisible());
@@ -118,8 +119,9 @@ TEST_F(FileCommands, AFailedSaveSaysWhyAndKeepsTheCaption) {
 
 TEST_F(FileCommands, SaveOpenSaveIsByteIdenticalAndOpenReplacesTheDocument) {
     start();
-    const QByteArray file = "\"1\"\r\n\"2\"\r\n\"9\"\r\n\"15\"\r\n" + quotedZeros(46) +
-                            lines({"1", "2", "7", "4", "-7", "300", "0", "32767", "3", "15", "-1", "0", "8", "10", "50"});
+    const QByteArray file =
+        "\"1\"\r\n\"2\"\r\n\"9\"\r\n\"15\"\r\n" + quotedZeros(46) +
+        lines({"1", "2", "7", "4", "-7", "300", "0", "32767", "3", "15", "-1", "0", "8", "10", "50"});
     write("in.dat", file);
     form->sequence().setCell(3, 30, 1);
     form->sequence().setLedColor(0, 5);
@@ -162,11 +164,12 @@ TEST_F(FileCommands, DamagedAndTruncatedFilesApplyWhatTheyCanAndNameTheLinesLeft
     form->sequence().setEndEvent(20);
     QByteArray file = quotedZeros(50);
     file.replace(0, 5, "\"16\"\r"); // line 1: no event value; also a lone CR line end
-    file += lines({"4", "1"});       // the file ends after line 52
+    file += lines({"4", "1"});      // the file ends after line 52
     write("short.dat", file);
     openFile("short.dat");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, DamagedFileMessage("short.dat", {1, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65}));
+    EXPECT_EQ(dialogs.messages[0].text,
+              DamagedFileMessage("short.dat", {1, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65}));
     EXPECT_TRUE(dialogs.messages[0].text.contains("1, 53-65"));
     EXPECT_EQ(form->sequence().ledColor(0), 4);
     EXPECT_EQ(form->sequence().ledColor(1), 1);
@@ -183,8 +186,9 @@ TEST_F(FileCommands, MergeOrsThePatternAndKeepsColoursAndARunningTest) {
     form->sequence().setCell(0, 1, 1);
     form->sequence().setCell(3, 1, 1); // 9
     form->sequence().setLedColor(0, 2);
-    QByteArray file = "\"9\"\r\n\"0\"\r\n" + quotedZeros(48) +
-                      lines({"1", "1", "1", "1", "0", "0", "0", "0", "5", "15", "15", "15", "15", "30", "20"});
+    QByteArray file =
+        "\"9\"\r\n\"0\"\r\n" + quotedZeros(48) +
+        lines({"1", "1", "1", "1", "0", "0", "0", "0", "5", "15", "15", "15", "15", "30", "20"});
     write("m.dat", file);
     bool merged = false;
     auto* timer = form->findChild<QTimer*>("Timer1");

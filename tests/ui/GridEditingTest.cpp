@@ -20,7 +20,7 @@ const QPoint kInCell(4, 6);
 } // namespace
 
 class GridEditing : public UiFixture {
-protected:
+  protected:
     QCheckBox* cell(int row, int e) const {
         return find<QCheckBox>(QStringLiteral("iSwitchLedX%1_%2").arg(row + 1).arg(e));
     }
@@ -100,7 +100,7 @@ TEST_F(GridEditing, ReleaseLeftOfTheStartPaintsOnlyTheCellsEntered) {
 
 TEST_F(GridEditing, PaintingAnotherRowUsesThatRowsOwnStartCell) {
     start();
-    form->sequence().setCell(0, 10, 1);             // the pressed cell: on
+    form->sequence().setCell(0, 10, 1);                             // the pressed cell: on
     setRow(3, std::string(11, '0') + "111" + std::string(36, '0')); // row 4's start column: off
     press(0, 10);
     moveTo(1, 11); // row 2's start cell is off as well
@@ -195,7 +195,7 @@ TEST_F(GridEditing, WindowStaysLiveWhileAListIsOpen) {
 }
 
 class RowCommands : public GridEditing {
-protected:
+  protected:
     // Presses row `r`'s options button and picks `entry`, then `copyEntry` when a copy asks for it.
     void rowCommand(int r, int entry, int copyEntry = -1) {
         soon([=, this] {
@@ -263,10 +263,10 @@ TEST_F(RowCommands, SkipFillsAtTheEdgesOfTheEndMark) {
             cells[std::size_t(e)] = e % period == 0 ? '1' : '0';
         return cells;
     };
-    for (const Case& c : {Case{5, 48, fill(2, 49)}, Case{5, 49, fill(2, 49)}, Case{5, 1, fill(2, 1)},
-                          Case{5, 46, fill(2, 47)}, Case{6, 49, fill(3, 47)}, Case{6, 1, fill(3, -1)},
-                          Case{6, 9, fill(3, 8)}, Case{7, 46, fill(4, 43)}, Case{7, 47, fill(4, 47)},
-                          Case{7, 9, fill(4, 7)}}) {
+    for (const Case& c :
+         {Case{5, 48, fill(2, 49)}, Case{5, 49, fill(2, 49)}, Case{5, 1, fill(2, 1)},
+          Case{5, 46, fill(2, 47)}, Case{6, 49, fill(3, 47)}, Case{6, 1, fill(3, -1)}, Case{6, 9, fill(3, 8)},
+          Case{7, 46, fill(4, 43)}, Case{7, 47, fill(4, 47)}, Case{7, 9, fill(4, 7)}}) {
         setRow(1, std::string(50, '1'));
         setEnd(c.end);
         rowCommand(1, c.entry);

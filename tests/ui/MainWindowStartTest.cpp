@@ -19,9 +19,13 @@ using namespace zg;
 
 namespace {
 
-QString indexed(const char* name, int i) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i); }
+QString indexed(const char* name, int i) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i);
+}
 
-QColor textColor(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
+QColor textColor(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
 
 } // namespace
 
@@ -32,7 +36,8 @@ TEST_F(MainWindowStart, GridCellsAndLabelsStandAtTheirDesignPlaces) {
     EXPECT_EQ(form->centralWidget()->size(), QSize(640, 255));
     for (int row = 0; row < 4; ++row) {
         for (int e = 0; e < 50; ++e) {
-            auto* cell = find<QCheckBox>(indexed("iSwitchLedX", e).replace("X_", QStringLiteral("X%1_").arg(row + 1)));
+            auto* cell =
+                find<QCheckBox>(indexed("iSwitchLedX", e).replace("X_", QStringLiteral("X%1_").arg(row + 1)));
             ASSERT_NE(cell, nullptr) << row << "," << e;
             EXPECT_EQ(cell->geometry(), QRect(128 + 8 * e, 24 + 24 * row, 9, 13));
             EXPECT_FALSE(cell->isChecked());
@@ -53,7 +58,8 @@ TEST_F(MainWindowStart, GridCellsAndLabelsStandAtTheirDesignPlaces) {
         auto* options = find<QPushButton>(QStringLiteral("RowOptions%1").arg(row));
         ASSERT_NE(options, nullptr);
         EXPECT_EQ(options->geometry(), QRect(104, 24 + 24 * row, 9, 9));
-        EXPECT_EQ(options->toolTip(), QStringLiteral("Click here to change LED#%1 flash pattern").arg(row + 1));
+        EXPECT_EQ(options->toolTip(),
+                  QStringLiteral("Click here to change LED#%1 flash pattern").arg(row + 1));
     }
 }
 
@@ -92,7 +98,8 @@ TEST_F(MainWindowStart, ServoListsStartOnNoneAndOnlyLed1RefusesTypedText) {
         EXPECT_EQ(list->currentText(), QStringLiteral("NONE"));
         EXPECT_EQ(list->isEditable(), row > 0);
         EXPECT_TRUE(list->font().bold());
-        EXPECT_EQ(list->toolTip(), QStringLiteral("Change how LED#%1 will repond to R/C servo signal").arg(row + 1));
+        EXPECT_EQ(list->toolTip(),
+                  QStringLiteral("Change how LED#%1 will repond to R/C servo signal").arg(row + 1));
     }
 }
 
@@ -103,9 +110,10 @@ TEST_F(MainWindowStart, ButtonsCaptionsAndHiddenControls) {
         QPoint at;
         const char* caption;
     };
-    for (const Button& b : {Button{"OpenButton", {16, 152}, "&Open File..."}, Button{"SaveButton", {16, 200}, "&Save File..."},
-                            Button{"TestButton", {256, 152}, "&Test"}, Button{"Settings_button", {256, 200}, "S&ettings..."},
-                            Button{"DownloadButton", {480, 152}, "&DOWNLOAD"}, Button{"Exit_button", {480, 200}, "E&xit"}}) {
+    for (const Button& b :
+         {Button{"OpenButton", {16, 152}, "&Open File..."}, Button{"SaveButton", {16, 200}, "&Save File..."},
+          Button{"TestButton", {256, 152}, "&Test"}, Button{"Settings_button", {256, 200}, "S&ettings..."},
+          Button{"DownloadButton", {480, 152}, "&DOWNLOAD"}, Button{"Exit_button", {480, 200}, "E&xit"}}) {
         auto* button = find<QPushButton>(QLatin1String(b.name));
         ASSERT_NE(button, nullptr) << b.name;
         EXPECT_EQ(button->geometry(), QRect(b.at, QSize(145, 33))) << b.name;
@@ -115,9 +123,11 @@ TEST_F(MainWindowStart, ButtonsCaptionsAndHiddenControls) {
         EXPECT_FALSE(button->toolTip().isEmpty()) << b.name;
         EXPECT_TRUE(button->isVisible() && button->isEnabled());
     }
-    EXPECT_EQ(find<QPushButton>("DownloadButton")->toolTip(), "Download data to Zelta-Glow Sequencer/Flasher");
-    for (const char* hidden : {"ServoStick", "PulseWidthlabel1", "PulseWidth", "PulseWidthlabel2", "Label2", "DLlabel",
-                               "ProgressBar1", "Vspeed", "ColorList", "RowOptionsList", "CopyList"}) {
+    EXPECT_EQ(find<QPushButton>("DownloadButton")->toolTip(),
+              "Download data to Zelta-Glow Sequencer/Flasher");
+    for (const char* hidden :
+         {"ServoStick", "PulseWidthlabel1", "PulseWidth", "PulseWidthlabel2", "Label2", "DLlabel",
+          "ProgressBar1", "Vspeed", "ColorList", "RowOptionsList", "CopyList"}) {
         auto* widget = find<QWidget>(QLatin1String(hidden));
         ASSERT_NE(widget, nullptr) << hidden;
         EXPECT_FALSE(widget->isVisible()) << hidden;
@@ -141,9 +151,11 @@ TEST_F(MainWindowStart, PopupListsHoldTheirEntries) {
     };
     EXPECT_EQ(entries("ColorList"),
               QStringList({"Black", "Red", "Green", "Yellow", "Blue", "Magenta", "Cyan", "White"}));
-    EXPECT_EQ(entries("RowOptionsList"), QStringList({"Clear All", "Mark All", "Toggle All", "Copy from...", "Copy to...",
-                                                      "Skip 1...", "Skip 2...", "Skip 3...", "", "Cancel"}));
-    EXPECT_EQ(entries("CopyList"), QStringList({"LED #1", "LED #2", "LED #3", "LED #4", "", "", "", "", "", "Cancel"}));
+    EXPECT_EQ(entries("RowOptionsList"),
+              QStringList({"Clear All", "Mark All", "Toggle All", "Copy from...", "Copy to...", "Skip 1...",
+                           "Skip 2...", "Skip 3...", "", "Cancel"}));
+    EXPECT_EQ(entries("CopyList"),
+              QStringList({"LED #1", "LED #2", "LED #3", "LED #4", "", "", "", "", "", "Cancel"}));
     EXPECT_EQ(find<PopupList>("RowOptionsList")->geometry(), QRect(112, 32, 97, 196));
     EXPECT_EQ(find<PopupList>("CopyList")->geometry(), QRect(104, 24, 65, 196));
 }
@@ -155,13 +167,13 @@ TEST_F(MainWindowStart, TitleAndMenusInOrder) {
     QStringList bar;
     for (QAction* action : form->menuBar()->actions())
         bar << (action->menu() ? action->menu()->objectName() : action->objectName()) + "=" + action->text();
-    EXPECT_EQ(bar, QStringList({"MENUfile=&File", "MENUtest=&Test", "MENUdownload=&Download", "MENUsettings=&Settings",
-                                "MENUhelp=&Help"}));
+    EXPECT_EQ(bar, QStringList({"MENUfile=&File", "MENUtest=&Test", "MENUdownload=&Download",
+                                "MENUsettings=&Settings", "MENUhelp=&Help"}));
     QStringList file;
     for (QAction* action : find<QMenu>("MENUfile")->actions())
         file << action->objectName() + "=" + action->text();
-    EXPECT_EQ(file, QStringList({"MENUnew=&New/Clear", "MENUopen=&Open...", "MENUmerge=&Merge", "MENUsave=&Save...",
-                                 "MENUexit=E&xit"}));
+    EXPECT_EQ(file, QStringList({"MENUnew=&New/Clear", "MENUopen=&Open...", "MENUmerge=&Merge",
+                                 "MENUsave=&Save...", "MENUexit=E&xit"}));
     QStringList help;
     for (QAction* action : find<QMenu>("MENUhelp")->actions())
         help << action->objectName() + "=" + action->text();

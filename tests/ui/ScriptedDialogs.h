@@ -10,13 +10,13 @@
 
 // Answers message boxes and file dialogs from a script and records what was asked.
 class ScriptedDialogs : public zg::UserDialogs {
-public:
+  public:
     struct FileAsk {
         bool save = false;
         zg::FileDialogRequest request;
     };
 
-    std::deque<zg::MessageAnswer> answers;       // Ok (or Cancel for two buttons) when empty
+    std::deque<zg::MessageAnswer> answers;        // Ok (or Cancel for two buttons) when empty
     std::deque<std::optional<QString>> fileNames; // cancelled when empty
     std::vector<zg::MessageRequest> messages;
     std::vector<FileAsk> fileAsks;
@@ -27,7 +27,8 @@ public:
         if (duringMessage)
             duringMessage();
         if (answers.empty())
-            return request.buttons == zg::MessageButtons::Ok ? zg::MessageAnswer::Ok : zg::MessageAnswer::Cancel;
+            return request.buttons == zg::MessageButtons::Ok ? zg::MessageAnswer::Ok
+                                                             : zg::MessageAnswer::Cancel;
         const auto answer = answers.front();
         answers.pop_front();
         return answer;
@@ -41,7 +42,7 @@ public:
     QStringList webAddresses;
     void openWebAddress(const QString& address) override { webAddresses << address; }
 
-private:
+  private:
     std::optional<QString> next(bool save, const zg::FileDialogRequest& request) {
         fileAsks.push_back({save, request});
         if (fileNames.empty())
@@ -54,7 +55,7 @@ private:
 
 // Records that the program asked to end instead of ending the test process.
 class RecordingEnd : public zg::ProgramEnd {
-public:
+  public:
     int calls = 0;
     void endNow() override { ++calls; }
 };

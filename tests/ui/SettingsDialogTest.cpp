@@ -10,7 +10,7 @@
 using namespace zg;
 
 class SettingsDialog : public UiFixture {
-protected:
+  protected:
     Settings_form& dialog() const { return *form->settingsForm(); }
     QByteArray ledCfg() const {
         QFile file(dir.filePath("LED.cfg"));
@@ -23,7 +23,9 @@ protected:
     }
     void open() { QTest::mouseClick(find<QPushButton>("Settings_button"), Qt::LeftButton); }
     void ok() { QTest::mouseClick(dialog().findChild<QPushButton*>("SettingsOKbutton"), Qt::LeftButton); }
-    void cancel() { QTest::mouseClick(dialog().findChild<QPushButton*>("SettingsCancelbutton"), Qt::LeftButton); }
+    void cancel() {
+        QTest::mouseClick(dialog().findChild<QPushButton*>("SettingsCancelbutton"), Qt::LeftButton);
+    }
     static void choose(QComboBox* list, int position) {
         list->setCurrentIndex(position);
         emit list->activated(position);
@@ -45,7 +47,10 @@ TEST_F(SettingsDialog, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
     EXPECT_EQ(dialog().PCSpeedcombo->count(), 100);
     EXPECT_EQ(dialog().PICSpeedcombo->itemText(99), "100");
     for (int position = 0; position < 6; ++position) // each port names the device it stands for
-        EXPECT_TRUE(dialog().CommPortcombo->itemData(position, Qt::ToolTipRole).toString().contains(QString::number(position)))
+        EXPECT_TRUE(dialog()
+                        .CommPortcombo->itemData(position, Qt::ToolTipRole)
+                        .toString()
+                        .contains(QString::number(position)))
             << position;
     QFile::remove(dir.filePath("LED.cfg"));
     ok();
@@ -101,7 +106,8 @@ TEST_F(SettingsDialog, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
     EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(dialogs.messages[0].text.contains("LED.cfg"));
-    EXPECT_TRUE(dialogs.messages[0].text.contains("directory", Qt::CaseInsensitive)) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains("directory", Qt::CaseInsensitive))
+        << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(form->config().CommPort, 3);
     EXPECT_EQ(form->config().SequencerDelay, 10);
 }

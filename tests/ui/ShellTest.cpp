@@ -17,12 +17,14 @@ using namespace zg;
 
 namespace {
 
-QString spaces(int n) { return QString(n, u' '); }
+QString spaces(int n) {
+    return QString(n, u' ');
+}
 
 } // namespace
 
 class Shell : public UiFixture {
-protected:
+  protected:
     void trigger(const QString& name) {
         if (auto* action = form->findChild<QAction*>(name))
             action->trigger();
@@ -38,8 +40,12 @@ protected:
         QObject::disconnect(c);
         return ticks;
     }
-    QString lastMessage() const { return dialogs.messages.empty() ? QString() : dialogs.messages.back().text; }
-    QString lastFileDialog() const { return dialogs.fileAsks.empty() ? QString() : dialogs.fileAsks.back().request.title; }
+    QString lastMessage() const {
+        return dialogs.messages.empty() ? QString() : dialogs.messages.back().text;
+    }
+    QString lastFileDialog() const {
+        return dialogs.fileAsks.empty() ? QString() : dialogs.fileAsks.back().request.title;
+    }
 };
 
 TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
@@ -78,10 +84,11 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
     EXPECT_EQ(end.calls, 0);
     for (const char* test : {"MENUtest", "TestButton"}) {
         int ticks = 0;
-        const auto c = QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
-            ++ticks;
-            form->StopTest();
-        });
+        const auto c =
+            QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
+                ++ticks;
+                form->StopTest();
+            });
         trigger(QLatin1String(test));
         QObject::disconnect(c);
         EXPECT_EQ(ticks, 1) << test;
@@ -96,8 +103,9 @@ TEST_F(Shell, AboutTextIsExactToTheBlank) {
     EXPECT_EQ(about.title, "ZELTA-GLOW  -  LED Sequencer/Flasher");
     EXPECT_EQ(about.buttons, MessageButtons::Ok);
     const QString expected = spaces(25) + "Z E L T A - G L O W\r" + spaces(22) + "==================\r\r" +
-                             "  Programmable LED Sequencer/Flasher  - Beta3\r\r" + spaces(27) + "By:  VANTORO\r\r" +
-                             spaces(26) + "www.vantoro.example\r\r" + spaces(33) + "Feb 2008";
+                             "  Programmable LED Sequencer/Flasher  - Beta3\r\r" + spaces(27) +
+                             "By:  VANTORO\r\r" + spaces(26) + "www.vantoro.example\r\r" + spaces(33) +
+                             "Feb 2008";
     EXPECT_EQ(about.text, expected);
     EXPECT_EQ(about.text.count(u'\r'), 9);
 }
@@ -118,8 +126,8 @@ TEST_F(Shell, ExitThenCancelTwiceLeavesEverythingAsItWas) {
         form->findChild<QAction*>("MENUexit")->trigger();
     }
     ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].text, spaces(23) + "OK to Really Exit ?\r\r" + spaces(12) +
-                                            "(Be sure you have saved your files)");
+    EXPECT_EQ(dialogs.messages[0].text,
+              spaces(23) + "OK to Really Exit ?\r\r" + spaces(12) + "(Be sure you have saved your files)");
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(end.calls, 0);
     EXPECT_TRUE(form->isVisible());

@@ -32,7 +32,7 @@ struct Step {
 } // namespace
 
 class TestPlayback : public UiFixture {
-protected:
+  protected:
     QPushButton* testButton() const { return find<QPushButton>("TestButton"); }
     LedIndicator* led(int i) const { return find<LedIndicator>(QStringLiteral("LED_%1").arg(i)); }
     ClickableLabel* axis(int e) const { return find<ClickableLabel>(QStringLiteral("TimeAxis_%1").arg(e)); }
@@ -138,8 +138,8 @@ TEST_F(TestPlayback, EditsAndNewClearShowFromTheNextStep) {
         if (n == 5)
             stop();
     });
-    EXPECT_EQ(led2, (std::vector<QColor>{Qt::white, Qt::white, QColor(255, 0, 0), QColor(255, 0, 0), Qt::black,
-                                         Qt::black}));
+    EXPECT_EQ(led2, (std::vector<QColor>{Qt::white, Qt::white, QColor(255, 0, 0), QColor(255, 0, 0),
+                                         Qt::black, Qt::black}));
     EXPECT_EQ(form->windowTitle(), kPlainTitle);
 }
 
@@ -153,8 +153,9 @@ TEST_F(TestPlayback, ServoZonesDecideWhichControlledLedsLight) {
         const char* pulse;
         int litLed; // of the LEDs in modes |* - - -|, |- * - -|, |- - * -|, |- - - *|
     };
-    for (const Case c : {Case{124, "1240", 0}, Case{125, "1250", 1}, Case{150, "1500", 2}, Case{199, "1990", 3},
-                         Case{100, "1000", 0}, Case{174, "1740", 2}, Case{175, "1750", 3}}) {
+    for (const Case c :
+         {Case{124, "1240", 0}, Case{125, "1250", 1}, Case{150, "1500", 2}, Case{199, "1990", 3},
+          Case{100, "1000", 0}, Case{174, "1740", 2}, Case{175, "1750", 3}}) {
         for (int i = 0; i < 4; ++i)
             doc().setServoMode(i, 1 << i);
         find<QScrollBar>("ServoStick")->setValue(c.stick);
@@ -198,7 +199,8 @@ TEST_F(TestPlayback, StickShowsOnlyForServoControlledTests) {
     });
     emit find<QComboBox>("ServoControl_3")->activated(14);
     play([&](const Step&, int) {
-        for (const char* name : {"ServoStick", "PulseWidthlabel1", "PulseWidth", "PulseWidthlabel2", "Label2"})
+        for (const char* name :
+             {"ServoStick", "PulseWidthlabel1", "PulseWidth", "PulseWidthlabel2", "Label2"})
             EXPECT_TRUE(find<QWidget>(QLatin1String(name))->isVisible()) << name;
         EXPECT_FALSE(settings->isVisible());
         EXPECT_TRUE(stick->hasFocus());

@@ -12,7 +12,7 @@
 
 // A main window started in a fresh temporary working directory (where LED.cfg lives).
 class UiFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         previousDir = QDir::currentPath();
