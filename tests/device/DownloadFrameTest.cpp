@@ -52,7 +52,7 @@ TEST(DownloadFrame, ValuesThirteenAndTenGoOutUnescaped) {
     const Bytes stream = DownloadFrame::Stream(sequence, AppConfig{});
 
     ASSERT_EQ(stream.size(), 171u);
-    const auto itemAt = [&](int item) {
+    const auto itemAt = [&](std::ptrdiff_t item) {
         return Bytes(stream.begin() + 3 + 3 * item, stream.begin() + 6 + 3 * item);
     };
     EXPECT_EQ(itemAt(5), (Bytes{0x0D, 0x0D, 0x0A}));

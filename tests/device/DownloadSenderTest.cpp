@@ -109,7 +109,7 @@ struct Harness {
         };
     }
 
-    DownloadCallbacks callbacks(std::function<std::uint8_t(int)> values = [](int item) {
+    DownloadCallbacks callbacks(const std::function<std::uint8_t(int)>& values = [](int item) {
         return static_cast<std::uint8_t>(item);
     }) {
         return DownloadCallbacks{
@@ -137,7 +137,7 @@ struct Harness {
 
 // First and last wire byte of the marker (index -1) or of item k.
 std::pair<WireByte, WireByte> chunk(const std::vector<WireByte>& wire, int item) {
-    const std::size_t start = std::size_t(3 + 3 * item);
+    const std::size_t start = 3 * static_cast<std::size_t>(item + 1); // the marker is "item -1"
     return {wire[start], wire[start + 2]};
 }
 

@@ -39,7 +39,7 @@ ReceivedDownload ReceivedDownload::Decode(const std::vector<TimedByte>& received
 std::vector<std::chrono::duration<double>> ReceivedDownload::Pauses() const {
     std::vector<std::chrono::duration<double>> pauses;
     for (std::size_t i = 0; i < items.size(); ++i)
-        pauses.push_back(items[i].firstAt - (i == 0 ? markerEndAt : items[i - 1].lastAt));
+        pauses.emplace_back(items[i].firstAt - (i == 0 ? markerEndAt : items[i - 1].lastAt));
     return pauses;
 }
 
