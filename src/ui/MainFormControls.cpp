@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "LedIndicator.h"
+#include "Placement.h"
 #include "PopupList.h"
 
 #include <QCheckBox>
@@ -18,12 +19,6 @@ namespace zg {
 namespace {
 
 const QString kIndexedName = QStringLiteral("%1_%2");
-
-template <typename W> W* place(W* widget, const QString& name, int left, int top, int width, int height) {
-    widget->setObjectName(name);
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 QFont sized(QWidget* widget, double points, bool bold = false) {
     QFont font = widget->font();

@@ -1,4 +1,5 @@
 #include "Settings_form.h"
+#include "Placement.h"
 
 #include "UserDialogs.h"
 #include "device/CommPortDevice.h"
@@ -13,12 +14,6 @@
 namespace zg {
 
 namespace {
-
-template <typename W> W* place(W* widget, const QString& name, int left, int top, int width, int height) {
-    widget->setObjectName(name);
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect where, bool centred = false) {
     auto* widget = place(new QLabel(text, parent), name, where.x(), where.y(), where.width(), where.height());
