@@ -1,6 +1,6 @@
 #include "Settings_form.h"
-#include "Placement.h"
 
+#include "Placement.h"
 #include "UserDialogs.h"
 #include "device/CommPortDevice.h"
 #include "files/ConfigFile.h"
