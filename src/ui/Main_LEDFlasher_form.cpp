@@ -200,7 +200,7 @@ void Main_LEDFlasher_form::Form_Load() {
     showDocument();
 }
 
-// Brings every control in line with the document, for the start and after a reset.
+// Brings every control in line with the document at start; later changes arrive one by one.
 void Main_LEDFlasher_form::showDocument() {
     for (LedChannel row = 0; row < kLedCount; ++row) {
         for (EventIndex e = 0; e < kEventCount; ++e)
@@ -315,8 +315,7 @@ void Main_LEDFlasher_form::iSwitchLedX_MouseUp(LedChannel row, EventIndex e) {
 
 void Main_LEDFlasher_form::LEDlabel1_Click(LedChannel led) {
     const int picked = ChooseFromList(*c_.ColorList, sequence_.ledColor(led));
-    sequence_.setLedColor(led, picked);
-    setLabelColor(led);
+    sequence_.setLedColor(led, picked); // the label takes the colour as the document reports it
 }
 
 void Main_LEDFlasher_form::ColorList_Click() {
