@@ -1,5 +1,6 @@
 #include "device/DownloadFrame.h"
 #include "HandWrittenStream.h"
+#include "WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +19,11 @@ constexpr LedChannel kLed1 = 0, kLed2 = 1, kLed3 = 2, kLed4 = 3;
 
 TEST(DownloadFrame, WorkedExampleGivesTheDocumentedStream) {
     LedSequence sequence;
-    sequence.setCell(kLed1, 0, 1);
-    sequence.setCell(kLed1, 2, 1);
-    sequence.setCell(kLed2, 1, 1);
-    sequence.setCell(kLed2, 2, 1);
-    sequence.setEndEvent(3);
-    sequence.setServoMode(kLed2, 3); // "|* * - -|"
-    sequence.setServoMode(kLed3, 0); // "OFF"
+    testing::SetWorkedExample(sequence);
     AppConfig config;
     config.SequencerDelay = 30;
 
-    const Bytes expected = HandWrittenStream(
-        Joined({{0x01, 0x02, 0x03}, Repeated(0x00, 47), {0x0F, 0x03, 0x00, 0x0F, 0x1E, 0x03}}));
+    const Bytes expected = testing::WorkedExampleStream();
     EXPECT_EQ(DownloadFrame::Stream(sequence, config), expected);
     EXPECT_EQ(expected.size(), 171u);
 }

@@ -3,6 +3,7 @@
 #include "QtTestApp.h"
 #include "ReceivedDownload.h"
 #include "SocatPtyPair.h"
+#include "WorkedExample.h"
 #include "device/DownloadFrame.h"
 #include "device/DownloadMessages.h"
 #include "device/DownloadSender.h"
@@ -77,13 +78,7 @@ class SerialPty : public ::testing::Test {
 // Two downloads through the same cable: the worked example, then one edited while it runs.
 TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
     LedSequence example;
-    example.setCell(kLed1, 0, 1);
-    example.setCell(kLed1, 2, 1);
-    example.setCell(kLed2, 1, 1);
-    example.setCell(kLed2, 2, 1);
-    example.setEndEvent(3);
-    example.setServoMode(kLed2, 3);
-    example.setServoMode(kLed3, 0);
+    testing::SetWorkedExample(example);
     AppConfig config;
     config.SequencerDelay = 30;
     ASSERT_NO_FATAL_FAILURE(openCable());
@@ -138,8 +133,7 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
 
     const ReceivedDownload one = receive(0, DownloadFrame::kStreamSize);
     const ReceivedDownload two = receive(DownloadFrame::kStreamSize, DownloadFrame::kStreamSize);
-    EXPECT_EQ(one.bytes, testing::HandWrittenStream(
-                             testing::Joined({{1, 2, 3}, testing::Repeated(0, 47), {15, 3, 0, 15, 30, 3}})));
+    EXPECT_EQ(one.bytes, testing::WorkedExampleStream());
     std::vector<int> expected(56, 0);
     expected[3] = 13;
     expected[4] = 10;

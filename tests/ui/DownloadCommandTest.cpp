@@ -3,6 +3,7 @@
 #include "ModuleReader.h"
 #include "ReceivedDownload.h"
 #include "SocatPtyPair.h"
+#include "WorkedExample.h"
 #include "device/QtSerialLink.h"
 #include "ui/Settings_form.h"
 
@@ -21,18 +22,6 @@ namespace {
 
 const QString kConfirmTitle =
     QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
-
-// The worked example: expected bytes written out from its description.
-std::vector<std::uint8_t> workedExampleStream() {
-    std::vector<int> values{1, 2, 3};
-    values.resize(50, 0);
-    for (int v : {15, 3, 0, 15, 30, 3})
-        values.push_back(v);
-    std::vector<std::uint8_t> bytes{0x2A, 0x0D, 0x0A};
-    for (int v : values)
-        bytes.insert(bytes.end(), {std::uint8_t(v), 0x0D, 0x0A});
-    return bytes;
-}
 
 } // namespace
 
@@ -67,16 +56,6 @@ class DownloadCommand : public UiFixture {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->config().CommPort = 2;
     }
-    void setWorkedExample() {
-        LedSequence& s = form->sequence();
-        s.setCell(0, 0, 1);
-        s.setCell(1, 1, 1);
-        s.setCell(0, 2, 1);
-        s.setCell(1, 2, 1);
-        s.setEndEvent(3);
-        s.setServoMode(1, 3);
-        s.setServoMode(2, 0);
-    }
     bool portIsFree() const {
         QtSerialLink probe([this](int) { return std::optional<std::string>(pty->ProgramEnd()); });
         const bool opened = probe.Open(1, "2400,n,8,1");
@@ -101,7 +80,7 @@ class DownloadCommand : public UiFixture {
 
 TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
     startWired();
-    setWorkedExample();
+    zg::testing::SetWorkedExample(form->sequence());
     bool portHeldWhileAsking = false;
     dialogs.answers = {MessageAnswer::Ok};
     dialogs.duringMessage = [&] {
@@ -146,7 +125,7 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
 
     ASSERT_TRUE(module->WaitForBytes(171, 2000ms));
     const auto received = zg::testing::ReceivedDownload::Decode(module->Received());
-    auto expected = workedExampleStream();
+    auto expected = zg::testing::WorkedExampleStream();
     ASSERT_GE(editedAfterItems, 20);
     ASSERT_LT(editedAfterItems, 40);
     expected[3 + 40 * 3] = 8;
