@@ -5,26 +5,11 @@
 namespace zg {
 
 namespace {
-void clearGrid(LedSequence& sequence) {
-    for (EventIndex event = 0; event < kEventCount; ++event) {
-        sequence.setEventValue(event, "0");
-        for (LedChannel channel = kLedCount - 1; channel >= 0; --channel)
-            sequence.setCell(channel, event, 0);
-    }
-}
-
 // LED #4 first: the value is taken apart from its highest bit down.
 void turnOnBits(LedSequence& sequence, EventIndex event, int value) {
     for (LedChannel channel = kLedCount - 1; channel >= 0; --channel)
         if ((value & BitWeight(channel)) != 0)
             sequence.setCell(channel, event, 1);
-}
-
-int cellSum(const LedSequence& sequence, EventIndex event) {
-    int sum = 0;
-    for (LedChannel channel = 0; channel < kLedCount; ++channel)
-        sum += sequence.cell(channel, event) * BitWeight(channel);
-    return sum;
 }
 
 // The fields Open and Merge both replace: EndEvent, the servo modes and the two speeds.
@@ -44,7 +29,7 @@ AppliedSpeeds applySettings(const DataFileRecord& record, LedSequence& sequence,
 } // namespace
 
 AppliedSpeeds OpenRecord(const DataFileRecord& record, LedSequence& sequence, AppConfig& config) {
-    clearGrid(sequence);
+    sequence.clearGrid();
     for (int slot = 0; slot < kColorSlots; ++slot)
         if (record.Readable[ColorField(slot)])
             sequence.setLedColor(slot, record.ledColor(slot));
@@ -63,7 +48,7 @@ AppliedSpeeds MergeRecord(const DataFileRecord& record, LedSequence& sequence, A
             continue;
         turnOnBits(sequence, event, record.eventValue(event));
         // Also when no cell changed, the value shown afterwards is the one the cells make.
-        sequence.setEventValue(event, std::to_string(cellSum(sequence, event)));
+        sequence.setEventValue(event, std::to_string(sequence.cellsValue(event)));
     }
     return applied;
 }

@@ -33,10 +33,14 @@ void LedSequence::setCell(LedChannel channel, EventIndex event, int state) {
 }
 
 void LedSequence::recomputeEventValue(EventIndex event) {
+    setEventValue(event, std::to_string(cellsValue(event)));
+}
+
+int LedSequence::cellsValue(EventIndex event) const {
     int value = 0;
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
-        value += EventGrid[channel][event] * BitWeight(channel);
-    setEventValue(event, std::to_string(value));
+        value += cell(channel, event) * BitWeight(channel);
+    return value;
 }
 
 int LedSequence::eventValue(EventIndex event) const {
@@ -99,12 +103,16 @@ void LedSequence::setServoMode(LedChannel channel, ServoControlMode mode) {
         observer_->servoModeChanged(channel, mode);
 }
 
-void LedSequence::resetSequence() {
+void LedSequence::clearGrid() {
     for (EventIndex event = 0; event < kEventCount; ++event) {
         setEventValue(event, "0");
         for (LedChannel channel = kLedCount - 1; channel >= 0; --channel)
             setCell(channel, event, 0);
     }
+}
+
+void LedSequence::resetSequence() {
+    clearGrid();
     for (LedChannel channel = 0; channel < kLedCount; ++channel) {
         setLedColor(channel, kWhite);
         setServoMode(channel, kServoNone);

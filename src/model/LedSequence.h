@@ -20,6 +20,8 @@ class LedSequence {
     void setCell(LedChannel channel, EventIndex event, int state);
 
     int eventValue(EventIndex event) const;
+    // The value the event's four cells make (LED #1 = 1 .. LED #4 = 8), whatever value is stored.
+    int cellsValue(EventIndex event) const;
     const std::string& eventValueText(EventIndex event) const;
     void setEventValue(EventIndex event, const std::string& text);
 
@@ -31,6 +33,9 @@ class LedSequence {
 
     ServoControlMode servoMode(LedChannel channel) const;
     void setServoMode(LedChannel channel, ServoControlMode mode);
+
+    // Every event's value to "0", then its cells off from LED #4 down to LED #1.
+    void clearGrid();
 
     void resetSequence();
 
