@@ -589,7 +589,7 @@ void Main_LEDFlasher_form::sendSequence() {
     c_.ProgressBar1->hide();
     c_.DLlabel->hide();
     if (!result.completed()) {
-        MSComm1->Close();
+        MSComm1->Close(); // a failed port is released before the message waits for the user
         exclaim(QString::fromStdString(TransferFailureMessage(result)));
     }
 }
