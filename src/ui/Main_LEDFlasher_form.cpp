@@ -264,7 +264,10 @@ void Main_LEDFlasher_form::servoModeChanged(LedChannel row, ServoControlMode mod
 // --- grid editing ---
 
 bool Main_LEDFlasher_form::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
+    auto type = event->type();
+    // A quick second press arrives as a double-click, also on the neighbouring cell: it is a press.
+    if (type == QEvent::MouseButtonDblClick)
+        type = QEvent::MouseButtonPress;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QMainWindow::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);

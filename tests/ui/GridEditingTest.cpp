@@ -50,6 +50,17 @@ class GridEditing : public UiFixture {
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(index)).center());
     }
 
+    // A press or release sent through the window system, which, like a real mouse, turns a second
+    // press soon after the first and a few pixels away into a double-click.
+    void systemMouse(int row, int e, int x, QEvent::Type type, int atMs) {
+        QWindow* window = form->windowHandle();
+        const QPoint local = cell(row, e)->mapTo(form.get(), QPoint(x, kInCell.y()));
+        const bool down = type == QEvent::MouseButtonPress;
+        qt_handleMouseEvent(window, local, window->mapToGlobal(local), down ? Qt::LeftButton : Qt::NoButton,
+                            Qt::LeftButton, type, {}, QTest::lastMouseTimestamp + 10000 + atMs);
+        QCoreApplication::processEvents();
+    }
+
     // Runs `step` from inside the wait that the next blocking command starts.
     static void soon(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
 };
@@ -67,6 +78,24 @@ TEST_F(GridEditing, ClickSwitchesOneCellAndItsEventValue) {
     EXPECT_FALSE(cell(2, 10)->isChecked());
     for (int e = 0; e < 50; ++e)
         EXPECT_EQ(doc().eventValueText(e), "0") << e;
+}
+
+TEST_F(GridEditing, QuickSecondPressOnTheNeighbourStartsItsOwnGesture) {
+    start();
+    // Clicks on events 10 and 11, 100 ms apart and 4 px apart: the second press is a double-click.
+    systemMouse(0, 10, 6, QEvent::MouseButtonPress, 1000);
+    systemMouse(0, 10, 6, QEvent::MouseButtonRelease, 1050);
+    systemMouse(0, 11, 2, QEvent::MouseButtonPress, 1100);
+    systemMouse(0, 11, 2, QEvent::MouseButtonRelease, 1150);
+    EXPECT_EQ(row(0).substr(9, 4), "0110");
+    // A drag that starts with a quick second press paints from its own start cell.
+    systemMouse(1, 20, 6, QEvent::MouseButtonPress, 3000);
+    systemMouse(1, 20, 6, QEvent::MouseButtonRelease, 3050);
+    systemMouse(1, 21, 2, QEvent::MouseButtonPress, 3100);
+    moveTo(1, 24);
+    systemMouse(1, 24, 2, QEvent::MouseButtonRelease, 3200);
+    EXPECT_EQ(row(1).substr(19, 7), "0100000");
+    QTest::lastMouseTimestamp += 20000;
 }
 
 TEST_F(GridEditing, DragRightCopiesTheStartCellAlsoOverSkippedCells) {
