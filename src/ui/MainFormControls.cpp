@@ -155,6 +155,11 @@ void buildButtons(QWidget* client, MainFormControls& c) {
                                  152, QStringLiteral("Download data to Zelta-Glow Sequencer/Flasher"));
     c.Exit_button = bigButton(client, QStringLiteral("Exit_button"), QStringLiteral("E&xit"), 480, 200,
                               QStringLiteral("Quit the program"));
+    // Alt+T, Alt+D and Alt+S also open the menu bar's "&Test", "&Download" and "&Settings"; two owners
+    // would make the first press only move the focus. The menu bar keeps the letters (Test and
+    // Download run the same command either way, Save has Ctrl+S); the captions keep their underline.
+    for (QPushButton* button : {c.TestButton, c.DownloadButton, c.SaveButton})
+        button->setShortcut(QKeySequence());
 }
 
 void buildServoStick(QWidget* client, MainFormControls& c) {

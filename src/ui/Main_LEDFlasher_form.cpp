@@ -129,7 +129,8 @@ void Main_LEDFlasher_form::buildMenus() {
     action(file, "MENUnew", QStringLiteral("&New/Clear"), &Main_LEDFlasher_form::MENUnew_Click);
     action(file, "MENUopen", QStringLiteral("&Open..."), &Main_LEDFlasher_form::MENUopen_Click);
     action(file, "MENUmerge", QStringLiteral("&Merge"), &Main_LEDFlasher_form::MENUmerge_Click);
-    action(file, "MENUsave", QStringLiteral("&Save..."), &Main_LEDFlasher_form::MENUsave_Click);
+    action(file, "MENUsave", QStringLiteral("&Save..."), &Main_LEDFlasher_form::MENUsave_Click)
+        ->setShortcut(QKeySequence::Save);
     action(file, "MENUexit", QStringLiteral("E&xit"), &Main_LEDFlasher_form::MENUexit_Click);
     action(bar, "MENUtest", QStringLiteral("&Test"), &Main_LEDFlasher_form::MENUtest_Click);
     action(bar, "MENUdownload", QStringLiteral("&Download"), &Main_LEDFlasher_form::MENUdownload_Click);

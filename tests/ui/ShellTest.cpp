@@ -95,6 +95,42 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
     }
 }
 
+TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
+    start(std::make_unique<QtSerialLink>([](int) { return std::optional<std::string>(); })); // no ports
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::AltModifier) {
+        dialogs.messages.clear();
+        dialogs.fileAsks.clear();
+        QTest::keyClick(form->windowHandle(), key, modifiers);
+    };
+    int ticks = 0;
+    QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
+        ++ticks;
+        form->StopTest();
+    });
+    press(Qt::Key_T); // "&Test" on the button and on the menu bar
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(find<QPushButton>("TestButton")->text(), "Test");
+    press(Qt::Key_T); // the menu's letter alone now
+    EXPECT_EQ(ticks, 2);
+    press(Qt::Key_D);
+    EXPECT_TRUE(lastMessage().startsWith("Cannot open serial port 1"));
+    // A button's own letter "clicks" it a moment later, as the button shows itself pressed first.
+    press(Qt::Key_O);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lastFileDialog() == kOpenTitle; }, 1000));
+    press(Qt::Key_X);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lastMessage() == ExitQuestion(); }, 1000));
+    press(Qt::Key_S);
+    EXPECT_TRUE(form->settingsForm()->isVisible());
+    EXPECT_TRUE(dialogs.fileAsks.empty());
+    form->settingsForm()->hide();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(lastFileDialog(), kSaveTitle);
+}
+
 TEST_F(Shell, AboutTextIsExactToTheBlank) {
     start();
     form->findChild<QAction*>("MENUabout")->trigger();
