@@ -158,8 +158,7 @@ void Main_LEDFlasher_form::connectControls() {
         connect(list, &QComboBox::activated, this,
                 [this, row](int index) { sequence_.setServoMode(row, index); });
         if (list->lineEdit())
-            connect(list->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, row] { sequence_.setServoMode(row, -1); });
+            connectTypedServoText(row, list);
     }
     for (EventIndex e = 0; e < kEventCount; ++e)
         connect(c_.TimeAxis[e], &ClickableLabel::doubleClicked, this, [this, e] { TimeAxis_DblClick(e); });
@@ -171,6 +170,18 @@ void Main_LEDFlasher_form::connectControls() {
     connect(c_.Exit_button, &QPushButton::clicked, this, &Main_LEDFlasher_form::Exit_button_Click);
     connect(c_.ServoStick, &QScrollBar::valueChanged, this, &Main_LEDFlasher_form::ServoStick_Change);
     connect(Timer1, &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer);
+}
+
+// Typed text leaves the LED without a mode and stays in the box as typed, also when it spells an
+// entry: the list neither echoes the change back nor turns the text into a pick when the box loses
+// the focus, as QComboBox does on its own.
+void Main_LEDFlasher_form::connectTypedServoText(LedChannel row, QComboBox* list) {
+    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+    connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, row] {
+        typingInServoList_ = row;
+        sequence_.setServoMode(row, -1);
+        typingInServoList_.reset();
+    });
 }
 
 void Main_LEDFlasher_form::connectGrid() {
@@ -254,6 +265,8 @@ void Main_LEDFlasher_form::ledColorChanged(int slot, LedColor) {
 }
 
 void Main_LEDFlasher_form::servoModeChanged(LedChannel row, ServoControlMode mode) {
+    if (row == typingInServoList_)
+        return;
     QComboBox* list = c_.ServoControl[row];
     const QSignalBlocker blocker(list);
     // Typed text already leaves the list without an entry; keep what the user typed.

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QAction;
+class QComboBox;
 class QMenu;
 class QTimer;
 
@@ -98,6 +99,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void Form_Load();
     void buildMenus();
     void connectControls();
+    void connectTypedServoText(LedChannel row, QComboBox* list);
     void connectGrid();
     void showDocument();
     void setTimeAxisLook(EventIndex e);
@@ -140,6 +142,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     bool StepPending = false;
     int ServoZoneMask = 4;
     std::optional<EventIndex> DragStart;
+    std::optional<LedChannel> typingInServoList_;
     std::chrono::milliseconds stepMs_{20};
     std::chrono::steady_clock::time_point nextStepDue_;
     QString dialogFileTitle_; // the file title the file dialog keeps between uses

@@ -216,4 +216,15 @@ TEST_F(MainWindowStart, TypingOverAServoListLeavesNoModeChosen) {
     EXPECT_EQ(form->sequence().servoMode(1), -1);
     EXPECT_EQ(list->currentText(), "NONEx"); // the typed text stays as typed
     EXPECT_EQ(form->sequence().servoMode(0), 15);
+    // Typing that happens to spell an entry is still typed text, also once the box loses the focus.
+    emit list->activated(0);
+    list->lineEdit()->setFocus();
+    QTest::keyClick(list->lineEdit(), Qt::Key_End);
+    QTest::keyClick(list->lineEdit(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClicks(list->lineEdit(), "F");
+    EXPECT_EQ(list->currentText(), "OFF");
+    EXPECT_EQ(form->sequence().servoMode(1), -1);
+    find<QComboBox>("ServoControl_2")->setFocus();
+    EXPECT_EQ(list->currentText(), "OFF");
+    EXPECT_EQ(form->sequence().servoMode(1), -1);
 }
