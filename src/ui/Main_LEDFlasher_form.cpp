@@ -6,6 +6,7 @@
 #include "PopupList.h"
 #include "Settings_form.h"
 #include "ShellTexts.h"
+#include "TypedText.h"
 #include "UserDialogs.h"
 #include "device/DownloadFrame.h"
 #include "device/DownloadMessages.h"
@@ -173,10 +174,9 @@ void Main_LEDFlasher_form::connectControls() {
 }
 
 // Typed text leaves the LED without a mode and stays in the box as typed, also when it spells an
-// entry: the list neither echoes the change back nor turns the text into a pick when the box loses
-// the focus, as QComboBox does on its own.
+// entry: the document's change is not echoed back into the box the user is typing in.
 void Main_LEDFlasher_form::connectTypedServoText(LedChannel row, QComboBox* list) {
-    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+    KeepTypedText(*list);
     connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, row] {
         typingInServoList_ = row;
         sequence_.setServoMode(row, -1);

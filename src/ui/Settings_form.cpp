@@ -1,6 +1,7 @@
 #include "Settings_form.h"
 
 #include "Placement.h"
+#include "TypedText.h"
 #include "UserDialogs.h"
 #include "device/CommPortDevice.h"
 #include "files/ConfigFile.h"
@@ -28,6 +29,7 @@ QComboBox* numberList(QWidget* parent, const QString& name, QRect where) {
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
     list->setMaxVisibleItems(10);
+    KeepTypedText(*list); // Enter then does exactly what OK does: typed text gives 0
     return list;
 }
 

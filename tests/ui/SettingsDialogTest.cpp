@@ -129,6 +129,15 @@ TEST_F(SettingsDialog, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->config().TestSpeed, 5);
     EXPECT_EQ(ledCfg(), QByteArray("1\r\n"));
+    // Typed text is typed text with Enter as with OK, even when it spells an entry.
+    open();
+    QLineEdit* typed = dialog().PICSpeedcombo->lineEdit();
+    typed->setFocus();
+    typed->selectAll();
+    QTest::keyClicks(typed, "5");
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(form->config().SequencerDelay, 0);
 }
 
 TEST_F(SettingsDialog, TheMenuShowsTheSameDialogAgainWithoutRefillingIt) {

@@ -1,0 +1,13 @@
+#include "TypedText.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace zg {
+
+void KeepTypedText(QComboBox& list) {
+    if (QLineEdit* edit = list.lineEdit())
+        QObject::disconnect(edit, &QLineEdit::editingFinished, &list, nullptr);
+}
+
+} // namespace zg
