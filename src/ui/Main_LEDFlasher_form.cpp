@@ -376,9 +376,7 @@ void Main_LEDFlasher_form::MENUtest_Click() {
     }
     TestRunning = true;
     c_.TestButton->setText(QStringLiteral("Stop Test"));
-    stepMs_ = std::chrono::milliseconds(StepIntervalMs(config_.TestSpeed));
-    Timer1->setInterval(stepMs_);
-    nextStepDue_ = std::chrono::steady_clock::now();
+    Timer1->setInterval(StepIntervalMs(config_.TestSpeed));
     ServoZoneMask = ServoZoneMaskOf(c_.ServoStick->value());
     while (true) {
         const EventIndex last = sequence_.endEvent();
@@ -408,11 +406,9 @@ bool Main_LEDFlasher_form::playEvent(EventIndex i) {
 
 void Main_LEDFlasher_form::waitForStep() {
     StepPending = true;
-    // Steps are timed against a running deadline, so that the time spent updating the window
-    // does not add up: every step lasts the test speed on average.
-    const auto now = std::chrono::steady_clock::now();
-    nextStepDue_ = std::max(nextStepDue_ + stepMs_, now);
-    Timer1->start(std::chrono::floor<std::chrono::milliseconds>(nextStepDue_ - now));
+    // Each event stays on screen for the whole step, counted from the moment it is shown: a step
+    // that came late (a message box held the window) is never made up for by a shorter one.
+    Timer1->start();
     QEventLoop loop;
     connect(this, &Main_LEDFlasher_form::stepElapsed, &loop, &QEventLoop::quit);
     while (StepPending)

@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 
-#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -143,8 +142,6 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     int ServoZoneMask = 4;
     std::optional<EventIndex> DragStart;
     std::optional<LedChannel> typingInServoList_;
-    std::chrono::milliseconds stepMs_{20};
-    std::chrono::steady_clock::time_point nextStepDue_;
     QString dialogFileTitle_; // the file title the file dialog keeps between uses
 };
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QThread>
 #include <QTimer>
 
 #include <array>
@@ -294,5 +295,31 @@ TEST_F(TestPlayback, ASpeedWithoutEntryStillStepsAtAVisibleRate) {
         // Never a frozen or a zero-length step, never slower than the slowest listed speed.
         EXPECT_GE(clock.elapsed(), 5 * 10) << speed;
         EXPECT_LE(clock.elapsed(), 5 * 100 + 2000) << speed;
+    }
+}
+
+TEST_F(TestPlayback, AStepAfterALateOneIsShownForTheWholeTestSpeed) {
+    start();
+    form->config().TestSpeed = 50;
+    form->config().SequencerDelay = 7; // the module's speed never paces the screen
+    QElapsedTimer clock;
+    qint64 lateStepShownFor = -1;
+    play([&](const Step&, int n) {
+        EXPECT_EQ(form->findChild<QTimer*>("Timer1")->interval(), 50);
+        if (n == 1) {
+            QThread::msleep(200); // a message box held the window past the next step's time
+            clock.start();
+        }
+        if (n == 2) {
+            lateStepShownFor = clock.elapsed();
+            stop();
+        }
+    });
+    EXPECT_GE(lateStepShownFor, 49);
+    // The step timer's interval is the test speed, clamped to what the settings list offers.
+    for (const auto& [speed, interval] : std::vector<std::pair<int, int>>{{1, 1}, {100, 100}, {101, 100}}) {
+        form->config().TestSpeed = static_cast<std::int16_t>(speed);
+        play([&](const Step&, int) { stop(); });
+        EXPECT_EQ(form->findChild<QTimer*>("Timer1")->interval(), interval) << speed;
     }
 }
