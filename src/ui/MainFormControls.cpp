@@ -170,6 +170,9 @@ void buildServoStick(QWidget* client, MainFormControls& c) {
     stick->setPageStep(10);
     stick->setValue(150);
     stick->setTracking(false); // the stick takes a thumb drag only when it ends
+    // A scroll bar turns the keys and the wheel round (they scroll a page's content); a stick
+    // moves the way the key points: Right and wheel up raise the value and move the thumb right.
+    stick->setInvertedControls(false);
     c.ServoStick = stick;
     c.PulseWidthlabel1 = label(client, QStringLiteral("PulseWidthlabel1"),
                                QStringLiteral("Servo Pulsewidth ="), QRect(240, 192, 105, 17));

@@ -12,6 +12,9 @@
 #include <QScrollBar>
 #include <QThread>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QStyleOptionSlider>
+#include <QStyle>
 
 #include <array>
 #include <functional>
@@ -322,4 +325,51 @@ TEST_F(TestPlayback, AStepAfterALateOneIsShownForTheWholeTestSpeed) {
         play([&](const Step&, int) { stop(); });
         EXPECT_EQ(form->findChild<QTimer*>("Timer1")->interval(), interval) << speed;
     }
+}
+
+TEST_F(TestPlayback, RightArrowAndWheelUpRaiseTheStickAndMoveItsThumbRight) {
+    start();
+    doc().setServoMode(0, 4);
+    auto* stick = find<QScrollBar>("ServoStick");
+    const auto thumbLeft = [&] {
+        QStyleOptionSlider option;
+        option.initFrom(stick);
+        option.orientation = Qt::Horizontal;
+        option.minimum = stick->minimum();
+        option.maximum = stick->maximum();
+        option.sliderPosition = stick->sliderPosition();
+        option.sliderValue = stick->value();
+        option.pageStep = stick->pageStep();
+        option.singleStep = stick->singleStep();
+        return stick->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, stick).left();
+    };
+    std::vector<int> values;
+    std::vector<int> thumbs;
+    const auto wheel = [&](int delta) {
+        const QPointF at = stick->rect().center();
+        QWheelEvent event(at, stick->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(stick, &event);
+    };
+    play([&](const Step&, int n) {
+        if (n == 0) {
+            thumbs.push_back(thumbLeft());
+            QTest::keyClick(stick, Qt::Key_Right);
+        } else if (n == 1) {
+            values.push_back(stick->value());
+            thumbs.push_back(thumbLeft());
+            QTest::keyClick(stick, Qt::Key_Left);
+            QTest::keyClick(stick, Qt::Key_Left);
+        } else if (n == 2) {
+            values.push_back(stick->value());
+            wheel(120);
+        } else {
+            values.push_back(stick->value());
+            stop();
+        }
+    });
+    EXPECT_EQ(values, (std::vector<int>{151, 149, 149 + stick->singleStep() * QApplication::wheelScrollLines()}));
+    ASSERT_EQ(thumbs.size(), 2u);
+    EXPECT_GT(thumbs[1], thumbs[0]);
+    EXPECT_EQ(find<QLabel>("PulseWidth")->text(), QString::number(stick->value() * 10));
+    stick->setValue(150);
 }
