@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace zg {
 
 namespace {
@@ -182,11 +184,15 @@ void buildServoStick(QWidget* client, MainFormControls& c) {
     blue.setColor(QPalette::WindowText, Qt::blue);
     c.PulseWidth->setPalette(blue);
     c.PulseWidthlabel2 =
-        label(client, QStringLiteral("PulseWidthlabel2"), QStringLiteral("ms"), QRect(384, 192, 25, 17));
+        label(client, QStringLiteral("PulseWidthlabel2"), QStringLiteral("\u00B5s"), QRect(384, 192, 25, 17));
     c.Label2 = label(client, QStringLiteral("Label2"),
                      QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
                      QRect(168, 232, 305, 17));
     setColors(c.Label2, Qt::black, QColor(224, 224, 224));
+    // The hint is a little wider than its place in today's fonts: it grows about the same centre.
+    const QRect hint = c.Label2->geometry();
+    const int width = std::max(hint.width(), c.Label2->fontMetrics().horizontalAdvance(c.Label2->text()) + 8);
+    c.Label2->setGeometry(hint.center().x() + 1 - width / 2, hint.y(), width, hint.height());
     for (QWidget* widget : {static_cast<QWidget*>(stick), static_cast<QWidget*>(c.PulseWidthlabel1),
                             static_cast<QWidget*>(c.PulseWidth), static_cast<QWidget*>(c.PulseWidthlabel2),
                             static_cast<QWidget*>(c.Label2)})

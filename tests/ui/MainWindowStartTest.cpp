@@ -134,6 +134,10 @@ TEST_F(MainWindowStart, ButtonsCaptionsAndHiddenControls) {
     }
     EXPECT_EQ(find<QScrollBar>("ServoStick")->value(), 150);
     EXPECT_EQ(find<QLabel>("PulseWidth")->text(), "1500");
+    EXPECT_EQ(find<QLabel>("PulseWidthlabel2")->text(), QString::fromUtf8("\u00B5s")); // a pulse is 1000-2000 µs
+    auto* hint = find<QLabel>("Label2");
+    EXPECT_LE(hint->fontMetrics().horizontalAdvance(hint->text()), hint->contentsRect().width());
+    EXPECT_NEAR(hint->geometry().center().x(), QRect(168, 232, 305, 17).center().x(), 1);
     EXPECT_EQ(find<QProgressBar>("ProgressBar1")->geometry(), QRect(224, 216, 201, 17));
     EXPECT_EQ(find<QProgressBar>("ProgressBar1")->maximum(), 56);
     EXPECT_EQ(find<QLabel>("DLlabel")->text(), "Downloading to ZELTA-GLOW ...");
