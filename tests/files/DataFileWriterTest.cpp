@@ -3,8 +3,11 @@
 #include "files/DataFileWriter.h"
 
 #include <csignal>
+#include <functional>
 #include <numeric>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace zg {
 namespace {
@@ -13,6 +16,24 @@ using test::ReadBytes;
 using test::WriteBytes;
 
 class DataFileWriter : public test::TempFolder {};
+
+namespace fs = std::filesystem;
+
+// True when `save` succeeded for a user whom file permissions bind. Root ignores them, so as root
+// the save runs in a child process that owns the folder's files and has become "nobody".
+bool SavedAsOrdinaryUser(const fs::path& folder, const std::function<bool()>& save) {
+    if (geteuid() != 0)
+        return save();
+    constexpr uid_t kNobody = 65534;
+    for (const auto& path : {folder, folder / "old.dat"})
+        EXPECT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 && save() ? 0 : 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 TEST_F(DataFileWriter, FreshProgramAndASmallSequenceGiveTheirExactBytes) {
     const auto fresh = file("fresh.dat");
@@ -51,6 +72,24 @@ TEST_F(DataFileWriter, FailureReturnsAReasonAndLeavesTheFolderAlone) {
     EXPECT_FALSE(result->empty());
     EXPECT_EQ(ReadBytes(blocker), "not a folder");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocker.parent_path()), {}), 1);
+}
+
+// The user agreed to replace the file: its own read-only bits give way, the folder's do not.
+TEST_F(DataFileWriter, ReadOnlyFileIsReplacedKeepingItsModeButAReadOnlyFolderStillRefuses) {
+    const fs::path folder = file("");
+    const fs::path old = folder / "old.dat";
+    const auto save = [&] { return !WriteDataFile(old, MakeDataFileRecord(LedSequence{}, AppConfig{})); };
+    for (const bool folderWritable : {true, false}) {
+        WriteBytes(old, "old");
+        fs::permissions(old, fs::perms::owner_read | fs::perms::group_read);
+        fs::permissions(folder, folderWritable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(SavedAsOrdinaryUser(folder, save), folderWritable);
+        fs::permissions(folder, fs::perms::owner_all);
+        EXPECT_EQ(ReadBytes(old), folderWritable ? test::FreshFileText() : "old");
+        EXPECT_EQ(fs::status(old).permissions(), fs::perms::owner_read | fs::perms::group_read);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1);
+        fs::remove(old);
+    }
 }
 
 // A write that breaks off half-way (here at the file-size limit, which binds even root) must not
