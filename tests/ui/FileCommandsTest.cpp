@@ -73,6 +73,10 @@ TEST_F(FileCommands, SaveWritesTheFreshProgramsFileUnderTheNameTyped) {
     // The next save offers the name just used.
     trigger("MENUsave");
     EXPECT_EQ(dialogs.fileAsks[1].request.initialName, "test");
+    // New/Clear forgets it.
+    trigger("MENUnew");
+    trigger("MENUsave");
+    EXPECT_EQ(dialogs.fileAsks[2].request.initialName, "");
 }
 
 TEST_F(FileCommands, ReplaceQuestionNoThenCancelThenYes) {
@@ -90,6 +94,7 @@ TEST_F(FileCommands, ReplaceQuestionNoThenCancelThenYes) {
     dialogs.fileAsks.clear();
     dialogs.answers = {MessageAnswer::No};
     saveAs("A.DAT");
+    EXPECT_EQ(dialogs.fileAsks.size(), 1u); // No ends the command: no second dialog
     EXPECT_EQ(read("A.DAT"), "old");
     EXPECT_EQ(form->windowTitle(), kStartTitle);
 

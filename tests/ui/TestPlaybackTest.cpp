@@ -213,6 +213,13 @@ TEST_F(TestPlayback, StickShowsOnlyForServoControlledTests) {
     });
     EXPECT_TRUE(settings->isVisible());
     EXPECT_FALSE(stick->isVisible());
+    // An LED whose list holds typed text is servo-controlled too.
+    emit find<QComboBox>("ServoControl_3")->activated(15);
+    QTest::keyClicks(find<QComboBox>("ServoControl_2")->lineEdit(), "z");
+    play([&](const Step&, int) {
+        EXPECT_TRUE(stick->isVisible());
+        stop();
+    });
 }
 
 TEST_F(TestPlayback, MovingTheStickChangesTheZoneFromTheNextStepButAThumbDragOnlyWhenReleased) {
