@@ -28,7 +28,8 @@ struct WireByte {
 };
 
 // A 2400 bit/s line behind a driver queue: written bytes leave one after the other, and waiting
-// until they are sent moves the clock to when the last one has left.
+// until they are sent (tcdrain) moves the clock to when the last one has left. It notes when each
+// write was queued and when each wait for the drain returned.
 class WireLink final : public SerialLink {
   public:
     explicit WireLink(FakeClock& clock) : clock_(clock) {}
@@ -44,6 +45,7 @@ class WireLink final : public SerialLink {
         if (writes_ == failOnWrite_)
             return fail(LinkErrorKind::Io, "Input/output error");
         ++writes_;
+        queuedAt_.push_back(clock_.now);
         for (const std::uint8_t byte : bytes) {
             wireFreeAt_ = std::max(wireFreeAt_, clock_.now) + kByteOnWire;
             wire_.push_back(WireByte{byte, wireFreeAt_});
@@ -53,12 +55,15 @@ class WireLink final : public SerialLink {
 
     bool WaitUntilSent() override {
         clock_.now = std::max(clock_.now, wireFreeAt_);
+        drainedAt_.push_back(clock_.now);
         return true;
     }
 
     void FailOnWrite(int index) { failOnWrite_ = index; }
     const std::vector<WireByte>& Wire() const { return wire_; }
     int Writes() const { return writes_; }
+    const std::vector<Time>& QueuedAt() const { return queuedAt_; }
+    const std::vector<Time>& DrainedAt() const { return drainedAt_; }
 
   private:
     bool fail(LinkErrorKind kind, std::string reason) {
@@ -72,6 +77,8 @@ class WireLink final : public SerialLink {
     int failOnWrite_ = -1;
     Time wireFreeAt_{};
     std::vector<WireByte> wire_;
+    std::vector<Time> queuedAt_;  // the clock at each successful Write
+    std::vector<Time> drainedAt_; // the clock as each WaitUntilSent returned
     LinkError error_;
 };
 
@@ -171,6 +178,29 @@ TEST(DownloadSender, PausesHoldAtTheFarEndAndLastNoLongerThanNeeded) {
     }
 }
 
+TEST(DownloadSender, PausesCountFromTheDrainNotFromTheWrite) {
+    Harness harness;
+    DownloadSender sender(harness.link, harness.waits());
+    ASSERT_TRUE(sender.Send(harness.callbacks()).completed());
+
+    // Write 0 is the marker, write k + 1 item k. Each drain takes the line time of its three bytes,
+    // 12.5 ms, far more than the guard: a pause timed from the write would end 12 ms too soon.
+    const auto& queued = harness.link.QueuedAt();
+    const auto& drained = harness.link.DrainedAt();
+    ASSERT_EQ(queued.size(), 57u);
+    ASSERT_EQ(drained.size(), 57u);
+    EXPECT_EQ(drained[0] - queued[0], 3 * kByteOnWire);
+    const auto guard = DownloadSender::kFarEndGuard;
+    const auto firstYield = harness.eventsOf(Step::Yield).front().at;
+    EXPECT_GE(firstYield - drained[0], 500ms) << "the half second ran from the marker's write";
+    EXPECT_LE(firstYield - drained[0], 500ms + guard);
+    for (std::size_t write = 1; write < 57; ++write) {
+        EXPECT_GE(queued[write] - drained[write - 1], write == 1 ? 550ms : 50ms) << "write " << write;
+        EXPECT_LE(queued[write] - drained[write - 1], write == 1 ? 550ms + 2 * guard : 50ms + guard)
+            << "write " << write;
+    }
+}
+
 TEST(DownloadSender, MarkerPauseBlocksAndEveryItemPauseHandlesEvents) {
     Harness harness;
     DownloadSender sender(harness.link, harness.waits());
@@ -195,6 +225,8 @@ TEST(DownloadSender, WaitsThatReturnEarlyStillGiveTheFullPauses) {
     ASSERT_TRUE(sender.Send(harness.callbacks()).completed());
 
     const auto& wire = harness.link.Wire();
+    EXPECT_GE(harness.eventsOf(Step::Yield).front().at, chunk(wire, -1).second.leftAt + 500ms)
+        << "window events handled during the half second";
     EXPECT_GE(quietBefore(wire, 0), 550ms);
     for (int item = 1; item < 56; ++item)
         EXPECT_GE(quietBefore(wire, item), 50ms) << "item " << item;

@@ -1,5 +1,7 @@
 #include "ModuleReader.h"
 
+#include "RealTimePriority.h"
+
 #include <array>
 #include <fcntl.h>
 #include <poll.h>
@@ -40,6 +42,8 @@ ModuleReader::~ModuleReader() {
 }
 
 void ModuleReader::run() {
+    // Notes arrivals the moment the pseudo-terminal hands them over, not when a CPU comes free.
+    TryRealTimePriority();
     std::array<std::uint8_t, 256> buffer{};
     pollfd watch{fd_, POLLIN, 0};
     while (!stop_) {

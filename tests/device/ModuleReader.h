@@ -17,7 +17,7 @@ struct TimedByte {
 };
 
 // Stands in for the module: reads the far end of the cable in raw mode on its own thread and
-// notes when each byte arrived.
+// notes when each byte arrived. The thread runs at real-time priority where the system allows it.
 class ModuleReader {
   public:
     // Opens `device` and starts reading; Ready() tells whether the device could be opened.

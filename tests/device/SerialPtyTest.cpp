@@ -31,6 +31,19 @@ constexpr LedChannel kLed1 = 0, kLed2 = 1, kLed3 = 2, kLed4 = 3;
 constexpr int kCablePort = 1;
 constexpr auto kArrivalTimeout = 3s;
 
+// How much later than its neighbour a pseudo-terminal may hand a chunk to the reader, which
+// shortens the pause that follows as the reader sees it. A chunk passes socat and two kernel
+// workers on its way, and the workers run at normal priority even when the reader and socat run
+// at real-time priority (ModuleReader, SocatPtyPair): measured up to 5 ms with both CPUs of a
+// two-core machine busy, up to 10 ms without real-time priority. A pause the sender leaves out or
+// halves still fails.
+constexpr std::chrono::duration<double> kPtyJitter = 15ms;
+constexpr std::chrono::duration<double> kMinimumTransfer = 3300ms; // 0.5 s + 56 x 0.05 s
+
+std::chrono::duration<double> minimumPause(std::size_t item) {
+    return item == 0 ? 550ms : 50ms; // before item 0 the marker's half second comes first
+}
+
 std::vector<int> allItems() {
     std::vector<int> items(DownloadFrame::kItemCount);
     std::iota(items.begin(), items.end(), 0);
@@ -75,7 +88,8 @@ class SerialPty : public ::testing::Test {
     std::unique_ptr<QtSerialLink> link_;
 };
 
-// Two downloads through the same cable: the worked example, then one edited while it runs.
+// Two downloads through the same cable: the worked example, then one edited while it runs. Their
+// bytes must arrive exactly; their pauses within the pty's jitter (kPtyJitter).
 TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
     LedSequence example;
     testing::SetWorkedExample(example);
@@ -143,18 +157,19 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
     expected[55] = 30;
     EXPECT_EQ(two.bytes, testing::HandWrittenStream(expected));
 
-    // A pseudo-terminal now and then hands a chunk over a few milliseconds late, which shortens
-    // the next pause as the reader sees it. A pause the sender cuts short is short in every
-    // download, so each pause must reach its minimum in at least one of the two.
-    const auto pausesOne = one.Pauses();
-    const auto pausesTwo = two.Pauses();
-    ASSERT_EQ(pausesOne.size(), 56u);
-    ASSERT_EQ(pausesTwo.size(), 56u);
-    for (std::size_t item = 0; item < 56; ++item) {
-        const double minimum = item == 0 ? 0.55 : 0.05;
-        EXPECT_GE(std::max(pausesOne[item], pausesTwo[item]).count(), minimum)
-            << "pause before item " << item << ": " << pausesOne[item].count() << " s and "
-            << pausesTwo[item].count() << " s";
+    // The pauses as the module saw them. The exact minimums (0.55 s before item 0, 0.05 s between
+    // items, counted from the drain) are proven on a faked clock in DownloadSenderTest; here the
+    // far end shows that the pacing survives a real serial driver, within the pty's jitter.
+    for (const ReceivedDownload* download : {&one, &two}) {
+        const auto pauses = download->Pauses();
+        ASSERT_EQ(pauses.size(), 56u);
+        for (std::size_t item = 0; item < 56; ++item)
+            EXPECT_GE(pauses[item].count(), (minimumPause(item) - kPtyJitter).count())
+                << "pause in seconds before item " << item;
+        // Over the whole transfer the jitter counts once, not 56 times: on average the pauses
+        // reach their minimum within a third of a millisecond.
+        const auto total = std::accumulate(pauses.begin(), pauses.end(), std::chrono::duration<double>{});
+        EXPECT_GE(total.count(), (kMinimumTransfer - kPtyJitter).count()) << "all pauses, in seconds";
     }
 }
 
@@ -211,35 +226,6 @@ TEST_F(SerialPty, SettingsNotUnderstoodLeaveThePortClosed) {
     EXPECT_EQ(link_->LastError().kind, LinkErrorKind::Settings);
     EXPECT_FALSE(link_->IsOpen());
     ASSERT_NO_FATAL_FAILURE(openCable()); // and the device was not left locked
-}
-
-TEST(QtSerialLink, MissingDeviceFailsNamingIt) {
-    testing::EnsureQtApp();
-    const std::string device = "/nonexistent-zg-folder/ttyUSB0";
-    QtSerialLink link([&](int) { return std::optional(device); });
-
-    EXPECT_FALSE(link.Open(kCablePort, kDownloadLineSettings));
-    EXPECT_FALSE(link.IsOpen());
-    const LinkError error = link.LastError();
-    EXPECT_EQ(error.kind, LinkErrorKind::NotFound) << error.reason;
-    EXPECT_EQ(error.device, device);
-    EXPECT_FALSE(error.reason.empty());
-    const std::string message = OpenFailureMessage(kCablePort, error);
-    EXPECT_NE(message.find(device), std::string::npos) << message;
-    EXPECT_NE(message.find(error.reason), std::string::npos) << message;
-}
-
-TEST(QtSerialLink, PortZeroNamesNoDeviceAndNothingCanBeWritten) {
-    testing::EnsureQtApp();
-    QtSerialLink link;
-
-    EXPECT_FALSE(link.Open(0, kDownloadLineSettings));
-    EXPECT_FALSE(link.IsOpen());
-    EXPECT_EQ(link.LastError().kind, LinkErrorKind::NoDevice);
-    EXPECT_NE(OpenFailureMessage(0, link.LastError()).find("port 0"), std::string::npos);
-    const std::array<std::uint8_t, 3> marker{0x2A, 0x0D, 0x0A};
-    EXPECT_FALSE(link.Write(marker));
-    EXPECT_EQ(link.LastError().kind, LinkErrorKind::NotOpen);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "SocatPtyPair.h"
 
+#include "RealTimePriority.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -70,6 +72,9 @@ SocatPtyPair::SocatPtyPair() : folder_(makeFolder()) {
     programEnd_ = folder_ + "/program";
     moduleEnd_ = folder_ + "/module";
     pid_ = spawn(*socat, {ptyAddress(programEnd_), ptyAddress(moduleEnd_)});
+    // socat carries every byte from one pseudo-terminal to the other; like the reader, it should
+    // not wait for a CPU. It blocks in select() between bytes.
+    TryRealTimePriority(pid_);
     const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
     while (pid_ > 0 && std::chrono::steady_clock::now() < deadline) {
         if (linkReady(programEnd_) && linkReady(moduleEnd_)) {
