@@ -82,7 +82,8 @@ TEST_F(DataFileWriter, ReadOnlyFileIsReplacedKeepingItsModeButAReadOnlyFolderSti
     for (const bool folderWritable : {true, false}) {
         WriteBytes(old, "old");
         fs::permissions(old, fs::perms::owner_read | fs::perms::group_read);
-        fs::permissions(folder, folderWritable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(folder, folderWritable ? fs::perms::owner_all
+                                               : fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_EQ(SavedAsOrdinaryUser(folder, save), folderWritable);
         fs::permissions(folder, fs::perms::owner_all);
         EXPECT_EQ(ReadBytes(old), folderWritable ? test::FreshFileText() : "old");

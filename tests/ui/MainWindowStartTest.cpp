@@ -134,7 +134,8 @@ TEST_F(MainWindowStart, ButtonsCaptionsAndHiddenControls) {
     }
     EXPECT_EQ(find<QScrollBar>("ServoStick")->value(), 150);
     EXPECT_EQ(find<QLabel>("PulseWidth")->text(), "1500");
-    EXPECT_EQ(find<QLabel>("PulseWidthlabel2")->text(), QString::fromUtf8("\u00B5s")); // a pulse is 1000-2000 µs
+    EXPECT_EQ(find<QLabel>("PulseWidthlabel2")->text(),
+              QString::fromUtf8("\u00B5s")); // a pulse is 1000-2000 µs
     auto* hint = find<QLabel>("Label2");
     EXPECT_LE(hint->fontMetrics().horizontalAdvance(hint->text()), hint->contentsRect().width());
     EXPECT_NEAR(hint->geometry().center().x(), QRect(168, 232, 305, 17).center().x(), 1);

@@ -10,11 +10,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QThread>
 #include <QTimer>
 #include <QWheelEvent>
-#include <QStyleOptionSlider>
-#include <QStyle>
 
 #include <array>
 #include <functional>
@@ -348,13 +348,16 @@ TEST_F(TestPlayback, RightArrowAndWheelUpRaiseTheStickAndMoveItsThumbRight) {
         option.sliderValue = stick->value();
         option.pageStep = stick->pageStep();
         option.singleStep = stick->singleStep();
-        return stick->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, stick).left();
+        return stick->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, stick)
+            .left();
     };
     std::vector<int> values;
     std::vector<int> thumbs;
     const auto wheel = [&](int delta) {
         const QPointF at = stick->rect().center();
-        QWheelEvent event(at, stick->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QWheelEvent event(at, stick->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                          false);
         QApplication::sendEvent(stick, &event);
     };
     play([&](const Step&, int n) {
@@ -374,7 +377,8 @@ TEST_F(TestPlayback, RightArrowAndWheelUpRaiseTheStickAndMoveItsThumbRight) {
             stop();
         }
     });
-    EXPECT_EQ(values, (std::vector<int>{151, 149, 149 + stick->singleStep() * QApplication::wheelScrollLines()}));
+    EXPECT_EQ(values,
+              (std::vector<int>{151, 149, 149 + stick->singleStep() * QApplication::wheelScrollLines()}));
     ASSERT_EQ(thumbs.size(), 2u);
     EXPECT_GT(thumbs[1], thumbs[0]);
     EXPECT_EQ(find<QLabel>("PulseWidth")->text(), QString::number(stick->value() * 10));
