@@ -20,6 +20,23 @@ namespace zg {
 
 namespace {
 
+const QStringList kRowOptionsEntries{
+    QStringLiteral("Clear All"),    QStringLiteral("Mark All"),   QStringLiteral("Toggle All"),
+    QStringLiteral("Copy from..."), QStringLiteral("Copy to..."), QStringLiteral("Skip 1..."),
+    QStringLiteral("Skip 2..."),    QStringLiteral("Skip 3..."),  QString(),
+    QStringLiteral("Cancel")};
+
+const QStringList kCopyEntries{QStringLiteral("LED #1"),
+                               QStringLiteral("LED #2"),
+                               QStringLiteral("LED #3"),
+                               QStringLiteral("LED #4"),
+                               QString(),
+                               QString(),
+                               QString(),
+                               QString(),
+                               QString(),
+                               QStringLiteral("Cancel")};
+
 const QString kIndexedName = QStringLiteral("%1_%2");
 
 QFont sized(QWidget* widget, double points, bool bold = false) {
@@ -223,6 +240,13 @@ void buildDownloadDisplay(QWidget* client, MainFormControls& c) {
 
 QString TimeAxisCaption(EventIndex e) {
     return QString::number((e + 1) % 10);
+}
+
+void FillPopupLists(MainFormControls& c) {
+    for (const auto& entry : LedColorTable)
+        c.ColorList->addItem(QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())));
+    c.RowOptionsList->addItems(kRowOptionsEntries);
+    c.CopyList->addItems(kCopyEntries);
 }
 
 MainFormControls BuildMainFormControls(QWidget* client) {

@@ -62,4 +62,7 @@ QString TimeAxisCaption(EventIndex e);
 // Creates every control of the client area (640 x 255) with its name, place, caption and look.
 MainFormControls BuildMainFormControls(QWidget* client);
 
+// Fills the colour, row-options and copy lists with their entries, in that order.
+void FillPopupLists(MainFormControls& c);
+
 } // namespace zg

@@ -1,42 +1,24 @@
 #include "Main_LEDFlasher_form.h"
 
 #include "ClickableLabel.h"
-#include "FileCommandTexts.h"
-#include "LedIndicator.h"
+#include "FormColors.h"
 #include "PopupList.h"
 #include "Settings_form.h"
-#include "ShellTexts.h"
+#include "TestPlayer.h"
 #include "TypedText.h"
 #include "UserDialogs.h"
-#include "device/DownloadFrame.h"
-#include "device/DownloadMessages.h"
-#include "device/DownloadSender.h"
-#include "device/LineSettings.h"
 #include "device/QtSerialLink.h"
-#include "files/ApplyRecord.h"
 #include "files/ConfigFile.h"
-#include "files/DataFileReader.h"
-#include "files/DataFileWriter.h"
-#include "model/RowOperations.h"
-#include "playback/ServoZone.h"
-#include "playback/TestStep.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QEventLoop>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-
-#include <filesystem>
 
 namespace zg {
 
@@ -45,48 +27,11 @@ namespace {
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 255;
 
-const QStringList kRowOptionsEntries{
-    QStringLiteral("Clear All"),    QStringLiteral("Mark All"),   QStringLiteral("Toggle All"),
-    QStringLiteral("Copy from..."), QStringLiteral("Copy to..."), QStringLiteral("Skip 1..."),
-    QStringLiteral("Skip 2..."),    QStringLiteral("Skip 3..."),  QString(),
-    QStringLiteral("Cancel")};
-
-const QStringList kCopyEntries{QStringLiteral("LED #1"),
-                               QStringLiteral("LED #2"),
-                               QStringLiteral("LED #3"),
-                               QStringLiteral("LED #4"),
-                               QString(),
-                               QString(),
-                               QString(),
-                               QString(),
-                               QString(),
-                               QStringLiteral("Cancel")};
-
-constexpr std::uint32_t kPlayingEventColor = 0x808080;
-
-const QString kDownloadTitle =
-    QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
-const QString kDownloadText =
-    QStringLiteral("\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
-                   " 2)  Wait till all LEDS come on and stay on, then\r\r"
-                   " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
-
-// The normal background of a time-axis label: the system's button face.
-QColor buttonFace() {
-    return QApplication::palette().color(QPalette::Button);
-}
-
-// A colour value as the program keeps it, 0x00BBGGRR.
-QColor ColorOf(std::uint32_t bgr) {
-    return {int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)};
-}
-
 } // namespace
 
 Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd,
                                            std::unique_ptr<SerialLink> link, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), programEnd_(programEnd),
-      MSComm1(link ? std::move(link) : std::make_unique<QtSerialLink>()) {
+    : QMainWindow(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Main_LEDFlasher_form"));
     setWindowTitle(kStartTitle);
     auto* client = new QWidget(this);
@@ -98,21 +43,28 @@ Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& pro
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     c_ = BuildMainFormControls(client);
-    buildMenus();
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setTimerType(Qt::PreciseTimer);
 
     sequence_.setObserver(this);
-    connectControls();
     Form_Load();
+    buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
+    buildMenus();
+    connectControls();
     setFixedSize(sizeHint());
 }
 
 Main_LEDFlasher_form::~Main_LEDFlasher_form() {
     sequence_.setObserver(nullptr);
+}
+
+void Main_LEDFlasher_form::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
+                                         std::unique_ptr<SerialLink> link) {
+    grid_ = std::make_unique<GridEditor>(c_, sequence_);
+    player_ = new TestPlayer(c_, sequence_, config_, this);
+    files_ = std::make_unique<DataFileCommands>(
+        DataFileCommands::Parts{*this, c_, sequence_, config_, dialogs, *player_, *settings_});
+    download_ = std::make_unique<Downloader>(
+        Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
+    shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_);
 }
 
 void Main_LEDFlasher_form::buildMenus() {
@@ -170,7 +122,7 @@ void Main_LEDFlasher_form::connectControls() {
     connect(c_.DownloadButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::DownloadButton_Click);
     connect(c_.Exit_button, &QPushButton::clicked, this, &Main_LEDFlasher_form::Exit_button_Click);
     connect(c_.ServoStick, &QScrollBar::valueChanged, this, &Main_LEDFlasher_form::ServoStick_Change);
-    connect(Timer1, &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer);
+    connect(player_->timer(), &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer);
 }
 
 // Typed text leaves the LED without a mode and stays in the box as typed, also when it spells an
@@ -200,10 +152,7 @@ void Main_LEDFlasher_form::Form_Load() {
     settings_->hide();
     for (LedChannel led = 0; led < kLedCount; ++led)
         sequence_.setLedColor(led, kWhite);
-    for (const auto& entry : LedColorTable)
-        c_.ColorList->addItem(QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())));
-    c_.RowOptionsList->addItems(kRowOptionsEntries);
-    c_.CopyList->addItems(kCopyEntries);
+    FillPopupLists(c_);
     for (QComboBox* list : c_.ServoControl) {
         for (const auto& mode : ServoModeTable)
             list->addItem(QString::fromLatin1(mode.data(), qsizetype(mode.size())));
@@ -223,7 +172,7 @@ void Main_LEDFlasher_form::showDocument() {
     for (EventIndex e = 0; e < kEventCount; ++e) {
         c_.mem[e]->setText(QString::fromStdString(sequence_.eventValueText(e)));
         setTimeAxisLook(e);
-        c_.TimeAxis[e]->setBackground(buttonFace());
+        c_.TimeAxis[e]->setBackground(ButtonFace());
     }
 }
 
@@ -275,7 +224,7 @@ void Main_LEDFlasher_form::servoModeChanged(LedChannel row, ServoControlMode mod
     list->setCurrentIndex(mode);
 }
 
-// --- grid editing ---
+// --- the grid's mouse events, routed to the paint gesture ---
 
 bool Main_LEDFlasher_form::eventFilter(QObject* watched, QEvent* event) {
     auto type = event->type();
@@ -285,54 +234,17 @@ bool Main_LEDFlasher_form::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QMainWindow::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    const auto cell = cellAt(mouse->globalPosition().toPoint());
+    const auto cell = grid_->CellAt(mouse->globalPosition().toPoint());
     if (type == QEvent::MouseButtonPress) {
         if (cell)
             iSwitchLedX_MouseDown(cell->first, cell->second);
     } else if (type == QEvent::MouseMove) {
-        if (cell && mouse->buttons() != Qt::NoButton && DragStart)
+        if (cell && mouse->buttons() != Qt::NoButton && grid_->InGesture())
             iSwitchLedX_DragOver(cell->first, cell->second);
-    } else if (cell && DragStart) {
+    } else if (cell && grid_->InGesture()) {
         iSwitchLedX_MouseUp(cell->first, cell->second);
     }
     return false; // the cell still behaves as a check box
-}
-
-std::optional<std::pair<LedChannel, EventIndex>> Main_LEDFlasher_form::cellAt(const QPoint& globalPos) const {
-    const QPoint pos = centralWidget()->mapFromGlobal(globalPos);
-    for (LedChannel row = 0; row < kLedCount; ++row) {
-        const QRect rowRect = c_.iSwitchLedX[row][0]->geometry();
-        if (pos.y() < rowRect.top() || pos.y() > rowRect.bottom())
-            continue;
-        for (EventIndex e = 0; e < kEventCount; ++e) {
-            if (c_.iSwitchLedX[row][e]->geometry().contains(pos))
-                return std::pair{row, e};
-        }
-    }
-    return std::nullopt;
-}
-
-void Main_LEDFlasher_form::iSwitchLedX_Click(LedChannel row, EventIndex e) {
-    sequence_.setCell(row, e, c_.iSwitchLedX[row][e]->isChecked() ? 1 : 0);
-}
-
-void Main_LEDFlasher_form::iSwitchLedX_MouseDown(LedChannel, EventIndex e) {
-    DragStart = e;
-}
-
-void Main_LEDFlasher_form::iSwitchLedX_DragOver(LedChannel row, EventIndex e) {
-    sequence_.setCell(row, e, sequence_.cell(row, *DragStart));
-}
-
-void Main_LEDFlasher_form::iSwitchLedX_MouseUp(LedChannel row, EventIndex e) {
-    const int state = sequence_.cell(row, *DragStart);
-    for (EventIndex i = *DragStart + 1; i <= e; ++i)
-        sequence_.setCell(row, i, state);
-}
-
-void Main_LEDFlasher_form::LEDlabel1_Click(LedChannel led) {
-    const int picked = ChooseFromList(*c_.ColorList, sequence_.ledColor(led));
-    sequence_.setLedColor(led, picked); // the label takes the colour as the document reports it
 }
 
 void Main_LEDFlasher_form::ColorList_Click() {
@@ -345,309 +257,40 @@ void Main_LEDFlasher_form::CopyList_Click() {
     c_.CopyList->close();
 }
 
-void Main_LEDFlasher_form::TimeAxis_DblClick(EventIndex e) {
-    sequence_.setEndEvent(e);
+bool Main_LEDFlasher_form::testRunning() const {
+    return player_->Running();
 }
 
-void Main_LEDFlasher_form::RowOptions_Click(LedChannel row) {
-    const int operation = ChooseFromList(*c_.RowOptionsList, int(RowOperation::ClearAll));
-    const int other = NeedsOtherLed(operation) ? ChooseFromList(*c_.CopyList) : -1;
-    ApplyRowOperation(sequence_, row, operation, other);
+bool Main_LEDFlasher_form::downloading() const {
+    return download_->Busy();
 }
 
-void Main_LEDFlasher_form::MENUnew_Click() {
-    dialogFileTitle_.clear();
-    setWindowTitle(kPlainTitle);
-    sequence_.resetSequence();
-}
-
-// --- on-screen test ---
-
-void Main_LEDFlasher_form::MENUtest_Click() {
-    const bool servoControlled = IsServoControlled(sequence_);
-    if (servoControlled) {
-        showServoStick(true);
-        c_.Settings_button->hide();
-        c_.ServoStick->setFocus();
-    }
-    if (TestRunning) {
-        StopTest();
-        return;
-    }
-    TestRunning = true;
-    c_.TestButton->setText(QStringLiteral("Stop Test"));
-    Timer1->setInterval(StepIntervalMs(config_.TestSpeed));
-    ServoZoneMask = ServoZoneMaskOf(c_.ServoStick->value());
-    while (true) {
-        const EventIndex last = sequence_.endEvent();
-        for (EventIndex i = 0; i <= last; ++i) {
-            if (!playEvent(i))
-                return;
-        }
-    }
-}
-
-// Plays one event; false once the test has been stopped and the playback has wound down.
-bool Main_LEDFlasher_form::playEvent(EventIndex i) {
-    QCoreApplication::processEvents();
-    if (!TestRunning) {
-        windDown();
-        return false;
-    }
-    ClickableLabel* axis = c_.TimeAxis[i];
-    axis->setBackground(ColorOf(kPlayingEventColor));
-    const auto colors = IndicatorColors(sequence_, i, ServoZoneMask);
-    for (LedChannel led = 0; led < kLedCount; ++led)
-        c_.LED[led]->setFillColor(ColorOf(colors[led]));
-    waitForStep();
-    axis->setBackground(buttonFace());
-    return true;
-}
-
-void Main_LEDFlasher_form::waitForStep() {
-    StepPending = true;
-    // Each event stays on screen for the whole step, counted from the moment it is shown: a step
-    // that came late (a message box held the window) is never made up for by a shorter one.
-    Timer1->start();
-    QEventLoop loop;
-    connect(this, &Main_LEDFlasher_form::stepElapsed, &loop, &QEventLoop::quit);
-    while (StepPending)
-        loop.exec();
-}
-
-void Main_LEDFlasher_form::Timer1_Timer() {
-    StepPending = false;
-    Timer1->stop();
-    emit stepElapsed();
-}
-
-void Main_LEDFlasher_form::windDown() {
-    for (LedIndicator* led : c_.LED)
-        led->setFillColor(Qt::black);
-    c_.Settings_button->show();
+int Main_LEDFlasher_form::servoZoneMask() const {
+    return player_->ServoZoneMask();
 }
 
 void Main_LEDFlasher_form::StopTest() {
-    showServoStick(false);
-    TestRunning = false;
-    c_.TestButton->setText(QStringLiteral("Test"));
+    player_->StopTest();
 }
 
-void Main_LEDFlasher_form::showServoStick(bool shown) {
-    for (QWidget* widget : {static_cast<QWidget*>(c_.ServoStick), static_cast<QWidget*>(c_.PulseWidthlabel1),
-                            static_cast<QWidget*>(c_.Label2), static_cast<QWidget*>(c_.PulseWidth),
-                            static_cast<QWidget*>(c_.PulseWidthlabel2)})
-        widget->setVisible(shown);
+void Main_LEDFlasher_form::MENUtest_Click() {
+    player_->Toggle();
+}
+
+void Main_LEDFlasher_form::Timer1_Timer() {
+    player_->Timer1_Timer();
 }
 
 void Main_LEDFlasher_form::ServoStick_Change() {
-    QCoreApplication::processEvents();
-    const int value = c_.ServoStick->value();
-    c_.PulseWidth->setText(QString::number(PulseWidthOf(value)));
-    ServoZoneMask = ServoZoneMaskOf(value);
-}
-
-// --- data files ---
-
-std::optional<ChosenFile> Main_LEDFlasher_form::chooseFile(bool save, const QString& title,
-                                                           const QString& name) {
-    const FileDialogRequest request{title, kDataFileFilter, name};
-    const auto path =
-        save ? dialogs_.getSaveFileName(this, request) : dialogs_.getOpenFileName(this, request);
-    if (!path)
-        return std::nullopt;
-    const QFileInfo info(*path);
-    dialogFileTitle_ = info.fileName();
-    // Later relative names (LED.cfg among them) resolve in the folder of the file chosen.
-    QDir::setCurrent(info.absolutePath());
-    return ChosenFile{info.absoluteFilePath(), info.fileName()};
-}
-
-void Main_LEDFlasher_form::showFileCaption(const QString& fileTitle) {
-    setWindowTitle(kPlainTitle + QStringLiteral(" - ") + fileTitle);
-}
-
-void Main_LEDFlasher_form::exclaim(const QString& text) {
-    dialogs_.showMessage(this, {kAppTitle, text, MessageButtons::Ok, MessageIcon::Exclamation});
-}
-
-void Main_LEDFlasher_form::MENUsave_Click() {
-    if (TestRunning)
-        StopTest();
-    std::optional<ChosenFile> file;
-    while (true) {
-        file = chooseFile(true, kSaveTitle, dialogFileTitle_);
-        if (!file)
-            return;
-        std::error_code error;
-        const bool exists = std::filesystem::exists(QFileInfo(file->path).filesystemFilePath(), error);
-        if (error) {
-            exclaim(QString::fromStdString(error.message()));
-            return;
-        }
-        if (!exists)
-            break;
-        const auto answer = dialogs_.showMessage(this, {kAppTitle, ReplaceQuestion(file->path),
-                                                        MessageButtons::YesNoCancel, MessageIcon::Question});
-        if (answer == MessageAnswer::Yes)
-            break;
-        if (answer == MessageAnswer::No)
-            return;
-    }
-    writeDataFile(*file);
-}
-
-// The old file is replaced only once the new one is complete, and the caption names the file only
-// when it really holds the sequence.
-void Main_LEDFlasher_form::writeDataFile(const ChosenFile& file) {
-    c_.ProgressBar1->setValue(0);
-    c_.ProgressBar1->show();
-    const auto error =
-        WriteDataFile(QFileInfo(file.path).filesystemFilePath(), MakeDataFileRecord(sequence_, config_),
-                      [this](int count) { c_.ProgressBar1->setValue(count); });
-    c_.ProgressBar1->hide();
-    if (error) {
-        exclaim(SaveFailedMessage(file.path, QString::fromStdString(*error)));
-        return;
-    }
-    showFileCaption(file.title);
-}
-
-void Main_LEDFlasher_form::MENUopen_Click() {
-    if (TestRunning)
-        StopTest();
-    if (const auto file = chooseFile(false, kOpenTitle, QString()))
-        applyDataFile(*file, OpenRecord);
-}
-
-void Main_LEDFlasher_form::MENUmerge_Click() {
-    if (const auto file = chooseFile(false, kMergeTitle, QString()))
-        applyDataFile(*file, MergeRecord);
-}
-
-// Reads the file and lays it onto the document. A file that cannot be read changes nothing; one
-// that is damaged is applied field by field, and the user learns which lines were left out.
-void Main_LEDFlasher_form::applyDataFile(const ChosenFile& file, ApplyRecordFn apply) {
-    c_.ProgressBar1->setValue(0);
-    c_.ProgressBar1->show();
-    const DataFileReadResult read = ReadDataFile(QFileInfo(file.path).filesystemFilePath(),
-                                                 [this](int count) { c_.ProgressBar1->setValue(count); });
-    if (!read.Opened) {
-        c_.ProgressBar1->hide();
-        exclaim(OpenFailedMessage(file.path, QString::fromStdString(read.Reason)));
-        return;
-    }
-    showFileCaption(file.title);
-    const AppliedSpeeds speeds = apply(read.Record, sequence_, config_);
-    if (speeds.SequencerDelay)
-        settings_->selectSequencerDelay(config_.SequencerDelay);
-    if (speeds.TestSpeed)
-        settings_->selectTestSpeed(config_.TestSpeed);
-    c_.ProgressBar1->hide();
-    if (const auto lines = UnreadableLines(read.Record); !lines.empty())
-        exclaim(DamagedFileMessage(file.title, lines));
-}
-
-// --- commands built in later steps ---
-
-// --- download ---
-
-void Main_LEDFlasher_form::MENUdownload_Click() {
-    if (downloading_)
-        return; // the menu stays usable while a download runs; the second one does nothing
-    downloading_ = true;
-    enableFiveButtons(false);
-    if (TestRunning)
-        StopTest();
-    if (openPortAndConfirm())
-        sendSequence();
-    endDownload();
-}
-
-void Main_LEDFlasher_form::enableFiveButtons(bool enabled) {
-    for (QPushButton* button :
-         {c_.TestButton, c_.Settings_button, c_.DownloadButton, c_.OpenButton, c_.SaveButton})
-        button->setEnabled(enabled);
-}
-
-// Opens the port before asking, so that the user learns of a missing cable before preparing the
-// module. True when the port is open and the user confirmed.
-bool Main_LEDFlasher_form::openPortAndConfirm() {
-    if (MSComm1->IsOpen())
-        MSComm1->Close();
-    if (!MSComm1->Open(config_.CommPort, kDownloadLineSettings)) {
-        exclaim(QString::fromStdString(OpenFailureMessage(config_.CommPort, MSComm1->LastError())));
-        return false;
-    }
-    const MessageRequest confirmation{kDownloadTitle, kDownloadText, MessageButtons::OkCancel,
-                                      MessageIcon::Exclamation};
-    return dialogs_.showMessage(this, confirmation) == MessageAnswer::Ok;
-}
-
-void Main_LEDFlasher_form::sendSequence() {
-    c_.Settings_button->hide();
-    DownloadCallbacks callbacks;
-    callbacks.valueAt = DownloadFrame::LiveValues(sequence_, config_);
-    callbacks.markerSent = [this] {
-        c_.ProgressBar1->setValue(0);
-        c_.ProgressBar1->show();
-        c_.DLlabel->show();
-        // The half-second pause handles no window events: show the progress display first.
-        c_.ProgressBar1->repaint();
-        c_.DLlabel->repaint();
-    };
-    callbacks.itemSent = [this](int item) { c_.ProgressBar1->setValue(item); };
-    DownloadSender sender(*MSComm1);
-    const DownloadResult result = sender.Send(callbacks);
-    c_.ProgressBar1->hide();
-    c_.DLlabel->hide();
-    if (!result.completed()) {
-        MSComm1->Close(); // a failed port is released before the message waits for the user
-        exclaim(QString::fromStdString(TransferFailureMessage(result)));
-    }
-}
-
-// Back to Idle, however the download ended: port closed, buttons enabled, settings shown.
-void Main_LEDFlasher_form::endDownload() {
-    MSComm1->Close();
-    enableFiveButtons(true);
-    c_.Settings_button->show();
-    downloading_ = false;
+    player_->ServoStick_Change();
 }
 
 void Main_LEDFlasher_form::MENUsettings_Click() {
-    if (TestRunning)
-        StopTest();
+    if (player_->Running())
+        player_->StopTest();
     settings_->show();
     settings_->raise();
     settings_->activateWindow();
-}
-
-// --- shell ---
-
-void Main_LEDFlasher_form::MENUabout_Click() {
-    dialogs_.showMessage(this, {kAppTitle, AboutText()});
-}
-
-void Main_LEDFlasher_form::MENUhowto_Click() {
-    dialogs_.showMessage(this, {kAppTitle, kHowToText});
-    dialogs_.openWebAddress(kManualAddress);
-}
-
-void Main_LEDFlasher_form::MENUexit_Click() {
-    if (dialogs_.showMessage(this, {kAppTitle, ExitQuestion(), MessageButtons::OkCancel}) ==
-        MessageAnswer::Ok)
-        programEnd_.endNow();
-}
-
-void Main_LEDFlasher_form::Exit_button_Click() {
-    if (TestRunning)
-        StopTest();
-    MENUexit_Click();
-}
-
-void Main_LEDFlasher_form::Form_Unload() {
-    programEnd_.endNow();
 }
 
 void Main_LEDFlasher_form::closeEvent(QCloseEvent* event) {

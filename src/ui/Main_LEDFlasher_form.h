@@ -1,8 +1,11 @@
 #pragma once
 
+#include "DataFileCommands.h"
+#include "Downloader.h"
+#include "GridEditor.h"
 #include "MainFormControls.h"
+#include "ShellCommands.h"
 #include "device/SerialLink.h"
-#include "files/ApplyRecord.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
 
@@ -11,28 +14,17 @@
 #include <memory>
 #include <optional>
 
-class QAction;
 class QComboBox;
-class QMenu;
-class QTimer;
 
 namespace zg {
 
 class ProgramEnd;
 class Settings_form;
+class TestPlayer;
 class UserDialogs;
 
-// A file picked in the data-file dialog: its full path and its name without folder.
-struct ChosenFile {
-    QString path;
-    QString title;
-};
-
-inline const QString kStartTitle =
-    QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3");
-inline const QString kPlainTitle = QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
-
-// The main window: shows the one sequence as a 4 x 50 grid and carries every command.
+// The main window: shows the one sequence as a 4 x 50 grid and routes each control's event to the
+// command family that handles it (grid editing, test playback, data files, download, shell).
 class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     Q_OBJECT
   public:
@@ -47,48 +39,45 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     AppConfig& config() { return config_; }
     const MainFormControls& controls() const { return c_; }
     Settings_form* settingsForm() const { return settings_; }
-    bool testRunning() const { return TestRunning; }
-    bool downloading() const { return downloading_; }
-    int servoZoneMask() const { return ServoZoneMask; }
+    bool testRunning() const;
+    bool downloading() const;
+    int servoZoneMask() const;
 
     // Stops a running test; the playback winds down at its next step boundary.
     void StopTest();
 
     // Grid editing.
-    void iSwitchLedX_Click(LedChannel row, EventIndex e);
-    void iSwitchLedX_MouseDown(LedChannel row, EventIndex e);
-    void iSwitchLedX_DragOver(LedChannel row, EventIndex e);
-    void iSwitchLedX_MouseUp(LedChannel row, EventIndex e);
-    void LEDlabel1_Click(LedChannel led);
+    void iSwitchLedX_Click(LedChannel row, EventIndex e) { grid_->Click(row, e); }
+    void iSwitchLedX_MouseDown(LedChannel, EventIndex e) { grid_->MouseDown(e); }
+    void iSwitchLedX_DragOver(LedChannel row, EventIndex e) { grid_->DragOver(row, e); }
+    void iSwitchLedX_MouseUp(LedChannel row, EventIndex e) { grid_->MouseUp(row, e); }
+    void LEDlabel1_Click(LedChannel led) { grid_->ChooseColor(led); }
     void ColorList_Click();
     void RowOptionsList_Click();
     void CopyList_Click();
-    void TimeAxis_DblClick(EventIndex e);
-    void RowOptions_Click(LedChannel row);
+    void TimeAxis_DblClick(EventIndex e) { grid_->MoveEndMark(e); }
+    void RowOptions_Click(LedChannel row) { grid_->RowCommand(row); }
 
     // Commands.
-    void MENUnew_Click();
-    void MENUopen_Click();
+    void MENUnew_Click() { files_->New(); }
+    void MENUopen_Click() { files_->Open(); }
     void OpenButton_Click() { MENUopen_Click(); }
-    void MENUmerge_Click();
-    void MENUsave_Click();
+    void MENUmerge_Click() { files_->Merge(); }
+    void MENUsave_Click() { files_->Save(); }
     void SaveButton_Click() { MENUsave_Click(); }
     void MENUtest_Click();
     void TestButton_Click() { MENUtest_Click(); }
     void Timer1_Timer();
     void ServoStick_Change();
-    void MENUdownload_Click();
+    void MENUdownload_Click() { download_->Download(); }
     void DownloadButton_Click() { MENUdownload_Click(); }
     void MENUsettings_Click();
     void Settings_button_Click() { MENUsettings_Click(); }
-    void MENUabout_Click();
-    void MENUhowto_Click();
-    void MENUexit_Click();
-    void Exit_button_Click();
-    void Form_Unload();
-
-  signals:
-    void stepElapsed();
+    void MENUabout_Click() { shell_->About(); }
+    void MENUhowto_Click() { shell_->HowTo(); }
+    void MENUexit_Click() { shell_->Exit(); }
+    void Exit_button_Click() { shell_->ExitFromButton(); }
+    void Form_Unload() { shell_->EndNow(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,6 +85,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
 
   private:
     void Form_Load();
+    void buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link);
     void buildMenus();
     void connectControls();
     void connectTypedServoText(LedChannel row, QComboBox* list);
@@ -103,22 +93,6 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void showDocument();
     void setTimeAxisLook(EventIndex e);
     void setLabelColor(LedChannel led);
-    std::optional<std::pair<LedChannel, EventIndex>> cellAt(const QPoint& globalPos) const;
-    void playPass();
-    bool playEvent(EventIndex e);
-    void waitForStep();
-    void windDown();
-    void showServoStick(bool shown);
-    using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&, AppConfig&);
-    std::optional<ChosenFile> chooseFile(bool save, const QString& title, const QString& name);
-    void showFileCaption(const QString& fileTitle);
-    void exclaim(const QString& text);
-    void writeDataFile(const ChosenFile& file);
-    void applyDataFile(const ChosenFile& file, ApplyRecordFn apply);
-    void enableFiveButtons(bool enabled);
-    bool openPortAndConfirm();
-    void sendSequence();
-    void endDownload();
 
     // LedSequenceObserver
     void cellChanged(LedChannel row, EventIndex e, int state) override;
@@ -128,21 +102,17 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void servoModeChanged(LedChannel row, ServoControlMode mode) override;
 
     UserDialogs& dialogs_;
-    ProgramEnd& programEnd_;
     LedSequence sequence_;
     AppConfig config_;
     MainFormControls c_;
     Settings_form* settings_ = nullptr;
-    QTimer* Timer1 = nullptr;
-    std::unique_ptr<SerialLink> MSComm1;
-    bool downloading_ = false;
-
-    bool TestRunning = false;
-    bool StepPending = false;
-    int ServoZoneMask = 4;
-    std::optional<EventIndex> DragStart;
     std::optional<LedChannel> typingInServoList_;
-    QString dialogFileTitle_; // the file title the file dialog keeps between uses
+
+    std::unique_ptr<GridEditor> grid_;
+    TestPlayer* player_ = nullptr; // a child object: it owns Timer1
+    std::unique_ptr<DataFileCommands> files_;
+    std::unique_ptr<Downloader> download_;
+    std::unique_ptr<ShellCommands> shell_;
 };
 
 } // namespace zg

@@ -1,0 +1,133 @@
+#include "DataFileCommands.h"
+
+#include "FileCommandTexts.h"
+#include "Settings_form.h"
+#include "TestPlayer.h"
+#include "UserDialogs.h"
+#include "files/DataFileReader.h"
+#include "files/DataFileWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QWidget>
+
+#include <filesystem>
+
+namespace zg {
+
+DataFileCommands::DataFileCommands(const Parts& parts) : p_(parts) {}
+
+void DataFileCommands::New() {
+    dialogFileTitle_.clear();
+    p_.window.setWindowTitle(kPlainTitle);
+    p_.sequence.resetSequence();
+}
+
+std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString& title, const QString& name) {
+    const FileDialogRequest request{title, kDataFileFilter, name};
+    const auto path = save ? p_.dialogs.getSaveFileName(&p_.window, request)
+                           : p_.dialogs.getOpenFileName(&p_.window, request);
+    if (!path)
+        return std::nullopt;
+    const QFileInfo info(*path);
+    dialogFileTitle_ = info.fileName();
+    // Later relative names (LED.cfg among them) resolve in the folder of the file chosen.
+    QDir::setCurrent(info.absolutePath());
+    return ChosenFile{info.absoluteFilePath(), info.fileName()};
+}
+
+void DataFileCommands::showFileCaption(const QString& fileTitle) {
+    p_.window.setWindowTitle(kPlainTitle + QStringLiteral(" - ") + fileTitle);
+}
+
+void DataFileCommands::exclaim(const QString& text) {
+    p_.dialogs.showMessage(&p_.window, {kAppTitle, text, MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+void DataFileCommands::Save() {
+    if (p_.player.Running())
+        p_.player.StopTest();
+    if (const auto file = chooseSaveTarget())
+        writeDataFile(*file);
+}
+
+// The file to write, once the user has agreed to replace an existing one; Cancel in the replace
+// question offers the dialog again.
+std::optional<ChosenFile> DataFileCommands::chooseSaveTarget() {
+    while (true) {
+        auto file = chooseFile(true, kSaveTitle, dialogFileTitle_);
+        if (!file)
+            return std::nullopt;
+        std::error_code error;
+        const bool exists = std::filesystem::exists(QFileInfo(file->path).filesystemFilePath(), error);
+        if (error) {
+            exclaim(QString::fromStdString(error.message()));
+            return std::nullopt;
+        }
+        if (!exists)
+            return file;
+        const auto answer =
+            p_.dialogs.showMessage(&p_.window, {kAppTitle, ReplaceQuestion(file->path),
+                                                MessageButtons::YesNoCancel, MessageIcon::Question});
+        if (answer == MessageAnswer::Yes)
+            return file;
+        if (answer == MessageAnswer::No)
+            return std::nullopt;
+    }
+}
+
+// The old file is replaced only once the new one is complete, and the caption names the file only
+// when it really holds the sequence.
+void DataFileCommands::writeDataFile(const ChosenFile& file) {
+    QProgressBar* bar = p_.controls.ProgressBar1;
+    bar->setValue(0);
+    bar->show();
+    const auto error =
+        WriteDataFile(QFileInfo(file.path).filesystemFilePath(), MakeDataFileRecord(p_.sequence, p_.config),
+                      [bar](int count) { bar->setValue(count); });
+    bar->hide();
+    if (error) {
+        exclaim(SaveFailedMessage(file.path, QString::fromStdString(*error)));
+        return;
+    }
+    showFileCaption(file.title);
+}
+
+void DataFileCommands::Open() {
+    if (p_.player.Running())
+        p_.player.StopTest();
+    if (const auto file = chooseFile(false, kOpenTitle, QString()))
+        applyDataFile(*file, OpenRecord);
+}
+
+void DataFileCommands::Merge() {
+    if (const auto file = chooseFile(false, kMergeTitle, QString()))
+        applyDataFile(*file, MergeRecord);
+}
+
+// Reads the file and lays it onto the document. A file that cannot be read changes nothing; one
+// that is damaged is applied field by field, and the user learns which lines were left out.
+void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply) {
+    QProgressBar* bar = p_.controls.ProgressBar1;
+    bar->setValue(0);
+    bar->show();
+    const DataFileReadResult read =
+        ReadDataFile(QFileInfo(file.path).filesystemFilePath(), [bar](int count) { bar->setValue(count); });
+    if (!read.Opened) {
+        bar->hide();
+        exclaim(OpenFailedMessage(file.path, QString::fromStdString(read.Reason)));
+        return;
+    }
+    showFileCaption(file.title);
+    const AppliedSpeeds speeds = apply(read.Record, p_.sequence, p_.config);
+    if (speeds.SequencerDelay)
+        p_.settings.selectSequencerDelay(p_.config.SequencerDelay);
+    if (speeds.TestSpeed)
+        p_.settings.selectTestSpeed(p_.config.TestSpeed);
+    bar->hide();
+    if (const auto lines = UnreadableLines(read.Record); !lines.empty())
+        exclaim(DamagedFileMessage(file.title, lines));
+}
+
+} // namespace zg

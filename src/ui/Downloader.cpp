@@ -1,0 +1,97 @@
+#include "Downloader.h"
+
+#include "TestPlayer.h"
+#include "UserDialogs.h"
+#include "device/DownloadFrame.h"
+#include "device/DownloadMessages.h"
+#include "device/DownloadSender.h"
+#include "device/LineSettings.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace zg {
+
+namespace {
+const QString kDownloadTitle =
+    QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
+const QString kDownloadText =
+    QStringLiteral("\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
+                   " 2)  Wait till all LEDS come on and stay on, then\r\r"
+                   " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
+} // namespace
+
+Downloader::Downloader(const Parts& parts, std::unique_ptr<SerialLink> link)
+    : p_(parts), MSComm1(std::move(link)) {}
+
+void Downloader::Download() {
+    if (downloading_)
+        return; // the menu stays usable while a download runs; the second one does nothing
+    downloading_ = true;
+    enableFiveButtons(false);
+    if (p_.player.Running())
+        p_.player.StopTest();
+    if (openPortAndConfirm())
+        sendSequence();
+    endDownload();
+}
+
+void Downloader::enableFiveButtons(bool enabled) {
+    const MainFormControls& c = p_.controls;
+    for (QPushButton* button :
+         {c.TestButton, c.Settings_button, c.DownloadButton, c.OpenButton, c.SaveButton})
+        button->setEnabled(enabled);
+}
+
+void Downloader::exclaim(const QString& text) {
+    p_.dialogs.showMessage(&p_.window, {kAppTitle, text, MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+// Opens the port before asking, so that the user learns of a missing cable before preparing the
+// module. True when the port is open and the user confirmed.
+bool Downloader::openPortAndConfirm() {
+    if (MSComm1->IsOpen())
+        MSComm1->Close();
+    if (!MSComm1->Open(p_.config.CommPort, kDownloadLineSettings)) {
+        exclaim(QString::fromStdString(OpenFailureMessage(p_.config.CommPort, MSComm1->LastError())));
+        return false;
+    }
+    const MessageRequest confirmation{kDownloadTitle, kDownloadText, MessageButtons::OkCancel,
+                                      MessageIcon::Exclamation};
+    return p_.dialogs.showMessage(&p_.window, confirmation) == MessageAnswer::Ok;
+}
+
+void Downloader::sendSequence() {
+    MainFormControls& c = p_.controls;
+    c.Settings_button->hide();
+    DownloadCallbacks callbacks;
+    callbacks.valueAt = DownloadFrame::LiveValues(p_.sequence, p_.config);
+    callbacks.markerSent = [&c] {
+        c.ProgressBar1->setValue(0);
+        c.ProgressBar1->show();
+        c.DLlabel->show();
+        // The half-second pause handles no window events: show the progress display first.
+        c.ProgressBar1->repaint();
+        c.DLlabel->repaint();
+    };
+    callbacks.itemSent = [&c](int item) { c.ProgressBar1->setValue(item); };
+    DownloadSender sender(*MSComm1);
+    const DownloadResult result = sender.Send(callbacks);
+    c.ProgressBar1->hide();
+    c.DLlabel->hide();
+    if (!result.completed()) {
+        MSComm1->Close(); // a failed port is released before the message waits for the user
+        exclaim(QString::fromStdString(TransferFailureMessage(result)));
+    }
+}
+
+// Back to Idle, however the download ended: port closed, buttons enabled, settings shown.
+void Downloader::endDownload() {
+    MSComm1->Close();
+    enableFiveButtons(true);
+    p_.controls.Settings_button->show();
+    downloading_ = false;
+}
+
+} // namespace zg

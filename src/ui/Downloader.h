@@ -1,0 +1,47 @@
+#pragma once
+
+#include "MainFormControls.h"
+#include "device/SerialLink.h"
+#include "model/AppConfig.h"
+#include "model/LedSequence.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace zg {
+
+class TestPlayer;
+class UserDialogs;
+
+// The Download command: opens the cable's port, has the user prepare the module, and sends the
+// sequence with its pauses while the window stays usable.
+class Downloader {
+  public:
+    struct Parts {
+        QWidget& window; // parent of the message boxes
+        MainFormControls& controls;
+        const LedSequence& sequence;
+        const AppConfig& config;
+        UserDialogs& dialogs;
+        TestPlayer& player;
+    };
+    // `link` is the serial port of the downloads.
+    Downloader(const Parts& parts, std::unique_ptr<SerialLink> link);
+
+    bool Busy() const { return downloading_; }
+    void Download();
+
+  private:
+    void enableFiveButtons(bool enabled);
+    bool openPortAndConfirm();
+    void sendSequence();
+    void endDownload();
+    void exclaim(const QString& text);
+
+    Parts p_;
+    std::unique_ptr<SerialLink> MSComm1;
+    bool downloading_ = false;
+};
+
+} // namespace zg

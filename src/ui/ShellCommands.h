@@ -1,0 +1,29 @@
+#pragma once
+
+class QWidget;
+
+namespace zg {
+
+class ProgramEnd;
+class TestPlayer;
+class UserDialogs;
+
+// About, How to and Exit, and the end of the program.
+class ShellCommands {
+  public:
+    ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player);
+
+    void About();
+    void HowTo();
+    void Exit();           // asks first; the File menu's item leaves a running test alone
+    void ExitFromButton(); // stops a running test, then asks
+    void EndNow();
+
+  private:
+    QWidget& window_;
+    UserDialogs& dialogs_;
+    ProgramEnd& programEnd_;
+    TestPlayer& player_;
+};
+
+} // namespace zg

@@ -1,0 +1,117 @@
+#include "TestPlayer.h"
+
+#include "ClickableLabel.h"
+#include "FormColors.h"
+#include "LedIndicator.h"
+#include "playback/ServoZone.h"
+#include "playback/TestStep.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace zg {
+
+namespace {
+constexpr std::uint32_t kPlayingEventColor = 0x808080;
+} // namespace
+
+TestPlayer::TestPlayer(MainFormControls& controls, const LedSequence& sequence, const AppConfig& config,
+                       QObject* parent)
+    : QObject(parent), c_(controls), sequence_(sequence), config_(config), Timer1(new QTimer(this)) {
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+}
+
+void TestPlayer::Toggle() {
+    if (IsServoControlled(sequence_)) {
+        showServoStick(true);
+        c_.Settings_button->hide();
+        c_.ServoStick->setFocus();
+    }
+    if (TestRunning) {
+        StopTest();
+        return;
+    }
+    TestRunning = true;
+    c_.TestButton->setText(QStringLiteral("Stop Test"));
+    Timer1->setInterval(StepIntervalMs(config_.TestSpeed));
+    ServoZoneMask_ = ServoZoneMaskOf(c_.ServoStick->value());
+    play();
+}
+
+void TestPlayer::play() {
+    while (true) {
+        const EventIndex last = sequence_.endEvent(); // a new end mark applies from the next pass
+        for (EventIndex i = 0; i <= last; ++i) {
+            if (!playEvent(i))
+                return;
+        }
+    }
+}
+
+// Plays one event; false once the test has been stopped and the playback has wound down.
+bool TestPlayer::playEvent(EventIndex i) {
+    QCoreApplication::processEvents();
+    if (!TestRunning) {
+        windDown();
+        return false;
+    }
+    ClickableLabel* axis = c_.TimeAxis[i];
+    axis->setBackground(ColorOf(kPlayingEventColor));
+    const auto colors = IndicatorColors(sequence_, i, ServoZoneMask_);
+    for (LedChannel led = 0; led < kLedCount; ++led)
+        c_.LED[led]->setFillColor(ColorOf(colors[led]));
+    waitForStep();
+    axis->setBackground(ButtonFace());
+    return true;
+}
+
+void TestPlayer::waitForStep() {
+    StepPending = true;
+    // Each event stays on screen for the whole step, counted from the moment it is shown: a step
+    // that came late (a message box held the window) is never made up for by a shorter one.
+    Timer1->start();
+    QEventLoop loop;
+    connect(this, &TestPlayer::stepElapsed, &loop, &QEventLoop::quit);
+    while (StepPending)
+        loop.exec();
+}
+
+void TestPlayer::Timer1_Timer() {
+    StepPending = false;
+    Timer1->stop();
+    emit stepElapsed();
+}
+
+void TestPlayer::windDown() {
+    for (LedIndicator* led : c_.LED)
+        led->setFillColor(Qt::black);
+    c_.Settings_button->show();
+}
+
+void TestPlayer::StopTest() {
+    showServoStick(false);
+    TestRunning = false;
+    c_.TestButton->setText(QStringLiteral("Test"));
+}
+
+void TestPlayer::showServoStick(bool shown) {
+    for (QWidget* widget : {static_cast<QWidget*>(c_.ServoStick), static_cast<QWidget*>(c_.PulseWidthlabel1),
+                            static_cast<QWidget*>(c_.Label2), static_cast<QWidget*>(c_.PulseWidth),
+                            static_cast<QWidget*>(c_.PulseWidthlabel2)})
+        widget->setVisible(shown);
+}
+
+void TestPlayer::ServoStick_Change() {
+    QCoreApplication::processEvents();
+    const int value = c_.ServoStick->value();
+    c_.PulseWidth->setText(QString::number(PulseWidthOf(value)));
+    ServoZoneMask_ = ServoZoneMaskOf(value);
+}
+
+} // namespace zg
