@@ -1,0 +1,71 @@
+#include "DocumentSnapshot.h"
+
+namespace zg {
+
+namespace {
+
+bool eventDiffers(const DocumentSnapshot& from, const DocumentSnapshot& to, EventIndex event) {
+    if (from.EventValues[event] != to.EventValues[event])
+        return true;
+    for (LedChannel channel = 0; channel < kLedCount; ++channel)
+        if (from.EventGrid[channel][event] != to.EventGrid[channel][event])
+            return true;
+    return false;
+}
+
+// The text goes last: each changed cell recomputes the event's value from the grid, and the
+// stored text may be one a file brought that no sum of cells makes.
+void applyEvent(const DocumentSnapshot& to, EventIndex event, LedSequence& sequence) {
+    for (LedChannel channel = 0; channel < kLedCount; ++channel)
+        sequence.setCell(channel, event, to.EventGrid[channel][event]);
+    sequence.setEventValue(event, to.EventValues[event]);
+}
+
+bool applySpeed(std::int16_t from, std::int16_t to, std::int16_t& speed) {
+    if (from == to || speed == to)
+        return false;
+    speed = to;
+    return true;
+}
+
+} // namespace
+
+DocumentSnapshot TakeSnapshot(const LedSequence& sequence, const AppConfig& config) {
+    DocumentSnapshot snapshot;
+    for (EventIndex event = 0; event < kEventCount; ++event) {
+        for (LedChannel channel = 0; channel < kLedCount; ++channel)
+            snapshot.EventGrid[channel][event] = static_cast<std::uint8_t>(sequence.cell(channel, event));
+        snapshot.EventValues[event] = sequence.eventValueText(event);
+    }
+    snapshot.EndEvent = sequence.endEvent();
+    for (int slot = 0; slot < kColorSlots; ++slot)
+        snapshot.LedColors[slot] = sequence.ledColor(slot);
+    for (LedChannel channel = 0; channel < kLedCount; ++channel)
+        snapshot.ServoModes[channel] = sequence.servoMode(channel);
+    snapshot.TestSpeed = config.TestSpeed;
+    snapshot.SequencerDelay = config.SequencerDelay;
+    return snapshot;
+}
+
+SpeedChanges RestoreSnapshot(const DocumentSnapshot& target, LedSequence& sequence, AppConfig& config) {
+    return ApplyChanges(TakeSnapshot(sequence, config), target, sequence, config);
+}
+
+SpeedChanges ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& to, LedSequence& sequence,
+                          AppConfig& config) {
+    for (EventIndex event = 0; event < kEventCount; ++event)
+        if (eventDiffers(from, to, event))
+            applyEvent(to, event, sequence);
+    if (from.EndEvent != to.EndEvent)
+        sequence.setEndEvent(to.EndEvent);
+    for (int slot = 0; slot < kColorSlots; ++slot)
+        if (from.LedColors[slot] != to.LedColors[slot])
+            sequence.setLedColor(slot, to.LedColors[slot]);
+    for (LedChannel channel = 0; channel < kLedCount; ++channel)
+        if (from.ServoModes[channel] != to.ServoModes[channel])
+            sequence.setServoMode(channel, to.ServoModes[channel]);
+    return {applySpeed(from.TestSpeed, to.TestSpeed, config.TestSpeed),
+            applySpeed(from.SequencerDelay, to.SequencerDelay, config.SequencerDelay)};
+}
+
+} // namespace zg
