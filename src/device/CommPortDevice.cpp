@@ -1,5 +1,6 @@
 #include "CommPortDevice.h"
 
+#include "DeviceOption.h"
 #include "PresentSerialPorts.h"
 
 #include <algorithm>
@@ -130,6 +131,12 @@ PortLookup SystemPortLookup(int port) {
 std::optional<std::string> SystemDeviceForPort(int port) {
     const PortLookup lookup = SystemPortLookup(port);
     return lookup.device ? std::optional(lookup.device->location) : std::nullopt;
+}
+
+PortResolver DeviceOverride(std::string path) {
+    const SerialPortEntry entry{
+        .name = path, .location = path, .description = "given by " + std::string(kDeviceOption)};
+    return [entry](int) { return PortLookup{entry, 1}; };
 }
 
 } // namespace zg

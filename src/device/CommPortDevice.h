@@ -46,4 +46,7 @@ PortLookup PlatformPortLookup(int port, const std::vector<SerialPortEntry>& pres
 PortLookup SystemPortLookup(int port);
 std::optional<std::string> SystemDeviceForPort(int port);
 
+// Every port number names `path`, as the command line asked.
+PortResolver DeviceOverride(std::string path);
+
 } // namespace zg

@@ -14,7 +14,7 @@ class QtSerialLink final : public SerialLink {
   public:
     // Maps port numbers to the devices present by the rule of the platform.
     QtSerialLink();
-    // Maps port numbers with `resolver`, e.g. to test the numbering.
+    // Maps port numbers with `resolver`, e.g. DeviceOverride for a device named on the command line.
     explicit QtSerialLink(PortResolver resolver);
     // Maps port numbers onto bare device paths, e.g. onto a pseudo-terminal.
     explicit QtSerialLink(DeviceResolver resolver);

@@ -74,5 +74,11 @@ TEST(CommPortDevice, NumbersOutsideOneToSixNameNoDeviceOnAnyPlatform) {
     }
 }
 
+TEST(CommPortDevice, DeviceOverrideNamesItsPathForEveryNumber) {
+    const PortResolver resolver = DeviceOverride("/dev/pts/7");
+    for (const int port : {0, 1, 6})
+        EXPECT_EQ(resolver(port).device.value().location, "/dev/pts/7") << port;
+}
+
 } // namespace
 } // namespace zg
