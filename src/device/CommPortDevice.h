@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SerialPortEntry.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,23 +12,41 @@ namespace zg {
 inline constexpr int kFirstCommPort = 1;
 inline constexpr int kLastCommPort = 6;
 
-// Finds the device behind a port number; nothing when the number names no device.
+// What a port number names at one moment: its device, if any, and how many devices the
+// numbering counted, so that a number without a device can say how many there are.
+struct PortLookup {
+    std::optional<SerialPortEntry> device;
+    int devicesFound = 0;
+};
+
+// Looks up the device behind a port number.
+using PortResolver = std::function<PortLookup(int port)>;
+
+// Finds only the device path behind a port number; nothing when the number names no device.
 using DeviceResolver = std::function<std::optional<std::string>(int port)>;
 
-// Windows: port n is "COMn".
+// Windows: port n is "COMn", listed or not, described when the system lists it.
 std::optional<std::string> WindowsDeviceForPort(int port);
+PortLookup WindowsPortLookup(int port, const std::vector<SerialPortEntry>& present);
 
-// Linux: the first that exists of /dev/ttyUSB<n-1>, /dev/ttyACM<n-1>, /dev/ttyS<n-1>, so that a
-// USB cable wins over a built-in port. When none exists, /dev/ttyUSB<n-1>, so that the failure to
-// open it names the device most users have.
-std::optional<std::string> LinuxDeviceForPort(int port,
-                                              const std::function<bool(const std::string&)>& exists);
+// Linux: the devices numbers 1, 2, ... name, in that order: USB adapters (ttyUSB*, ttyACM*) in
+// name order, then the built-in ports known to be real, in name order.
+std::vector<SerialPortEntry> LinuxNumberedPorts(std::vector<SerialPortEntry> present);
 
-// macOS: the n-th of the /dev/cu.usbserial* and /dev/cu.usbmodem* devices in name order.
-// `deviceNames` are the plain names found in /dev, in any order.
-std::optional<std::string> MacDeviceForPort(int port, std::vector<std::string> deviceNames);
+// macOS: the /dev/cu.usbserial* and /dev/cu.usbmodem* devices in name order.
+std::vector<SerialPortEntry> MacNumberedPorts(std::vector<SerialPortEntry> present);
 
-// The rule of the platform the program runs on, looking at the devices present now.
+// Port n is the n-th of `numbered`.
+PortLookup NumberedPortLookup(int port, const std::vector<SerialPortEntry>& numbered);
+
+// The rule of the platform the program runs on, over the devices in `present`.
+PortLookup PlatformPortLookup(int port, const std::vector<SerialPortEntry>& present);
+
+// The same, looking at the devices present now.
+PortLookup SystemPortLookup(int port);
 std::optional<std::string> SystemDeviceForPort(int port);
+
+// Every port number names `path`, as the command line asked.
+PortResolver DeviceOverride(std::string path);
 
 } // namespace zg

@@ -1,6 +1,7 @@
 #include "DownloadMessages.h"
 
 #include "DownloadFrame.h"
+#include "PortTooltip.h"
 
 namespace zg {
 
@@ -13,8 +14,6 @@ std::string portName(int port, const LinkError& error) {
 
 std::string adviceFor(const LinkError& error, bool dialoutHint) {
     switch (error.kind) {
-    case LinkErrorKind::NoDevice:
-        return "Choose the port of the programming cable in Settings.";
     case LinkErrorKind::NotFound:
         return "Check that the programming cable is plugged in, or choose its port in Settings.";
     case LinkErrorKind::InUse:
@@ -31,7 +30,14 @@ std::string adviceFor(const LinkError& error, bool dialoutHint) {
 
 } // namespace
 
+std::string NoDeviceMessage(int port, int devicesFound) {
+    return "Cannot open serial port " + std::to_string(port) + ": " + NothingPluggedInText(devicesFound) +
+           ".\n\nPlug in the programming cable, or choose its port number in Settings.";
+}
+
 std::string OpenFailureMessage(int port, const LinkError& error, bool dialoutHint) {
+    if (error.kind == LinkErrorKind::NoDevice)
+        return NoDeviceMessage(port, error.devicesFound);
     std::string text = "Cannot open " + portName(port, error) + ":\n" + error.reason;
     const std::string advice = adviceFor(error, dialoutHint);
     if (!advice.empty())

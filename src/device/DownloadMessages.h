@@ -14,8 +14,13 @@ inline constexpr bool kSerialNeedsDialoutGroup = false;
 #endif
 
 // The text of the message box shown when the port for `port` cannot be opened: the device and
-// the system's reason. A lack of permission on Linux adds how to get it.
+// the system's reason. A port naming no device gives NoDeviceMessage. A lack of permission on Linux adds how
+// to get it.
 std::string OpenFailureMessage(int port, const LinkError& error, bool dialoutHint = kSerialNeedsDialoutGroup);
+
+// The text of the message box shown when port number `port` names no device: how many devices
+// there are, and to plug in the cable or choose another number.
+std::string NoDeviceMessage(int port, int devicesFound);
 
 // The text of the message box shown when a download stopped early: how many of the 56 items
 // left, and the system's reason.

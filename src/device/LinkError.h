@@ -18,8 +18,9 @@ enum class LinkErrorKind {
 // What went wrong on the serial link, with the system's own words for it.
 struct LinkError {
     LinkErrorKind kind = LinkErrorKind::None;
-    std::string device; // the device the link tried to use; empty when the port named none
-    std::string reason; // the system's reason, as it words it
+    std::string device;   // the device the link tried to use; empty when the port named none
+    std::string reason;   // the system's reason, as it words it
+    int devicesFound = 0; // with NoDevice: how many serial devices the port numbers covered
 };
 
 } // namespace zg

@@ -1,6 +1,7 @@
 #include "QtSerialLink.h"
 
 #include "LineSettings.h"
+#include "PortTooltip.h"
 
 #ifdef Q_OS_WIN
 #include <system_error>
@@ -74,9 +75,15 @@ LinkErrorKind kindOf(QSerialPort::SerialPortError error, const std::string& devi
 
 } // namespace
 
-QtSerialLink::QtSerialLink() : QtSerialLink(SystemDeviceForPort) {}
+QtSerialLink::QtSerialLink() : QtSerialLink(PortResolver(SystemPortLookup)) {}
 
-QtSerialLink::QtSerialLink(DeviceResolver resolver) : resolver_(std::move(resolver)) {}
+QtSerialLink::QtSerialLink(PortResolver resolver) : resolver_(std::move(resolver)) {}
+
+QtSerialLink::QtSerialLink(DeviceResolver resolver)
+    : QtSerialLink([resolver = std::move(resolver)](int port) {
+          const auto device = resolver(port);
+          return device ? PortLookup{SerialPortEntry{.name = *device, .location = *device}, 1} : PortLookup{};
+      }) {}
 
 QtSerialLink::~QtSerialLink() {
     Close();
@@ -89,14 +96,17 @@ bool QtSerialLink::IsOpen() const {
 bool QtSerialLink::Open(int port, std::string_view settings) {
     Close();
     error_ = {};
-    const auto device = resolver_(port);
-    device_ = device.value_or("");
-    if (!device)
-        return fail(LinkErrorKind::NoDevice, "No serial device goes by this port number.");
+    const PortLookup lookup = resolver_(port);
+    device_ = lookup.device ? lookup.device->location : std::string();
+    if (!lookup.device) {
+        fail(LinkErrorKind::NoDevice, NothingPluggedInText(lookup.devicesFound));
+        error_.devicesFound = lookup.devicesFound;
+        return false;
+    }
     if (!LineSettings::Parse(settings))
         return fail(LinkErrorKind::Settings,
                     "Line settings \"" + std::string(settings) + "\" not understood.");
-    return openDevice(*device) && applySettings(settings);
+    return openDevice(device_) && applySettings(settings);
 }
 
 bool QtSerialLink::openDevice(const std::string& device) {

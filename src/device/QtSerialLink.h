@@ -12,9 +12,11 @@ namespace zg {
 // SerialLink on QSerialPort. Bytes go out raw: no translation, no flow control of its own.
 class QtSerialLink final : public SerialLink {
   public:
-    // Maps port numbers to devices by the rule of the platform.
+    // Maps port numbers to the devices present by the rule of the platform.
     QtSerialLink();
-    // Maps port numbers with `resolver`, e.g. onto a pseudo-terminal.
+    // Maps port numbers with `resolver`, e.g. DeviceOverride for a device named on the command line.
+    explicit QtSerialLink(PortResolver resolver);
+    // Maps port numbers onto bare device paths, e.g. onto a pseudo-terminal.
     explicit QtSerialLink(DeviceResolver resolver);
     ~QtSerialLink() override;
 
@@ -35,7 +37,7 @@ class QtSerialLink final : public SerialLink {
     bool fail(LinkErrorKind kind, std::string reason);
     bool failFromPort();
 
-    DeviceResolver resolver_;
+    PortResolver resolver_;
     QSerialPort port_;
     std::string device_;
     LinkError error_;

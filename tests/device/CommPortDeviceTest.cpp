@@ -2,51 +2,82 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace zg {
 namespace {
 
-auto existing(std::set<std::string> devices) {
-    return [devices = std::move(devices)](const std::string& path) { return devices.contains(path); };
+SerialPortEntry usb(const std::string& name) {
+    return {.name = name,
+            .location = "/dev/" + name,
+            .description = "FT232R USB UART",
+            .manufacturer = "FTDI",
+            .hasHardwareIds = true};
 }
 
-TEST(CommPortDevice, LinuxPrefersUsbThenAcmThenBuiltInPortOfIndexNMinusOne) {
-    const auto all = existing({"/dev/ttyUSB2", "/dev/ttyACM2", "/dev/ttyS2", "/dev/ttyACM0", "/dev/ttyS0"});
-    EXPECT_EQ(LinuxDeviceForPort(3, all), "/dev/ttyUSB2");
-    EXPECT_EQ(LinuxDeviceForPort(1, all), "/dev/ttyACM0");
-    EXPECT_EQ(LinuxDeviceForPort(1, existing({"/dev/ttyS0", "/dev/ttyUSB1"})), "/dev/ttyS0");
-    EXPECT_EQ(LinuxDeviceForPort(6, existing({"/dev/ttyS5"})), "/dev/ttyS5");
+SerialPortEntry builtIn(const std::string& name, bool uartReported = false) {
+    return {.name = name, .location = "/dev/" + name, .uartReported = uartReported};
 }
 
-TEST(CommPortDevice, LinuxWithoutAnyCandidateNamesTheUsbDevice) {
-    EXPECT_EQ(LinuxDeviceForPort(2, existing({"/dev/ttyS0", "/dev/ttyUSB0"})), "/dev/ttyUSB1");
+std::vector<std::string> locations(const std::vector<SerialPortEntry>& entries) {
+    std::vector<std::string> paths;
+    for (const SerialPortEntry& entry : entries)
+        paths.push_back(entry.location);
+    return paths;
+}
+
+TEST(CommPortDevice, LinuxNumbersUsbAdaptersInNameOrderThenRealBuiltInPorts) {
+    SerialPortEntry pciCard = builtIn("ttyS4");
+    pciCard.manufacturer = "Moschip";
+    const std::vector<SerialPortEntry> present{builtIn("ttyS1"), builtIn("ttyS0", true), usb("ttyUSB10"),
+                                               pciCard,          usb("ttyACM0"),         usb("ttyUSB2"),
+                                               builtIn("ttyS2")};
+    EXPECT_EQ(locations(LinuxNumberedPorts(present)),
+              (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS0",
+                                        "/dev/ttyS4"}));
+}
+
+TEST(CommPortDevice, NumberBeyondTheDevicesFoundNamesNoneButCountsThem) {
+    const std::vector<SerialPortEntry> numbered{usb("ttyUSB0"), usb("ttyUSB1")};
+    const PortLookup second = NumberedPortLookup(2, numbered);
+    ASSERT_TRUE(second.device);
+    EXPECT_EQ(second.device->location, "/dev/ttyUSB1");
+    const PortLookup third = NumberedPortLookup(3, numbered);
+    EXPECT_FALSE(third.device);
+    EXPECT_EQ(third.devicesFound, 2);
+    EXPECT_FALSE(NumberedPortLookup(1, LinuxNumberedPorts({builtIn("ttyS0")})).device);
 }
 
 TEST(CommPortDevice, MacTakesTheNthCableDeviceInNameOrder) {
-    const std::vector<std::string> dev{"tty.usbserial-A1", "cu.usbmodem1411", "cu.Bluetooth-Incoming-Port",
-                                       "cu.usbserial-B2",  "cu.usbserial-A1", "null"};
-    EXPECT_EQ(MacDeviceForPort(1, dev), "/dev/cu.usbmodem1411");
-    EXPECT_EQ(MacDeviceForPort(2, dev), "/dev/cu.usbserial-A1");
-    EXPECT_EQ(MacDeviceForPort(3, dev), "/dev/cu.usbserial-B2");
-    EXPECT_EQ(MacDeviceForPort(4, dev), std::nullopt);
+    std::vector<SerialPortEntry> present;
+    for (const char* name : {"tty.usbserial-A1", "cu.usbmodem1411", "cu.Bluetooth-Incoming-Port",
+                             "cu.usbserial-B2", "cu.usbserial-A1"})
+        present.push_back({.name = name, .location = std::string("/dev/") + name});
+    EXPECT_EQ(
+        locations(MacNumberedPorts(present)),
+        (std::vector<std::string>{"/dev/cu.usbmodem1411", "/dev/cu.usbserial-A1", "/dev/cu.usbserial-B2"}));
 }
 
-TEST(CommPortDevice, WindowsNamesComN) {
-    EXPECT_EQ(WindowsDeviceForPort(1), "COM1");
-    EXPECT_EQ(WindowsDeviceForPort(6), "COM6");
+TEST(CommPortDevice, WindowsNamesComNAndItsDescriptionWhenListed) {
+    const std::vector<SerialPortEntry> present{
+        {.name = "COM3", .location = "\\\\.\\COM3", .description = "USB Serial Port"}};
+    EXPECT_EQ(WindowsPortLookup(3, present).device.value().description, "USB Serial Port");
+    EXPECT_EQ(WindowsPortLookup(6, present).device.value().location, "COM6");
 }
 
 TEST(CommPortDevice, NumbersOutsideOneToSixNameNoDeviceOnAnyPlatform) {
-    const auto everything = [](const std::string&) { return true; };
-    const std::vector<std::string> dev{"cu.usbserial-1", "cu.usbserial-2", "cu.usbserial-3", "cu.usbserial-4",
-                                       "cu.usbserial-5", "cu.usbserial-6", "cu.usbserial-7"};
+    std::vector<SerialPortEntry> seven;
+    for (int index = 0; index < 7; ++index)
+        seven.push_back(usb("ttyUSB" + std::to_string(index)));
     for (const int port : {0, -1, 7}) {
-        EXPECT_EQ(WindowsDeviceForPort(port), std::nullopt) << port;
-        EXPECT_EQ(LinuxDeviceForPort(port, everything), std::nullopt) << port;
-        EXPECT_EQ(MacDeviceForPort(port, dev), std::nullopt) << port;
-        EXPECT_EQ(SystemDeviceForPort(port), std::nullopt) << port;
+        EXPECT_FALSE(WindowsPortLookup(port, seven).device) << port;
+        EXPECT_FALSE(NumberedPortLookup(port, seven).device) << port;
+        EXPECT_FALSE(SystemPortLookup(port).device) << port;
     }
+}
+
+TEST(CommPortDevice, DeviceOverrideNamesItsPathForEveryNumber) {
+    const PortResolver resolver = DeviceOverride("/dev/pts/7");
+    for (const int port : {0, 1, 6})
+        EXPECT_EQ(resolver(port).device.value().location, "/dev/pts/7") << port;
 }
 
 } // namespace

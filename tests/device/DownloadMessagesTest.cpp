@@ -32,11 +32,13 @@ TEST(DownloadMessages, OnlyALackOfPermissionOnLinuxSuggestsTheDialoutGroup) {
     EXPECT_FALSE(Contains(OpenFailureMessage(1, busy, true), "dialout"));
 }
 
-TEST(DownloadMessages, PortNamingNoDeviceSaysWhichNumber) {
-    const LinkError none{LinkErrorKind::NoDevice, "", "No serial device goes by this port number."};
-    const std::string text = OpenFailureMessage(0, none, true);
-    EXPECT_TRUE(Contains(text, "port 0"));
-    EXPECT_TRUE(Contains(text, "Settings"));
+TEST(DownloadMessages, PortNamingNoDeviceSaysHowManyThereAreAndToPlugInTheCable) {
+    const LinkError none{LinkErrorKind::NoDevice, "", "no serial device", 2};
+    const std::string text = OpenFailureMessage(3, none, true);
+    EXPECT_EQ(text, NoDeviceMessage(3, 2));
+    EXPECT_TRUE(Contains(text, "port 3"));
+    EXPECT_TRUE(Contains(text, "(2 found)"));
+    EXPECT_TRUE(Contains(text, "Plug in the programming cable"));
 }
 
 TEST(DownloadMessages, TransferFailureTellsHowManyItemsLeftAndWhy) {

@@ -32,6 +32,15 @@ TEST(QtSerialLink, MissingDeviceFailsNamingIt) {
     EXPECT_NE(message.find(error.reason), std::string::npos) << message;
 }
 
+TEST(QtSerialLink, NumberWithoutDeviceFailsCountingTheDevicesFound) {
+    testing::EnsureQtApp();
+    QtSerialLink link([](int) { return PortLookup{std::nullopt, 2}; });
+
+    EXPECT_FALSE(link.Open(3, kDownloadLineSettings));
+    EXPECT_EQ(link.LastError().kind, LinkErrorKind::NoDevice);
+    EXPECT_EQ(link.LastError().devicesFound, 2);
+}
+
 TEST(QtSerialLink, PortZeroNamesNoDeviceAndNothingCanBeWritten) {
     testing::EnsureQtApp();
     QtSerialLink link;

@@ -208,6 +208,15 @@ TEST_F(SerialPty, CloseLetsTheQueuedBytesLeaveFirst) {
     EXPECT_EQ(receive(0, stream.size()).bytes, stream);
 }
 
+TEST_F(SerialPty, DeviceNamedOnTheCommandLineServesEveryPortNumber) {
+    QtSerialLink named(DeviceOverride(pair_->ProgramEnd()));
+    ASSERT_TRUE(named.Open(4, kDownloadLineSettings)) << named.LastError().reason;
+    const std::vector<std::uint8_t> marker{0x2A, 0x0D, 0x0A};
+    ASSERT_TRUE(named.Write(marker));
+    named.Close();
+    EXPECT_EQ(receive(0, marker.size()).bytes, marker);
+}
+
 TEST_F(SerialPty, PortHeldByAnotherLinkIsInUseNotForbidden) {
     ASSERT_NO_FATAL_FAILURE(openCable());
     QtSerialLink second(cableResolver());

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "CommPortDevice.h"
+
+#include <string>
+
+namespace zg {
+
+// "no serial device is plugged in for this number (2 found)"
+std::string NothingPluggedInText(int devicesFound);
+
+// The tooltip of port `port` in the port list: the device with its maker and product, or that
+// the number names none.
+std::string PortTooltip(int port, const PortLookup& lookup);
+
+} // namespace zg
