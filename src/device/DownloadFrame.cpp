@@ -41,4 +41,12 @@ std::function<std::uint8_t(int item)> DownloadFrame::LiveValues(const LedSequenc
     return [&sequence, &config](int item) { return Value(sequence, config, item); };
 }
 
+std::function<std::uint8_t(int item)> DownloadFrame::ValuesNow(const LedSequence& sequence,
+                                                               const AppConfig& config) {
+    std::array<std::uint8_t, kItemCount> values{};
+    for (int item = 0; item < kItemCount; ++item)
+        values[std::size_t(item)] = Value(sequence, config, item);
+    return [values](int item) { return item >= 0 && item < kItemCount ? values[std::size_t(item)] : 0; };
+}
+
 } // namespace zg

@@ -38,6 +38,11 @@ class DownloadFrame {
     // download sends what the user sees at each item's turn. Both must outlive the function.
     static std::function<std::uint8_t(int item)> LiveValues(const LedSequence& sequence,
                                                             const AppConfig& config);
+
+    // The 56 values as they are now. The window sends these: the module must get one pattern,
+    // the one the user confirmed, whatever is edited, cleared or opened while it is sent.
+    static std::function<std::uint8_t(int item)> ValuesNow(const LedSequence& sequence,
+                                                           const AppConfig& config);
 };
 
 } // namespace zg

@@ -13,7 +13,8 @@ namespace zg {
 // What the window hands to one download.
 struct DownloadCallbacks {
     // Value of item k (0..55), asked at the item's turn, so that an edit made during the download
-    // changes the items not yet sent. DownloadFrame::LiveValues gives the usual one.
+    // changes the items not yet sent. DownloadFrame::ValuesNow and
+    // DownloadFrame::LiveValues give the two usual ones.
     std::function<std::uint8_t(int item)> valueAt;
     // Optional: the start marker has left; the half-second pause follows.
     std::function<void()> markerSent;

@@ -66,7 +66,7 @@ void Downloader::sendSequence() {
     MainFormControls& c = p_.controls;
     c.Settings_button->hide();
     DownloadCallbacks callbacks;
-    callbacks.valueAt = DownloadFrame::LiveValues(p_.sequence, p_.config);
+    callbacks.valueAt = DownloadFrame::ValuesNow(p_.sequence, p_.config); // as confirmed
     callbacks.markerSent = [&c] {
         c.ProgressBar1->setValue(0);
         c.ProgressBar1->show();
