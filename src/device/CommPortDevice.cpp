@@ -128,11 +128,6 @@ PortLookup SystemPortLookup(int port) {
     return PlatformPortLookup(port, PresentSerialPorts());
 }
 
-std::optional<std::string> SystemDeviceForPort(int port) {
-    const PortLookup lookup = SystemPortLookup(port);
-    return lookup.device ? std::optional(lookup.device->location) : std::nullopt;
-}
-
 PortResolver DeviceOverride(std::string path) {
     const SerialPortEntry entry{
         .name = path, .location = path, .description = "given by " + std::string(kDeviceOption)};

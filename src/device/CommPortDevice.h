@@ -44,7 +44,6 @@ PortLookup PlatformPortLookup(int port, const std::vector<SerialPortEntry>& pres
 
 // The same, looking at the devices present now.
 PortLookup SystemPortLookup(int port);
-std::optional<std::string> SystemDeviceForPort(int port);
 
 // Every port number names `path`, as the command line asked.
 PortResolver DeviceOverride(std::string path);

@@ -4,6 +4,8 @@
 #include "TypedText.h"
 #include "UserDialogs.h"
 #include "device/CommPortDevice.h"
+#include "device/PortTooltip.h"
+#include "device/PresentSerialPorts.h"
 #include "files/ConfigFile.h"
 
 #include <QComboBox>
@@ -150,12 +152,28 @@ void Settings_form::showEvent(QShowEvent* event) {
 
 // Devices come and go (a USB cable), so each port entry names its device as it is now.
 void Settings_form::showPortDevices() {
+    const auto present = PresentSerialPorts();
     for (int position = 0; position < CommPortcombo->count(); ++position) {
-        const auto device = SystemDeviceForPort(position + 1);
-        CommPortcombo->setItemData(
-            position, device ? QString::fromStdString(*device) : QStringLiteral("No serial device"),
-            Qt::ToolTipRole);
+        const int port = position + 1;
+        const PortLookup lookup =
+            deviceOverride_ ? DeviceOverride(*deviceOverride_)(port) : PlatformPortLookup(port, present);
+        CommPortcombo->setItemData(position, QString::fromStdString(PortTooltip(port, lookup)),
+                                   Qt::ToolTipRole);
     }
+}
+
+void Settings_form::setDeviceOverride(const std::string& device) {
+    deviceOverride_ = device;
+    if (!overrideNote_) {
+        overrideNote_ = place(new QLabel(this), QStringLiteral("DeviceOverrideLabel"), 8, 193, 281, 15);
+        QPalette blue = overrideNote_->palette();
+        blue.setColor(QPalette::WindowText, Qt::blue);
+        overrideNote_->setPalette(blue);
+    }
+    overrideNote_->setText(
+        QStringLiteral("This run sends to %1 (--device).").arg(QString::fromStdString(device)));
+    overrideNote_->show();
+    showPortDevices();
 }
 
 void Settings_form::reject() {

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <string>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -25,6 +28,9 @@ class Settings_form : public QDialog {
     void selectTestSpeed(int testSpeed);
     void selectSequencerDelay(int sequencerDelay);
 
+    // A device named on the command line stands for every port number in this run.
+    void setDeviceOverride(const std::string& device);
+
     void SettingsOKbutton_Click();
     void SettingsCancelbutton_Click();
 
@@ -45,6 +51,8 @@ class Settings_form : public QDialog {
 
     AppConfig& config_;
     UserDialogs& dialogs_;
+    std::optional<std::string> deviceOverride_;
+    QLabel* overrideNote_ = nullptr;
 };
 
 // The AppConfig value a list stands for: its chosen position + 1, or 0 for typed text.

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -46,9 +47,18 @@ TEST_F(SettingsDialog, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
     EXPECT_EQ(dialog().CommPortcombo->count(), 6);
     EXPECT_EQ(dialog().PCSpeedcombo->count(), 100);
     EXPECT_EQ(dialog().PICSpeedcombo->itemText(99), "100");
+    const auto tooltip = [&](int position) {
+        return dialog().CommPortcombo->itemData(position, Qt::ToolTipRole).toString();
+    };
     for (int position = 0; position < 6; ++position) // each port tells what it stands for now
-        EXPECT_FALSE(dialog().CommPortcombo->itemData(position, Qt::ToolTipRole).toString().isEmpty())
-            << position;
+        EXPECT_TRUE(tooltip(position).startsWith(QStringLiteral("Port %1: ").arg(position + 1))) << position;
+    // A device named on the command line stands for every number, and the dialog says so.
+    EXPECT_EQ(find<QLabel>("DeviceOverrideLabel"), nullptr);
+    dialog().setDeviceOverride("/dev/pts/77");
+    EXPECT_TRUE(find<QLabel>("DeviceOverrideLabel")->isVisible());
+    EXPECT_TRUE(find<QLabel>("DeviceOverrideLabel")->text().contains("/dev/pts/77"));
+    for (int position = 0; position < 6; ++position)
+        EXPECT_TRUE(tooltip(position).contains("/dev/pts/77")) << position;
     QFile::remove(dir.filePath("LED.cfg"));
     ok();
     EXPECT_FALSE(dialog().isVisible());
