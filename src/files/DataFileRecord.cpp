@@ -1,6 +1,8 @@
 #include "DataFileRecord.h"
 
+#include <algorithm>
 #include <limits>
+#include <span>
 
 namespace zg {
 
@@ -34,6 +36,11 @@ DataFileRecord MakeDataFileRecord(const LedSequence& sequence, const AppConfig& 
     record.Values[kTestSpeedField] = config.TestSpeed;
     record.Readable.fill(true);
     return record;
+}
+
+bool HasReadableEventLine(const DataFileRecord& record) {
+    const auto events = std::span(record.Readable).first(kEventCount);
+    return std::any_of(events.begin(), events.end(), [](bool readable) { return readable; });
 }
 
 std::vector<int> UnreadableLines(const DataFileRecord& record) {

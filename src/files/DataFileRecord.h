@@ -61,6 +61,10 @@ using EventLineCallback = std::function<void(int count)>;
 // The record a save writes: the document and the two speeds, every field readable.
 DataFileRecord MakeDataFileRecord(const LedSequence& sequence, const AppConfig& config);
 
+// Whether any of the 50 event lines could be read: a file without one (empty, binary, some other
+// text) is no data file of this program at all.
+bool HasReadableEventLine(const DataFileRecord& record);
+
 // The 1-based line numbers of the fields that could not be read, in increasing order.
 std::vector<int> UnreadableLines(const DataFileRecord& record);
 

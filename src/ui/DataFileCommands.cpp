@@ -6,6 +6,7 @@
 #include "UserDialogs.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
+#include "model/UndoHistory.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ DataFileCommands::DataFileCommands(const Parts& parts) : p_(parts) {}
 void DataFileCommands::New() {
     dialogFileTitle_.clear();
     p_.window.setWindowTitle(kPlainTitle);
-    p_.sequence.resetSequence();
+    p_.history.record("New/Clear", [this] { p_.sequence.resetSequence(); });
 }
 
 std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString& title, const QString& name) {
@@ -31,7 +32,6 @@ std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString&
     if (!path)
         return std::nullopt;
     const QFileInfo info(*path);
-    dialogFileTitle_ = info.fileName();
     // Later relative names (LED.cfg among them) resolve in the folder of the file chosen.
     QDir::setCurrent(info.absolutePath());
     return ChosenFile{info.absoluteFilePath(), info.fileName()};
@@ -59,6 +59,7 @@ std::optional<ChosenFile> DataFileCommands::chooseSaveTarget() {
         auto file = chooseFile(true, kSaveTitle, dialogFileTitle_);
         if (!file)
             return std::nullopt;
+        dialogFileTitle_ = file->title;
         std::error_code error;
         const bool exists = std::filesystem::exists(QFileInfo(file->path).filesystemFilePath(), error);
         if (error) {
@@ -98,34 +99,41 @@ void DataFileCommands::Open() {
     if (p_.player.Running())
         p_.player.StopTest();
     if (const auto file = chooseFile(false, kOpenTitle, QString()))
-        applyDataFile(*file, OpenRecord);
+        applyDataFile(*file, OpenRecord, "Open");
 }
 
 void DataFileCommands::Merge() {
     if (const auto file = chooseFile(false, kMergeTitle, QString()))
-        applyDataFile(*file, MergeRecord);
+        applyDataFile(*file, MergeRecord, "Merge");
 }
 
 // Reads the file and lays it onto the document. A file that cannot be read changes nothing; one
 // that is damaged is applied field by field, and the user learns which lines were left out.
-void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply) {
+void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply,
+                                     const std::string& stepName) {
     QProgressBar* bar = p_.controls.ProgressBar1;
     bar->setValue(0);
     bar->show();
     const DataFileReadResult read =
         ReadDataFile(QFileInfo(file.path).filesystemFilePath(), [bar](int count) { bar->setValue(count); });
+    bar->hide();
+    // A file that cannot be read, or is no data file at all, leaves everything as it was.
     if (!read.Opened) {
-        bar->hide();
         exclaim(OpenFailedMessage(file.path, QString::fromStdString(read.Reason)));
         return;
     }
+    if (!HasReadableEventLine(read.Record)) {
+        exclaim(NotADataFileMessage(file.path));
+        return;
+    }
+    dialogFileTitle_ = file.title;
     showFileCaption(file.title);
-    const AppliedSpeeds speeds = apply(read.Record, p_.sequence, p_.config);
+    AppliedSpeeds speeds;
+    p_.history.record(stepName, [&] { speeds = apply(read.Record, p_.sequence, p_.config); });
     if (speeds.SequencerDelay)
         p_.settings.selectSequencerDelay(p_.config.SequencerDelay);
     if (speeds.TestSpeed)
         p_.settings.selectTestSpeed(p_.config.TestSpeed);
-    bar->hide();
     if (const auto lines = UnreadableLines(read.Record); !lines.empty())
         exclaim(DamagedFileMessage(file.title, lines));
 }

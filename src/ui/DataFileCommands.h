@@ -8,11 +8,13 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 namespace zg {
 
 class Settings_form;
 class TestPlayer;
+class UndoHistory;
 class UserDialogs;
 
 // A file picked in the data-file dialog: its full path and its name without folder.
@@ -37,6 +39,7 @@ class DataFileCommands {
         UserDialogs& dialogs;
         TestPlayer& player;
         Settings_form& settings;
+        UndoHistory& history;
     };
     explicit DataFileCommands(const Parts& parts);
 
@@ -52,7 +55,7 @@ class DataFileCommands {
     void showFileCaption(const QString& fileTitle);
     void exclaim(const QString& text);
     void writeDataFile(const ChosenFile& file);
-    void applyDataFile(const ChosenFile& file, ApplyRecordFn apply);
+    void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const std::string& stepName);
 
     Parts p_;
     QString dialogFileTitle_; // the file title the file dialog keeps between uses

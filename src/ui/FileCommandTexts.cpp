@@ -30,6 +30,12 @@ QString OpenFailedMessage(const QString& path, const QString& reason) {
     return QStringLiteral("The file\r%1\rcould not be opened:\r\r%2").arg(path, reason);
 }
 
+QString NotADataFileMessage(const QString& path) {
+    return QStringLiteral("The file\r%1\ris not a Zelta-Glow data file: none of its first 50 lines holds an "
+                          "event.\r\rNothing was changed.")
+        .arg(path);
+}
+
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines) {
     return QStringLiteral(
                "The file %1 is incomplete or damaged.\r\rThese lines could not be used and were left "

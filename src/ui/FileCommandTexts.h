@@ -23,6 +23,8 @@ QString ReplaceQuestion(const QString& path);
 // The messages when a data file cannot be written or read, or was read only in part.
 QString SaveFailedMessage(const QString& path, const QString& reason);
 QString OpenFailedMessage(const QString& path, const QString& reason);
+// A file with no readable event line at all, refused by Open and Merge.
+QString NotADataFileMessage(const QString& path);
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines);
 
 } // namespace zg

@@ -2,13 +2,14 @@
 
 #include "PopupList.h"
 #include "model/RowOperations.h"
+#include "model/UndoHistory.h"
 
 #include <QCheckBox>
 
 namespace zg {
 
-GridEditor::GridEditor(MainFormControls& controls, LedSequence& sequence)
-    : c_(controls), sequence_(sequence) {}
+GridEditor::GridEditor(MainFormControls& controls, LedSequence& sequence, UndoHistory& history)
+    : c_(controls), sequence_(sequence), history_(history) {}
 
 std::optional<std::pair<LedChannel, EventIndex>> GridEditor::CellAt(const QPoint& globalPos) const {
     const QWidget* client = c_.iSwitchLedX[0][0]->parentWidget();
@@ -26,11 +27,20 @@ std::optional<std::pair<LedChannel, EventIndex>> GridEditor::CellAt(const QPoint
 }
 
 void GridEditor::Click(LedChannel row, EventIndex e) {
-    sequence_.setCell(row, e, c_.iSwitchLedX[row][e]->isChecked() ? 1 : 0);
+    // The check box switches at the release, after the gesture's step has closed: a step of its own.
+    history_.record("Cell", [&] { sequence_.setCell(row, e, c_.iSwitchLedX[row][e]->isChecked() ? 1 : 0); });
 }
 
 void GridEditor::MouseDown(EventIndex e) {
     DragStart = e;
+    EndGesture(); // a press without its release (the pointer grab was lost) ends the old gesture
+    paintStep_ = history_.begin("Paint");
+}
+
+void GridEditor::EndGesture() {
+    if (paintStep_)
+        history_.commit(*paintStep_);
+    paintStep_.reset();
 }
 
 void GridEditor::DragOver(LedChannel row, EventIndex e) {
@@ -45,17 +55,27 @@ void GridEditor::MouseUp(LedChannel row, EventIndex e) {
 
 void GridEditor::ChooseColor(LedChannel led) {
     const int picked = ChooseFromList(*c_.ColorList, sequence_.ledColor(led));
-    sequence_.setLedColor(led, picked); // the label takes the colour as the document reports it
+    if (c_.ColorList->Cancelled())
+        return; // Esc: the colour stays
+    // The label takes the colour as the document reports it.
+    history_.record("Color", [&] { sequence_.setLedColor(led, picked); });
 }
 
 void GridEditor::MoveEndMark(EventIndex e) {
-    sequence_.setEndEvent(e);
+    history_.record("End Mark", [&] { sequence_.setEndEvent(e); });
 }
 
 void GridEditor::RowCommand(LedChannel row) {
     const int operation = ChooseFromList(*c_.RowOptionsList, int(RowOperation::ClearAll));
+    if (c_.RowOptionsList->Cancelled())
+        return; // Esc is "Cancel"
     const int other = NeedsOtherLed(operation) ? ChooseFromList(*c_.CopyList) : -1;
-    ApplyRowOperation(sequence_, row, operation, other);
+    if (NeedsOtherLed(operation) && c_.CopyList->Cancelled())
+        return;
+    // Named after the entry picked: "Clear All", "Copy from", "Skip 2".
+    const QListWidgetItem* entry = c_.RowOptionsList->item(operation);
+    const QString name = entry ? entry->text().remove(QStringLiteral("...")) : QStringLiteral("Row Command");
+    history_.record(name.toStdString(), [&] { ApplyRowOperation(sequence_, row, operation, other); });
 }
 
 } // namespace zg

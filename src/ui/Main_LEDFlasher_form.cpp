@@ -58,10 +58,11 @@ Main_LEDFlasher_form::~Main_LEDFlasher_form() {
 
 void Main_LEDFlasher_form::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
                                          std::unique_ptr<SerialLink> link) {
-    grid_ = std::make_unique<GridEditor>(c_, sequence_);
+    edit_ = std::make_unique<UndoCommands>(sequence_, config_, *settings_);
+    grid_ = std::make_unique<GridEditor>(c_, sequence_, edit_->History());
     player_ = new TestPlayer(c_, sequence_, config_, this);
-    files_ = std::make_unique<DataFileCommands>(
-        DataFileCommands::Parts{*this, c_, sequence_, config_, dialogs, *player_, *settings_});
+    files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
+        *this, c_, sequence_, config_, dialogs, *player_, *settings_, edit_->History()});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_);
@@ -85,6 +86,15 @@ void Main_LEDFlasher_form::buildMenus() {
     action(file, "MENUsave", QStringLiteral("&Save..."), &Main_LEDFlasher_form::MENUsave_Click)
         ->setShortcut(QKeySequence::Save);
     action(file, "MENUexit", QStringLiteral("E&xit"), &Main_LEDFlasher_form::MENUexit_Click);
+    // Alt+E belongs to the "S&ettings..." button, hence Alt+I.
+    auto* edit = new QMenu(QStringLiteral("Ed&it"), bar);
+    edit->setObjectName(QStringLiteral("MENUedit"));
+    bar->addMenu(edit);
+    QAction* undo = action(edit, "MENUundo", QStringLiteral("&Undo"), &Main_LEDFlasher_form::MENUundo_Click);
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = action(edit, "MENUredo", QStringLiteral("&Redo"), &Main_LEDFlasher_form::MENUredo_Click);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit_->ShowIn(undo, redo);
     action(bar, "MENUtest", QStringLiteral("&Test"), &Main_LEDFlasher_form::MENUtest_Click);
     action(bar, "MENUdownload", QStringLiteral("&Download"), &Main_LEDFlasher_form::MENUdownload_Click);
     action(bar, "MENUsettings", QStringLiteral("&Settings"), &Main_LEDFlasher_form::MENUsettings_Click);
@@ -109,7 +119,7 @@ void Main_LEDFlasher_form::connectControls() {
         connect(c_.RowOptions[row], &QPushButton::clicked, this, [this, row] { RowOptions_Click(row); });
         QComboBox* list = c_.ServoControl[row];
         connect(list, &QComboBox::activated, this,
-                [this, row](int index) { sequence_.setServoMode(row, index); });
+                [this, row](int index) { ServoControl_Change(row, index); });
         if (list->lineEdit())
             connectTypedServoText(row, list);
     }
@@ -131,9 +141,14 @@ void Main_LEDFlasher_form::connectTypedServoText(LedChannel row, QComboBox* list
     KeepTypedText(*list);
     connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, row] {
         typingInServoList_ = row;
-        sequence_.setServoMode(row, -1);
+        ServoControl_Change(row, -1);
         typingInServoList_.reset();
     });
+}
+
+// A pick from a servo list, or typed text (-1): that LED's mode and nothing else.
+void Main_LEDFlasher_form::ServoControl_Change(LedChannel row, ServoControlMode mode) {
+    edit_->History().record("Servo Mode", [&] { sequence_.setServoMode(row, mode); });
 }
 
 void Main_LEDFlasher_form::connectGrid() {
@@ -241,8 +256,10 @@ bool Main_LEDFlasher_form::eventFilter(QObject* watched, QEvent* event) {
     } else if (type == QEvent::MouseMove) {
         if (cell && mouse->buttons() != Qt::NoButton && grid_->InGesture())
             iSwitchLedX_DragOver(cell->first, cell->second);
-    } else if (cell && grid_->InGesture()) {
-        iSwitchLedX_MouseUp(cell->first, cell->second);
+    } else if (grid_->InGesture()) {
+        if (cell)
+            iSwitchLedX_MouseUp(cell->first, cell->second);
+        grid_->EndGesture();
     }
     return false; // the cell still behaves as a check box
 }

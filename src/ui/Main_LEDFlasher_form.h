@@ -5,6 +5,7 @@
 #include "GridEditor.h"
 #include "MainFormControls.h"
 #include "ShellCommands.h"
+#include "UndoCommands.h"
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
@@ -59,6 +60,8 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void RowOptions_Click(LedChannel row) { grid_->RowCommand(row); }
 
     // Commands.
+    void MENUundo_Click() { edit_->Undo(); }
+    void MENUredo_Click() { edit_->Redo(); }
     void MENUnew_Click() { files_->New(); }
     void MENUopen_Click() { files_->Open(); }
     void OpenButton_Click() { MENUopen_Click(); }
@@ -89,6 +92,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void buildMenus();
     void connectControls();
     void connectTypedServoText(LedChannel row, QComboBox* list);
+    void ServoControl_Change(LedChannel row, ServoControlMode mode);
     void connectGrid();
     void showDocument();
     void setTimeAxisLook(EventIndex e);
@@ -108,6 +112,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     Settings_form* settings_ = nullptr;
     std::optional<LedChannel> typingInServoList_;
 
+    std::unique_ptr<UndoCommands> edit_;
     std::unique_ptr<GridEditor> grid_;
     TestPlayer* player_ = nullptr; // a child object: it owns Timer1
     std::unique_ptr<DataFileCommands> files_;

@@ -1,5 +1,6 @@
 #include "UiFixture.h"
 
+#include "model/DocumentSnapshot.h"
 #include "ui/FileCommandTexts.h"
 #include "ui/LedIndicator.h"
 #include "ui/Settings_form.h"
@@ -161,6 +162,33 @@ TEST_F(FileCommands, OpeningAMissingFileChangesNothing) {
     EXPECT_EQ(form->config().TestSpeed, 70);
     openFile("nothere.dat", "MENUmerge");
     EXPECT_EQ(form->windowTitle(), kStartTitle);
+}
+
+TEST_F(FileCommands, FilesThatHoldNoPatternAreRefusedAndChangeNothing) {
+    start();
+    saveAs("kept.DAT");
+    form->sequence().setCell(2, 4, 1);
+    form->sequence().setServoMode(1, 3);
+    form->config().TestSpeed = 70;
+    write("empty.dat", "");
+    write("binary.dat", QByteArray("\x7f"
+                                   "ELF\x02\x01\x00\xff\xfe",
+                                   9)
+                            .repeated(40));
+    write("notes.txt", "Shopping list\r\nmilk, eggs\r\n");
+    const auto before = TakeSnapshot(form->sequence(), form->config());
+    for (const char* name : {"empty.dat", "binary.dat", "notes.txt"}) {
+        for (const char* command : {"MENUopen", "MENUmerge"}) {
+            dialogs.messages.clear();
+            openFile(name, command);
+            ASSERT_EQ(dialogs.messages.size(), 1u) << name;
+            EXPECT_EQ(dialogs.messages[0].text, NotADataFileMessage(path(name)));
+            EXPECT_EQ(TakeSnapshot(form->sequence(), form->config()), before) << name << command;
+            EXPECT_EQ(form->windowTitle(), caption("kept.DAT")) << name;
+        }
+    }
+    trigger("MENUsave");
+    EXPECT_EQ(dialogs.fileAsks.back().request.initialName, "kept.DAT"); // the name remembered stays
 }
 
 TEST_F(FileCommands, DamagedAndTruncatedFilesApplyWhatTheyCanAndNameTheLinesLeftOut) {
