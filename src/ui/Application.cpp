@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 #include <iostream>
 #include <memory>
@@ -22,6 +23,14 @@ void ApplyProgramFont() {
     QApplication::setFont(font);
 }
 
+QIcon ProgramIcon() {
+    // Two sizes, so that neither the title bar nor a task switcher has to scale far.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/zelta-glow-64.png"));
+    icon.addFile(QStringLiteral(":/zelta-glow-256.png"));
+    return icon;
+}
+
 int RunApplication(int argc, char* argv[]) {
     const DeviceOption option = ParseDeviceOption({argv, argv + argc});
     if (!option.error.empty()) {
@@ -30,6 +39,9 @@ int RunApplication(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelta-glow"));
+    // Wayland takes a window's icon from the desktop entry named here, X11 from the window icon.
+    QApplication::setDesktopFileName(QStringLiteral("zelta-glow"));
+    QApplication::setWindowIcon(ProgramIcon());
     ApplyProgramFont();
     QtUserDialogs dialogs;
     ProcessEnd programEnd;
