@@ -15,7 +15,7 @@ struct BenchDialogs : zg::UserDialogs {
     }
     std::optional<QString> getOpenFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
     std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
-    void openWebAddress(const QString&) override {}
+    bool openWebAddress(const QString&) override { return true; }
 };
 
 struct BenchEnd : zg::ProgramEnd {

@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QTimer>
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace zg {
 
@@ -29,6 +31,15 @@ QIcon ProgramIcon() {
     icon.addFile(QStringLiteral(":/zelta-glow-64.png"));
     icon.addFile(QStringLiteral(":/zelta-glow-256.png"));
     return icon;
+}
+
+std::optional<QString> FileArgument(const std::vector<std::string>& rest, const QStringList& qtLeft) {
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        const QString argument = QString::fromLocal8Bit(rest[i]);
+        if (!argument.startsWith(u'-') && qtLeft.contains(argument))
+            return argument;
+    }
+    return std::nullopt;
 }
 
 int RunApplication(int argc, char* argv[]) {
@@ -50,6 +61,9 @@ int RunApplication(int argc, char* argv[]) {
     if (option.device)
         window.settingsForm()->setDeviceOverride(*option.device);
     window.show();
+    // A file named on the command line opens once the window is up, as if chosen in Open.
+    if (const auto file = FileArgument(option.rest, QCoreApplication::arguments()))
+        QTimer::singleShot(0, &window, [&window, path = *file] { window.OpenFromOutside(path); });
     return app.exec();
 }
 

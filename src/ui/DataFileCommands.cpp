@@ -31,8 +31,12 @@ std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString&
                            : p_.dialogs.getOpenFileName(&p_.window, request);
     if (!path)
         return std::nullopt;
-    const QFileInfo info(*path);
-    // Later relative names (LED.cfg among them) resolve in the folder of the file chosen.
+    return chosen(*path);
+}
+
+// As the dialog leaves a choice: later relative names (LED.cfg among them) resolve in its folder.
+ChosenFile DataFileCommands::chosen(const QString& path) {
+    const QFileInfo info(path);
     QDir::setCurrent(info.absolutePath());
     return ChosenFile{info.absoluteFilePath(), info.fileName()};
 }
@@ -100,6 +104,12 @@ void DataFileCommands::Open() {
         p_.player.StopTest();
     if (const auto file = chooseFile(false, kOpenTitle, QString()))
         applyDataFile(*file, OpenRecord, "Open");
+}
+
+void DataFileCommands::OpenPath(const QString& path) {
+    if (p_.player.Running())
+        p_.player.StopTest();
+    applyDataFile(chosen(path), OpenRecord, "Open");
 }
 
 void DataFileCommands::Merge() {

@@ -46,11 +46,14 @@ class DataFileCommands {
     void New();
     void Save();
     void Open();
+    // Opens a file named from outside (the command line, a drop) as if chosen in the Open dialog.
+    void OpenPath(const QString& path);
     void Merge();
 
   private:
     using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&, AppConfig&);
     std::optional<ChosenFile> chooseFile(bool save, const QString& title, const QString& name);
+    static ChosenFile chosen(const QString& path);
     std::optional<ChosenFile> chooseSaveTarget();
     void showFileCaption(const QString& fileTitle);
     void exclaim(const QString& text);

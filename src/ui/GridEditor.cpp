@@ -31,6 +31,10 @@ void GridEditor::Click(LedChannel row, EventIndex e) {
     history_.record("Cell", [&] { sequence_.setCell(row, e, c_.iSwitchLedX[row][e]->isChecked() ? 1 : 0); });
 }
 
+void GridEditor::Toggle(LedChannel row, EventIndex e) {
+    history_.record("Cell", [&] { sequence_.setCell(row, e, 1 - sequence_.cell(row, e)); });
+}
+
 void GridEditor::MouseDown(EventIndex e) {
     DragStart = e;
     EndGesture(); // a press without its release (the pointer grab was lost) ends the old gesture

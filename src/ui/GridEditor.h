@@ -24,6 +24,7 @@ class GridEditor {
     bool InGesture() const { return DragStart.has_value(); }
 
     void Click(LedChannel row, EventIndex e);
+    void Toggle(LedChannel row, EventIndex e); // Space on the keyboard's focus cell
     void MouseDown(EventIndex e);
     void DragOver(LedChannel row, EventIndex e);
     void MouseUp(LedChannel row, EventIndex e);

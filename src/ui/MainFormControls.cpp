@@ -1,6 +1,7 @@
 #include "MainFormControls.h"
 
 #include "ClickableLabel.h"
+#include "GridKeyboard.h"
 #include "LedIndicator.h"
 #include "Placement.h"
 #include "PopupList.h"
@@ -258,8 +259,24 @@ MainFormControls BuildMainFormControls(QWidget* client) {
     buildButtons(client, c);
     buildServoStick(client, c);
     buildDownloadDisplay(client, c);
+    c.GridKeys = new GridKeyboard(client);
     buildPopupLists(client, c); // last, so that an open list stands above the grid
     return c;
+}
+
+// The grid is one stop, then the servo lists, then the buttons as they stand, row by row. The
+// colour labels and the row buttons are reached with Ctrl+1..4 and Ctrl+Shift+1..4 instead.
+void OrderTabStops(const MainFormControls& c) {
+    QWidget* previous = c.GridKeys;
+    const auto next = [&previous](QWidget* widget) {
+        QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    };
+    for (QComboBox* list : c.ServoControl)
+        next(list);
+    for (QWidget* button :
+         {c.OpenButton, c.TestButton, c.DownloadButton, c.SaveButton, c.Settings_button, c.Exit_button})
+        next(button);
 }
 
 } // namespace zg

@@ -18,6 +18,7 @@ class QWidget;
 namespace zg {
 
 class ClickableLabel;
+class GridKeyboard;
 class LedIndicator;
 class PopupList;
 
@@ -31,6 +32,7 @@ struct MainFormControls {
     std::array<QLabel*, kEventCount> mem{};
     std::array<QFrame*, 4> Line{};
     QLabel* Label1 = nullptr;
+    GridKeyboard* GridKeys = nullptr; // the grid's stop in the Tab order
     std::array<QComboBox*, kLedCount> ServoControl{};
     PopupList* ColorList = nullptr;
     PopupList* RowOptionsList = nullptr;
@@ -61,6 +63,9 @@ QString TimeAxisCaption(EventIndex e);
 
 // Creates every control of the client area (640 x 255) with its name, place, caption and look.
 MainFormControls BuildMainFormControls(QWidget* client);
+
+// Puts the controls that take the keyboard focus in the order Tab visits them.
+void OrderTabStops(const MainFormControls& c);
 
 // Fills the colour, row-options and copy lists with their entries, in that order.
 void FillPopupLists(MainFormControls& c);

@@ -2,6 +2,8 @@
 
 #include "ClickableLabel.h"
 #include "FormColors.h"
+#include "GridKeyboard.h"
+#include "MainFormMenus.h"
 #include "PopupList.h"
 #include "Settings_form.h"
 #include "TestPlayer.h"
@@ -13,12 +15,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUrl>
 
 namespace zg {
 
@@ -47,9 +52,10 @@ Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& pro
     sequence_.setObserver(this);
     Form_Load();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    buildMenus();
+    BuildMainFormMenus(*this, *edit_);
     connectControls();
     setFixedSize(sizeHint());
+    setAcceptDrops(true);
 }
 
 Main_LEDFlasher_form::~Main_LEDFlasher_form() {
@@ -66,43 +72,6 @@ void Main_LEDFlasher_form::buildCommands(UserDialogs& dialogs, ProgramEnd& progr
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_);
-}
-
-void Main_LEDFlasher_form::buildMenus() {
-    const auto action = [this](QWidget* menu, const char* name, const QString& caption, auto handler) {
-        auto* item = new QAction(caption, menu);
-        item->setObjectName(QLatin1String(name));
-        menu->addAction(item);
-        connect(item, &QAction::triggered, this, handler);
-        return item;
-    };
-    QMenuBar* bar = menuBar();
-    auto* file = new QMenu(QStringLiteral("&File"), bar);
-    file->setObjectName(QStringLiteral("MENUfile"));
-    bar->addMenu(file);
-    action(file, "MENUnew", QStringLiteral("&New/Clear"), &Main_LEDFlasher_form::MENUnew_Click);
-    action(file, "MENUopen", QStringLiteral("&Open..."), &Main_LEDFlasher_form::MENUopen_Click);
-    action(file, "MENUmerge", QStringLiteral("&Merge"), &Main_LEDFlasher_form::MENUmerge_Click);
-    action(file, "MENUsave", QStringLiteral("&Save..."), &Main_LEDFlasher_form::MENUsave_Click)
-        ->setShortcut(QKeySequence::Save);
-    action(file, "MENUexit", QStringLiteral("E&xit"), &Main_LEDFlasher_form::MENUexit_Click);
-    // Alt+E belongs to the "S&ettings..." button, hence Alt+I.
-    auto* edit = new QMenu(QStringLiteral("Ed&it"), bar);
-    edit->setObjectName(QStringLiteral("MENUedit"));
-    bar->addMenu(edit);
-    QAction* undo = action(edit, "MENUundo", QStringLiteral("&Undo"), &Main_LEDFlasher_form::MENUundo_Click);
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = action(edit, "MENUredo", QStringLiteral("&Redo"), &Main_LEDFlasher_form::MENUredo_Click);
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    edit_->ShowIn(undo, redo);
-    action(bar, "MENUtest", QStringLiteral("&Test"), &Main_LEDFlasher_form::MENUtest_Click);
-    action(bar, "MENUdownload", QStringLiteral("&Download"), &Main_LEDFlasher_form::MENUdownload_Click);
-    action(bar, "MENUsettings", QStringLiteral("&Settings"), &Main_LEDFlasher_form::MENUsettings_Click);
-    auto* help = new QMenu(QStringLiteral("&Help"), bar);
-    help->setObjectName(QStringLiteral("MENUhelp"));
-    bar->addMenu(help);
-    action(help, "MENUabout", QStringLiteral("&About"), &Main_LEDFlasher_form::MENUabout_Click);
-    action(help, "MENUhowto", QStringLiteral("H&ow to ..."), &Main_LEDFlasher_form::MENUhowto_Click);
 }
 
 void Main_LEDFlasher_form::connectControls() {
@@ -133,6 +102,9 @@ void Main_LEDFlasher_form::connectControls() {
     connect(c_.Exit_button, &QPushButton::clicked, this, &Main_LEDFlasher_form::Exit_button_Click);
     connect(c_.ServoStick, &QScrollBar::valueChanged, this, &Main_LEDFlasher_form::ServoStick_Change);
     connect(player_->timer(), &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer);
+    connect(c_.GridKeys, &GridKeyboard::spacePressed, this, &Main_LEDFlasher_form::GridKeys_Space);
+    connect(c_.GridKeys, &GridKeyboard::enterPressed, this, &Main_LEDFlasher_form::TimeAxis_DblClick);
+    OrderTabStops(c_);
 }
 
 // Typed text leaves the LED without a mode and stays in the box as typed, also when it spells an
@@ -308,6 +280,32 @@ void Main_LEDFlasher_form::MENUsettings_Click() {
     settings_->show();
     settings_->raise();
     settings_->activateWindow();
+}
+
+namespace {
+// The one local file a drop carries, if it carries exactly one.
+std::optional<QString> droppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return std::nullopt;
+    return urls.front().toLocalFile();
+}
+} // namespace
+
+// A file dropped on the window opens as Open opens it; not during a download, which would then
+// go on with another document than the one the user confirmed on screen.
+void Main_LEDFlasher_form::dragEnterEvent(QDragEnterEvent* event) {
+    if (!downloading() && droppedFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void Main_LEDFlasher_form::dropEvent(QDropEvent* event) {
+    const auto file = droppedFile(event->mimeData());
+    if (downloading() || !file)
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop has ended, so that the source is not kept waiting by a message box.
+    QTimer::singleShot(0, this, [this, path = *file] { OpenFromOutside(path); });
 }
 
 void Main_LEDFlasher_form::closeEvent(QCloseEvent* event) {

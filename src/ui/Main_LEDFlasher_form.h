@@ -49,6 +49,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
 
     // Grid editing.
     void iSwitchLedX_Click(LedChannel row, EventIndex e) { grid_->Click(row, e); }
+    void GridKeys_Space(LedChannel row, EventIndex e) { grid_->Toggle(row, e); }
     void iSwitchLedX_MouseDown(LedChannel, EventIndex e) { grid_->MouseDown(e); }
     void iSwitchLedX_DragOver(LedChannel row, EventIndex e) { grid_->DragOver(row, e); }
     void iSwitchLedX_MouseUp(LedChannel row, EventIndex e) { grid_->MouseUp(row, e); }
@@ -64,6 +65,8 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void MENUredo_Click() { edit_->Redo(); }
     void MENUnew_Click() { files_->New(); }
     void MENUopen_Click() { files_->Open(); }
+    // A file named on the command line or dropped on the window, opened as Open opens it.
+    void OpenFromOutside(const QString& path) { files_->OpenPath(path); }
     void OpenButton_Click() { MENUopen_Click(); }
     void MENUmerge_Click() { files_->Merge(); }
     void MENUsave_Click() { files_->Save(); }
@@ -84,12 +87,13 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void Form_Load();
     void buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link);
-    void buildMenus();
     void connectControls();
     void connectTypedServoText(LedChannel row, QComboBox* list);
     void ServoControl_Change(LedChannel row, ServoControlMode mode);

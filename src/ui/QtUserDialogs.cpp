@@ -125,8 +125,8 @@ std::optional<QString> QtUserDialogs::getSaveFileName(QWidget* parent, const Fil
     return runFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
-void QtUserDialogs::openWebAddress(const QString& address) {
-    QDesktopServices::openUrl(QUrl(address));
+bool QtUserDialogs::openWebAddress(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 void ProcessEnd::endNow() {

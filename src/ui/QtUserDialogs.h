@@ -12,7 +12,7 @@ class QtUserDialogs : public UserDialogs {
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
     std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
-    void openWebAddress(const QString& address) override;
+    bool openWebAddress(const QString& address) override;
 };
 
 // Ends the process immediately: no event loop is unwound, nothing is saved.

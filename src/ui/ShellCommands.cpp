@@ -1,8 +1,11 @@
 #include "ShellCommands.h"
 
+#include "ManualLocation.h"
 #include "ShellTexts.h"
 #include "TestPlayer.h"
 #include "UserDialogs.h"
+
+#include <QUrl>
 
 namespace zg {
 
@@ -16,7 +19,12 @@ void ShellCommands::About() {
 
 void ShellCommands::HowTo() {
     dialogs_.showMessage(&window_, {kAppTitle, kHowToText});
-    dialogs_.openWebAddress(kManualAddress);
+    // The manual that came with the program needs no network; the maker's page stands in for it.
+    const auto manual = ManualLocation();
+    const QString address = manual ? QUrl::fromLocalFile(*manual).toString() : kManualAddress;
+    if (!dialogs_.openWebAddress(address))
+        dialogs_.showMessage(
+            &window_, {kAppTitle, ManualNotShownText(address), MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
 void ShellCommands::Exit() {

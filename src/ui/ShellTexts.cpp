@@ -24,6 +24,12 @@ QString AboutText() {
         .join(u'\r');
 }
 
+QString ManualNotShownText(const QString& address) {
+    return QStringLiteral("The user manual could not be shown: no program on this computer opened\r%1\r\r"
+                          "Open that address in a web browser.")
+        .arg(address);
+}
+
 QString ExitQuestion() {
     return QStringList{indented(23, QStringLiteral("OK to Really Exit ?")), QString(),
                        indented(12, QStringLiteral("(Be sure you have saved your files)"))}

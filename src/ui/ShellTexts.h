@@ -11,6 +11,9 @@ inline const QString kManualAddress = QStringLiteral("https://www.vantoro.exampl
 // The About box: ten lines joined by carriage returns, their leading blanks part of the text.
 QString AboutText();
 
+// Said when nothing on the system could show the manual at `address`.
+QString ManualNotShownText(const QString& address);
+
 // The question of the Exit command.
 QString ExitQuestion();
 

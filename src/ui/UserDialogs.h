@@ -36,8 +36,8 @@ class UserDialogs {
     // The full path chosen, or nothing when the user cancelled.
     virtual std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
-    // Hands a web address to the system's browser; whether one opens is not reported.
-    virtual void openWebAddress(const QString& address) = 0;
+    // Hands an address (a web page, a file:// URL) to the system's handler; false when none took it.
+    virtual bool openWebAddress(const QString& address) = 0;
 };
 
 // Ends the program at once, from wherever it is called, also from inside nested waits.

@@ -40,7 +40,11 @@ class ScriptedDialogs : public zg::UserDialogs {
         return next(true, request);
     }
     QStringList webAddresses;
-    void openWebAddress(const QString& address) override { webAddresses << address; }
+    bool browserFound = true;
+    bool openWebAddress(const QString& address) override {
+        webAddresses << address;
+        return browserFound;
+    }
 
   private:
     std::optional<QString> next(bool save, const zg::FileDialogRequest& request) {

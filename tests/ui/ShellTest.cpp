@@ -3,13 +3,16 @@
 #include "device/QtSerialLink.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FileCommandTexts.h"
+#include "ui/ManualLocation.h"
 #include "ui/PopupList.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/Settings_form.h"
 #include "ui/ShellTexts.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 
@@ -146,12 +149,29 @@ TEST_F(Shell, AboutTextIsExactToTheBlank) {
     EXPECT_EQ(about.text.count(u'\r'), 9);
 }
 
-TEST_F(Shell, HowToShowsTheBoxThenHandsTheManualToTheBrowser) {
+TEST_F(Shell, HowToShowsTheBoxThenTheManualThatCameWithTheProgram) {
     start();
     form->findChild<QAction*>("MENUhowto")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, " Redirecting to VANTORO webpage for more info...");
-    EXPECT_EQ(dialogs.webAddresses, QStringList{kManualAddress});
+    ASSERT_EQ(dialogs.webAddresses.size(), 1);
+    const QUrl manual(dialogs.webAddresses[0]); // the copy beside the sources, for a build-tree run
+    EXPECT_TRUE(manual.isLocalFile() && QFileInfo(manual.toLocalFile()).isFile())
+        << manual.toString().toStdString();
+    // Nothing could show it: the user is told where it is instead of silence.
+    dialogs.browserFound = false;
+    QTest::keyClick(form->windowHandle(), Qt::Key_F1);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].text, ManualNotShownText(manual.toString()));
+    // Without an installed copy the maker's page stands in.
+    const QString here = QCoreApplication::applicationDirPath();
+    EXPECT_EQ(ManualLocation(here, QString()), std::nullopt);
+    QDir(dir.path()).mkpath("bin");
+    QDir(dir.path()).mkpath("share/doc/zelta-glow");
+    QFile installed(dir.filePath("share/doc/zelta-glow/manual.html"));
+    ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+    installed.close();
+    EXPECT_EQ(ManualLocation(dir.filePath("bin"), QString()), QFileInfo(installed).absoluteFilePath());
 }
 
 TEST_F(Shell, ExitThenCancelTwiceLeavesEverythingAsItWas) {

@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // A main window started in a fresh temporary working directory (where LED.cfg lives).
@@ -29,6 +31,21 @@ class UiFixture : public ::testing::Test {
         return *form;
     }
     template <typename T> T* find(const QString& name) const { return form->findChild<T*>(name); }
+
+    // Runs `step` once the pop-up list `name` is open, inside the wait of the command that opened
+    // it. (A timer of its own: a key sent through the window system handles pending events before
+    // the key itself, so a zero timer could run before the list is open.)
+    void whenOpen(const char* name, std::function<void()> step) {
+        auto* timer = new QTimer(form.get());
+        QObject::connect(timer, &QTimer::timeout, form.get(), [this, timer, name, step = std::move(step)] {
+            if (!form->findChild<QWidget*>(QLatin1String(name))->isVisible())
+                return;
+            timer->stop();
+            timer->deleteLater();
+            step();
+        });
+        timer->start(1);
+    }
 
     QTemporaryDir dir;
     QString previousDir;

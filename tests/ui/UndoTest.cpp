@@ -30,15 +30,14 @@ class Undo : public UiFixture {
     DocumentSnapshot now() const { return TakeSnapshot(form->sequence(), form->config()); }
     // Picks entry `index` of a pop-up list from inside the wait of the command that opens it.
     void pickSoon(const char* list, int index) {
-        QTimer::singleShot(0, form.get(), [this, list, index] {
+        whenOpen(list, [this, list, index] {
             auto* l = find<PopupList>(QLatin1String(list));
             QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(index)).center());
         });
     }
     void escapeSoon(const char* list) {
-        QTimer::singleShot(0, form.get(), [this, list] {
-            QTest::keyClick(find<PopupList>(QLatin1String(list)), Qt::Key_Escape);
-        });
+        whenOpen(list,
+                 [this, list] { QTest::keyClick(find<PopupList>(QLatin1String(list)), Qt::Key_Escape); });
     }
     void writeFile(const QString& name, int testSpeed) {
         LedSequence sequence;
@@ -119,10 +118,9 @@ TEST_F(Undo, EscClosesAListWithoutAPick) {
     escapeSoon("RowOptionsList"); // would be "Clear All", its preset, with Enter
     QTest::mouseClick(find<QPushButton>("RowOptions1"), Qt::LeftButton);
     pickSoon("RowOptionsList", 3); // "Copy from...", then Esc in the copy list
-    QTimer::singleShot(20, form.get(),
-                       [this] { QTest::keyClick(find<PopupList>("CopyList"), Qt::Key_Escape); });
+    escapeSoon("CopyList");
     QTest::mouseClick(find<QPushButton>("RowOptions1"), Qt::LeftButton);
-    QTimer::singleShot(0, form.get(), [this] {
+    whenOpen("ColorList", [this] {
         auto* colors = find<PopupList>("ColorList");
         QTest::keyClick(colors, Qt::Key_Down); // moved off the present colour, then Esc
         QTest::keyClick(colors, Qt::Key_Escape);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "model/LedTables.h"
+
+#include <QWidget>
+
+namespace zg {
+
+// The grid's one stop in the Tab order: a focus cell that the arrow keys move, Home and End send
+// to the first and last event, Space switches and Enter makes the end mark. It lies over the
+// cells without taking their mouse events, so a click does what it always did.
+class GridKeyboard : public QWidget {
+    Q_OBJECT
+  public:
+    explicit GridKeyboard(QWidget* client);
+
+    LedChannel row() const { return row_; }
+    EventIndex event() const { return event_; }
+
+  signals:
+    void spacePressed(LedChannel row, EventIndex e);
+    void enterPressed(EventIndex e);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    void moveTo(LedChannel row, EventIndex e);
+    QRect cellRect(LedChannel row, EventIndex e) const;
+
+    LedChannel row_ = 0;
+    EventIndex event_ = 0;
+};
+
+} // namespace zg

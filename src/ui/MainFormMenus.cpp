@@ -1,0 +1,91 @@
+#include "MainFormMenus.h"
+
+#include "Main_LEDFlasher_form.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace zg {
+
+namespace {
+
+using Form = Main_LEDFlasher_form;
+
+QAction* addItem(Form& form, QWidget* menu, const char* name, const QString& caption, void (Form::*handler)(),
+                 const QList<QKeySequence>& keys = {}) {
+    auto* item = new QAction(caption, menu);
+    item->setObjectName(QLatin1String(name));
+    item->setShortcuts(keys);
+    menu->addAction(item);
+    QObject::connect(item, &QAction::triggered, &form, handler);
+    return item;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    auto* menu = new QMenu(caption, bar);
+    menu->setObjectName(QLatin1String(name));
+    bar->addMenu(menu);
+    return menu;
+}
+
+void addFileMenu(Form& form, QMenuBar* bar) {
+    QMenu* file = addMenu(bar, "MENUfile", QStringLiteral("&File"));
+    addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &Form::MENUnew_Click, {QKeySequence::New});
+    addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &Form::MENUopen_Click, {QKeySequence::Open});
+    addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &Form::MENUmerge_Click,
+            {QKeySequence(Qt::CTRL | Qt::Key_M)});
+    addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &Form::MENUsave_Click, {QKeySequence::Save});
+    addItem(form, file, "MENUexit", QStringLiteral("E&xit"), &Form::MENUexit_Click,
+            {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+}
+
+void addEditMenu(Form& form, QMenuBar* bar, UndoCommands& edit) {
+    // Alt+E belongs to the "S&ettings..." button, hence Alt+I.
+    QMenu* menu = addMenu(bar, "MENUedit", QStringLiteral("Ed&it"));
+    QAction* undo = addItem(form, menu, "MENUundo", QStringLiteral("&Undo"), &Form::MENUundo_Click,
+                            {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo =
+        addItem(form, menu, "MENUredo", QStringLiteral("&Redo"), &Form::MENUredo_Click,
+                {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit.ShowIn(undo, redo);
+}
+
+// Ctrl+n and Ctrl+Shift+n for LED #n. With Shift held, a keyboard may report the digit's symbol
+// instead ("!" for 1 on many layouts), so both are bound.
+void addLedShortcuts(Form& form) {
+    const std::array<Qt::Key, kLedCount> symbols{Qt::Key_Exclam, Qt::Key_At, Qt::Key_NumberSign,
+                                                 Qt::Key_Dollar};
+    for (LedChannel led = 0; led < kLedCount; ++led) {
+        const auto digit = Qt::Key(Qt::Key_1 + led);
+        auto* color = new QAction(&form);
+        color->setObjectName(QStringLiteral("KEYcolor%1").arg(led + 1));
+        color->setShortcut(QKeySequence(Qt::CTRL | digit));
+        QObject::connect(color, &QAction::triggered, &form, [&form, led] { form.LEDlabel1_Click(led); });
+        auto* options = new QAction(&form);
+        options->setObjectName(QStringLiteral("KEYrowoptions%1").arg(led + 1));
+        options->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | digit),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | symbols[std::size_t(led)])});
+        QObject::connect(options, &QAction::triggered, &form, [&form, led] { form.RowOptions_Click(led); });
+        form.addActions({color, options});
+    }
+}
+
+} // namespace
+
+void BuildMainFormMenus(Main_LEDFlasher_form& form, UndoCommands& edit) {
+    QMenuBar* bar = form.menuBar();
+    addFileMenu(form, bar);
+    addEditMenu(form, bar, edit);
+    addItem(form, bar, "MENUtest", QStringLiteral("&Test"), &Form::MENUtest_Click,
+            {QKeySequence(Qt::Key_F5)});
+    addItem(form, bar, "MENUdownload", QStringLiteral("&Download"), &Form::MENUdownload_Click);
+    addItem(form, bar, "MENUsettings", QStringLiteral("&Settings"), &Form::MENUsettings_Click);
+    QMenu* help = addMenu(bar, "MENUhelp", QStringLiteral("&Help"));
+    addItem(form, help, "MENUabout", QStringLiteral("&About"), &Form::MENUabout_Click);
+    addItem(form, help, "MENUhowto", QStringLiteral("H&ow to ..."), &Form::MENUhowto_Click,
+            {QKeySequence(Qt::Key_F1)});
+    addLedShortcuts(form);
+}
+
+} // namespace zg

@@ -1,0 +1,128 @@
+#include "UiFixture.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/FileCommandTexts.h"
+#include "ui/GridKeyboard.h"
+#include "ui/PopupList.h"
+#include "ui/Settings_form.h"
+#include "ui/ShellTexts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+using namespace zg;
+
+class Keyboard : public UiFixture {
+  protected:
+    void startActive() {
+        start();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(form->windowHandle(), k, modifiers);
+    }
+    void keys(Qt::Key k, int times) {
+        for (int i = 0; i < times; ++i)
+            key(k);
+    }
+    QByteArray saved(const QString& name) {
+        dialogs.fileNames.emplace_back(dir.filePath(name));
+        form->findChild<QAction*>("MENUsave")->trigger();
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void pick(const char* list, int index) {
+        auto* l = find<PopupList>(QLatin1String(list));
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(index)).center());
+    }
+};
+
+TEST_F(Keyboard, APatternDrawnByKeysEqualsTheSameDrawnByMouse) {
+    startActive();
+    auto* grid = find<GridKeyboard>("GridKeyboard");
+    for (int tab = 0; tab < 16 && !grid->hasFocus(); ++tab) {
+        key(Qt::Key_Tab);
+        EXPECT_FALSE(QApplication::focusWidget() && QApplication::focusWidget()->inherits("QCheckBox"));
+    }
+    ASSERT_TRUE(grid->hasFocus()); // one stop for the whole grid
+    keys(Qt::Key_Right, 5);
+    key(Qt::Key_Space); // LED #1, event 5
+    key(Qt::Key_Down);
+    key(Qt::Key_Right);
+    key(Qt::Key_Space); // LED #2, event 6
+    key(Qt::Key_End);
+    key(Qt::Key_Space); // LED #2, event 49
+    key(Qt::Key_Home);
+    keys(Qt::Key_Right, 3);
+    key(Qt::Key_Return); // the end mark on event 3
+    whenOpen("RowOptionsList", [&] {
+        key(Qt::Key_Down); // "Mark All"
+        key(Qt::Key_Return);
+    });
+    key(Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier);
+    whenOpen("ColorList", [&] {
+        key(Qt::Key_Up); // "Cyan"
+        key(Qt::Key_Enter);
+    });
+    key(Qt::Key_1, Qt::ControlModifier);
+    const QByteArray byKeys = saved("keys.DAT");
+
+    form->MENUnew_Click();
+    for (const auto& [row, e] : {std::pair{0, 5}, {1, 6}, {1, 49}})
+        QTest::mouseClick(find<QCheckBox>(QStringLiteral("iSwitchLedX%1_%2").arg(row + 1).arg(e)),
+                          Qt::LeftButton);
+    QTest::mouseDClick(find<ClickableLabel>("TimeAxis_3"), Qt::LeftButton);
+    whenOpen("RowOptionsList", [&] { pick("RowOptionsList", 1); });
+    QTest::mouseClick(find<QPushButton>("RowOptions2"), Qt::LeftButton);
+    whenOpen("ColorList", [&] { pick("ColorList", 6); });
+    QTest::mouseClick(find<ClickableLabel>("LEDlabel1_0"), Qt::LeftButton);
+    EXPECT_EQ(saved("mouse.DAT"), byKeys);
+    EXPECT_TRUE(byKeys.startsWith("\"4\"\r\n\"4\"\r\n\"4\"\r\n\"4\"\r\n\"0\"\r\n\"1\"\r\n\"2\"\r\n"))
+        << byKeys.left(40).toStdString();
+}
+
+TEST_F(Keyboard, EachShortcutRunsItsMenuCommand) {
+    startActive();
+    struct Shortcut {
+        const char* action;
+        QKeySequence keys;
+        std::function<bool()> ran;
+    };
+    const auto lastMessage = [&] {
+        return dialogs.messages.empty() ? QString() : dialogs.messages.back().text;
+    };
+    const auto lastDialog = [&] {
+        return dialogs.fileAsks.empty() ? QString() : dialogs.fileAsks.back().request.title;
+    };
+    const std::vector<Shortcut> shortcuts{
+        {"MENUnew", QKeySequence(Qt::CTRL | Qt::Key_N), [&] { return form->windowTitle() == kPlainTitle; }},
+        {"MENUopen", QKeySequence(Qt::CTRL | Qt::Key_O), [&] { return lastDialog() == kOpenTitle; }},
+        {"MENUsave", QKeySequence(Qt::CTRL | Qt::Key_S), [&] { return lastDialog() == kSaveTitle; }},
+        {"MENUmerge", QKeySequence(Qt::CTRL | Qt::Key_M), [&] { return lastDialog() == kMergeTitle; }},
+        {"MENUexit", QKeySequence(Qt::CTRL | Qt::Key_Q), [&] { return lastMessage() == ExitQuestion(); }},
+        {"MENUhowto", QKeySequence(Qt::Key_F1), [&] { return lastMessage() == kHowToText; }},
+    };
+    for (const Shortcut& s : shortcuts) {
+        dialogs.messages.clear();
+        dialogs.fileAsks.clear();
+        form->setWindowTitle(kStartTitle);
+        EXPECT_EQ(form->findChild<QAction*>(QLatin1String(s.action))->shortcut(), s.keys) << s.action;
+        QTest::keySequence(form->windowHandle(), s.keys);
+        EXPECT_TRUE(s.ran()) << s.action;
+    }
+    EXPECT_EQ(end.calls, 0); // Ctrl+Q asked first
+    int ticks = 0;
+    QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
+        if (++ticks == 2)
+            key(Qt::Key_F5); // F5 stops the test it started
+    });
+    key(Qt::Key_F5);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_FALSE(form->testRunning());
+}
