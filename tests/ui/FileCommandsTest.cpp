@@ -1,15 +1,19 @@
 #include "UiFixture.h"
 
 #include "model/DocumentSnapshot.h"
+#include "ui/Application.h"
 #include "ui/FileCommandTexts.h"
 #include "ui/LedIndicator.h"
 #include "ui/Settings_form.h"
 
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 
 using namespace zg;
 
@@ -269,4 +273,63 @@ TEST_F(FileCommands, LedCfgFollowsTheFolderOfTheLastFileChosen) {
     EXPECT_EQ(QDir::currentPath(), QDir(dir.filePath("sub")).canonicalPath());
     form->settingsForm()->SettingsOKbutton_Click();
     EXPECT_TRUE(QFile::exists(dir.filePath("sub/LED.cfg")));
+}
+
+namespace {
+// A cable that opens and takes every byte, for a download that stays at its confirmation box.
+class AnyCable : public SerialLink {
+  public:
+    bool IsOpen() const override { return open_; }
+    bool Open(int, std::string_view) override { return open_ = true; }
+    bool Write(std::span<const std::uint8_t>) override { return true; }
+    bool WaitUntilSent() override { return true; }
+    void Close() override { open_ = false; }
+    LinkError LastError() const override { return {}; }
+
+  private:
+    bool open_ = false;
+};
+
+// Drags `path` over the window and drops it there; whether the window took it.
+bool dropOn(QWidget* window, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    enter.setAccepted(false);
+    QCoreApplication::sendEvent(window, &enter);
+    QDropEvent drop(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    drop.setAccepted(false);
+    QCoreApplication::sendEvent(window, &drop);
+    QCoreApplication::processEvents();
+    return enter.isAccepted() && drop.isAccepted();
+}
+} // namespace
+
+TEST_F(FileCommands, AFileNamedOnTheCommandLineOrDroppedOpensLikeOpen) {
+    EXPECT_EQ(FileArgument({"zelta-glow", "a.DAT"}, {"zelta-glow", "a.DAT"}), "a.DAT");
+    EXPECT_EQ(FileArgument({"zelta-glow", "-style", "fusion", "b.DAT"}, {"zelta-glow", "b.DAT"}), "b.DAT");
+    EXPECT_EQ(FileArgument({"zelta-glow", "-platform", "xcb"}, {"zelta-glow"}), std::nullopt);
+    start(std::make_unique<AnyCable>());
+    form->sequence().setCell(0, 3, 1);
+    saveAs("three.DAT");
+    trigger("MENUnew");
+    dialogs.messages.clear();
+    form->OpenFromOutside(path("three.DAT"));
+    EXPECT_EQ(form->sequence().cell(0, 3), 1);
+    EXPECT_EQ(form->windowTitle(), caption("three.DAT"));
+    form->OpenFromOutside(path("gone.DAT"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(OpenFailedMessage(path("gone.DAT"), {}).left(20)));
+
+    trigger("MENUnew");
+    EXPECT_TRUE(dropOn(form.get(), path("three.DAT")));
+    EXPECT_EQ(form->sequence().cell(0, 3), 1);
+    EXPECT_EQ(form->windowTitle(), caption("three.DAT"));
+    // While a download waits for the user's OK, a drop is refused.
+    trigger("MENUnew");
+    bool tookDrop = true;
+    dialogs.duringMessage = [&] { tookDrop = dropOn(form.get(), path("three.DAT")); };
+    form->MENUdownload_Click();
+    EXPECT_FALSE(tookDrop);
+    EXPECT_EQ(form->sequence().cell(0, 3), 0);
 }
