@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
     form.sequence().setLedColor(2, 3);
     form.sequence().setLedColor(3, 6);
     form.sequence().setEndEvent(39);
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus(); // no keyboard focus frame in the picture
     QApplication::processEvents();
     form.grab().save(folder + "/main-window-pattern.png");
 
