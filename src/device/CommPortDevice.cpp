@@ -3,8 +3,11 @@
 #include "DeviceOption.h"
 #include "PresentSerialPorts.h"
 
+#include <QCollator>
+#include <QLocale>
+#include <QString>
+
 #include <algorithm>
-#include <string_view>
 
 namespace zg {
 
@@ -12,45 +15,6 @@ namespace {
 
 bool isCommPort(int port) {
     return port >= kFirstCommPort && port <= kLastCommPort;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view digitRun(std::string_view text, std::size_t from) {
-    std::size_t end = from;
-    while (end < text.size() && isDigit(text[end]))
-        ++end;
-    return text.substr(from, end - from);
-}
-
-int compareNumbers(std::string_view x, std::string_view y) {
-    x.remove_prefix(std::min(x.find_first_not_of('0'), x.size()));
-    y.remove_prefix(std::min(y.find_first_not_of('0'), y.size()));
-    if (x.size() != y.size())
-        return x.size() < y.size() ? -1 : 1;
-    return x.compare(y);
-}
-
-// Digits compare by their value, so that ttyUSB2 comes before ttyUSB10.
-bool naturalLess(std::string_view a, std::string_view b) {
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (isDigit(a[i]) && isDigit(b[j])) {
-            const std::string_view x = digitRun(a, i), y = digitRun(b, j);
-            if (const int order = compareNumbers(x, y); order != 0)
-                return order < 0;
-            i += x.size();
-            j += y.size();
-        } else if (a[i] != b[j]) {
-            return a[i] < b[j];
-        } else {
-            ++i;
-            ++j;
-        }
-    }
-    return a.size() - i < b.size() - j;
 }
 
 bool isUsbAdapter(const SerialPortEntry& entry) {
@@ -70,9 +34,13 @@ bool isMacCableDevice(const SerialPortEntry& entry) {
     return entry.name.starts_with("cu.usbserial") || entry.name.starts_with("cu.usbmodem");
 }
 
+// In name order with digits by their value, so that ttyUSB2 comes before ttyUSB10.
 void sortByName(std::vector<SerialPortEntry>& entries) {
-    std::sort(entries.begin(), entries.end(),
-              [](const SerialPortEntry& a, const SerialPortEntry& b) { return naturalLess(a.name, b.name); });
+    QCollator order(QLocale(QLocale::English));
+    order.setNumericMode(true);
+    std::sort(entries.begin(), entries.end(), [&order](const SerialPortEntry& a, const SerialPortEntry& b) {
+        return order.compare(QString::fromStdString(a.name), QString::fromStdString(b.name)) < 0;
+    });
 }
 
 } // namespace
