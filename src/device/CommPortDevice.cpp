@@ -1,6 +1,5 @@
 #include "CommPortDevice.h"
 
-#include "DeviceOption.h"
 #include "PresentSerialPorts.h"
 
 #include <QCollator>
@@ -97,8 +96,7 @@ PortLookup SystemPortLookup(int port) {
 }
 
 PortResolver DeviceOverride(std::string path) {
-    const SerialPortEntry entry{
-        .name = path, .location = path, .description = "given by " + std::string(kDeviceOption)};
+    const SerialPortEntry entry{.name = path, .location = path, .description = "given by --device"};
     return [entry](int) { return PortLookup{entry, 1}; };
 }
 

@@ -1,9 +1,9 @@
 #include "Application.h"
 
+#include "CommandLine.h"
 #include "Main_LEDFlasher_form.h"
 #include "QtUserDialogs.h"
 #include "Settings_form.h"
-#include "device/DeviceOption.h"
 #include "device/QtSerialLink.h"
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -33,37 +34,57 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-std::optional<QString> FileArgument(const std::vector<std::string>& rest, const QStringList& qtLeft) {
-    for (std::size_t i = 1; i < rest.size(); ++i) {
-        const QString argument = QString::fromLocal8Bit(rest[i]);
-        if (!argument.startsWith(u'-') && qtLeft.contains(argument))
-            return argument;
+namespace {
+
+// --help and --version answer on the terminal, also where no display can be had.
+bool AsksOnlyForText(int argc, char* argv[]) {
+    const QStringList text{"-h", "--help", "-?", "--help-all", "-v", "--version"};
+    return std::any_of(argv + 1, argv + argc,
+                       [&text](const char* arg) { return text.contains(QLatin1String(arg)); });
+}
+
+// Prints the answer to --help or --version, or why the command line was not understood; the exit
+// code when the program should end here.
+std::optional<int> Answered(const CommandLine& line) {
+    if (!line.earlyAnswer.isEmpty()) {
+        std::cout << qPrintable(line.earlyAnswer);
+        return 0;
+    }
+    if (!line.error.isEmpty()) {
+        std::cerr << "zelta-glow: " << qPrintable(line.error) << '\n';
+        return 2;
     }
     return std::nullopt;
 }
 
+} // namespace
+
 int RunApplication(int argc, char* argv[]) {
-    const DeviceOption option = ParseDeviceOption({argv, argv + argc});
-    if (!option.error.empty()) {
-        std::cerr << "zelta-glow: " << option.error << '\n';
-        return 2;
+    if (AsksOnlyForText(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationVersion(QStringLiteral(ZG_VERSION));
+        return Answered(ReadCommandLine(QCoreApplication::arguments())).value_or(0);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelta-glow"));
+    // Qt has taken its own options (-style, -platform ...) out of the arguments by now.
+    const CommandLine line = ReadCommandLine(QCoreApplication::arguments());
+    if (const auto code = Answered(line))
+        return *code;
     // Wayland takes a window's icon from the desktop entry named here, X11 from the window icon.
     QApplication::setDesktopFileName(QStringLiteral("zelta-glow"));
     QApplication::setWindowIcon(ProgramIcon());
     ApplyProgramFont();
     QtUserDialogs dialogs;
     ProcessEnd programEnd;
-    auto link = option.device ? std::make_unique<QtSerialLink>(DeviceOverride(*option.device)) : nullptr;
+    auto link = line.device ? std::make_unique<QtSerialLink>(DeviceOverride(*line.device)) : nullptr;
     Main_LEDFlasher_form window(dialogs, programEnd, std::move(link));
-    if (option.device)
-        window.settingsForm()->setDeviceOverride(*option.device);
+    if (line.device)
+        window.settingsForm()->setDeviceOverride(*line.device);
     window.show();
     // A file named on the command line opens once the window is up, as if chosen in Open.
-    if (const auto file = FileArgument(option.rest, QCoreApplication::arguments()))
-        QTimer::singleShot(0, &window, [&window, path = *file] { window.OpenFromOutside(path); });
+    if (line.file)
+        QTimer::singleShot(0, &window, [&window, path = *line.file] { window.OpenFromOutside(path); });
     return app.exec();
 }
 

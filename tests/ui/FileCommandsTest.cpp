@@ -1,7 +1,7 @@
 #include "UiFixture.h"
 
 #include "model/DocumentSnapshot.h"
-#include "ui/Application.h"
+#include "ui/CommandLine.h"
 #include "ui/FileCommandTexts.h"
 #include "ui/LedIndicator.h"
 #include "ui/Settings_form.h"
@@ -306,9 +306,16 @@ bool dropOn(QWidget* window, const QString& path) {
 } // namespace
 
 TEST_F(FileCommands, AFileNamedOnTheCommandLineOrDroppedOpensLikeOpen) {
-    EXPECT_EQ(FileArgument({"zelta-glow", "a.DAT"}, {"zelta-glow", "a.DAT"}), "a.DAT");
-    EXPECT_EQ(FileArgument({"zelta-glow", "-style", "fusion", "b.DAT"}, {"zelta-glow", "b.DAT"}), "b.DAT");
-    EXPECT_EQ(FileArgument({"zelta-glow", "-platform", "xcb"}, {"zelta-glow"}), std::nullopt);
+    const CommandLine both = ReadCommandLine({"zelta-glow", "--device", "/dev/pts/4", "a.DAT"});
+    EXPECT_EQ(both.device, "/dev/pts/4");
+    EXPECT_EQ(both.file, "a.DAT");
+    EXPECT_EQ(ReadCommandLine({"zelta-glow", "--device=/dev/ttyUSB3"}).device, "/dev/ttyUSB3");
+    EXPECT_EQ(ReadCommandLine({"zelta-glow"}).file, std::nullopt);
+    for (const QStringList& wrong :
+         {QStringList{"zelta-glow", "--device"}, QStringList{"zelta-glow", "--device="},
+          QStringList{"zelta-glow", "a.DAT", "b.DAT"}, QStringList{"zelta-glow", "--x"}})
+        EXPECT_FALSE(ReadCommandLine(wrong).error.isEmpty()) << wrong.join(' ').toStdString();
+    EXPECT_TRUE(ReadCommandLine({"zelta-glow", "--help"}).earlyAnswer.contains("--device <path>"));
     start(std::make_unique<AnyCable>());
     form->sequence().setCell(0, 3, 1);
     saveAs("three.DAT");
