@@ -16,6 +16,8 @@ class GridKeyboard : public QWidget {
 
     LedChannel row() const { return row_; }
     EventIndex event() const { return event_; }
+    // Puts the focus cell on (row, e), where the mouse last pressed, so keys go on from there.
+    void moveTo(LedChannel row, EventIndex e);
 
   signals:
     void spacePressed(LedChannel row, EventIndex e);
@@ -28,7 +30,6 @@ class GridKeyboard : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    void moveTo(LedChannel row, EventIndex e);
     QRect cellRect(LedChannel row, EventIndex e) const;
 
     LedChannel row_ = 0;

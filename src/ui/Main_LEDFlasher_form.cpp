@@ -223,8 +223,10 @@ bool Main_LEDFlasher_form::eventFilter(QObject* watched, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const auto cell = grid_->CellAt(mouse->globalPosition().toPoint());
     if (type == QEvent::MouseButtonPress) {
-        if (cell)
+        if (cell) {
+            c_.GridKeys->moveTo(cell->first, cell->second);
             iSwitchLedX_MouseDown(cell->first, cell->second);
+        }
     } else if (type == QEvent::MouseMove) {
         if (cell && mouse->buttons() != Qt::NoButton && grid_->InGesture())
             iSwitchLedX_DragOver(cell->first, cell->second);
