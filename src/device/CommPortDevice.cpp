@@ -35,7 +35,7 @@ bool isMacCableDevice(const SerialPortEntry& entry) {
 
 // In name order with digits by their value, so that ttyUSB2 comes before ttyUSB10.
 void sortByName(std::vector<SerialPortEntry>& entries) {
-    QCollator order(QLocale(QLocale::English));
+    QCollator order{QLocale(QLocale::English)};
     order.setNumericMode(true);
     std::sort(entries.begin(), entries.end(), [&order](const SerialPortEntry& a, const SerialPortEntry& b) {
         return order.compare(QString::fromStdString(a.name), QString::fromStdString(b.name)) < 0;
@@ -95,7 +95,7 @@ PortLookup SystemPortLookup(int port) {
     return PlatformPortLookup(port, PresentSerialPorts());
 }
 
-PortResolver DeviceOverride(std::string path) {
+PortResolver DeviceOverride(const std::string& path) {
     const SerialPortEntry entry{.name = path, .location = path, .description = "given by --device"};
     return [entry](int) { return PortLookup{entry, 1}; };
 }

@@ -46,6 +46,6 @@ PortLookup PlatformPortLookup(int port, const std::vector<SerialPortEntry>& pres
 PortLookup SystemPortLookup(int port);
 
 // Every port number names `path`, as the command line asked.
-PortResolver DeviceOverride(std::string path);
+PortResolver DeviceOverride(const std::string& path);
 
 } // namespace zg

@@ -19,6 +19,7 @@ SerialPortEntry builtIn(const std::string& name, bool uartReported = false) {
 
 std::vector<std::string> locations(const std::vector<SerialPortEntry>& entries) {
     std::vector<std::string> paths;
+    paths.reserve(entries.size());
     for (const SerialPortEntry& entry : entries)
         paths.push_back(entry.location);
     return paths;
@@ -65,6 +66,7 @@ TEST(CommPortDevice, WindowsNamesComNAndItsDescriptionWhenListed) {
 
 TEST(CommPortDevice, NumbersOutsideOneToSixNameNoDeviceOnAnyPlatform) {
     std::vector<SerialPortEntry> seven;
+    seven.reserve(7);
     for (int index = 0; index < 7; ++index)
         seven.push_back(usb("ttyUSB" + std::to_string(index)));
     for (const int port : {0, -1, 7}) {

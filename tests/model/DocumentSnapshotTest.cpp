@@ -11,7 +11,7 @@ namespace {
 
 struct Recorder : LedSequenceObserver {
     std::vector<std::string> log;
-    void cellChanged(LedChannel, EventIndex, int) override { log.push_back("cell"); }
+    void cellChanged(LedChannel, EventIndex, int) override { log.emplace_back("cell"); }
     void eventValueChanged(EventIndex e, const std::string& t) override {
         log.push_back(std::to_string(e) + "=" + t);
     }
