@@ -7,12 +7,6 @@
 
 namespace zg {
 
-// Which of the two speeds a record set, so that the settings lists can select them.
-struct AppliedSpeeds {
-    bool SequencerDelay = false;
-    bool TestSpeed = false;
-};
-
 // Open: replaces the document and both speeds by the record, skipping unreadable fields. The grid
 // is cleared first, so an event whose field is unreadable ends up with all cells off; every other
 // unreadable field leaves its value as it was. Call it only for a file that could be opened.

@@ -12,4 +12,11 @@ struct AppConfig {
     std::int16_t SequencerDelay = 30; // the module's delay between events in ms
 };
 
+// Which of the two speeds a change set (an Open, a Merge, an undo), so that the settings lists can
+// select them.
+struct AppliedSpeeds {
+    bool SequencerDelay = false;
+    bool TestSpeed = false;
+};
+
 } // namespace zg

@@ -47,12 +47,12 @@ DocumentSnapshot TakeSnapshot(const LedSequence& sequence, const AppConfig& conf
     return snapshot;
 }
 
-SpeedChanges RestoreSnapshot(const DocumentSnapshot& target, LedSequence& sequence, AppConfig& config) {
+AppliedSpeeds RestoreSnapshot(const DocumentSnapshot& target, LedSequence& sequence, AppConfig& config) {
     return ApplyChanges(TakeSnapshot(sequence, config), target, sequence, config);
 }
 
-SpeedChanges ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& to, LedSequence& sequence,
-                          AppConfig& config) {
+AppliedSpeeds ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& to, LedSequence& sequence,
+                           AppConfig& config) {
     for (EventIndex event = 0; event < kEventCount; ++event)
         if (eventDiffers(from, to, event))
             applyEvent(to, event, sequence);
@@ -64,8 +64,9 @@ SpeedChanges ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& 
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
         if (from.ServoModes[channel] != to.ServoModes[channel])
             sequence.setServoMode(channel, to.ServoModes[channel]);
-    return {applySpeed(from.TestSpeed, to.TestSpeed, config.TestSpeed),
-            applySpeed(from.SequencerDelay, to.SequencerDelay, config.SequencerDelay)};
+    const bool testSpeed = applySpeed(from.TestSpeed, to.TestSpeed, config.TestSpeed);
+    return {.SequencerDelay = applySpeed(from.SequencerDelay, to.SequencerDelay, config.SequencerDelay),
+            .TestSpeed = testSpeed};
 }
 
 } // namespace zg

@@ -24,10 +24,6 @@ struct DocumentSnapshot {
 };
 
 // Which speeds a restore changed, so that the settings lists can select the new values.
-struct SpeedChanges {
-    bool TestSpeed = false;
-    bool SequencerDelay = false;
-};
 
 DocumentSnapshot TakeSnapshot(const LedSequence& sequence, const AppConfig& config);
 
@@ -35,11 +31,11 @@ DocumentSnapshot TakeSnapshot(const LedSequence& sequence, const AppConfig& conf
 // observer hears of every field that really changes (an event with several cells to change passes
 // through the values between, as with any cell change). Stored event texts come back as they were,
 // also those that differ from their cells' sum.
-SpeedChanges RestoreSnapshot(const DocumentSnapshot& target, LedSequence& sequence, AppConfig& config);
+AppliedSpeeds RestoreSnapshot(const DocumentSnapshot& target, LedSequence& sequence, AppConfig& config);
 
 // Sets only what differs between `from` and `to` to its value in `to`, and leaves the rest as it
 // is now: undoing a step must not take back a speed the settings dialog changed since.
-SpeedChanges ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& to, LedSequence& sequence,
-                          AppConfig& config);
+AppliedSpeeds ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& to, LedSequence& sequence,
+                           AppConfig& config);
 
 } // namespace zg

@@ -16,12 +16,12 @@ std::string UndoHistory::redoName() const {
     return undone_.empty() ? std::string() : undone_.back().name;
 }
 
-SpeedChanges UndoHistory::undo() {
+AppliedSpeeds UndoHistory::undo() {
     closeOpenChanges();
     return transfer(done_, undone_, false);
 }
 
-SpeedChanges UndoHistory::redo() {
+AppliedSpeeds UndoHistory::redo() {
     closeOpenChanges();
     return transfer(undone_, done_, true);
 }
@@ -78,13 +78,13 @@ void UndoHistory::push(Step step) {
     notify();
 }
 
-SpeedChanges UndoHistory::transfer(std::deque<Step>& from, std::deque<Step>& to, bool forward) {
+AppliedSpeeds UndoHistory::transfer(std::deque<Step>& from, std::deque<Step>& to, bool forward) {
     if (from.empty())
         return {};
     Step step = std::move(from.back());
     from.pop_back();
-    const SpeedChanges speeds = forward ? ApplyChanges(step.before, step.after, sequence_, config_)
-                                        : ApplyChanges(step.after, step.before, sequence_, config_);
+    const AppliedSpeeds speeds = forward ? ApplyChanges(step.before, step.after, sequence_, config_)
+                                         : ApplyChanges(step.after, step.before, sequence_, config_);
     to.push_back(std::move(step));
     markIfOpen();
     notify();

@@ -34,8 +34,8 @@ class UndoHistory {
     std::string undoName() const;
     std::string redoName() const;
 
-    SpeedChanges undo();
-    SpeedChanges redo();
+    AppliedSpeeds undo();
+    AppliedSpeeds redo();
 
     // Runs `command` as one step; a command that changes nothing leaves no step.
     void record(const std::string& name, const std::function<void()>& command);
@@ -63,7 +63,7 @@ class UndoHistory {
     void closeOpenChanges();
     void markIfOpen();
     void push(Step step);
-    SpeedChanges transfer(std::deque<Step>& from, std::deque<Step>& to, bool forward);
+    AppliedSpeeds transfer(std::deque<Step>& from, std::deque<Step>& to, bool forward);
     void notify() const;
 
     LedSequence& sequence_;

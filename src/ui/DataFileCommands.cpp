@@ -140,10 +140,7 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     showFileCaption(file.title);
     AppliedSpeeds speeds;
     p_.history.record(stepName, [&] { speeds = apply(read.Record, p_.sequence, p_.config); });
-    if (speeds.SequencerDelay)
-        p_.settings.selectSequencerDelay(p_.config.SequencerDelay);
-    if (speeds.TestSpeed)
-        p_.settings.selectTestSpeed(p_.config.TestSpeed);
+    p_.settings.selectSpeeds(speeds);
     if (const auto lines = UnreadableLines(read.Record); !lines.empty())
         exclaim(DamagedFileMessage(file.title, lines));
 }

@@ -118,12 +118,11 @@ void Settings_form::Settings_form_Form_Load() {
     selectValue(PICSpeedcombo, config_.SequencerDelay);
 }
 
-void Settings_form::selectTestSpeed(int testSpeed) {
-    selectReadValue(PCSpeedcombo, testSpeed);
-}
-
-void Settings_form::selectSequencerDelay(int sequencerDelay) {
-    selectReadValue(PICSpeedcombo, sequencerDelay);
+void Settings_form::selectSpeeds(AppliedSpeeds applied) {
+    if (applied.SequencerDelay)
+        selectReadValue(PICSpeedcombo, config_.SequencerDelay);
+    if (applied.TestSpeed)
+        selectReadValue(PCSpeedcombo, config_.TestSpeed);
 }
 
 void Settings_form::SettingsOKbutton_Click() {

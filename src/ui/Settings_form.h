@@ -23,10 +23,9 @@ class Settings_form : public QDialog {
   public:
     Settings_form(AppConfig& config, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // Selects the speeds a data file brought: 0 selects nothing, a value with no entry leaves
-    // the list as it was.
-    void selectTestSpeed(int testSpeed);
-    void selectSequencerDelay(int sequencerDelay);
+    // Selects the speeds that an Open, a Merge or an undo set, as the settings now hold them: 0
+    // selects nothing, a value with no entry leaves the list as it was.
+    void selectSpeeds(AppliedSpeeds applied);
 
     // A device named on the command line stands for every port number in this run.
     void setDeviceOverride(const std::string& device);

@@ -7,7 +7,7 @@
 namespace zg {
 
 UndoCommands::UndoCommands(LedSequence& sequence, AppConfig& config, Settings_form& settings)
-    : config_(config), settings_(settings), history_(sequence, config) {
+    : settings_(settings), history_(sequence, config) {
     history_.setOnChange([this] { refresh(); });
 }
 
@@ -18,19 +18,11 @@ void UndoCommands::ShowIn(QAction* undo, QAction* redo) {
 }
 
 void UndoCommands::Undo() {
-    showSpeeds(history_.undo());
+    settings_.selectSpeeds(history_.undo()); // the speeds travel with the document
 }
 
 void UndoCommands::Redo() {
-    showSpeeds(history_.redo());
-}
-
-// The speeds travel with the document; the settings lists show them as after an Open.
-void UndoCommands::showSpeeds(SpeedChanges speeds) {
-    if (speeds.SequencerDelay)
-        settings_.selectSequencerDelay(config_.SequencerDelay);
-    if (speeds.TestSpeed)
-        settings_.selectTestSpeed(config_.TestSpeed);
+    settings_.selectSpeeds(history_.redo());
 }
 
 void UndoCommands::refresh() {

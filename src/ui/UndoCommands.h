@@ -24,10 +24,8 @@ class UndoCommands {
     void Redo();
 
   private:
-    void showSpeeds(SpeedChanges speeds);
     void refresh();
 
-    AppConfig& config_;
     Settings_form& settings_;
     UndoHistory history_;
     QAction* undo_ = nullptr;

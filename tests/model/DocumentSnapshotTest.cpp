@@ -38,7 +38,7 @@ TEST(DocumentSnapshot, RestoreBringsBackEveryFieldAndTheStoredTexts) {
     s.setCell(1, 3, 1); // LED #2 must go off and LED #1 come on, yet "12" must stay
     s.setEventValue(3, "12");
     s.setCell(3, 40, 1);
-    const SpeedChanges speeds = RestoreSnapshot(opened(), s, config);
+    const AppliedSpeeds speeds = RestoreSnapshot(opened(), s, config);
     EXPECT_EQ(TakeSnapshot(s, config), opened());
     EXPECT_TRUE(speeds.TestSpeed && speeds.SequencerDelay);
 }
