@@ -45,10 +45,6 @@ void DataFileCommands::showFileCaption(const QString& fileTitle) {
     p_.window.setWindowTitle(kPlainTitle + QStringLiteral(" - ") + fileTitle);
 }
 
-void DataFileCommands::exclaim(const QString& text) {
-    p_.dialogs.showMessage(&p_.window, {kAppTitle, text, MessageButtons::Ok, MessageIcon::Exclamation});
-}
-
 void DataFileCommands::Save() {
     if (p_.player.Running())
         p_.player.StopTest();
@@ -67,7 +63,7 @@ std::optional<ChosenFile> DataFileCommands::chooseSaveTarget() {
         std::error_code error;
         const bool exists = std::filesystem::exists(QFileInfo(file->path).filesystemFilePath(), error);
         if (error) {
-            exclaim(QString::fromStdString(error.message()));
+            p_.dialogs.exclaim(&p_.window, QString::fromStdString(error.message()));
             return std::nullopt;
         }
         if (!exists)
@@ -93,7 +89,7 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
                       [bar](int count) { bar->setValue(count); });
     bar->hide();
     if (error) {
-        exclaim(SaveFailedMessage(file.path, QString::fromStdString(*error)));
+        p_.dialogs.exclaim(&p_.window, SaveFailedMessage(file.path, QString::fromStdString(*error)));
         return;
     }
     showFileCaption(file.title);
@@ -129,11 +125,11 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     bar->hide();
     // A file that cannot be read, or is no data file at all, leaves everything as it was.
     if (!read.Opened) {
-        exclaim(OpenFailedMessage(file.path, QString::fromStdString(read.Reason)));
+        p_.dialogs.exclaim(&p_.window, OpenFailedMessage(file.path, QString::fromStdString(read.Reason)));
         return;
     }
     if (!HasReadableEventLine(read.Record)) {
-        exclaim(NotADataFileMessage(file.path));
+        p_.dialogs.exclaim(&p_.window, NotADataFileMessage(file.path));
         return;
     }
     dialogFileTitle_ = file.title;
@@ -142,7 +138,7 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     p_.history.record(stepName, [&] { speeds = apply(read.Record, p_.sequence, p_.config); });
     p_.settings.selectSpeeds(speeds);
     if (const auto lines = UnreadableLines(read.Record); !lines.empty())
-        exclaim(DamagedFileMessage(file.title, lines));
+        p_.dialogs.exclaim(&p_.window, DamagedFileMessage(file.title, lines));
 }
 
 } // namespace zg

@@ -56,7 +56,6 @@ class DataFileCommands {
     static ChosenFile chosen(const QString& path);
     std::optional<ChosenFile> chooseSaveTarget();
     void showFileCaption(const QString& fileTitle);
-    void exclaim(const QString& text);
     void writeDataFile(const ChosenFile& file);
     void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const std::string& stepName);
 

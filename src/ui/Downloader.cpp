@@ -44,17 +44,14 @@ void Downloader::enableFiveButtons(bool enabled) {
         button->setEnabled(enabled);
 }
 
-void Downloader::exclaim(const QString& text) {
-    p_.dialogs.showMessage(&p_.window, {kAppTitle, text, MessageButtons::Ok, MessageIcon::Exclamation});
-}
-
 // Opens the port before asking, so that the user learns of a missing cable before preparing the
 // module. True when the port is open and the user confirmed.
 bool Downloader::openPortAndConfirm() {
     if (MSComm1->IsOpen())
         MSComm1->Close();
     if (!MSComm1->Open(p_.config.CommPort, kDownloadLineSettings)) {
-        exclaim(QString::fromStdString(OpenFailureMessage(p_.config.CommPort, MSComm1->LastError())));
+        p_.dialogs.exclaim(
+            &p_.window, QString::fromStdString(OpenFailureMessage(p_.config.CommPort, MSComm1->LastError())));
         return false;
     }
     const MessageRequest confirmation{kDownloadTitle, kDownloadText, MessageButtons::OkCancel,
@@ -82,7 +79,7 @@ void Downloader::sendSequence() {
     c.DLlabel->hide();
     if (!result.completed()) {
         MSComm1->Close(); // a failed port is released before the message waits for the user
-        exclaim(QString::fromStdString(TransferFailureMessage(result)));
+        p_.dialogs.exclaim(&p_.window, QString::fromStdString(TransferFailureMessage(result)));
     }
 }
 

@@ -37,7 +37,6 @@ class Downloader {
     bool openPortAndConfirm();
     void sendSequence();
     void endDownload();
-    void exclaim(const QString& text);
 
     Parts p_;
     std::unique_ptr<SerialLink> MSComm1;

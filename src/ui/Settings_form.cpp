@@ -132,11 +132,8 @@ void Settings_form::SettingsOKbutton_Click() {
     config_.CommPort = static_cast<std::int16_t>(ListValue(*CommPortcombo));
     if (const auto error = SaveConfig(config_)) {
         // The values still apply for this run; only the port would be lost at the next start.
-        dialogs_.showMessage(parentWidget(),
-                             {kAppTitle,
-                              QStringLiteral("The port setting could not be saved in LED.cfg:\r") +
-                                  QString::fromStdString(*error),
-                              MessageButtons::Ok, MessageIcon::Exclamation});
+        dialogs_.exclaim(parentWidget(), QStringLiteral("The port setting could not be saved in LED.cfg:\r") +
+                                             QString::fromStdString(*error));
     }
 }
 

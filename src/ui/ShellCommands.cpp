@@ -23,8 +23,7 @@ void ShellCommands::HowTo() {
     const auto manual = ManualLocation();
     const QString address = manual ? QUrl::fromLocalFile(*manual).toString() : kManualAddress;
     if (!dialogs_.openWebAddress(address))
-        dialogs_.showMessage(
-            &window_, {kAppTitle, ManualNotShownText(address), MessageButtons::Ok, MessageIcon::Exclamation});
+        dialogs_.exclaim(&window_, ManualNotShownText(address));
 }
 
 void ShellCommands::Exit() {

@@ -38,6 +38,11 @@ class UserDialogs {
     virtual std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     // Hands an address (a web page, a file:// URL) to the system's handler; false when none took it.
     virtual bool openWebAddress(const QString& address) = 0;
+
+    // How the program reports what went wrong: the exclamation icon, the application's title, OK.
+    void exclaim(QWidget* parent, const QString& text) {
+        showMessage(parent, {kAppTitle, text, MessageButtons::Ok, MessageIcon::Exclamation});
+    }
 };
 
 // Ends the program at once, from wherever it is called, also from inside nested waits.
