@@ -46,8 +46,7 @@ void DataFileCommands::showFileCaption(const QString& fileTitle) {
 }
 
 void DataFileCommands::Save() {
-    if (p_.player.Running())
-        p_.player.StopTest();
+    p_.player.StopTest();
     if (const auto file = chooseSaveTarget())
         writeDataFile(*file);
 }
@@ -96,15 +95,13 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
 }
 
 void DataFileCommands::Open() {
-    if (p_.player.Running())
-        p_.player.StopTest();
+    p_.player.StopTest();
     if (const auto file = chooseFile(false, kOpenTitle, QString()))
         applyDataFile(*file, OpenRecord, "Open");
 }
 
 void DataFileCommands::OpenPath(const QString& path) {
-    if (p_.player.Running())
-        p_.player.StopTest();
+    p_.player.StopTest();
     applyDataFile(chosen(path), OpenRecord, "Open");
 }
 

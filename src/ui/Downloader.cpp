@@ -30,8 +30,7 @@ void Downloader::Download() {
         return; // the menu stays usable while a download runs; the second one does nothing
     downloading_ = true;
     enableFiveButtons(false);
-    if (p_.player.Running())
-        p_.player.StopTest();
+    p_.player.StopTest();
     if (openPortAndConfirm())
         sendSequence();
     endDownload();

@@ -277,8 +277,7 @@ void Main_LEDFlasher_form::ServoStick_Change() {
 }
 
 void Main_LEDFlasher_form::MENUsettings_Click() {
-    if (player_->Running())
-        player_->StopTest();
+    player_->StopTest();
     settings_->show();
     settings_->raise();
     settings_->activateWindow();

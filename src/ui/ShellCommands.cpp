@@ -33,8 +33,7 @@ void ShellCommands::Exit() {
 }
 
 void ShellCommands::ExitFromButton() {
-    if (player_.Running())
-        player_.StopTest();
+    player_.StopTest();
     Exit();
 }
 

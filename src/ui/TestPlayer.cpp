@@ -95,6 +95,8 @@ void TestPlayer::windDown() {
 }
 
 void TestPlayer::StopTest() {
+    if (!TestRunning)
+        return; // nothing to stop: the stick, the caption ("&Test" before any test) stay as they are
     showServoStick(false);
     TestRunning = false;
     c_.TestButton->setText(QStringLiteral("Test"));

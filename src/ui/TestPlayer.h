@@ -25,7 +25,8 @@ class TestPlayer : public QObject {
 
     // Starts a test, or stops the one running. Returns once the test it started has wound down.
     void Toggle();
-    // Stops a running test; the playback winds down at its next step boundary.
+    // Stops a running test; the playback winds down at its next step boundary. Without a running
+    // test it does nothing, so commands that stop a test first just call it.
     void StopTest();
     void Timer1_Timer();
     void ServoStick_Change();
