@@ -43,10 +43,9 @@ std::function<std::uint8_t(int item)> DownloadFrame::LiveValues(const LedSequenc
 
 std::function<std::uint8_t(int item)> DownloadFrame::ValuesNow(const LedSequence& sequence,
                                                                const AppConfig& config) {
-    std::array<std::uint8_t, kItemCount> values{};
-    for (int item = 0; item < kItemCount; ++item)
-        values[std::size_t(item)] = Value(sequence, config, item);
-    return [values](int item) { return item >= 0 && item < kItemCount ? values[std::size_t(item)] : 0; };
+    LedSequence frozen = sequence;
+    frozen.setObserver(nullptr); // a copy that nobody watches and nothing changes
+    return [frozen, config](int item) { return Value(frozen, config, item); };
 }
 
 } // namespace zg
