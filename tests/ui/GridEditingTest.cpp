@@ -13,24 +13,10 @@
 
 using namespace zg;
 
-namespace {
-
-const QPoint kInCell(4, 6);
-
-} // namespace
-
 class GridEditing : public UiFixture {
   protected:
-    QCheckBox* cell(int row, int e) const {
-        return find<QCheckBox>(QStringLiteral("iSwitchLedX%1_%2").arg(row + 1).arg(e));
-    }
     PopupList* list(const char* name) const { return find<PopupList>(QLatin1String(name)); }
     const LedSequence& doc() const { return form->sequence(); }
-
-    void click(int row, int e) { QTest::mouseClick(cell(row, e), Qt::LeftButton, {}, kInCell); }
-    void press(int row, int e) { QTest::mousePress(cell(row, e), Qt::LeftButton, {}, kInCell); }
-    void moveTo(int row, int e) { QTest::mouseMove(cell(row, e), kInCell); }
-    void releaseOver(int row, int e) { QTest::mouseRelease(cell(row, e), Qt::LeftButton, {}, kInCell); }
 
     void setRow(int row, const std::string& cells) {
         for (int e = 0; e < 50; ++e)

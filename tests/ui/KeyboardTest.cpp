@@ -75,8 +75,7 @@ TEST_F(Keyboard, APatternDrawnByKeysEqualsTheSameDrawnByMouse) {
 
     form->MENUnew_Click();
     for (const auto& [row, e] : {std::pair{0, 5}, {1, 6}, {1, 49}})
-        QTest::mouseClick(find<QCheckBox>(QStringLiteral("iSwitchLedX%1_%2").arg(row + 1).arg(e)),
-                          Qt::LeftButton);
+        click(row, e);
     EXPECT_EQ(std::pair(grid->row(), grid->event()), std::pair(1, 49)); // the focus cell follows a press
     QTest::mouseDClick(find<ClickableLabel>("TimeAxis_3"), Qt::LeftButton);
     whenOpen("RowOptionsList", [&] { pick("RowOptionsList", 1); });

@@ -3,6 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "ui/Main_LEDFlasher_form.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,16 @@ class UiFixture : public ::testing::Test {
         return *form;
     }
     template <typename T> T* find(const QString& name) const { return form->findChild<T*>(name); }
+
+    // A cell of the grid, and the mouse on it as a person uses it.
+    static constexpr QPoint kInCell{4, 6};
+    QCheckBox* cell(int row, int e) const {
+        return find<QCheckBox>(QStringLiteral("iSwitchLedX%1_%2").arg(row + 1).arg(e));
+    }
+    void click(int row, int e) { QTest::mouseClick(cell(row, e), Qt::LeftButton, {}, kInCell); }
+    void press(int row, int e) { QTest::mousePress(cell(row, e), Qt::LeftButton, {}, kInCell); }
+    void moveTo(int row, int e) { QTest::mouseMove(cell(row, e), kInCell); }
+    void releaseOver(int row, int e) { QTest::mouseRelease(cell(row, e), Qt::LeftButton, {}, kInCell); }
 
     // Runs `step` once the pop-up list `name` is open, inside the wait of the command that opened
     // it. (A timer of its own: a key sent through the window system handles pending events before

@@ -17,15 +17,8 @@
 
 using namespace zg;
 
-namespace {
-const QPoint kInCell(4, 6);
-} // namespace
-
 class Undo : public UiFixture {
   protected:
-    QCheckBox* cell(int row, int e) const {
-        return find<QCheckBox>(QStringLiteral("iSwitchLedX%1_%2").arg(row + 1).arg(e));
-    }
     QAction* action(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
     DocumentSnapshot now() const { return TakeSnapshot(form->sequence(), form->config()); }
     // Picks entry `index` of a pop-up list from inside the wait of the command that opens it.
@@ -65,12 +58,12 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
         EXPECT_EQ(action("MENUundo")->text(), "&Undo " + name);
         EXPECT_FALSE(action("MENUredo")->isEnabled());
     };
-    step("Cell", [&] { QTest::mouseClick(cell(0, 5), Qt::LeftButton, {}, kInCell); });
+    step("Cell", [&] { click(0, 5); });
     step("Paint", [&] {
-        QTest::mousePress(cell(0, 5), Qt::LeftButton, {}, kInCell);
+        press(0, 5);
         for (int e : {6, 8, 9})
-            QTest::mouseMove(cell(0, e), kInCell);
-        QTest::mouseRelease(cell(0, 9), Qt::LeftButton, {}, kInCell);
+            moveTo(0, e);
+        releaseOver(0, 9);
     });
     step("End Mark", [&] { QTest::mouseDClick(find<ClickableLabel>("TimeAxis_3"), Qt::LeftButton); });
     step("Color", [&] {
