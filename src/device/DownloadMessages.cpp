@@ -16,6 +16,8 @@ std::string adviceFor(const LinkError& error, bool dialoutHint) {
     switch (error.kind) {
     case LinkErrorKind::NotFound:
         return "Check that the programming cable is plugged in, or choose its port in Settings.";
+    case LinkErrorKind::NotSerial:
+        return "Name the programming cable's serial device with --device, or leave --device out.";
     case LinkErrorKind::InUse:
         return "Another program is using the port. Close it and try again.";
     case LinkErrorKind::PermissionDenied:

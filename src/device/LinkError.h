@@ -10,6 +10,7 @@ enum class LinkErrorKind {
     NotFound,         // the device does not exist (any more)
     PermissionDenied, // the user may not open the device
     InUse,            // another program holds the device
+    NotSerial,        // the device is no serial port (a file, /dev/null, ...)
     Settings,         // the line settings were not understood or the device refused them
     NotOpen,          // an operation that needs an open port found none
     Io,               // a write or the wait for it failed, e.g. the adapter was unplugged

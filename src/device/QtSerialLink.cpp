@@ -8,6 +8,8 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <termios.h>
 #include <unistd.h>
@@ -58,6 +60,26 @@ bool userMayOpen([[maybe_unused]] const std::string& device) {
 #endif
 }
 
+// A device that opens but has no serial line behind it (a plain file, /dev/null) fails with the
+// system's "Inappropriate ioctl for device"; the user is better told what it is.
+bool isSerialDevice([[maybe_unused]] const std::string& device) {
+#ifdef Q_OS_WIN
+    return true;
+#else
+    struct stat info {};
+    if (::stat(device.c_str(), &info) != 0)
+        return true; // missing: the port's own error says so
+    if (!S_ISCHR(info.st_mode))
+        return false;
+    const int fd = ::open(device.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return true; // in use or forbidden: the port's own error says which
+    const bool serial = ::isatty(fd) == 1;
+    ::close(fd);
+    return serial;
+#endif
+}
+
 LinkErrorKind kindOf(QSerialPort::SerialPortError error, const std::string& device) {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
@@ -98,6 +120,7 @@ bool QtSerialLink::Open(int port, std::string_view settings) {
     error_ = {};
     const PortLookup lookup = resolver_(port);
     device_ = lookup.device ? lookup.device->location : std::string();
+    deviceLine_ = lookup.device ? PortTooltip(port, lookup) : std::string();
     if (!lookup.device) {
         fail(LinkErrorKind::NoDevice, NothingPluggedInText(lookup.devicesFound));
         error_.devicesFound = lookup.devicesFound;
@@ -113,7 +136,11 @@ bool QtSerialLink::openDevice(const std::string& device) {
     port_.setPortName(QString::fromStdString(device));
     port_.clearError();
     // The module sends nothing back, so the port is opened for writing only.
-    return port_.open(QIODevice::WriteOnly) || failFromPort();
+    if (port_.open(QIODevice::WriteOnly))
+        return true;
+    if (!isSerialDevice(device))
+        return fail(LinkErrorKind::NotSerial, device + " is not a serial device.");
+    return failFromPort();
 }
 
 bool QtSerialLink::applySettings(std::string_view settings) {
@@ -148,18 +175,21 @@ bool QtSerialLink::WaitUntilSent() {
     return drainDriver() && (port_.error() == QSerialPort::NoError || failFromPort());
 }
 
-bool QtSerialLink::drainDriver() {
+int QtSerialLink::SystemDrain(qintptr handle) {
 #ifdef Q_OS_WIN
-    if (::FlushFileBuffers(reinterpret_cast<HANDLE>(port_.handle())))
-        return true;
-    return fail(LinkErrorKind::Io, std::system_category().message(int(::GetLastError())));
+    return ::FlushFileBuffers(reinterpret_cast<HANDLE>(handle)) ? 0 : int(::GetLastError());
 #else
     int result = 0;
     do
-        result = ::tcdrain(port_.handle());
+        result = ::tcdrain(int(handle));
     while (result != 0 && errno == EINTR);
-    return result == 0 || fail(LinkErrorKind::Io, std::system_category().message(errno));
+    return result == 0 ? 0 : errno;
 #endif
+}
+
+bool QtSerialLink::drainDriver() {
+    const int error = drain_(port_.handle());
+    return error == 0 || fail(LinkErrorKind::Io, std::system_category().message(error));
 }
 
 void QtSerialLink::Close() {

@@ -5,6 +5,7 @@
 
 #include <QSerialPort>
 
+#include <functional>
 #include <string>
 
 namespace zg {
@@ -29,6 +30,14 @@ class QtSerialLink final : public SerialLink {
     bool WaitUntilSent() override;
     void Close() override;
     LinkError LastError() const override { return error_; }
+    std::string DeviceLine() const override { return deviceLine_; }
+    std::string DevicePath() const override { return device_; }
+
+    // Waits until the driver has put every byte handed to it on the wire (tcdrain); 0 or the
+    // system's error number. Replaceable, so that a test can see that it runs after each write.
+    using DrainDriver = std::function<int(qintptr handle)>;
+    static int SystemDrain(qintptr handle);
+    void setDrainDriver(DrainDriver drain) { drain_ = std::move(drain); }
 
   private:
     bool openDevice(const std::string& device);
@@ -40,6 +49,8 @@ class QtSerialLink final : public SerialLink {
     PortResolver resolver_;
     QSerialPort port_;
     std::string device_;
+    std::string deviceLine_;
+    DrainDriver drain_ = SystemDrain;
     LinkError error_;
 };
 

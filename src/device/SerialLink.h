@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zg {
@@ -32,6 +33,11 @@ class SerialLink {
 
     // The last failure of Open, Write or WaitUntilSent.
     virtual LinkError LastError() const = 0;
+
+    // The device the last Open went to, in the words of the port list ("Port 1: /dev/ttyUSB0
+    // (FTDI, FT232R USB UART)"), and its path; empty where the link cannot tell.
+    virtual std::string DeviceLine() const { return {}; }
+    virtual std::string DevicePath() const { return {}; }
 };
 
 } // namespace zg

@@ -1,5 +1,7 @@
 #include "ConfigFile.h"
 
+#include "DataFileReader.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -31,8 +33,11 @@ std::optional<std::int16_t> ParseConfigPort(std::string_view text) {
 
 AppConfig LoadConfig(const std::filesystem::path& path) {
     AppConfig config;
-    std::ifstream in(path, std::ios::binary);
-    if (in) {
+    std::ifstream in;
+    // A pipe or a device named LED.cfg would keep the window from ever appearing.
+    if (!NonRegularFileKind(path))
+        in.open(path, std::ios::binary);
+    if (in.is_open() && in) {
         std::string text(kMaxConfigBytes, '\0');
         in.read(text.data(), std::streamsize(text.size()));
         text.resize(std::size_t(in.gcount()));

@@ -138,8 +138,34 @@ void scan(QIODevice& file, FieldScanner& scanner) {
 }
 } // namespace
 
+std::optional<std::string> NonRegularFileKind(const std::filesystem::path& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    switch (fs::status(path, error).type()) {
+    case fs::file_type::directory:
+        return "a folder";
+    case fs::file_type::fifo:
+        return "a named pipe";
+    case fs::file_type::socket:
+        return "a socket";
+    case fs::file_type::character:
+    case fs::file_type::block:
+        return "a device";
+    case fs::file_type::unknown:
+        return error ? std::nullopt : std::optional<std::string>("not a regular file");
+    default:
+        return std::nullopt;
+    }
+}
+
 DataFileReadResult ReadDataFile(const std::filesystem::path& path, const EventLineCallback& onEventLine) {
     DataFileReadResult result;
+    // Opening a pipe without a writer, or reading a device, would block the window for good.
+    if (auto kind = NonRegularFileKind(path)) {
+        result.NotAFile = true;
+        result.Reason = "It is " + *kind + ", not a file.";
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.Reason = file.errorString().toStdString();

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,14 @@ inline constexpr std::size_t kMaxReadBytes = std::size_t(1) << 20;
 
 struct DataFileReadResult {
     bool Opened = false;
-    std::string Reason;    // the system's reason when the file could not be opened
+    bool NotAFile = false; // a directory, pipe, device or socket: refused unopened, read would block
+    std::string Reason;    // why the file could not be opened
     DataFileRecord Record; // every field unreadable when the file could not be opened
 };
+
+// What `path` is when it is something other than a regular file ("a directory", "a named pipe",
+// ...); nothing for a regular file or one that does not exist (opening it then says why).
+std::optional<std::string> NonRegularFileKind(const std::filesystem::path& path);
 
 // Reads the first 65 fields of a data file. Fields end at a line end ("\r\n", "\n" or "\r") and
 // at a comma outside quotation marks, so an empty line is one empty field and a line "1,2" two

@@ -34,7 +34,9 @@ DocumentSnapshot TakeSnapshot(const LedSequence& sequence, const AppConfig& conf
 AppliedSpeeds RestoreSnapshot(const DocumentSnapshot& target, LedSequence& sequence, AppConfig& config);
 
 // Sets only what differs between `from` and `to` to its value in `to`, and leaves the rest as it
-// is now: undoing a step must not take back a speed the settings dialog changed since.
+// is now, so that a step undoes only its own part, also when other steps were recorded while it
+// was open (a command run while a pop-up list waited). A speed changed in Settings is a step of
+// its own, undone before any step recorded earlier.
 AppliedSpeeds ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& to, LedSequence& sequence,
                            AppConfig& config);
 

@@ -26,16 +26,25 @@ AppliedSpeeds UndoHistory::redo() {
     return transfer(undone_, done_, true);
 }
 
-void UndoHistory::record(const std::string& name, const std::function<void()>& command) {
+void UndoHistory::record(const std::string& name, const std::function<void()>& command,
+                         const std::optional<DocumentName>& newName) {
     const StepId step = begin(name);
     command();
+    if (newName)
+        name_ = *newName;
     commit(step);
 }
 
+void UndoHistory::rename(const DocumentName& name) {
+    name_ = name;
+    nameMark_ = name;
+}
+
 UndoHistory::StepId UndoHistory::begin(const std::string& name) {
-    if (open_.empty())
+    if (open_.empty()) {
         mark_ = TakeSnapshot(sequence_, config_);
-    else
+        nameMark_ = name_;
+    } else
         closeOpenChanges();
     open_.push_back({nextId_, name});
     return nextId_++;
@@ -52,10 +61,11 @@ void UndoHistory::commit(StepId step) {
 
 void UndoHistory::closeChanges(const std::string& name) {
     DocumentSnapshot now = TakeSnapshot(sequence_, config_);
-    if (now == mark_)
+    if (now == mark_ && name_ == nameMark_)
         return;
-    Step step{name, std::move(mark_), now};
+    Step step{name, std::move(mark_), now, nameMark_, name_};
     mark_ = std::move(now);
+    nameMark_ = name_;
     push(std::move(step));
 }
 
@@ -66,8 +76,10 @@ void UndoHistory::closeOpenChanges() {
 
 // After an undo or redo inside an open step, that step goes on from the restored state.
 void UndoHistory::markIfOpen() {
-    if (!open_.empty())
+    if (!open_.empty()) {
         mark_ = TakeSnapshot(sequence_, config_);
+        nameMark_ = name_;
+    }
 }
 
 void UndoHistory::push(Step step) {
@@ -85,9 +97,13 @@ AppliedSpeeds UndoHistory::transfer(std::deque<Step>& from, std::deque<Step>& to
     from.pop_back();
     const AppliedSpeeds speeds = forward ? ApplyChanges(step.before, step.after, sequence_, config_)
                                          : ApplyChanges(step.after, step.before, sequence_, config_);
+    const bool renamed = name_ != (forward ? step.nameAfter : step.nameBefore);
+    name_ = forward ? step.nameAfter : step.nameBefore;
     to.push_back(std::move(step));
     markIfOpen();
     notify();
+    if (renamed && onRename_)
+        onRename_();
     return speeds;
 }
 

@@ -7,11 +7,21 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace zg {
+
+// What the window names the document by: its caption and the file name that Save offers. Open,
+// Merge and New/Clear change it along with the document, and their undo brings it back.
+struct DocumentName {
+    std::string caption;
+    std::string fileTitle;
+
+    bool operator==(const DocumentName&) const = default;
+};
 
 // Undo and Redo of the document's changes, one step per command or gesture.
 //
@@ -37,8 +47,14 @@ class UndoHistory {
     AppliedSpeeds undo();
     AppliedSpeeds redo();
 
-    // Runs `command` as one step; a command that changes nothing leaves no step.
-    void record(const std::string& name, const std::function<void()>& command);
+    // Runs `command` as one step, which also gives the document `newName` when one is given; a
+    // command that changes neither the document nor its name leaves no step.
+    void record(const std::string& name, const std::function<void()>& command,
+                const std::optional<DocumentName>& newName = std::nullopt);
+
+    const DocumentName& documentName() const { return name_; }
+    // Names the document outside any step (a Save): undo does not take this back.
+    void rename(const DocumentName& name);
 
     // A step that spans several events, such as a paint gesture from press to release. A commit of
     // a step that is not open does nothing.
@@ -47,12 +63,16 @@ class UndoHistory {
 
     // Called whenever what canUndo, canRedo, undoName or redoName answer may have changed.
     void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+    // Called when an undo or redo gave the document another name.
+    void setOnRename(std::function<void()> onRename) { onRename_ = std::move(onRename); }
 
   private:
     struct Step {
         std::string name;
         DocumentSnapshot before;
         DocumentSnapshot after;
+        DocumentName nameBefore;
+        DocumentName nameAfter;
     };
     struct OpenStep {
         StepId id;
@@ -73,8 +93,11 @@ class UndoHistory {
     std::deque<Step> undone_;
     std::vector<OpenStep> open_;
     DocumentSnapshot mark_; // the state when the changes not yet in a step began
+    DocumentName name_;
+    DocumentName nameMark_; // the name at that moment
     StepId nextId_ = 1;
     std::function<void()> onChange_;
+    std::function<void()> onRename_;
 };
 
 } // namespace zg

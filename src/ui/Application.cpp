@@ -11,7 +11,6 @@
 #include <QIcon>
 #include <QTimer>
 
-#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -36,55 +35,63 @@ QIcon ProgramIcon() {
 
 namespace {
 
-// --help and --version answer on the terminal, also where no display can be had.
-bool AsksOnlyForText(int argc, char* argv[]) {
-    const QStringList text{"-h", "--help", "-?", "--help-all", "-v", "--version"};
-    return std::any_of(argv + 1, argv + argc,
-                       [&text](const char* arg) { return text.contains(QLatin1String(arg)); });
-}
-
-// Prints the answer to --help or --version, or why the command line was not understood; the exit
-// code when the program should end here.
+// Prints the answer to --help or --version, or why the program cannot start; the exit code when
+// the program should end here.
 std::optional<int> Answered(const CommandLine& line) {
     if (!line.earlyAnswer.isEmpty()) {
         std::cout << qPrintable(line.earlyAnswer);
         return 0;
     }
-    if (!line.error.isEmpty()) {
-        std::cerr << "zelta-glow: " << qPrintable(line.error) << '\n';
+    QString error = line.error;
+    if (error.isEmpty())
+        error = NoDisplayReason(line, [](const char* name) {
+                    return qEnvironmentVariable(name);
+                }).value_or(QString());
+    if (!error.isEmpty()) {
+        std::cerr << "zelta-glow: " << qPrintable(error) << '\n';
         return 2;
     }
     return std::nullopt;
 }
 
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
+std::unique_ptr<Main_LEDFlasher_form> StartWindow(const CommandLine& line, UserDialogs& dialogs,
+                                                  ProgramEnd& programEnd) {
+    auto link = line.device ? std::make_unique<QtSerialLink>(DeviceOverride(*line.device)) : nullptr;
+    auto window = std::make_unique<Main_LEDFlasher_form>(dialogs, programEnd, std::move(link));
+    if (line.device)
+        window->settingsForm()->setDeviceOverride(*line.device);
+    window->show();
+    // Asked once the window is up; a file named on the command line then opens as if chosen in Open.
+    QTimer::singleShot(0, window.get(), [form = window.get(), file = line.file] {
+        form->OfferUnsavedWork();
+        if (file)
+            form->OpenFromOutside(*file);
+    });
+    return window;
+}
+
 int RunApplication(int argc, char* argv[]) {
-    if (AsksOnlyForText(argc, argv)) {
-        const QCoreApplication core(argc, argv);
-        QCoreApplication::setApplicationVersion(QStringLiteral(ZG_VERSION));
-        return Answered(ReadCommandLine(QCoreApplication::arguments())).value_or(0);
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zelta-glow"));
-    // Qt has taken its own options (-style, -platform ...) out of the arguments by now.
-    const CommandLine line = ReadCommandLine(QCoreApplication::arguments());
+    const CommandLine line = ReadCommandLine(argumentsOf(argc, argv));
     if (const auto code = Answered(line))
         return *code;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zelta-glow"));
     // Wayland takes a window's icon from the desktop entry named here, X11 from the window icon.
     QApplication::setDesktopFileName(QStringLiteral("zelta-glow"));
     QApplication::setWindowIcon(ProgramIcon());
     ApplyProgramFont();
     QtUserDialogs dialogs;
     ProcessEnd programEnd;
-    auto link = line.device ? std::make_unique<QtSerialLink>(DeviceOverride(*line.device)) : nullptr;
-    Main_LEDFlasher_form window(dialogs, programEnd, std::move(link));
-    if (line.device)
-        window.settingsForm()->setDeviceOverride(*line.device);
-    window.show();
-    // A file named on the command line opens once the window is up, as if chosen in Open.
-    if (line.file)
-        QTimer::singleShot(0, &window, [&window, path = *line.file] { window.OpenFromOutside(path); });
+    const auto window = StartWindow(line, dialogs, programEnd);
     return app.exec();
 }
 

@@ -3,20 +3,29 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace zg {
 
-// What the program is asked to do on its command line, after Qt has taken its own options
-// (-style, -platform ...): "zelta-glow [--device PATH] [FILE]".
+// What the program is asked to do on its command line: "zelta-glow [--device PATH] [FILE]". The
+// arguments are read once, as the program got them, before anything needs a display, so that
+// --help and --version answer on a terminal without one; Qt's own options (-platform, -style ...)
+// are known and left to Qt.
 struct CommandLine {
     std::optional<std::string> device; // the serial device for this run, whatever the port number
     std::optional<QString> file;       // a data file to open at start
+    std::optional<QString> platform;   // Qt's -platform, if given
     QString error;                     // why the command line was not understood
     QString earlyAnswer;               // the text of --help or --version: print it and end
 };
 
 CommandLine ReadCommandLine(const QStringList& arguments);
+
+// Why no window can be shown, or nothing when one can: on X11 and Wayland systems a session
+// names its display in DISPLAY or WAYLAND_DISPLAY. `environment` reads a variable.
+std::optional<QString> NoDisplayReason(const CommandLine& line,
+                                       const std::function<QString(const char*)>& environment);
 
 } // namespace zg

@@ -17,12 +17,37 @@
 
 namespace zg {
 
-DataFileCommands::DataFileCommands(const Parts& parts) : p_(parts) {}
+DataFileCommands::DataFileCommands(const Parts& parts) : p_(parts) {
+    p_.history.rename({kStartTitle.toStdString(), {}});
+    // Undoing an Open brings back the caption and the name Save offers along with the pattern.
+    p_.history.setOnRename([this] { showName(); });
+}
+
+void DataFileCommands::showName() {
+    const DocumentName& name = p_.history.documentName();
+    p_.window.setWindowTitle(QString::fromStdString(name.caption));
+    dialogFileTitle_ = QString::fromStdString(name.fileTitle);
+}
+
+void DataFileCommands::record(const std::string& stepName, const std::function<void()>& change,
+                              const DocumentName& name) {
+    p_.history.record(stepName, change, name);
+    showName();
+}
+
+DocumentName DataFileCommands::fileName(const QString& fileTitle) {
+    return {(kPlainTitle + QStringLiteral(" - ") + fileTitle).toStdString(), fileTitle.toStdString()};
+}
 
 void DataFileCommands::New() {
-    dialogFileTitle_.clear();
-    p_.window.setWindowTitle(kPlainTitle);
-    p_.history.record("New/Clear", [this] { p_.sequence.resetSequence(); });
+    record("New/Clear", [this] { p_.sequence.resetSequence(); }, {kPlainTitle.toStdString(), {}});
+}
+
+void DataFileCommands::NewFrom(const DataFileRecord& record, const std::string& stepName) {
+    AppliedSpeeds speeds;
+    this->record(stepName, [&] { speeds = OpenRecord(record, p_.sequence, p_.config); },
+                 {kPlainTitle.toStdString(), {}});
+    p_.settings.selectSpeeds(speeds);
 }
 
 std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString& title, const QString& name) {
@@ -34,15 +59,15 @@ std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString&
     return chosen(*path);
 }
 
-// As the dialog leaves a choice: later relative names (LED.cfg among them) resolve in its folder.
 ChosenFile DataFileCommands::chosen(const QString& path) {
     const QFileInfo info(path);
-    QDir::setCurrent(info.absolutePath());
     return ChosenFile{info.absoluteFilePath(), info.fileName()};
 }
 
-void DataFileCommands::showFileCaption(const QString& fileTitle) {
-    p_.window.setWindowTitle(kPlainTitle + QStringLiteral(" - ") + fileTitle);
+// Once a file has been taken, later relative names (LED.cfg among them) resolve in its folder; a
+// file that was refused leaves the folder as it was.
+void DataFileCommands::takeFolderOf(const ChosenFile& file) {
+    QDir::setCurrent(QFileInfo(file.path).absolutePath());
 }
 
 void DataFileCommands::Save() {
@@ -91,7 +116,11 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
         p_.dialogs.exclaim(&p_.window, SaveFailedMessage(file.path, QString::fromStdString(*error)));
         return;
     }
-    showFileCaption(file.title);
+    takeFolderOf(file);
+    p_.history.rename(fileName(file.title));
+    showName();
+    if (p_.onSaved)
+        p_.onSaved();
 }
 
 void DataFileCommands::Open() {
@@ -121,6 +150,10 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
         ReadDataFile(QFileInfo(file.path).filesystemFilePath(), [bar](int count) { bar->setValue(count); });
     bar->hide();
     // A file that cannot be read, or is no data file at all, leaves everything as it was.
+    if (read.NotAFile) {
+        p_.dialogs.exclaim(&p_.window, NotADataFileMessage(file.path, QString::fromStdString(read.Reason)));
+        return;
+    }
     if (!read.Opened) {
         p_.dialogs.exclaim(&p_.window, OpenFailedMessage(file.path, QString::fromStdString(read.Reason)));
         return;
@@ -129,11 +162,13 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
         p_.dialogs.exclaim(&p_.window, NotADataFileMessage(file.path));
         return;
     }
-    dialogFileTitle_ = file.title;
-    showFileCaption(file.title);
+    takeFolderOf(file);
     AppliedSpeeds speeds;
-    p_.history.record(stepName, [&] { speeds = apply(read.Record, p_.sequence, p_.config); });
+    record(
+        stepName, [&] { speeds = apply(read.Record, p_.sequence, p_.config); }, fileName(file.title));
     p_.settings.selectSpeeds(speeds);
+    if (stepName == "Open" && p_.onOpened)
+        p_.onOpened();
     if (const auto lines = UnreadableLines(read.Record); !lines.empty())
         p_.dialogs.exclaim(&p_.window, DamagedFileMessage(file.title, lines));
 }

@@ -4,9 +4,11 @@
 #include "files/ApplyRecord.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
+#include "model/UndoHistory.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,7 +16,6 @@ namespace zg {
 
 class Settings_form;
 class TestPlayer;
-class UndoHistory;
 class UserDialogs;
 
 // A file picked in the data-file dialog: its full path and its name without folder.
@@ -40,6 +41,8 @@ class DataFileCommands {
         TestPlayer& player;
         Settings_form& settings;
         UndoHistory& history;
+        std::function<void()> onOpened = {}; // the document now is what a file holds
+        std::function<void()> onSaved = {};
     };
     explicit DataFileCommands(const Parts& parts);
 
@@ -49,13 +52,19 @@ class DataFileCommands {
     // Opens a file named from outside (the command line, a drop) as if chosen in the Open dialog.
     void OpenPath(const QString& path);
     void Merge();
+    // Replaces the document as Open does, as one undo step, but under the plain title and with no
+    // file name for Save to offer: the pattern belongs to no file yet.
+    void NewFrom(const DataFileRecord& record, const std::string& stepName);
 
   private:
     using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&, AppConfig&);
     std::optional<ChosenFile> chooseFile(bool save, const QString& title, const QString& name);
     static ChosenFile chosen(const QString& path);
+    static void takeFolderOf(const ChosenFile& file);
+    static DocumentName fileName(const QString& fileTitle);
     std::optional<ChosenFile> chooseSaveTarget();
-    void showFileCaption(const QString& fileTitle);
+    void showName();
+    void record(const std::string& stepName, const std::function<void()>& change, const DocumentName& name);
     void writeDataFile(const ChosenFile& file);
     void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const std::string& stepName);
 

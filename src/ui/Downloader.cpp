@@ -20,6 +20,13 @@ const QString kDownloadText =
     QStringLiteral("\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
                    " 2)  Wait till all LEDS come on and stay on, then\r\r"
                    " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
+
+// Port numbers follow the devices present, so the user sees which device "port 1" is today.
+QString confirmationText(const SerialLink& link) {
+    const std::string device = link.DeviceLine();
+    return device.empty() ? kDownloadText
+                          : kDownloadText + QStringLiteral("\r\r") + QString::fromStdString(device);
+}
 } // namespace
 
 Downloader::Downloader(const Parts& parts, std::unique_ptr<SerialLink> link)
@@ -29,6 +36,7 @@ void Downloader::Download() {
     if (downloading_)
         return; // the menu stays usable while a download runs; the second one does nothing
     downloading_ = true;
+    p_.controls.SentLabel->hide();
     enableFiveButtons(false);
     p_.player.StopTest();
     if (openPortAndConfirm())
@@ -53,7 +61,7 @@ bool Downloader::openPortAndConfirm() {
             &p_.window, QString::fromStdString(OpenFailureMessage(p_.config.CommPort, MSComm1->LastError())));
         return false;
     }
-    const MessageRequest confirmation{kDownloadTitle, kDownloadText, MessageButtons::OkCancel,
+    const MessageRequest confirmation{kDownloadTitle, confirmationText(*MSComm1), MessageButtons::OkCancel,
                                       MessageIcon::Exclamation};
     return p_.dialogs.showMessage(&p_.window, confirmation) == MessageAnswer::Ok;
 }
@@ -76,7 +84,13 @@ void Downloader::sendSequence() {
     const DownloadResult result = sender.Send(callbacks);
     c.ProgressBar1->hide();
     c.DLlabel->hide();
-    if (!result.completed()) {
+    if (result.completed()) {
+        // "Sent", not "programmed": nothing comes back to say what the module stored.
+        c.SentLabel->setText(QStringLiteral("Sent %1 items to %2.")
+                                 .arg(DownloadFrame::kItemCount)
+                                 .arg(QString::fromStdString(MSComm1->DevicePath())));
+        c.SentLabel->show();
+    } else {
         MSComm1->Close(); // a failed port is released before the message waits for the user
         p_.dialogs.exclaim(&p_.window, QString::fromStdString(TransferFailureMessage(result)));
     }

@@ -1,5 +1,6 @@
 #include "FileCommandTexts.h"
 
+#include <QLocale>
 #include <QStringList>
 
 namespace zg {
@@ -36,11 +37,26 @@ QString NotADataFileMessage(const QString& path) {
         .arg(path);
 }
 
+QString NotADataFileMessage(const QString& path, const QString& why) {
+    return QStringLiteral("The file\r%1\ris not a Zelta-Glow data file: %2\r\rNothing was changed.")
+        .arg(path, why);
+}
+
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines) {
     return QStringLiteral(
                "The file %1 is incomplete or damaged.\r\rThese lines could not be used and were left "
                "out:\r%2")
         .arg(fileTitle, LineRanges(unreadableLines));
+}
+
+} // namespace zg
+
+namespace zg {
+
+QString UnsavedWorkQuestion(const QDateTime& leftAt) {
+    return QStringLiteral("The program was closed on %1 with a pattern that had not been saved.\r\r"
+                          "Bring that pattern back?")
+        .arg(QLocale().toString(leftAt, QLocale::ShortFormat));
 }
 
 } // namespace zg

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <vector>
@@ -25,6 +26,10 @@ QString SaveFailedMessage(const QString& path, const QString& reason);
 QString OpenFailedMessage(const QString& path, const QString& reason);
 // A file with no readable event line at all, refused by Open and Merge.
 QString NotADataFileMessage(const QString& path);
+// Something that is no regular file at all (a folder, a pipe, a device): `why` says what it is.
+QString NotADataFileMessage(const QString& path, const QString& why);
+// Asked at start when the last run left a pattern unsaved at `leftAt`.
+QString UnsavedWorkQuestion(const QDateTime& leftAt);
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines);
 
 } // namespace zg

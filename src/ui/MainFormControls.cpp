@@ -231,6 +231,9 @@ void buildDownloadDisplay(QWidget* client, MainFormControls& c) {
     c.ProgressBar1->setValue(0);
     c.ProgressBar1->setTextVisible(false);
     c.ProgressBar1->hide();
+    // Just below the progress bar's place: the Settings button comes back over that place.
+    c.SentLabel = label(client, QStringLiteral("SentLabel"), QString(), QRect(168, 236, 305, 17));
+    c.SentLabel->hide();
 
     c.Vspeed = place(new QCheckBox(QStringLiteral("Variable Speed"), client), QStringLiteral("Vspeed"), 536,
                      128, 97, 21);

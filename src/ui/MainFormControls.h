@@ -50,6 +50,7 @@ struct MainFormControls {
     QLabel* Label2 = nullptr;
     QLabel* DLlabel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
+    QLabel* SentLabel = nullptr; // how the last download ended, until the next edit or command
     QCheckBox* Vspeed = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "Main_LEDFlasher_form.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -18,6 +19,9 @@ QAction* addItem(Form& form, QWidget* menu, const char* name, const QString& cap
     item->setObjectName(QLatin1String(name));
     item->setShortcuts(keys);
     menu->addAction(item);
+    // Any command ends the report of the last download; connected first, so that a new download
+    // can report again.
+    QObject::connect(item, &QAction::triggered, form.controls().SentLabel, &QWidget::hide);
     QObject::connect(item, &QAction::triggered, &form, handler);
     return item;
 }

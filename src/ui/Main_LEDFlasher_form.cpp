@@ -1,6 +1,8 @@
 #include "Main_LEDFlasher_form.h"
 
 #include "ClickableLabel.h"
+#include "DigitKey.h"
+#include "FileCommandTexts.h"
 #include "FormColors.h"
 #include "GridKeyboard.h"
 #include "MainFormMenus.h"
@@ -8,15 +10,21 @@
 #include "Settings_form.h"
 #include "TestPlayer.h"
 #include "TypedText.h"
+#include "UnsavedWork.h"
 #include "UserDialogs.h"
 #include "device/QtSerialLink.h"
 #include "files/ConfigFile.h"
+#include "files/DataFileReader.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -65,13 +73,17 @@ Main_LEDFlasher_form::~Main_LEDFlasher_form() {
 void Main_LEDFlasher_form::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
                                          std::unique_ptr<SerialLink> link) {
     edit_ = std::make_unique<UndoCommands>(sequence_, config_, *settings_);
+    settings_->setHistory(&edit_->History());
     grid_ = std::make_unique<GridEditor>(c_, sequence_, edit_->History());
     player_ = new TestPlayer(c_, sequence_, config_, this);
+    unsaved_ = new UnsavedWork(sequence_, config_, this);
+    edit_->setOnChange([this] { unsaved_->changed(); });
+    const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
-        *this, c_, sequence_, config_, dialogs, *player_, *settings_, edit_->History()});
+        *this, c_, sequence_, config_, dialogs, *player_, *settings_, edit_->History(), clean, clean});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
-    shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_);
+    shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_);
 }
 
 void Main_LEDFlasher_form::connectControls() {
@@ -100,6 +112,8 @@ void Main_LEDFlasher_form::connectControls() {
     connect(c_.Settings_button, &QPushButton::clicked, this, &Main_LEDFlasher_form::Settings_button_Click);
     connect(c_.DownloadButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::DownloadButton_Click);
     connect(c_.Exit_button, &QPushButton::clicked, this, &Main_LEDFlasher_form::Exit_button_Click);
+    for (QPushButton* button : centralWidget()->findChildren<QPushButton*>())
+        connect(button, &QPushButton::pressed, c_.SentLabel, &QWidget::hide); // before its click
     connect(c_.ServoStick, &QScrollBar::valueChanged, this, &Main_LEDFlasher_form::ServoStick_Change);
     connect(player_->timer(), &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer);
     connect(c_.GridKeys, &GridKeyboard::spacePressed, this, &Main_LEDFlasher_form::GridKeys_Space);
@@ -183,24 +197,29 @@ void Main_LEDFlasher_form::setLabelColor(LedChannel led) {
 // --- the document's changes, shown at once ---
 
 void Main_LEDFlasher_form::cellChanged(LedChannel row, EventIndex e, int state) {
+    c_.SentLabel->hide();
     c_.iSwitchLedX[row][e]->setChecked(state != 0);
 }
 
 void Main_LEDFlasher_form::eventValueChanged(EventIndex e, const std::string& text) {
+    c_.SentLabel->hide();
     c_.mem[e]->setText(QString::fromStdString(text));
 }
 
 void Main_LEDFlasher_form::endEventChanged(EventIndex previous, EventIndex current) {
+    c_.SentLabel->hide();
     setTimeAxisLook(previous);
     setTimeAxisLook(current);
 }
 
 void Main_LEDFlasher_form::ledColorChanged(int slot, LedColor) {
+    c_.SentLabel->hide();
     if (slot < kLedCount)
         setLabelColor(slot);
 }
 
 void Main_LEDFlasher_form::servoModeChanged(LedChannel row, ServoControlMode mode) {
+    c_.SentLabel->hide();
     if (row == typingInServoList_)
         return;
     QComboBox* list = c_.ServoControl[row];
@@ -276,6 +295,22 @@ void Main_LEDFlasher_form::ServoStick_Change() {
     player_->ServoStick_Change();
 }
 
+// Work left unsaved by the last run comes back only when the user wants it.
+void Main_LEDFlasher_form::OfferUnsavedWork() {
+    const auto leftAt = unsaved_->leftBehind();
+    if (!leftAt)
+        return;
+    const MessageRequest question{kAppTitle, UnsavedWorkQuestion(*leftAt), MessageButtons::YesNo,
+                                  MessageIcon::Question};
+    if (dialogs_.showMessage(this, question) != MessageAnswer::Yes) {
+        unsaved_->discard();
+        return;
+    }
+    const DataFileReadResult read = ReadDataFile(QFileInfo(unsaved_->file()).filesystemFilePath());
+    if (read.Opened && HasReadableEventLine(read.Record))
+        files_->NewFrom(read.Record, "Unsaved Pattern");
+}
+
 void Main_LEDFlasher_form::MENUsettings_Click() {
     player_->StopTest();
     settings_->show();
@@ -293,20 +328,33 @@ std::optional<QString> droppedFile(const QMimeData* data) {
 }
 } // namespace
 
-// A file dropped on the window opens as Open opens it; not during a download, which would then
-// go on with another document than the one the user confirmed on screen.
+// A file dropped on the window opens as Open opens it, also during a download: that one goes on
+// sending the pattern the user confirmed.
 void Main_LEDFlasher_form::dragEnterEvent(QDragEnterEvent* event) {
-    if (!downloading() && droppedFile(event->mimeData()))
+    if (droppedFile(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void Main_LEDFlasher_form::dropEvent(QDropEvent* event) {
     const auto file = droppedFile(event->mimeData());
-    if (downloading() || !file)
+    if (!file)
         return;
     event->acceptProposedAction();
     // Opened once the drop has ended, so that the source is not kept waiting by a message box.
     QTimer::singleShot(0, this, [this, path = *file] { OpenFromOutside(path); });
+}
+
+// Ctrl+Shift+1..4 on a layout whose shifted digits are no symbol the shortcuts know.
+void Main_LEDFlasher_form::keyPressEvent(QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        if (const auto led = LedOfDigitKey(event->key(), event->nativeScanCode(), event->nativeVirtualKey(),
+                                           QGuiApplication::platformName())) {
+            RowOptions_Click(*led);
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void Main_LEDFlasher_form::closeEvent(QCloseEvent* event) {

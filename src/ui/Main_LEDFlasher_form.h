@@ -22,6 +22,7 @@ namespace zg {
 class ProgramEnd;
 class Settings_form;
 class TestPlayer;
+class UnsavedWork;
 class UserDialogs;
 
 // The main window: shows the one sequence as a 4 x 50 grid and routes each control's event to the
@@ -68,6 +69,8 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     // A file named on the command line or dropped on the window, opened as Open opens it.
     void OpenFromOutside(const QString& path) { files_->OpenPath(path); }
     void OpenButton_Click() { MENUopen_Click(); }
+    // Offers the pattern that the last run left unsaved, if it left one.
+    void OfferUnsavedWork();
     void MENUmerge_Click() { files_->Merge(); }
     void MENUsave_Click() { files_->Save(); }
     void SaveButton_Click() { MENUsave_Click(); }
@@ -90,6 +93,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Load();
@@ -119,6 +123,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     std::unique_ptr<UndoCommands> edit_;
     std::unique_ptr<GridEditor> grid_;
     TestPlayer* player_ = nullptr; // a child object: it owns Timer1
+    UnsavedWork* unsaved_ = nullptr;
     std::unique_ptr<DataFileCommands> files_;
     std::unique_ptr<Downloader> download_;
     std::unique_ptr<ShellCommands> shell_;

@@ -16,18 +16,19 @@ std::optional<QString> existingFile(const QString& path) {
 
 } // namespace
 
-std::optional<QString> ManualLocation(const QString& applicationDir, const QString& sourceDir) {
+std::optional<QString> ManualLocation(const QString& applicationDir, const QString& installedManual) {
     if (!applicationDir.isEmpty()) {
-        if (auto installed = existingFile(applicationDir + u'/' + QStringLiteral(ZG_MANUAL_FROM_BINDIR)))
-            return installed;
+        for (const QString& relative : {QStringLiteral("manual.html"), QStringLiteral(ZG_MANUAL_FROM_BINDIR)})
+            if (auto manual = existingFile(applicationDir + u'/' + relative))
+                return manual;
     }
-    if (!sourceDir.isEmpty())
-        return existingFile(sourceDir + QStringLiteral("/docs/manual.html"));
+    if (!installedManual.isEmpty())
+        return existingFile(installedManual);
     return std::nullopt;
 }
 
 std::optional<QString> ManualLocation() {
-    return ManualLocation(QCoreApplication::applicationDirPath(), QStringLiteral(ZG_SOURCE_DIR));
+    return ManualLocation(QCoreApplication::applicationDirPath(), QStringLiteral(ZG_INSTALLED_MANUAL));
 }
 
 } // namespace zg

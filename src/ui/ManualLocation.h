@@ -6,13 +6,14 @@
 
 namespace zg {
 
-// The offline user manual (manual.html) of this program, when one is there: first the installed
-// copy, found from the executable's folder so that any install prefix works, then the copy in the
-// source tree, for a program run from its build folder.
+// The offline user manual (manual.html) of this program, when one is there: beside the executable
+// (where the build copies it, and where a portable install keeps it), then the installed copy
+// found from the executable's folder, so that a moved prefix still works, then the one in the
+// install prefix the program was built for.
 std::optional<QString> ManualLocation();
 
-// The same search with the two folders given: the folder of the executable and the source tree
-// (empty for none).
-std::optional<QString> ManualLocation(const QString& applicationDir, const QString& sourceDir);
+// The same search from the executable's folder `applicationDir`, with `installedManual` the full
+// path of the manual in the install prefix (empty for none).
+std::optional<QString> ManualLocation(const QString& applicationDir, const QString& installedManual);
 
 } // namespace zg

@@ -32,6 +32,8 @@ QMessageBox::StandardButtons toQt(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MessageButtons::Ok:
@@ -49,7 +51,10 @@ MessageAnswer fromQt(int button, MessageButtons buttons) {
     case QMessageBox::No:
         return MessageAnswer::No;
     default:
-        // A box closed by Escape or its close button counts as Cancel; a lone OK box as OK.
+        // A box closed by Escape or its close button counts as Cancel (No where there is no
+        // Cancel); a lone OK box as OK.
+        if (buttons == MessageButtons::YesNo)
+            return MessageAnswer::No;
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 }
@@ -114,6 +119,8 @@ MessageAnswer QtUserDialogs::showMessage(QWidget* parent, const MessageRequest& 
     box.setTextFormat(Qt::PlainText);
     if (request.buttons == MessageButtons::OkCancel)
         box.setDefaultButton(QMessageBox::Ok);
+    if (request.buttons == MessageButtons::YesNo)
+        box.setDefaultButton(QMessageBox::Yes);
     return fromQt(box.exec(), request.buttons);
 }
 

@@ -7,8 +7,10 @@
 #include "device/PortTooltip.h"
 #include "device/PresentSerialPorts.h"
 #include "files/ConfigFile.h"
+#include "model/UndoHistory.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,13 +129,23 @@ void Settings_form::selectSpeeds(AppliedSpeeds applied) {
 
 void Settings_form::SettingsOKbutton_Click() {
     hide();
-    config_.SequencerDelay = static_cast<std::int16_t>(ListValue(*PICSpeedcombo));
-    config_.TestSpeed = static_cast<std::int16_t>(ListValue(*PCSpeedcombo));
+    // The speeds travel with the document, so their change is a step of its history; the port
+    // belongs to the machine and is not undone.
+    const auto takeSpeeds = [this] {
+        config_.SequencerDelay = static_cast<std::int16_t>(ListValue(*PICSpeedcombo));
+        config_.TestSpeed = static_cast<std::int16_t>(ListValue(*PCSpeedcombo));
+    };
+    if (history_)
+        history_->record("Settings", takeSpeeds);
+    else
+        takeSpeeds();
     config_.CommPort = static_cast<std::int16_t>(ListValue(*CommPortcombo));
     if (const auto error = SaveConfig(config_)) {
         // The values still apply for this run; only the port would be lost at the next start.
-        dialogs_.exclaim(parentWidget(), QStringLiteral("The port setting could not be saved in LED.cfg:\r") +
-                                             QString::fromStdString(*error));
+        dialogs_.exclaim(
+            parentWidget(),
+            QStringLiteral("The port setting could not be saved in LED.cfg in the folder\r%1\r\r%2")
+                .arg(QDir::toNativeSeparators(QDir::currentPath()), QString::fromStdString(*error)));
     }
 }
 

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace zg {
 
+class UndoHistory;
 class UserDialogs;
 
 // The modeless settings dialog: port, test speed and sequencer delay, each picked from a list.
@@ -26,6 +27,9 @@ class Settings_form : public QDialog {
     // Selects the speeds that an Open, a Merge or an undo set, as the settings now hold them: 0
     // selects nothing, a value with no entry leaves the list as it was.
     void selectSpeeds(AppliedSpeeds applied);
+
+    // OK records a change of the speeds as one undo step, "Settings", in `history`.
+    void setHistory(UndoHistory* history) { history_ = history; }
 
     // A device named on the command line stands for every port number in this run.
     void setDeviceOverride(const std::string& device);
@@ -50,6 +54,7 @@ class Settings_form : public QDialog {
 
     AppConfig& config_;
     UserDialogs& dialogs_;
+    UndoHistory* history_ = nullptr;
     std::optional<std::string> deviceOverride_;
     QLabel* overrideNote_ = nullptr;
 };

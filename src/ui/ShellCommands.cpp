@@ -3,6 +3,7 @@
 #include "ManualLocation.h"
 #include "ShellTexts.h"
 #include "TestPlayer.h"
+#include "UnsavedWork.h"
 #include "UserDialogs.h"
 
 #include <QUrl>
@@ -10,17 +11,17 @@
 namespace zg {
 
 ShellCommands::ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd,
-                             TestPlayer& player)
-    : window_(window), dialogs_(dialogs), programEnd_(programEnd), player_(player) {}
+                             TestPlayer& player, UnsavedWork& unsaved)
+    : window_(window), dialogs_(dialogs), programEnd_(programEnd), player_(player), unsaved_(unsaved) {}
 
 void ShellCommands::About() {
     dialogs_.showMessage(&window_, {kAppTitle, AboutText()});
 }
 
 void ShellCommands::HowTo() {
-    dialogs_.showMessage(&window_, {kAppTitle, kHowToText});
     // The manual that came with the program needs no network; the maker's page stands in for it.
     const auto manual = ManualLocation();
+    dialogs_.showMessage(&window_, {kAppTitle, manual ? kHowToManualText : kHowToText});
     const QString address = manual ? QUrl::fromLocalFile(*manual).toString() : kManualAddress;
     if (!dialogs_.openWebAddress(address))
         dialogs_.exclaim(&window_, ManualNotShownText(address));
@@ -29,7 +30,7 @@ void ShellCommands::HowTo() {
 void ShellCommands::Exit() {
     if (dialogs_.showMessage(&window_, {kAppTitle, ExitQuestion(), MessageButtons::OkCancel}) ==
         MessageAnswer::Ok)
-        programEnd_.endNow();
+        EndNow();
 }
 
 void ShellCommands::ExitFromButton() {
@@ -38,6 +39,7 @@ void ShellCommands::ExitFromButton() {
 }
 
 void ShellCommands::EndNow() {
+    unsaved_.keepNow();
     programEnd_.endNow();
 }
 

@@ -6,24 +6,27 @@ namespace zg {
 
 class ProgramEnd;
 class TestPlayer;
+class UnsavedWork;
 class UserDialogs;
 
 // About, How to and Exit, and the end of the program.
 class ShellCommands {
   public:
-    ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player);
+    ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player,
+                  UnsavedWork& unsaved);
 
     void About();
     void HowTo();
     void Exit();           // asks first; the File menu's item leaves a running test alone
     void ExitFromButton(); // stops a running test, then asks
-    void EndNow();
+    void EndNow();         // keeps unsaved work for the next start, then ends at once
 
   private:
     QWidget& window_;
     UserDialogs& dialogs_;
     ProgramEnd& programEnd_;
     TestPlayer& player_;
+    UnsavedWork& unsaved_;
 };
 
 } // namespace zg

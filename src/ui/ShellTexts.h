@@ -18,5 +18,7 @@ QString ManualNotShownText(const QString& address);
 QString ExitQuestion();
 
 inline const QString kHowToText = QStringLiteral(" Redirecting to VANTORO webpage for more info...");
+// Said instead when the manual that came with the program is there to open.
+inline const QString kHowToManualText = QStringLiteral(" Opening the Zelta-Glow user manual...");
 
 } // namespace zg

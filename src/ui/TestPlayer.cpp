@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -96,10 +97,12 @@ void TestPlayer::windDown() {
 
 void TestPlayer::StopTest() {
     if (!TestRunning)
-        return; // nothing to stop: the stick, the caption ("&Test" before any test) stay as they are
+        return; // nothing to stop: the stick and the caption stay as they are
     showServoStick(false);
     TestRunning = false;
-    c_.TestButton->setText(QStringLiteral("Test"));
+    // The caption keeps its underlined T, as before the first test; the menu bar owns Alt+T.
+    c_.TestButton->setText(QStringLiteral("&Test"));
+    c_.TestButton->setShortcut(QKeySequence());
 }
 
 void TestPlayer::showServoStick(bool shown) {

@@ -26,6 +26,8 @@ void UndoCommands::Redo() {
 }
 
 void UndoCommands::refresh() {
+    if (onChange_)
+        onChange_();
     if (!undo_ || !redo_)
         return;
     const auto caption = [](const char* verb, const std::string& name) {

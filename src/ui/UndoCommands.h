@@ -4,6 +4,8 @@
 #include "model/LedSequence.h"
 #include "model/UndoHistory.h"
 
+#include <functional>
+
 class QAction;
 
 namespace zg {
@@ -23,6 +25,9 @@ class UndoCommands {
     void Undo();
     void Redo();
 
+    // Called after every change of the history: a new step, an undo, a redo.
+    void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
   private:
     void refresh();
 
@@ -30,6 +35,7 @@ class UndoCommands {
     UndoHistory history_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
+    std::function<void()> onChange_;
 };
 
 } // namespace zg

@@ -11,7 +11,7 @@ namespace zg {
 // The title of every message box that has none of its own.
 inline const QString kAppTitle = QStringLiteral("ZELTA-GLOW  -  LED Sequencer/Flasher");
 
-enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Question, Exclamation };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

@@ -32,6 +32,17 @@ TEST(QtSerialLink, MissingDeviceFailsNamingIt) {
     EXPECT_NE(message.find(error.reason), std::string::npos) << message;
 }
 
+TEST(QtSerialLink, ADeviceThatIsNoSerialPortIsCalledSoInPlainWords) {
+    testing::EnsureQtApp();
+    QtSerialLink link(DeviceOverride("/dev/null"));
+
+    EXPECT_FALSE(link.Open(kCablePort, kDownloadLineSettings));
+    EXPECT_EQ(link.LastError().kind, LinkErrorKind::NotSerial) << link.LastError().reason;
+    const std::string message = OpenFailureMessage(kCablePort, link.LastError());
+    EXPECT_NE(message.find("/dev/null is not a serial device."), std::string::npos) << message;
+    EXPECT_EQ(message.find("ioctl"), std::string::npos) << message;
+}
+
 TEST(QtSerialLink, NumberWithoutDeviceFailsCountingTheDevicesFound) {
     testing::EnsureQtApp();
     QtSerialLink link([](int) { return PortLookup{std::nullopt, 2}; });

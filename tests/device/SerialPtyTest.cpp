@@ -208,6 +208,34 @@ TEST_F(SerialPty, CloseLetsTheQueuedBytesLeaveFirst) {
     EXPECT_EQ(receive(0, stream.size()).bytes, stream);
 }
 
+// On a pseudo-terminal the bytes are gone at once; on a 2400 bit/s cable a pause timed from the
+// write instead of the drain would be 12.5 ms short. So: every wait drains, after its write.
+TEST_F(SerialPty, EveryWaitDrainsTheDriverAfterTheBytesWereHandedOver) {
+    ASSERT_NO_FATAL_FAILURE(openCable());
+    int drains = 0;
+    link_->setDrainDriver([&](qintptr handle) {
+        ++drains;
+        return QtSerialLink::SystemDrain(handle);
+    });
+    const std::vector<std::uint8_t> marker{0x2A, 0x0D, 0x0A};
+    ASSERT_TRUE(link_->Write(marker));
+    EXPECT_EQ(drains, 0); // a write returns without waiting
+    ASSERT_TRUE(link_->WaitUntilSent());
+    EXPECT_EQ(drains, 1);
+    EXPECT_EQ(receive(0, 3).bytes, marker);
+
+    DownloadSender sender(*link_);
+    DownloadCallbacks callbacks;
+    callbacks.valueAt = [](int) { return std::uint8_t(0); };
+    drains = 0;
+    ASSERT_TRUE(sender.Send(callbacks).completed());
+    EXPECT_EQ(drains, 57); // the marker and each of the 56 items
+    link_->setDrainDriver([](qintptr) { return EIO; });
+    ASSERT_TRUE(link_->Write(marker));
+    EXPECT_FALSE(link_->WaitUntilSent()); // a failing drain is a failing wait
+    EXPECT_EQ(link_->LastError().kind, LinkErrorKind::Io);
+}
+
 TEST_F(SerialPty, DeviceNamedOnTheCommandLineServesEveryPortNumber) {
     QtSerialLink named(DeviceOverride(pair_->ProgramEnd()));
     ASSERT_TRUE(named.Open(4, kDownloadLineSettings)) << named.LastError().reason;

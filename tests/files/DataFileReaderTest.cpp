@@ -95,6 +95,16 @@ TEST_F(DataFileReader, DamagedFieldsAreFlaggedAndTheRestStillRead) {
     EXPECT_EQ(result.Record.servoMode(3), 15);
 }
 
+// A file is taken when any of its 50 event lines can be read: the first, the last, none beyond.
+TEST_F(DataFileReader, OneReadableEventLineAnywhereInTheFirstFiftyMakesADataFile) {
+    for (const int line : {1, 50, 51}) {
+        std::string text;
+        for (int n = 1; n <= 65; ++n)
+            text += (n == line ? "\"3\"" : "x") + "\r\n"s;
+        EXPECT_EQ(HasReadableEventLine(read(text).Record), line <= 50) << line;
+    }
+}
+
 TEST_F(DataFileReader, MissingFolderAndEmptyFiles) {
     const auto missing = ReadDataFile(file("missing.dat"));
     EXPECT_FALSE(missing.Opened);

@@ -116,10 +116,14 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, kConfirmTitle);
+    // The six lines as ever, then the device that port 2 names today.
+    const QString device = QString::fromStdString(pty->ProgramEnd());
     EXPECT_EQ(dialogs.messages[0].text,
               "\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
               " 2)  Wait till all LEDS come on and stay on, then\r\r"
-              " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
+              " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...\r\r"
+              "Port 2: " +
+                  device);
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(portHeldWhileAsking);
@@ -138,6 +142,12 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
     EXPECT_EQ(find<QProgressBar>("ProgressBar1")->value(), 55);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     expectIdle();
+    // Where the progress stood, the end is reported until the next edit.
+    auto* sent = find<QLabel>("SentLabel");
+    EXPECT_TRUE(sent->isVisible());
+    EXPECT_EQ(sent->text(), "Sent 56 items to " + device + ".");
+    click(0, 1);
+    EXPECT_FALSE(sent->isVisible());
 }
 
 TEST_F(DownloadCommand, CancelWritesNothingAndANotherTestStaysStopped) {
@@ -155,6 +165,7 @@ TEST_F(DownloadCommand, CancelWritesNothingAndANotherTestStaysStopped) {
     EXPECT_EQ(dialogs.messages[0].title, kConfirmTitle);
     EXPECT_FALSE(module->WaitForBytes(1, 300ms));
     expectIdle();
+    EXPECT_FALSE(find<QLabel>("SentLabel")->isVisible());
 }
 
 TEST_F(DownloadCommand, PortsThatCannotBeOpenedAreNamedAndNothingIsSent) {

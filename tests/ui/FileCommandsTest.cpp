@@ -1,5 +1,6 @@
 #include "UiFixture.h"
 
+#include "files/ConfigFile.h"
 #include "model/DocumentSnapshot.h"
 #include "ui/CommandLine.h"
 #include "ui/FileCommandTexts.h"
@@ -8,12 +9,15 @@
 
 #include <QComboBox>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 using namespace zg;
 
@@ -195,6 +199,38 @@ TEST_F(FileCommands, FilesThatHoldNoPatternAreRefusedAndChangeNothing) {
     EXPECT_EQ(dialogs.fileAsks.back().request.initialName, "kept.DAT"); // the name remembered stays
 }
 
+// A pipe without a writer would block the window in open() for good, a device in read(); a
+// folder is no file. Each is refused at once, whichever way it comes, and the folder stays.
+TEST_F(FileCommands, PipesFoldersAndRefusedFilesChangeNothingNotEvenTheFolder) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("elsewhere/folder.DAT"));
+    const QString fifo = path("elsewhere/pipe.DAT");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    write("elsewhere/empty.DAT", "");
+    start();
+    form->sequence().setCell(1, 9, 1);
+    const auto before = TakeSnapshot(form->sequence(), form->config());
+    const QString here = QDir::currentPath();
+    QElapsedTimer clock;
+    clock.start();
+    for (const QString& name : {QString("elsewhere/pipe.DAT"), QString("elsewhere/folder.DAT")}) {
+        dialogs.messages.clear();
+        form->OpenFromOutside(path(name));
+        openFile(name, "MENUmerge");
+        ASSERT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_TRUE(dialogs.messages[0].text.startsWith(NotADataFileMessage(path(name)).left(30)))
+            << dialogs.messages[0].text.toStdString();
+    }
+    EXPECT_LT(clock.elapsed(), 1000);
+    form->OpenFromOutside(path("elsewhere/empty.DAT"));
+    form->OpenFromOutside(path("elsewhere/gone.DAT"));
+    EXPECT_EQ(TakeSnapshot(form->sequence(), form->config()), before);
+    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(QDir::currentPath(), here); // a later Settings OK still writes LED.cfg here
+    // An LED.cfg that is a pipe means port 1, at once, as a missing one does.
+    ASSERT_EQ(mkfifo("LED.cfg", 0600), 0);
+    EXPECT_EQ(LoadConfig().CommPort, 1);
+}
+
 TEST_F(FileCommands, DamagedAndTruncatedFilesApplyWhatTheyCanAndNameTheLinesLeftOut) {
     start();
     form->sequence().setLedColor(2, 3);
@@ -332,11 +368,15 @@ TEST_F(FileCommands, AFileNamedOnTheCommandLineOrDroppedOpensLikeOpen) {
     EXPECT_TRUE(dropOn(form.get(), path("three.DAT")));
     EXPECT_EQ(form->sequence().cell(0, 3), 1);
     EXPECT_EQ(form->windowTitle(), caption("three.DAT"));
-    // While a download waits for the user's OK, a drop is refused.
+    // During a download a drop does what Open does then: the screen changes, the transfer sends
+    // what was confirmed.
     trigger("MENUnew");
-    bool tookDrop = true;
-    dialogs.duringMessage = [&] { tookDrop = dropOn(form.get(), path("three.DAT")); };
+    bool tookDrop = false;
+    dialogs.duringMessage = [&] {
+        if (!tookDrop)
+            tookDrop = dropOn(form.get(), path("three.DAT"));
+    };
     form->MENUdownload_Click();
-    EXPECT_FALSE(tookDrop);
-    EXPECT_EQ(form->sequence().cell(0, 3), 0);
+    EXPECT_TRUE(tookDrop);
+    EXPECT_EQ(form->sequence().cell(0, 3), 1);
 }

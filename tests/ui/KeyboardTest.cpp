@@ -8,8 +8,10 @@
 #include "ui/ShellTexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -106,7 +108,7 @@ TEST_F(Keyboard, EachShortcutRunsItsMenuCommand) {
         {"MENUsave", QKeySequence(Qt::CTRL | Qt::Key_S), [&] { return lastDialog() == kSaveTitle; }},
         {"MENUmerge", QKeySequence(Qt::CTRL | Qt::Key_M), [&] { return lastDialog() == kMergeTitle; }},
         {"MENUexit", QKeySequence(Qt::CTRL | Qt::Key_Q), [&] { return lastMessage() == ExitQuestion(); }},
-        {"MENUhowto", QKeySequence(Qt::Key_F1), [&] { return lastMessage() == kHowToText; }},
+        {"MENUhowto", QKeySequence(Qt::Key_F1), [&] { return lastMessage() == kHowToManualText; }},
     };
     for (const Shortcut& s : shortcuts) {
         dialogs.messages.clear();
@@ -125,4 +127,23 @@ TEST_F(Keyboard, EachShortcutRunsItsMenuCommand) {
     key(Qt::Key_F5);
     EXPECT_EQ(ticks, 2);
     EXPECT_FALSE(form->testRunning());
+}
+
+// Shift+3 types "§" on a German keyboard and "£" on a British one: the row options of LED #3
+// follow the key's place, not the symbol it types.
+TEST_F(Keyboard, CtrlShiftDigitFollowsTheKeyOnAnyLayout) {
+    startActive();
+    for (const auto& [symbol, text] : {std::pair{Qt::Key_section, "§"}, {Qt::Key_sterling, "£"}}) {
+        bool opened = false;
+        whenOpen("RowOptionsList", [&] {
+            opened = true;
+            key(Qt::Key_Escape);
+        });
+        // What X11 and Wayland report for the third digit key (xkb key code 12) with Shift held.
+        QKeyEvent press(QEvent::KeyPress, symbol, Qt::ControlModifier | Qt::ShiftModifier, 12, 0, 0,
+                        QString::fromUtf8(text));
+        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(),
+                                &press);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return opened; }, 1000)) << text;
+    }
 }

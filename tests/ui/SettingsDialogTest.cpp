@@ -115,6 +115,7 @@ TEST_F(SettingsDialog, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
     EXPECT_TRUE(dialogs.messages[0].text.contains("LED.cfg"));
     EXPECT_TRUE(dialogs.messages[0].text.contains("directory", Qt::CaseInsensitive))
         << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(QDir::currentPath())));
     EXPECT_EQ(form->config().CommPort, 3);
     EXPECT_EQ(form->config().SequencerDelay, 10);
 }

@@ -69,7 +69,7 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         {"MENUsettings", [&] { return form->settingsForm()->isVisible(); }},
         {"Settings_button", [&] { return form->settingsForm()->isVisible(); }},
         {"MENUabout", [&] { return lastMessage() == AboutText(); }},
-        {"MENUhowto", [&] { return lastMessage() == kHowToText && dialogs.webAddresses.size() == 1; }},
+        {"MENUhowto", [&] { return lastMessage() == kHowToManualText && dialogs.webAddresses.size() == 1; }},
         {"MENUdownload", [&] { return lastMessage().startsWith("Cannot open serial port 1"); }},
         {"DownloadButton", [&] { return lastMessage().startsWith("Cannot open serial port 1"); }},
     };
@@ -114,7 +114,7 @@ TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
     });
     press(Qt::Key_T); // "&Test" on the button and on the menu bar
     EXPECT_EQ(ticks, 1);
-    EXPECT_EQ(find<QPushButton>("TestButton")->text(), "Test");
+    EXPECT_EQ(find<QPushButton>("TestButton")->text(), "&Test");
     press(Qt::Key_T); // the menu's letter alone now
     EXPECT_EQ(ticks, 2);
     press(Qt::Key_D);
@@ -153,25 +153,36 @@ TEST_F(Shell, HowToShowsTheBoxThenTheManualThatCameWithTheProgram) {
     start();
     form->findChild<QAction*>("MENUhowto")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, " Redirecting to VANTORO webpage for more info...");
+    // It opens the manual beside the program, so it says so and not that it goes to the web.
+    EXPECT_EQ(dialogs.messages[0].text, " Opening the Zelta-Glow user manual...");
     ASSERT_EQ(dialogs.webAddresses.size(), 1);
-    const QUrl manual(dialogs.webAddresses[0]); // the copy beside the sources, for a build-tree run
-    EXPECT_TRUE(manual.isLocalFile() && QFileInfo(manual.toLocalFile()).isFile())
-        << manual.toString().toStdString();
+    const QUrl manual(dialogs.webAddresses[0]);
+    const QString beside = QCoreApplication::applicationDirPath() + "/manual.html";
+    EXPECT_EQ(manual.toLocalFile(), beside);
     // Nothing could show it: the user is told where it is instead of silence.
     dialogs.browserFound = false;
     QTest::keyClick(form->windowHandle(), Qt::Key_F1);
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].text, ManualNotShownText(manual.toString()));
-    // Without an installed copy the maker's page stands in.
-    const QString here = QCoreApplication::applicationDirPath();
-    EXPECT_EQ(ManualLocation(here, QString()), std::nullopt);
+    // Without a manual the maker's page stands in, and the box says the words it always said.
+    ASSERT_TRUE(QFile::rename(beside, beside + ".away"));
+    dialogs.browserFound = true;
+    QTest::keyClick(form->windowHandle(), Qt::Key_F1);
+    QFile::rename(beside + ".away", beside);
+    ASSERT_EQ(dialogs.messages.size(), 4u);
+    EXPECT_EQ(dialogs.messages[3].text, " Redirecting to VANTORO webpage for more info...");
+    EXPECT_EQ(dialogs.webAddresses.back(), kManualAddress);
+    // The installed copy is found from the program's folder, or in the install prefix; no source
+    // path of the build machine is looked at.
+    EXPECT_EQ(ManualLocation(dir.filePath("bin"), QString()), std::nullopt);
     QDir(dir.path()).mkpath("bin");
     QDir(dir.path()).mkpath("share/doc/zelta-glow");
     QFile installed(dir.filePath("share/doc/zelta-glow/manual.html"));
     ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
     installed.close();
-    EXPECT_EQ(ManualLocation(dir.filePath("bin"), QString()), QFileInfo(installed).absoluteFilePath());
+    const QString found = QFileInfo(installed).absoluteFilePath();
+    EXPECT_EQ(ManualLocation(dir.filePath("bin"), QString()), found);
+    EXPECT_EQ(ManualLocation(dir.filePath("elsewhere"), found), found);
 }
 
 TEST_F(Shell, ExitThenCancelTwiceLeavesEverythingAsItWas) {

@@ -93,7 +93,7 @@ TEST_F(TestPlayback, CaptionsGoTestStopTestTestAndTheStopWindsDownAtTheNextStep)
         if (n == 3) {
             stop();
             stopped = true;
-            EXPECT_EQ(testButton()->text(), "Test");
+            EXPECT_EQ(testButton()->text(), "&Test");
         }
     });
     EXPECT_EQ(stepsAfterStop, 0);
@@ -105,7 +105,7 @@ TEST_F(TestPlayback, CaptionsGoTestStopTestTestAndTheStopWindsDownAtTheNextStep)
     EXPECT_EQ(steps[1].leds[0], QColor(Qt::black));
     for (const Step& s : steps)
         EXPECT_EQ(s.greyCount, 1);
-    EXPECT_EQ(testButton()->text(), "Test");
+    EXPECT_EQ(testButton()->text(), "&Test");
     expectAtRest();
     EXPECT_FALSE(form->testRunning());
     EXPECT_TRUE(find<QPushButton>("Settings_button")->isVisible());
@@ -260,7 +260,7 @@ TEST_F(TestPlayback, SettingsButtonStopsTheTestBeforeShowingTheDialog) {
         EXPECT_LE(n, 1);
     });
     expectAtRest();
-    EXPECT_EQ(testButton()->text(), "Test");
+    EXPECT_EQ(testButton()->text(), "&Test");
 }
 
 TEST_F(TestPlayback, ANewTestStartedWhileTheOldOneWindsDownRunsInsideIt) {

@@ -13,6 +13,11 @@
 #include <functional>
 #include <memory>
 
+// Failures name the texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 // A main window started in a fresh temporary working directory (where LED.cfg lives).
 class UiFixture : public ::testing::Test {
   protected:
@@ -20,10 +25,14 @@ class UiFixture : public ::testing::Test {
         ASSERT_TRUE(dir.isValid());
         previousDir = QDir::currentPath();
         QDir::setCurrent(dir.path());
+        // Work left unsaved goes to the user's data folder: here, one of the test's own.
+        previousDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral(".data")).toLocal8Bit());
     }
     void TearDown() override {
         form.reset();
         QDir::setCurrent(previousDir);
+        qputenv("XDG_DATA_HOME", previousDataHome);
     }
     zg::Main_LEDFlasher_form& start(std::unique_ptr<zg::SerialLink> link = nullptr) {
         form = std::make_unique<zg::Main_LEDFlasher_form>(dialogs, end, std::move(link));
@@ -60,6 +69,7 @@ class UiFixture : public ::testing::Test {
 
     QTemporaryDir dir;
     QString previousDir;
+    QByteArray previousDataHome;
     ScriptedDialogs dialogs;
     RecordingEnd end;
     std::unique_ptr<zg::Main_LEDFlasher_form> form;

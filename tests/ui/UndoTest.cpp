@@ -93,7 +93,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
     }
     EXPECT_FALSE(action("MENUundo")->isEnabled());
     EXPECT_EQ(form->settingsForm()->PCSpeedcombo->currentText(), "20"); // the speeds came back too
-    EXPECT_EQ(form->windowTitle(), caption);                            // undo touches no caption
+    EXPECT_EQ(form->windowTitle(), kStartTitle); // the caption came back with the document
     EXPECT_EQ(find<QCheckBox>("iSwitchLedX1_5")->isChecked(), false);
     for (std::size_t i = 1; i <= names.size(); ++i) {
         QTest::keyClick(form->windowHandle(), i % 2 ? Qt::Key_Y : Qt::Key_Z,
@@ -101,6 +101,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
         EXPECT_EQ(now(), states[i]) << names[i - 1].toStdString();
     }
     EXPECT_EQ(form->settingsForm()->PCSpeedcombo->currentText(), "60");
+    EXPECT_EQ(form->windowTitle(), caption);
     EXPECT_TRUE(dialogs.messages.empty()); // undo and redo ask nothing
 }
 
@@ -123,4 +124,63 @@ TEST_F(Undo, EscClosesAListWithoutAPick) {
     EXPECT_FALSE(action("MENUundo")->isEnabled());
     for (const char* list : {"RowOptionsList", "CopyList", "ColorList"})
         EXPECT_FALSE(find<PopupList>(QLatin1String(list))->isVisible()) << list;
+}
+
+// Undoing an Open must not leave the old pattern under the opened file's name, where the next
+// Save would write it over that file.
+TEST_F(Undo, OpenMergeAndNewTakeTheirCaptionAndSaveNameAlong) {
+    start();
+    writeFile("a.DAT", 50);
+    writeFile("b.DAT", 60);
+    const auto offered = [this] {
+        action("MENUsave")->trigger(); // cancelled: only the name offered is looked at
+        return dialogs.fileAsks.back().request.initialName;
+    };
+    const QString plain = QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
+    dialogs.fileNames.emplace_back(dir.filePath("a.DAT"));
+    action("MENUopen")->trigger();
+    dialogs.fileNames.emplace_back(dir.filePath("b.DAT"));
+    action("MENUmerge")->trigger();
+    action("MENUnew")->trigger();
+    EXPECT_EQ(form->windowTitle(), plain);
+    EXPECT_EQ(offered(), "");
+    const std::vector<std::pair<QString, QString>> before{
+        {plain + " - b.DAT", "b.DAT"}, {plain + " - a.DAT", "a.DAT"}, {kStartTitle, ""}};
+    for (const auto& [title, name] : before) {
+        action("MENUundo")->trigger();
+        EXPECT_EQ(form->windowTitle(), title);
+        EXPECT_EQ(offered(), name);
+    }
+    for (const auto& [title, name] : {std::pair<QString, QString>{plain + " - a.DAT", "a.DAT"},
+                                      {plain + " - b.DAT", "b.DAT"},
+                                      {plain, ""}}) {
+        action("MENUredo")->trigger();
+        EXPECT_EQ(form->windowTitle(), title);
+        EXPECT_EQ(offered(), name);
+    }
+}
+
+// Speeds confirmed in Settings are a step of their own, so the history stays one line: undo takes
+// the Settings change back first, then the Open that came before it.
+TEST_F(Undo, SettingsOkThatChangesASpeedIsAStepBeforeTheOpenBeforeIt) {
+    start();
+    writeFile("a.DAT", 50);
+    dialogs.fileNames.emplace_back(dir.filePath("a.DAT"));
+    action("MENUopen")->trigger();
+    Settings_form* settings = form->settingsForm();
+    settings->SettingsOKbutton_Click(); // nothing changed: no step
+    EXPECT_EQ(action("MENUundo")->text(), "&Undo Open");
+    settings->PCSpeedcombo->setCurrentIndex(69);
+    settings->SettingsOKbutton_Click();
+    EXPECT_EQ(form->config().TestSpeed, 70);
+    EXPECT_EQ(action("MENUundo")->text(), "&Undo Settings");
+    action("MENUundo")->trigger();
+    EXPECT_EQ(form->config().TestSpeed, 50);
+    EXPECT_EQ(settings->PCSpeedcombo->currentText(), "50");
+    action("MENUundo")->trigger();
+    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(form->config().SequencerDelay, 30);
+    action("MENUredo")->trigger();
+    action("MENUredo")->trigger();
+    EXPECT_EQ(form->config().TestSpeed, 70);
 }
