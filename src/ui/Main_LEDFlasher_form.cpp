@@ -309,6 +309,7 @@ void Main_LEDFlasher_form::OfferUnsavedWork() {
     const DataFileReadResult read = ReadDataFile(QFileInfo(unsaved_->file()).filesystemFilePath());
     if (read.Opened && HasReadableEventLine(read.Record))
         files_->NewFrom(read.Record, "Unsaved Pattern");
+    unsaved_->keepNow(); // the copy is this run's work now
 }
 
 void Main_LEDFlasher_form::MENUsettings_Click() {

@@ -26,7 +26,13 @@ QString UnsavedWork::DefaultFile() {
 void UnsavedWork::markClean() {
     clean_ = TakeSnapshot(sequence_, config_);
     timer_.stop();
-    discard();
+    dropOwnCopy();
+}
+
+// Only a copy this run wrote is ours to remove: the one an earlier run left waits for its answer.
+void UnsavedWork::dropOwnCopy() {
+    if (wroteCopy_)
+        discard();
 }
 
 void UnsavedWork::changed() {
@@ -43,12 +49,13 @@ void UnsavedWork::keepNow() {
     if (file_.isEmpty())
         return;
     if (!unsaved()) {
-        discard();
+        dropOwnCopy();
         return;
     }
     // Written whole beside the old copy, then put in its place: a crash never leaves half a file.
     QDir().mkpath(QFileInfo(file_).absolutePath());
-    WriteDataFile(QFileInfo(file_).filesystemFilePath(), MakeDataFileRecord(sequence_, config_));
+    wroteCopy_ =
+        !WriteDataFile(QFileInfo(file_).filesystemFilePath(), MakeDataFileRecord(sequence_, config_));
 }
 
 std::optional<QDateTime> UnsavedWork::leftBehind() const {
@@ -61,6 +68,7 @@ std::optional<QDateTime> UnsavedWork::leftBehind() const {
 void UnsavedWork::discard() {
     if (!file_.isEmpty())
         QFile::remove(file_);
+    wroteCopy_ = false;
 }
 
 } // namespace zg

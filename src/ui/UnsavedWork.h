@@ -40,11 +40,13 @@ class UnsavedWork : public QObject {
 
   private:
     bool unsaved() const;
+    void dropOwnCopy();
 
     const LedSequence& sequence_;
     const AppConfig& config_;
     QString file_;
     DocumentSnapshot clean_;
+    bool wroteCopy_ = false;
     QTimer timer_;
 };
 
