@@ -79,14 +79,14 @@ std::optional<QString> NoDisplayReason(const CommandLine& line,
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const bool x11 = !environment("DISPLAY").isEmpty();
     const bool wayland = !environment("WAYLAND_DISPLAY").isEmpty();
-    const QString none = QStringLiteral("no display to show the window on (%1 is not set); start it in a "
-                                        "desktop session.");
+    const QString none =
+        QStringLiteral("no display to show the window on (%1); start it in a desktop session.");
     // "wayland;xcb" tries each in turn; any other platform (offscreen, vnc, eglfs) needs neither.
     const QString platforms = line.platform.value_or(environment("QT_QPA_PLATFORM"));
     if (platforms.isEmpty())
         return x11 || wayland
                    ? std::nullopt
-                   : std::optional(none.arg(QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY")));
+                   : std::optional(none.arg(QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set")));
     for (const QString& platform : platforms.split(u';')) {
         if (platform.startsWith(QStringLiteral("xcb"))       ? x11
             : platform.startsWith(QStringLiteral("wayland")) ? wayland
