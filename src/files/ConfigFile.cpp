@@ -1,6 +1,7 @@
 #include "ConfigFile.h"
 
 #include "DataFileReader.h"
+#include "FieldText.h"
 
 #include <cerrno>
 #include <charconv>
@@ -11,19 +12,11 @@ namespace zg {
 
 namespace {
 constexpr std::size_t kMaxConfigBytes = 256; // the port number is all the file holds
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 } // namespace
 
 std::optional<std::int16_t> ParseConfigPort(std::string_view text) {
     const std::size_t end = text.find_first_of(",\r\n");
-    std::string_view field = text.substr(0, end);
-    while (!field.empty() && isBlank(field.front()))
-        field.remove_prefix(1);
-    while (!field.empty() && isBlank(field.back()))
-        field.remove_suffix(1);
+    const std::string_view field = TrimmedField(text.substr(0, end));
     std::int16_t port = 0;
     const auto [rest, error] = std::from_chars(field.data(), field.data() + field.size(), port);
     if (field.empty() || error != std::errc{} || rest != field.data() + field.size())

@@ -1,5 +1,7 @@
 #include "DataFileReader.h"
 
+#include "FieldText.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
@@ -16,23 +18,11 @@ namespace zg {
 namespace {
 constexpr qint64 kChunkBytes = qint64{64} * 1024;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The number a field stands for, bare or quoted, if it is one and fits 16 bits.
 std::optional<std::int16_t> parseField(std::string_view field) {
-    field = trimmed(field);
+    field = TrimmedField(field);
     if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
-        field = trimmed(field.substr(1, field.size() - 2));
+        field = TrimmedField(field.substr(1, field.size() - 2));
     std::int16_t value = 0;
     const char* end = field.data() + field.size();
     const auto [rest, error] = std::from_chars(field.data(), end, value);
@@ -88,7 +78,7 @@ class FieldScanner {
             quote_ = Quote::Closed;
         else if (c == '"' && quote_ == Quote::None && !hasContent_)
             quote_ = Quote::Open;
-        hasContent_ = hasContent_ || !isBlank(c);
+        hasContent_ = hasContent_ || !IsFieldBlank(c);
         if (length_ < text_.size())
             text_[length_] = c;
         ++length_;

@@ -10,8 +10,6 @@
 using namespace zg;
 namespace fs = std::filesystem;
 
-namespace {
-
 class ConfigFile : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -35,8 +33,6 @@ class ConfigFile : public ::testing::Test {
     fs::path dir;
     fs::path path;
 };
-
-} // namespace
 
 TEST_F(ConfigFile, ReadsThePortFromTheFirstField) {
     const std::pair<std::string, int> cases[] = {{"2\r\n", 2},    {"5,x\r\n", 5}, {"4\r\n6\r\n", 4},

@@ -9,7 +9,7 @@ using namespace zg;
 
 namespace {
 
-struct Recorder : LedSequenceObserver {
+struct ValueRecorder : LedSequenceObserver {
     std::vector<std::string> log;
     void cellChanged(LedChannel, EventIndex, int) override { log.emplace_back("cell"); }
     void eventValueChanged(EventIndex e, const std::string& t) override {
@@ -49,7 +49,7 @@ TEST(DocumentSnapshot, RestoreTellsTheObserverOnlyOfWhatChanges) {
     RestoreSnapshot(opened(), s, config);
     s.setLedColor(0, 3);
     s.setEventValue(4, "0");
-    Recorder recorder;
+    ValueRecorder recorder;
     s.setObserver(&recorder);
     RestoreSnapshot(opened(), s, config);
     EXPECT_EQ(recorder.log, (std::vector<std::string>{"4=7", "color 7"}));
