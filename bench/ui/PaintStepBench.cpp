@@ -3,10 +3,10 @@
 #include "BenchFigures.h"
 #include "BenchWindow.h"
 #include "ui/Application.h"
+#include "ui/GridWidget.h"
 #include "ui/Main_LEDFlasher_form.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -20,18 +20,25 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Counts the paints of one cell, so that every timed step is known to include its repaint.
+// Counts the grid's paints, so that every timed step is known to include its repaint.
 class PaintCounter : public QObject {
   public:
-    QObject* cell = nullptr;
     int paints = 0;
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == cell && event->type() == QEvent::Paint)
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
             ++paints;
         return false;
     }
 };
+
+void sendMouse(zg::GridWidget* grid, QEvent::Type type, zg::LedChannel row, zg::EventIndex e) {
+    const QPointF at = QRectF(zg::GridGeometry::CellRect(row, e)).center();
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, grid->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(grid, &event);
+}
 
 struct Steps {
     std::vector<double> microseconds;
@@ -43,11 +50,11 @@ using DragStep = std::function<void(zg::LedChannel row, zg::EventIndex e)>;
 // One stroke along a row from its first cell: every step turns one more cell to the first cell's state.
 void stroke(zg::Main_LEDFlasher_form& form, zg::LedChannel row, int state, const DragStep& step,
             PaintCounter& counter, Steps& steps) {
+    zg::GridWidget* grid = form.controls().Grid;
     form.sequence().setCell(row, 0, state);
     QApplication::processEvents();
-    form.iSwitchLedX_MouseDown(row, 0);
+    sendMouse(grid, QEvent::MouseButtonPress, row, 0);
     for (zg::EventIndex e = 1; e < zg::kEventCount; ++e) {
-        counter.cell = form.controls().iSwitchLedX[row][e];
         const int paintsBefore = counter.paints;
         const auto start = Clock::now();
         step(row, e);
@@ -55,7 +62,7 @@ void stroke(zg::Main_LEDFlasher_form& form, zg::LedChannel row, int state, const
         steps.microseconds.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
         steps.unpainted += counter.paints == paintsBefore ? 1 : 0;
     }
-    form.iSwitchLedX_MouseUp(row, zg::kEventCount - 1);
+    sendMouse(grid, QEvent::MouseButtonRelease, row, zg::kEventCount - 1);
 }
 
 // Strokes over every row, setting and then clearing, so that every step changes a cell.
@@ -79,16 +86,6 @@ void report(const char* what, const char* key, const Steps& steps, const FigureP
     figure((prefix + "unpainted").c_str(), steps.unpainted, "steps");
 }
 
-// A pointer move with the button held, as the pressed cell receives it over another cell.
-void sendDragMove(zg::Main_LEDFlasher_form& form, zg::LedChannel row, zg::EventIndex e) {
-    QCheckBox* pressed = form.controls().iSwitchLedX[row][0];
-    QCheckBox* over = form.controls().iSwitchLedX[row][e];
-    const QPointF global = over->mapToGlobal(QPointF(over->rect().center()));
-    QMouseEvent move(QEvent::MouseMove, pressed->mapFromGlobal(global), global, Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(pressed, &move);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -97,16 +94,21 @@ int main(int argc, char** argv) {
     zg::Main_LEDFlasher_form& form = window.form();
 
     PaintCounter counter;
-    for (const auto& row : form.controls().iSwitchLedX) {
-        for (QCheckBox* cell : row)
-            cell->installEventFilter(&counter);
-    }
+    form.controls().Grid->installEventFilter(&counter);
     constexpr int kRounds = 16; // four strokes setting and four clearing, twice over
+    // The document's change alone, as a drag reports it, and the whole way from a pointer event.
     const Steps notified = measure(
-        form, [&](zg::LedChannel row, zg::EventIndex e) { form.iSwitchLedX_DragOver(row, e); }, counter,
-        kRounds);
+        form,
+        [&](zg::LedChannel row, zg::EventIndex e) {
+            form.sequence().setCell(row, e, form.sequence().cell(row, 0));
+        },
+        counter, kRounds);
     const Steps moved = measure(
-        form, [&](zg::LedChannel row, zg::EventIndex e) { sendDragMove(form, row, e); }, counter, kRounds);
+        form,
+        [&](zg::LedChannel row, zg::EventIndex e) {
+            sendMouse(form.controls().Grid, QEvent::MouseMove, row, e);
+        },
+        counter, kRounds);
     report("drag notification + repaint:", "drag_over", notified, figure);
     report("pointer move event + repaint:", "mouse_move", moved, figure);
     return 0;

@@ -4,40 +4,18 @@
 #include "model/RowOperations.h"
 #include "model/UndoHistory.h"
 
-#include <QCheckBox>
-
 namespace zg {
 
 GridEditor::GridEditor(MainFormControls& controls, LedSequence& sequence, UndoHistory& history)
     : c_(controls), sequence_(sequence), history_(history) {}
-
-std::optional<std::pair<LedChannel, EventIndex>> GridEditor::CellAt(const QPoint& globalPos) const {
-    const QWidget* client = c_.iSwitchLedX[0][0]->parentWidget();
-    const QPoint pos = client->mapFromGlobal(globalPos);
-    for (LedChannel row = 0; row < kLedCount; ++row) {
-        const QRect rowRect = c_.iSwitchLedX[row][0]->geometry();
-        if (pos.y() < rowRect.top() || pos.y() > rowRect.bottom())
-            continue;
-        for (EventIndex e = 0; e < kEventCount; ++e) {
-            if (c_.iSwitchLedX[row][e]->geometry().contains(pos))
-                return std::pair{row, e};
-        }
-    }
-    return std::nullopt;
-}
-
-void GridEditor::Click(LedChannel row, EventIndex e) {
-    // The check box switches at the release, after the gesture's step has closed: a step of its own.
-    history_.record("Cell", [&] { sequence_.setCell(row, e, c_.iSwitchLedX[row][e]->isChecked() ? 1 : 0); });
-}
 
 void GridEditor::Toggle(LedChannel row, EventIndex e) {
     history_.record("Cell", [&] { sequence_.setCell(row, e, 1 - sequence_.cell(row, e)); });
 }
 
 void GridEditor::MouseDown(EventIndex e) {
-    DragStart = e;
     EndGesture(); // a press without its release (the pointer grab was lost) ends the old gesture
+    DragStart = e;
     paintStep_ = history_.begin("Paint");
 }
 
@@ -45,13 +23,18 @@ void GridEditor::EndGesture() {
     if (paintStep_)
         history_.commit(*paintStep_);
     paintStep_.reset();
+    DragStart.reset();
 }
 
 void GridEditor::DragOver(LedChannel row, EventIndex e) {
+    if (!DragStart)
+        return;
     sequence_.setCell(row, e, sequence_.cell(row, *DragStart));
 }
 
 void GridEditor::MouseUp(LedChannel row, EventIndex e) {
+    if (!DragStart)
+        return;
     const int state = sequence_.cell(row, *DragStart);
     for (EventIndex i = *DragStart + 1; i <= e; ++i)
         sequence_.setCell(row, i, state);

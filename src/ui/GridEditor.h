@@ -3,10 +3,7 @@
 #include "MainFormControls.h"
 #include "model/LedSequence.h"
 
-#include <QPoint>
-
 #include <optional>
-#include <utility>
 
 namespace zg {
 
@@ -18,17 +15,12 @@ class GridEditor {
   public:
     GridEditor(MainFormControls& controls, LedSequence& sequence, UndoHistory& history);
 
-    // The cell under a point of the screen, if any.
-    std::optional<std::pair<LedChannel, EventIndex>> CellAt(const QPoint& globalPos) const;
-    // A press has started a gesture: painting and the release have a start cell.
-    bool InGesture() const { return DragStart.has_value(); }
-
-    void Click(LedChannel row, EventIndex e);
-    void Toggle(LedChannel row, EventIndex e); // Space on the keyboard's focus cell
+    // A press and release on one cell, or Space on the focus cell, switches it.
+    void Toggle(LedChannel row, EventIndex e);
     void MouseDown(EventIndex e);
     void DragOver(LedChannel row, EventIndex e);
     void MouseUp(LedChannel row, EventIndex e);
-    // The button is up, wherever: the gesture's changes become one step of the history.
+    // The gesture is over (released, a second button, a lost grab): its changes become one step.
     void EndGesture();
     void ChooseColor(LedChannel led);
     void MoveEndMark(EventIndex e);

@@ -1,14 +1,13 @@
 #include "MainFormControls.h"
 
 #include "ClickableLabel.h"
-#include "GridKeyboard.h"
+#include "GridWidget.h"
 #include "LedIndicator.h"
 #include "Placement.h"
 #include "PopupList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -78,16 +77,10 @@ PopupList* popupList(QWidget* client, const QString& name, int left, int top, in
     return list;
 }
 
-void buildGrid(QWidget* client, MainFormControls& c) {
+void buildGrid(QWidget* client, const LedSequence& sequence, MainFormControls& c) {
+    c.Grid = new GridWidget(sequence, client);
     for (LedChannel row = 0; row < kLedCount; ++row) {
         const int top = 24 + 24 * row;
-        const QString arrayName = QStringLiteral("iSwitchLedX%1").arg(row + 1);
-        for (EventIndex e = 0; e < kEventCount; ++e) {
-            auto* cell = place(new QCheckBox(client), kIndexedName.arg(arrayName).arg(e), GridColumnLeft(e),
-                               top, 9, 13);
-            cell->setFocusPolicy(Qt::NoFocus);
-            c.iSwitchLedX[row][e] = cell;
-        }
         const QString led = QStringLiteral("LED#%1").arg(row + 1);
         auto* ledLabel =
             place(new ClickableLabel(led, client), kIndexedName.arg("LEDlabel1").arg(row), 8, top, 65, 17);
@@ -103,36 +96,6 @@ void buildGrid(QWidget* client, MainFormControls& c) {
         options->setToolTip(QStringLiteral("Click here to change %1 flash pattern").arg(led));
         options->setFocusPolicy(Qt::NoFocus);
         c.RowOptions[row] = options;
-    }
-}
-
-void buildTimeAxis(QWidget* client, MainFormControls& c) {
-    for (EventIndex e = 0; e < kEventCount; ++e) {
-        auto* axis = place(new ClickableLabel(TimeAxisCaption(e), client),
-                           kIndexedName.arg("TimeAxis").arg(e), GridColumnLeft(e), 128, 9, 17);
-        axis->setAlignment(Qt::AlignCenter);
-        QFont font(QStringLiteral("Arial"));
-        font.setPointSizeF(6);
-        axis->setFont(font);
-        c.TimeAxis[e] = axis;
-
-        auto* value = place(new QLabel(QStringLiteral("0"), client), kIndexedName.arg("mem").arg(e),
-                            GridColumnLeft(e), 152, 9, 17);
-        value->hide();
-        c.mem[e] = value;
-    }
-}
-
-void buildFrame(QWidget* client, MainFormControls& c) {
-    // A frame around the grid from (120, 16) to (536, 120).
-    const std::array<QRect, 4> lines{QRect(120, 16, 417, 1), QRect(536, 16, 1, 105), QRect(120, 120, 417, 1),
-                                     QRect(120, 16, 1, 105)};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        auto* line = new QFrame(client);
-        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        line->setGeometry(lines[i]);
-        setColors(line, Qt::black, Qt::black);
-        c.Line[i] = line;
     }
 }
 
@@ -242,10 +205,6 @@ void buildDownloadDisplay(QWidget* client, MainFormControls& c) {
 
 } // namespace
 
-QString TimeAxisCaption(EventIndex e) {
-    return QString::number((e + 1) % 10);
-}
-
 void FillPopupLists(MainFormControls& c) {
     for (const auto& entry : LedColorTable)
         c.ColorList->addItem(QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())));
@@ -253,16 +212,13 @@ void FillPopupLists(MainFormControls& c) {
     c.CopyList->addItems(kCopyEntries);
 }
 
-MainFormControls BuildMainFormControls(QWidget* client) {
+MainFormControls BuildMainFormControls(QWidget* client, const LedSequence& sequence) {
     MainFormControls c;
-    buildFrame(client, c);
-    buildGrid(client, c);
-    buildTimeAxis(client, c);
+    buildGrid(client, sequence, c);
     buildServoLists(client, c);
     buildButtons(client, c);
     buildServoStick(client, c);
     buildDownloadDisplay(client, c);
-    c.GridKeys = new GridKeyboard(client);
     buildPopupLists(client, c); // last, so that an open list stands above the grid
     return c;
 }
@@ -270,7 +226,7 @@ MainFormControls BuildMainFormControls(QWidget* client) {
 // The grid is one stop, then the servo lists, then the buttons as they stand, row by row. The
 // colour labels and the row buttons are reached with Ctrl+1..4 and Ctrl+Shift+1..4 instead.
 void OrderTabStops(const MainFormControls& c) {
-    QWidget* previous = c.GridKeys;
+    QWidget* previous = c.Grid;
     const auto next = [&previous](QWidget* widget) {
         QWidget::setTabOrder(previous, widget);
         previous = widget;

@@ -8,7 +8,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -18,21 +17,18 @@ class QWidget;
 namespace zg {
 
 class ClickableLabel;
-class GridKeyboard;
+class GridWidget;
+class LedSequence;
 class LedIndicator;
 class PopupList;
 
 // The controls of the main window's client area, created at their design positions.
 struct MainFormControls {
-    std::array<std::array<QCheckBox*, kEventCount>, kLedCount> iSwitchLedX{};
+    GridWidget* Grid = nullptr; // the cells, their frame and the time axis
     std::array<ClickableLabel*, kLedCount> LEDlabel1{};
     std::array<LedIndicator*, kLedCount> LED{};
     std::array<QPushButton*, kLedCount> RowOptions{};
-    std::array<ClickableLabel*, kEventCount> TimeAxis{};
-    std::array<QLabel*, kEventCount> mem{};
-    std::array<QFrame*, 4> Line{};
     QLabel* Label1 = nullptr;
-    GridKeyboard* GridKeys = nullptr; // the grid's stop in the Tab order
     std::array<QComboBox*, kLedCount> ServoControl{};
     PopupList* ColorList = nullptr;
     PopupList* RowOptionsList = nullptr;
@@ -54,16 +50,9 @@ struct MainFormControls {
     QCheckBox* Vspeed = nullptr;
 };
 
-// Left edge of the grid column of event e.
-constexpr int GridColumnLeft(EventIndex e) {
-    return 128 + 8 * e;
-}
-
-// The caption of the time-axis label of event e: the last digit of e + 1.
-QString TimeAxisCaption(EventIndex e);
-
-// Creates every control of the client area (640 x 255) with its name, place, caption and look.
-MainFormControls BuildMainFormControls(QWidget* client);
+// Creates every control of the client area (640 x 255) with its name, place, caption and look; the
+// grid draws `sequence`.
+MainFormControls BuildMainFormControls(QWidget* client, const LedSequence& sequence);
 
 // Puts the controls that take the keyboard focus in the order Tab visits them.
 void OrderTabStops(const MainFormControls& c);

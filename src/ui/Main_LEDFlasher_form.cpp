@@ -4,7 +4,7 @@
 #include "DigitKey.h"
 #include "FileCommandTexts.h"
 #include "FormColors.h"
-#include "GridKeyboard.h"
+#include "GridWidget.h"
 #include "MainFormMenus.h"
 #include "PopupList.h"
 #include "Settings_form.h"
@@ -16,7 +16,6 @@
 #include "files/ConfigFile.h"
 #include "files/DataFileReader.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -27,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -55,7 +53,7 @@ Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& pro
     client->setPalette(palette);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
-    c_ = BuildMainFormControls(client);
+    c_ = BuildMainFormControls(client, sequence_);
 
     sequence_.setObserver(this);
     Form_Load();
@@ -104,8 +102,6 @@ void Main_LEDFlasher_form::connectControls() {
         if (list->lineEdit())
             connectTypedServoText(row, list);
     }
-    for (EventIndex e = 0; e < kEventCount; ++e)
-        connect(c_.TimeAxis[e], &ClickableLabel::doubleClicked, this, [this, e] { TimeAxis_DblClick(e); });
     connect(c_.OpenButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::OpenButton_Click);
     connect(c_.SaveButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::SaveButton_Click);
     connect(c_.TestButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::TestButton_Click);
@@ -116,8 +112,6 @@ void Main_LEDFlasher_form::connectControls() {
         connect(button, &QPushButton::pressed, c_.SentLabel, &QWidget::hide); // before its click
     connect(c_.ServoStick, &QScrollBar::valueChanged, this, &Main_LEDFlasher_form::ServoStick_Change);
     connect(player_->timer(), &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer);
-    connect(c_.GridKeys, &GridKeyboard::spacePressed, this, &Main_LEDFlasher_form::GridKeys_Space);
-    connect(c_.GridKeys, &GridKeyboard::enterPressed, this, &Main_LEDFlasher_form::TimeAxis_DblClick);
     OrderTabStops(c_);
 }
 
@@ -137,14 +131,18 @@ void Main_LEDFlasher_form::ServoControl_Change(LedChannel row, ServoControlMode 
     edit_->History().record("Servo Mode", [&] { sequence_.setServoMode(row, mode); });
 }
 
+// The grid reports what the mouse and the keys do; the grid editor changes the document.
 void Main_LEDFlasher_form::connectGrid() {
-    for (LedChannel row = 0; row < kLedCount; ++row) {
-        for (EventIndex e = 0; e < kEventCount; ++e) {
-            QCheckBox* cell = c_.iSwitchLedX[row][e];
-            cell->installEventFilter(this);
-            connect(cell, &QCheckBox::clicked, this, [this, row, e] { iSwitchLedX_Click(row, e); });
-        }
-    }
+    GridWidget* grid = c_.Grid;
+    connect(grid, &GridWidget::pressed, this, [this](GridCell cell) { grid_->MouseDown(cell.event); });
+    connect(grid, &GridWidget::entered, this,
+            [this](GridCell cell) { grid_->DragOver(cell.row, cell.event); });
+    connect(grid, &GridWidget::released, this,
+            [this](GridCell cell) { grid_->MouseUp(cell.row, cell.event); });
+    connect(grid, &GridWidget::gestureEnded, this, [this] { grid_->EndGesture(); });
+    for (auto signal : {&GridWidget::clicked, &GridWidget::spacePressed})
+        connect(grid, signal, this, [this](GridCell cell) { grid_->Toggle(cell.row, cell.event); });
+    connect(grid, &GridWidget::endMarkChosen, this, [this](EventIndex e) { grid_->MoveEndMark(e); });
 }
 
 void Main_LEDFlasher_form::Form_Load() {
@@ -162,30 +160,13 @@ void Main_LEDFlasher_form::Form_Load() {
     showDocument();
 }
 
-// Brings every control in line with the document at start; later changes arrive one by one.
+// Brings the controls beside the grid in line with the document at start; the grid draws it.
 void Main_LEDFlasher_form::showDocument() {
     for (LedChannel row = 0; row < kLedCount; ++row) {
-        for (EventIndex e = 0; e < kEventCount; ++e)
-            c_.iSwitchLedX[row][e]->setChecked(sequence_.cell(row, e) != 0);
         setLabelColor(row);
         servoModeChanged(row, sequence_.servoMode(row));
     }
-    for (EventIndex e = 0; e < kEventCount; ++e) {
-        c_.mem[e]->setText(QString::fromStdString(sequence_.eventValueText(e)));
-        setTimeAxisLook(e);
-        c_.TimeAxis[e]->setBackground(ButtonFace());
-    }
-}
-
-void Main_LEDFlasher_form::setTimeAxisLook(EventIndex e) {
-    const bool marked = e == sequence_.endEvent();
-    ClickableLabel* axis = c_.TimeAxis[e];
-    QFont font = axis->font();
-    font.setPointSizeF(marked ? 8 : 6);
-    axis->setFont(font);
-    QPalette palette = axis->palette();
-    palette.setColor(QPalette::WindowText, marked ? ColorOf(0x0000FF) : QColor(Qt::black));
-    axis->setPalette(palette);
+    c_.Grid->update();
 }
 
 void Main_LEDFlasher_form::setLabelColor(LedChannel led) {
@@ -196,20 +177,19 @@ void Main_LEDFlasher_form::setLabelColor(LedChannel led) {
 
 // --- the document's changes, shown at once ---
 
-void Main_LEDFlasher_form::cellChanged(LedChannel row, EventIndex e, int state) {
+void Main_LEDFlasher_form::cellChanged(LedChannel row, EventIndex e, int) {
     c_.SentLabel->hide();
-    c_.iSwitchLedX[row][e]->setChecked(state != 0);
+    c_.Grid->showCell(row, e);
 }
 
-void Main_LEDFlasher_form::eventValueChanged(EventIndex e, const std::string& text) {
+void Main_LEDFlasher_form::eventValueChanged(EventIndex, const std::string&) {
     c_.SentLabel->hide();
-    c_.mem[e]->setText(QString::fromStdString(text));
 }
 
 void Main_LEDFlasher_form::endEventChanged(EventIndex previous, EventIndex current) {
     c_.SentLabel->hide();
-    setTimeAxisLook(previous);
-    setTimeAxisLook(current);
+    c_.Grid->showEvent(previous);
+    c_.Grid->showEvent(current);
 }
 
 void Main_LEDFlasher_form::ledColorChanged(int slot, LedColor) {
@@ -228,33 +208,6 @@ void Main_LEDFlasher_form::servoModeChanged(LedChannel row, ServoControlMode mod
     if (mode < 0 && list->isEditable() && list->findText(list->currentText(), Qt::MatchExactly) < 0)
         return;
     list->setCurrentIndex(mode);
-}
-
-// --- the grid's mouse events, routed to the paint gesture ---
-
-bool Main_LEDFlasher_form::eventFilter(QObject* watched, QEvent* event) {
-    auto type = event->type();
-    // A quick second press arrives as a double-click, also on the neighbouring cell: it is a press.
-    if (type == QEvent::MouseButtonDblClick)
-        type = QEvent::MouseButtonPress;
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
-        return QMainWindow::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const auto cell = grid_->CellAt(mouse->globalPosition().toPoint());
-    if (type == QEvent::MouseButtonPress) {
-        if (cell) {
-            c_.GridKeys->moveTo(cell->first, cell->second);
-            iSwitchLedX_MouseDown(cell->first, cell->second);
-        }
-    } else if (type == QEvent::MouseMove) {
-        if (cell && mouse->buttons() != Qt::NoButton && grid_->InGesture())
-            iSwitchLedX_DragOver(cell->first, cell->second);
-    } else if (grid_->InGesture()) {
-        if (cell)
-            iSwitchLedX_MouseUp(cell->first, cell->second);
-        grid_->EndGesture();
-    }
-    return false; // the cell still behaves as a check box
 }
 
 void Main_LEDFlasher_form::ColorList_Click() {

@@ -49,16 +49,10 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void StopTest();
 
     // Grid editing.
-    void iSwitchLedX_Click(LedChannel row, EventIndex e) { grid_->Click(row, e); }
-    void GridKeys_Space(LedChannel row, EventIndex e) { grid_->Toggle(row, e); }
-    void iSwitchLedX_MouseDown(LedChannel, EventIndex e) { grid_->MouseDown(e); }
-    void iSwitchLedX_DragOver(LedChannel row, EventIndex e) { grid_->DragOver(row, e); }
-    void iSwitchLedX_MouseUp(LedChannel row, EventIndex e) { grid_->MouseUp(row, e); }
     void LEDlabel1_Click(LedChannel led) { grid_->ChooseColor(led); }
     void ColorList_Click();
     void RowOptionsList_Click();
     void CopyList_Click();
-    void TimeAxis_DblClick(EventIndex e) { grid_->MoveEndMark(e); }
     void RowOptions_Click(LedChannel row) { grid_->RowCommand(row); }
 
     // Commands.
@@ -89,7 +83,6 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void Form_Unload() { shell_->EndNow(); }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -103,7 +96,6 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void ServoControl_Change(LedChannel row, ServoControlMode mode);
     void connectGrid();
     void showDocument();
-    void setTimeAxisLook(EventIndex e);
     void setLabelColor(LedChannel led);
 
     // LedSequenceObserver

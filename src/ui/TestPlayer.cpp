@@ -1,7 +1,7 @@
 #include "TestPlayer.h"
 
-#include "ClickableLabel.h"
 #include "FormColors.h"
+#include "GridWidget.h"
 #include "LedIndicator.h"
 #include "playback/ServoZone.h"
 #include "playback/TestStep.h"
@@ -15,10 +15,6 @@
 #include <QTimer>
 
 namespace zg {
-
-namespace {
-constexpr std::uint32_t kPlayingEventColor = 0x808080;
-} // namespace
 
 TestPlayer::TestPlayer(MainFormControls& controls, const LedSequence& sequence, const AppConfig& config,
                        QObject* parent)
@@ -62,13 +58,12 @@ bool TestPlayer::playEvent(EventIndex i) {
         windDown();
         return false;
     }
-    ClickableLabel* axis = c_.TimeAxis[i];
-    axis->setBackground(ColorOf(kPlayingEventColor));
+    c_.Grid->setPlayingEvent(i);
     const auto colors = IndicatorColors(sequence_, i, ServoZoneMask_);
     for (LedChannel led = 0; led < kLedCount; ++led)
         c_.LED[led]->setFillColor(ColorOf(colors[led]));
     waitForStep();
-    axis->setBackground(ButtonFace());
+    c_.Grid->setPlayingEvent(std::nullopt);
     return true;
 }
 

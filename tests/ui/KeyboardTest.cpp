@@ -2,14 +2,12 @@
 
 #include "ui/ClickableLabel.h"
 #include "ui/FileCommandTexts.h"
-#include "ui/GridKeyboard.h"
 #include "ui/PopupList.h"
 #include "ui/Settings_form.h"
 #include "ui/ShellTexts.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -47,11 +45,9 @@ class Keyboard : public UiFixture {
 
 TEST_F(Keyboard, APatternDrawnByKeysEqualsTheSameDrawnByMouse) {
     startActive();
-    auto* grid = find<GridKeyboard>("GridKeyboard");
-    for (int tab = 0; tab < 16 && !grid->hasFocus(); ++tab) {
+    GridWidget* grid = find<GridWidget>("Grid");
+    for (int tab = 0; tab < 16 && !grid->hasFocus(); ++tab)
         key(Qt::Key_Tab);
-        EXPECT_FALSE(QApplication::focusWidget() && QApplication::focusWidget()->inherits("QCheckBox"));
-    }
     ASSERT_TRUE(grid->hasFocus()); // one stop for the whole grid
     keys(Qt::Key_Right, 5);
     key(Qt::Key_Space); // LED #1, event 5
@@ -78,8 +74,8 @@ TEST_F(Keyboard, APatternDrawnByKeysEqualsTheSameDrawnByMouse) {
     form->MENUnew_Click();
     for (const auto& [row, e] : {std::pair{0, 5}, {1, 6}, {1, 49}})
         click(row, e);
-    EXPECT_EQ(std::pair(grid->row(), grid->event()), std::pair(1, 49)); // the focus cell follows a press
-    QTest::mouseDClick(find<ClickableLabel>("TimeAxis_3"), Qt::LeftButton);
+    EXPECT_EQ(grid->focusCell(), (GridCell{1, 49})); // the focus cell follows a press
+    doubleClickAxis(3);
     whenOpen("RowOptionsList", [&] { pick("RowOptionsList", 1); });
     QTest::mouseClick(find<QPushButton>("RowOptions2"), Qt::LeftButton);
     whenOpen("ColorList", [&] { pick("ColorList", 6); });

@@ -102,12 +102,12 @@ TEST_F(StartUp, UnsavedWorkIsKeptOnCloseAndOfferedAtTheNextStart) {
     ASSERT_TRUE(QFile::exists(kept));
 
     start();
+    const QDateTime leftAt = QFileInfo(kept).lastModified();
     dialogs.answers = {MessageAnswer::Yes};
     form->OfferUnsavedWork();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(
-        QLocale().toString(QFileInfo(kept).lastModified(), QLocale::ShortFormat)));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QLocale().toString(leftAt, QLocale::ShortFormat)));
     EXPECT_EQ(TakeSnapshot(form->sequence(), form->config()), edited);
     EXPECT_EQ(form->windowTitle(), kPlainTitle);
     action("MENUundo")->trigger(); // one step back to the fresh start

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "ui/GridWidget.h"
 #include "ui/Main_LEDFlasher_form.h"
 
-#include <QCheckBox>
 #include <QDir>
+#include <QImage>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,15 +44,32 @@ class UiFixture : public ::testing::Test {
     }
     template <typename T> T* find(const QString& name) const { return form->findChild<T*>(name); }
 
-    // A cell of the grid, and the mouse on it as a person uses it.
+    // The grid, a point in one of its cells, and the mouse on it as a person uses it.
     static constexpr QPoint kInCell{4, 6};
-    QCheckBox* cell(int row, int e) const {
-        return find<QCheckBox>(QStringLiteral("iSwitchLedX%1_%2").arg(row + 1).arg(e));
+    zg::GridWidget* grid() const { return form->controls().Grid; }
+    static QPoint inCell(int row, int e) { return zg::GridGeometry::CellRect(row, e).topLeft() + kInCell; }
+    void click(int row, int e) { QTest::mouseClick(grid(), Qt::LeftButton, {}, inCell(row, e)); }
+    void press(int row, int e) { QTest::mousePress(grid(), Qt::LeftButton, {}, inCell(row, e)); }
+    void moveTo(int row, int e) { QTest::mouseMove(grid(), inCell(row, e)); }
+    void releaseOver(int row, int e) { QTest::mouseRelease(grid(), Qt::LeftButton, {}, inCell(row, e)); }
+    // A double-click on the time-axis label of event e.
+    void doubleClickAxis(int e) {
+        QTest::mouseDClick(grid(), Qt::LeftButton, {}, zg::GridGeometry::AxisRect(e).center());
     }
-    void click(int row, int e) { QTest::mouseClick(cell(row, e), Qt::LeftButton, {}, kInCell); }
-    void press(int row, int e) { QTest::mousePress(cell(row, e), Qt::LeftButton, {}, kInCell); }
-    void moveTo(int row, int e) { QTest::mouseMove(cell(row, e), kInCell); }
-    void releaseOver(int row, int e) { QTest::mouseRelease(cell(row, e), Qt::LeftButton, {}, kInCell); }
+    // Whether the grid as drawn shows red in the axis label of event e: the end mark's digit,
+    // smoothed into the background at its edges.
+    bool axisShowsRed(int e) const {
+        const QImage image = grid()->grab().toImage();
+        const QRect place = zg::GridGeometry::AxisRect(e);
+        const qreal scale = image.devicePixelRatio();
+        for (int y = int(place.top() * scale); y <= int(place.bottom() * scale); ++y)
+            for (int x = int(place.left() * scale); x <= int(place.right() * scale); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() - std::max(c.green(), c.blue()) > 80)
+                    return true;
+            }
+        return false;
+    }
 
     // Runs `step` once the pop-up list `name` is open, inside the wait of the command that opened
     // it. (A timer of its own: a key sent through the window system handles pending events before

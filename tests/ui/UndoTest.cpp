@@ -7,7 +7,6 @@
 #include "ui/Settings_form.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTimer>
@@ -65,7 +64,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
             moveTo(0, e);
         releaseOver(0, 9);
     });
-    step("End Mark", [&] { QTest::mouseDClick(find<ClickableLabel>("TimeAxis_3"), Qt::LeftButton); });
+    step("End Mark", [&] { doubleClickAxis(3); });
     step("Color", [&] {
         pickSoon("ColorList", 1);
         QTest::mouseClick(find<ClickableLabel>("LEDlabel1_0"), Qt::LeftButton);
@@ -94,7 +93,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
     EXPECT_FALSE(action("MENUundo")->isEnabled());
     EXPECT_EQ(form->settingsForm()->PCSpeedcombo->currentText(), "20"); // the speeds came back too
     EXPECT_EQ(form->windowTitle(), kStartTitle); // the caption came back with the document
-    EXPECT_EQ(find<QCheckBox>("iSwitchLedX1_5")->isChecked(), false);
+    EXPECT_EQ(form->sequence().cell(0, 5), 0);
     for (std::size_t i = 1; i <= names.size(); ++i) {
         QTest::keyClick(form->windowHandle(), i % 2 ? Qt::Key_Y : Qt::Key_Z,
                         i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);

@@ -1,0 +1,221 @@
+#include "GridWidget.h"
+
+#include "GridAccessibility.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zg {
+
+namespace {
+using namespace GridGeometry;
+
+const QColor kPlayingEvent(128, 128, 128);
+const QColor kEndMark(255, 0, 0);
+
+QString axisCaption(EventIndex e) {
+    return QString::number((e + 1) % 10);
+}
+} // namespace
+
+GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent) : QWidget(parent), sequence_(sequence) {
+    setObjectName(QStringLiteral("Grid"));
+    setGeometry(QRect(kOrigin, QSize(kWidth, kHeight)));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Pattern"));
+    InstallGridAccessibility();
+}
+
+void GridWidget::moveFocusTo(GridCell cell) {
+    const GridCell old = focus_;
+    focus_ = cell;
+    update(CellRect(old.row, old.event).adjusted(-2, -2, 2, 2));
+    update(CellRect(cell.row, cell.event).adjusted(-2, -2, 2, 2));
+    if (hasFocus())
+        NotifyGridFocus(this, cell);
+}
+
+void GridWidget::setPlayingEvent(std::optional<EventIndex> e) {
+    if (e == playing_)
+        return;
+    if (playing_)
+        update(AxisRect(*playing_));
+    playing_ = e;
+    if (playing_)
+        update(AxisRect(*playing_));
+}
+
+void GridWidget::showCell(LedChannel row, EventIndex e) {
+    update(CellRect(row, e));
+    NotifyGridCellChanged(this, GridCell{row, e});
+}
+
+void GridWidget::showEvent(EventIndex e) {
+    update(AxisRect(e));
+}
+
+// --- drawing ---
+
+void GridWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(kFrame.adjusted(0, 0, -1, -1));
+    paintCells(painter);
+    paintAxis(painter);
+    if (hasFocus())
+        paintFocus(painter);
+}
+
+// A box with a solid mark for a lit cell, drawn inside the cell's place at any scale.
+void GridWidget::paintCells(QPainter& painter) const {
+    const QColor border = palette().color(QPalette::Text);
+    const QColor base = palette().color(QPalette::Base);
+    for (LedChannel row = 0; row < kLedCount; ++row) {
+        for (EventIndex e = 0; e < kEventCount; ++e) {
+            const QRectF box = QRectF(CellRect(row, e)).adjusted(0.5, 2.5, -0.5, -2.5);
+            painter.setPen(QPen(border, 1));
+            painter.setBrush(base);
+            painter.drawRect(box);
+            if (sequence_.cell(row, e) != 0)
+                painter.fillRect(box.adjusted(1.5, 1.5, -1.5, -1.5), border);
+        }
+    }
+}
+
+void GridWidget::paintAxis(QPainter& painter) const {
+    QFont font(QStringLiteral("Arial"));
+    for (EventIndex e = 0; e < kEventCount; ++e) {
+        const QRect place = AxisRect(e);
+        painter.fillRect(place, e == playing_ ? kPlayingEvent : palette().color(QPalette::Button));
+        const bool marked = e == sequence_.endEvent();
+        font.setPointSizeF(marked ? 8 : 6);
+        painter.setFont(font);
+        painter.setPen(marked ? kEndMark : palette().color(QPalette::ButtonText));
+        painter.drawText(place, Qt::AlignCenter, axisCaption(e));
+    }
+}
+
+void GridWidget::paintFocus(QPainter& painter) const {
+    QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(CellRect(focus_.row, focus_.event)).adjusted(-1.5, -0.5, 0.5, -0.5));
+}
+
+// --- the mouse ---
+
+void GridWidget::mousePressEvent(QMouseEvent* event) {
+    const bool secondButton = (event->buttons() & ~event->button()) != Qt::NoButton;
+    endGesture(); // a second button ends the gesture; so does a press whose release was lost
+    if (!secondButton)
+        press(event->position().toPoint());
+}
+
+// A quick second press, also on the neighbouring cell, comes as a press and then a double-click:
+// the press has begun its own gesture. On the time axis the double-click moves the end mark.
+void GridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (const auto e = AxisAt(pos)) {
+        emit endMarkChosen(*e);
+        return;
+    }
+    if (!pressedCell_)
+        press(pos);
+}
+
+void GridWidget::press(QPoint pos) {
+    const auto cell = CellAt(pos);
+    if (!cell)
+        return;
+    moveFocusTo(*cell);
+    pressedCell_ = cell;
+    lastEntered_ = cell;
+    emit pressed(*cell);
+}
+
+void GridWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressedCell_)
+        return;
+    const auto cell = CellAt(event->position().toPoint());
+    if (cell && cell != lastEntered_) {
+        lastEntered_ = cell;
+        emit entered(*cell);
+    }
+}
+
+void GridWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!pressedCell_ || event->buttons() != Qt::NoButton)
+        return;
+    const GridCell start = *pressedCell_;
+    const auto cell = CellAt(event->position().toPoint());
+    if (cell)
+        emit released(*cell);
+    endGesture();
+    if (cell == start)
+        emit clicked(start);
+}
+
+void GridWidget::endGesture() {
+    if (!pressedCell_)
+        return;
+    pressedCell_.reset();
+    lastEntered_.reset();
+    emit gestureEnded();
+}
+
+// --- the keys ---
+
+void GridWidget::keyPressEvent(QKeyEvent* event) {
+    GridCell cell = focus_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        cell.event = std::max(0, cell.event - 1);
+        break;
+    case Qt::Key_Right:
+        cell.event = std::min(kLastEvent, cell.event + 1);
+        break;
+    case Qt::Key_Up:
+        cell.row = std::max(0, cell.row - 1);
+        break;
+    case Qt::Key_Down:
+        cell.row = std::min(kLedCount - 1, cell.row + 1);
+        break;
+    case Qt::Key_Home:
+        cell.event = 0;
+        break;
+    case Qt::Key_End:
+        cell.event = kLastEvent;
+        break;
+    case Qt::Key_Space:
+        emit spacePressed(focus_);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit endMarkChosen(focus_.event);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->modifiers() & ~(Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(event); // Shift+arrows and the like are not the focus cell's
+        return;
+    }
+    moveFocusTo(cell);
+}
+
+void GridWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+    NotifyGridFocus(this, focus_);
+}
+
+void GridWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    endGesture(); // the grab is lost with the focus to a dialog: the gesture's release never comes
+    update();
+}
+
+} // namespace zg

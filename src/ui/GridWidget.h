@@ -1,0 +1,69 @@
+#pragma once
+
+#include "GridGeometry.h"
+#include "model/LedSequence.h"
+
+#include <QWidget>
+
+#include <optional>
+
+namespace zg {
+
+// The 4 x 50 grid of cells with its frame and the time axis below it, drawn from the document
+// (it keeps no copy of a cell) and taking the mouse and the keys. It reports what the user does;
+// the editing itself is the grid editor's.
+class GridWidget : public QWidget {
+    Q_OBJECT
+  public:
+    GridWidget(const LedSequence& sequence, QWidget* parent);
+
+    const LedSequence& sequence() const { return sequence_; }
+    // The keyboard's focus cell: arrows move it, Space switches it, Enter puts the end mark there.
+    GridCell focusCell() const { return focus_; }
+    void moveFocusTo(GridCell cell);
+    // The event the test shows now, highlighted on the time axis.
+    std::optional<EventIndex> playingEvent() const { return playing_; }
+    void setPlayingEvent(std::optional<EventIndex> e);
+
+    void showCell(LedChannel row, EventIndex e);
+    void showEvent(EventIndex e);
+
+  signals:
+    // A press on a cell starts a gesture; cells entered while the button is held are painted; the
+    // release over a cell fills towards it. A gesture ends at the release, wherever it is, or when
+    // a second button or a lost pointer grab ends it.
+    void pressed(GridCell cell);
+    void entered(GridCell cell);
+    void released(GridCell cell);
+    void gestureEnded();
+    // Press and release on one cell; Space on the focus cell.
+    void clicked(GridCell cell);
+    void spacePressed(GridCell cell);
+    // A double-click on the time axis, or Enter.
+    void endMarkChosen(EventIndex e);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    void press(QPoint pos);
+    void endGesture();
+    void paintCells(class QPainter& painter) const;
+    void paintAxis(QPainter& painter) const;
+    void paintFocus(QPainter& painter) const;
+
+    const LedSequence& sequence_;
+    GridCell focus_;
+    std::optional<EventIndex> playing_;
+    std::optional<GridCell> pressedCell_; // the gesture under way, from its press
+    std::optional<GridCell> lastEntered_;
+};
+
+} // namespace zg
