@@ -74,7 +74,7 @@ void GridWidget::paintCells(QPainter& painter) const {
     const QColor base = palette().color(QPalette::Base);
     for (LedChannel row = 0; row < kLedCount; ++row) {
         for (EventIndex e = 0; e < kEventCount; ++e) {
-            const QRectF box = QRectF(CellRect(row, e)).adjusted(0.5, 2.5, -0.5, -2.5);
+            const QRectF box = QRectF(CellRect(row, e)).adjusted(0.5, 3.5, -1.5, -2.5);
             painter.setPen(QPen(border, 1));
             painter.setBrush(base);
             painter.drawRect(box);

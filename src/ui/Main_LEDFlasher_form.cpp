@@ -111,7 +111,9 @@ void Main_LEDFlasher_form::connectControls() {
     for (QPushButton* button : centralWidget()->findChildren<QPushButton*>())
         connect(button, &QPushButton::pressed, c_.SentLabel, &QWidget::hide); // before its click
     connect(c_.ServoStick, &QScrollBar::valueChanged, this, &Main_LEDFlasher_form::ServoStick_Change);
-    connect(player_->timer(), &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer);
+    // Queued: whoever else listens to the tick still sees the step that has just had its time.
+    connect(player_->timer(), &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer,
+            Qt::QueuedConnection);
     OrderTabStops(c_);
 }
 
@@ -222,6 +224,10 @@ void Main_LEDFlasher_form::CopyList_Click() {
 
 bool Main_LEDFlasher_form::testRunning() const {
     return player_->Running();
+}
+
+bool Main_LEDFlasher_form::testActive() const {
+    return player_->Active();
 }
 
 bool Main_LEDFlasher_form::downloading() const {

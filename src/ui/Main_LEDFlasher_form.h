@@ -42,6 +42,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     const MainFormControls& controls() const { return c_; }
     Settings_form* settingsForm() const { return settings_; }
     bool testRunning() const;
+    bool testActive() const; // running or winding down
     bool downloading() const;
     int servoZoneMask() const;
 

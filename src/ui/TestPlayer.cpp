@@ -6,8 +6,6 @@
 #include "playback/ServoZone.h"
 #include "playback/TestStep.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -38,53 +36,41 @@ void TestPlayer::Toggle() {
     c_.TestButton->setText(QStringLiteral("Stop Test"));
     Timer1->setInterval(StepIntervalMs(config_.TestSpeed));
     ServoZoneMask_ = ServoZoneMaskOf(c_.ServoStick->value());
-    play();
+    // Also when an earlier test is still winding down: the new one starts over at event 0.
+    passEnd_ = sequence_.endEvent();
+    showStep(0);
 }
 
-void TestPlayer::play() {
-    while (true) {
-        const EventIndex last = sequence_.endEvent(); // a new end mark applies from the next pass
-        for (EventIndex i = 0; i <= last; ++i) {
-            if (!playEvent(i))
-                return;
-        }
-    }
-}
-
-// Plays one event; false once the test has been stopped and the playback has wound down.
-bool TestPlayer::playEvent(EventIndex i) {
-    QCoreApplication::processEvents();
-    if (!TestRunning) {
-        windDown();
-        return false;
-    }
+// Each event stays on screen for the whole step, counted from the moment it is shown: a step that
+// came late (a message box held the window) is never made up for by a shorter one.
+void TestPlayer::showStep(EventIndex i) {
+    showing_ = i;
     c_.Grid->setPlayingEvent(i);
     const auto colors = IndicatorColors(sequence_, i, ServoZoneMask_);
     for (LedChannel led = 0; led < kLedCount; ++led)
         c_.LED[led]->setFillColor(ColorOf(colors[led]));
-    waitForStep();
-    c_.Grid->setPlayingEvent(std::nullopt);
-    return true;
-}
-
-void TestPlayer::waitForStep() {
-    StepPending = true;
-    // Each event stays on screen for the whole step, counted from the moment it is shown: a step
-    // that came late (a message box held the window) is never made up for by a shorter one.
     Timer1->start();
-    QEventLoop loop;
-    connect(this, &TestPlayer::stepElapsed, &loop, &QEventLoop::quit);
-    while (StepPending)
-        loop.exec();
+    emit stepShown(i);
 }
 
 void TestPlayer::Timer1_Timer() {
-    StepPending = false;
-    Timer1->stop();
-    emit stepElapsed();
+    if (!showing_)
+        return;
+    c_.Grid->setPlayingEvent(std::nullopt);
+    if (!TestRunning) {
+        windDown();
+        return;
+    }
+    EventIndex next = *showing_ + 1;
+    if (next > passEnd_) {
+        next = 0;
+        passEnd_ = sequence_.endEvent(); // a new end mark applies from the next pass
+    }
+    showStep(next);
 }
 
 void TestPlayer::windDown() {
+    showing_.reset();
     for (LedIndicator* led : c_.LED)
         led->setFillColor(Qt::black);
     c_.Settings_button->show();
@@ -108,7 +94,6 @@ void TestPlayer::showServoStick(bool shown) {
 }
 
 void TestPlayer::ServoStick_Change() {
-    QCoreApplication::processEvents();
     const int value = c_.ServoStick->value();
     c_.PulseWidth->setText(QString::number(PulseWidthOf(value)));
     ServoZoneMask_ = ServoZoneMaskOf(value);

@@ -6,13 +6,15 @@
 
 #include <QObject>
 
+#include <optional>
+
 class QTimer;
 
 namespace zg {
 
-// The on-screen test: plays events 0 to the end mark, pass after pass, one per tick of Timer1,
-// and lights the indicators as the servo stick's zone allows. The playback waits in the event
-// loop between steps, so the whole window stays usable while it runs.
+// The on-screen test: plays events 0 to the end mark, pass after pass, one per tick of the step
+// timer, and lights the indicators as the servo stick's zone allows. Between ticks nothing of the
+// test runs, so the whole window stays usable; a stop takes effect at the next step boundary.
 class TestPlayer : public QObject {
     Q_OBJECT
   public:
@@ -20,24 +22,26 @@ class TestPlayer : public QObject {
                QObject* parent);
 
     bool Running() const { return TestRunning; }
+    // A test is playing or winding down: its last step is still on screen.
+    bool Active() const { return showing_.has_value(); }
     int ServoZoneMask() const { return ServoZoneMask_; }
     QTimer* timer() const { return Timer1; } // the step timer; its tick comes back as Timer1_Timer
 
-    // Starts a test, or stops the one running. Returns once the test it started has wound down.
+    // Starts a test, or stops the one running.
     void Toggle();
     // Stops a running test; the playback winds down at its next step boundary. Without a running
     // test it does nothing, so commands that stop a test first just call it.
     void StopTest();
+    // The step timer's tick: the step shown has had its time.
     void Timer1_Timer();
     void ServoStick_Change();
 
   signals:
-    void stepElapsed();
+    // Event `e` is on screen now, for one step.
+    void stepShown(EventIndex e);
 
   private:
-    void play();
-    bool playEvent(EventIndex i);
-    void waitForStep();
+    void showStep(EventIndex i);
     void windDown();
     void showServoStick(bool shown);
 
@@ -46,7 +50,8 @@ class TestPlayer : public QObject {
     const AppConfig& config_;
     QTimer* Timer1 = nullptr;
     bool TestRunning = false;
-    bool StepPending = false;
+    std::optional<EventIndex> showing_; // the event on screen while a test plays or winds down
+    EventIndex passEnd_ = kLastEvent;   // the end mark read at the start of the pass
     int ServoZoneMask_ = 4;
 };
 

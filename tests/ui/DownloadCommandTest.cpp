@@ -158,6 +158,7 @@ TEST_F(DownloadCommand, CancelWritesNothingAndANotherTestStaysStopped) {
             download(); // answered Cancel
     });
     form->MENUtest_Click();
+    waitUntilTestEnds();
     QObject::disconnect(c);
     EXPECT_EQ(ticks, 2);
     EXPECT_FALSE(form->testRunning());

@@ -275,6 +275,7 @@ TEST_F(FileCommands, MergeOrsThePatternAndKeepsColoursAndARunningTest) {
         form->MENUtest_Click();
     });
     form->MENUtest_Click();
+    waitUntilTestEnds();
     QObject::disconnect(c);
     EXPECT_EQ(dialogs.fileAsks[0].request.title, kMergeTitle);
     EXPECT_EQ(form->sequence().eventValue(0), 15);
@@ -294,6 +295,7 @@ TEST_F(FileCommands, SaveAndOpenStopARunningTestEvenWhenCancelled) {
                 trigger(action); // the scripted dialog is cancelled
         });
         form->MENUtest_Click();
+        waitUntilTestEnds();
         QObject::disconnect(c);
         EXPECT_EQ(ticks, 2) << action;
         EXPECT_FALSE(form->testRunning());

@@ -121,6 +121,7 @@ TEST_F(Keyboard, EachShortcutRunsItsMenuCommand) {
             key(Qt::Key_F5); // F5 stops the test it started
     });
     key(Qt::Key_F5);
+    waitUntilTestEnds();
     EXPECT_EQ(ticks, 2);
     EXPECT_FALSE(form->testRunning());
 }

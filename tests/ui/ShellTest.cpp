@@ -40,6 +40,7 @@ class Shell : public UiFixture {
         const auto c = QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(),
                                         [&] { onTick(ticks++); });
         form->MENUtest_Click();
+        waitUntilTestEnds();
         QObject::disconnect(c);
         return ticks;
     }
@@ -93,6 +94,7 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
                 form->StopTest();
             });
         trigger(QLatin1String(test));
+        waitUntilTestEnds();
         QObject::disconnect(c);
         EXPECT_EQ(ticks, 1) << test;
     }
@@ -113,9 +115,11 @@ TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
         form->StopTest();
     });
     press(Qt::Key_T); // "&Test" on the button and on the menu bar
+    waitUntilTestEnds();
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(find<QPushButton>("TestButton")->text(), "&Test");
     press(Qt::Key_T); // the menu's letter alone now
+    waitUntilTestEnds();
     EXPECT_EQ(ticks, 2);
     press(Qt::Key_D);
     EXPECT_TRUE(lastMessage().startsWith("Cannot open serial port 1"));
@@ -253,6 +257,7 @@ TEST_F(Shell, RealEndLeavesFromInsideNestedWaits) {
                 window.LEDlabel1_Click(1);
             });
             window.MENUtest_Click();
+            QTest::qWait(5000);
             std::abort(); // not reached: closing ended the process
         },
         ::testing::ExitedWithCode(0), "");

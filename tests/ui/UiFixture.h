@@ -71,6 +71,11 @@ class UiFixture : public ::testing::Test {
         return false;
     }
 
+    // A test started by a command plays on its timer; this waits until it has wound down.
+    void waitUntilTestEnds(int timeoutMs = 10000) {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !form->testActive(); }, timeoutMs));
+    }
+
     // Runs `step` once the pop-up list `name` is open, inside the wait of the command that opened
     // it. (A timer of its own: a key sent through the window system handles pending events before
     // the key itself, so a zero timer could run before the list is open.)
