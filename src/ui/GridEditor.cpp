@@ -41,11 +41,10 @@ void GridEditor::MouseUp(LedChannel row, EventIndex e) {
 }
 
 void GridEditor::ChooseColor(LedChannel led) {
-    const int picked = ChooseFromList(*c_.ColorList, sequence_.ledColor(led));
-    if (c_.ColorList->Cancelled())
-        return; // Esc: the colour stays
-    // The label takes the colour as the document reports it.
-    history_.record("Color", [&] { sequence_.setLedColor(led, picked); });
+    c_.ColorList->choose(sequence_.ledColor(led), [this, led](std::optional<int> picked) {
+        if (picked) // Esc: the colour stays; the label takes the colour as the document reports it
+            history_.record("Color", [&] { sequence_.setLedColor(led, *picked); });
+    });
 }
 
 void GridEditor::MoveEndMark(EventIndex e) {
@@ -53,13 +52,22 @@ void GridEditor::MoveEndMark(EventIndex e) {
 }
 
 void GridEditor::RowCommand(LedChannel row) {
-    const int operation = ChooseFromList(*c_.RowOptionsList, int(RowOperation::ClearAll));
-    if (c_.RowOptionsList->Cancelled())
-        return; // Esc is "Cancel"
-    const int other = NeedsOtherLed(operation) ? ChooseFromList(*c_.CopyList) : -1;
-    if (NeedsOtherLed(operation) && c_.CopyList->Cancelled())
-        return;
-    // Named after the entry picked: "Clear All", "Copy from", "Skip 2".
+    c_.RowOptionsList->choose(int(RowOperation::ClearAll), [this, row](std::optional<int> operation) {
+        if (!operation)
+            return; // Esc is "Cancel"
+        if (!NeedsOtherLed(*operation)) {
+            applyRowCommand(row, *operation, -1);
+            return;
+        }
+        c_.CopyList->choose(std::nullopt, [this, row, operation](std::optional<int> other) {
+            if (other)
+                applyRowCommand(row, *operation, *other);
+        });
+    });
+}
+
+// One step, named after the entry picked: "Clear All", "Copy from", "Skip 2".
+void GridEditor::applyRowCommand(LedChannel row, int operation, int other) {
     const QListWidgetItem* entry = c_.RowOptionsList->item(operation);
     const QString name = entry ? entry->text().remove(QStringLiteral("...")) : QStringLiteral("Row Command");
     history_.record(name.toStdString(), [&] { ApplyRowOperation(sequence_, row, operation, other); });

@@ -27,6 +27,8 @@ class GridEditor {
     void RowCommand(LedChannel row);
 
   private:
+    void applyRowCommand(LedChannel row, int operation, int other);
+
     MainFormControls& c_;
     LedSequence& sequence_;
     UndoHistory& history_;

@@ -1,27 +1,35 @@
 #include "PopupList.h"
 
-#include <QEventLoop>
 #include <QKeyEvent>
+
+#include <algorithm>
 
 namespace zg {
 
-void PopupList::close() {
-    cancelled_ = false;
-    hide();
-    emit closed();
-}
-
-void PopupList::open() {
-    if (!isVisible())
-        cancelled_ = false; // a list that is already open keeps the outcome its waits will see
+void PopupList::choose(std::optional<int> preset, Pick done) {
+    if (preset)
+        setCurrentRow(*preset);
+    waiting_.push_back(std::move(done));
     show();
     raise();
     setFocus();
+    emit opened();
+}
+
+void PopupList::close() {
+    finish(currentRow());
 }
 
 void PopupList::cancel() {
-    close();
-    cancelled_ = true;
+    finish(std::nullopt);
+}
+
+void PopupList::finish(std::optional<int> entry) {
+    hide();
+    auto waiting = std::exchange(waiting_, {});
+    std::reverse(waiting.begin(), waiting.end());
+    for (const Pick& done : waiting)
+        done(entry);
 }
 
 void PopupList::keyPressEvent(QKeyEvent* event) {
@@ -29,18 +37,6 @@ void PopupList::keyPressEvent(QKeyEvent* event) {
         cancel();
     else
         QListWidget::keyPressEvent(event);
-}
-
-int ChooseFromList(PopupList& list, std::optional<int> preset) {
-    if (preset)
-        list.setCurrentRow(*preset);
-    list.open();
-    QEventLoop loop;
-    const auto connection = QObject::connect(&list, &PopupList::closed, &loop, &QEventLoop::quit);
-    loop.exec();
-    QObject::disconnect(connection);
-    list.hide();
-    return list.currentRow();
 }
 
 } // namespace zg

@@ -2,38 +2,40 @@
 
 #include <QListWidget>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace zg {
 
-// A pop-up list of the main window: shown by ChooseFromList, closed by a pick.
+// A pop-up list of the main window: opened by a command, closed by a pick or Esc. The command
+// goes on when the list reports its pick; the window stays live meanwhile.
 class PopupList : public QListWidget {
     Q_OBJECT
   public:
+    using Pick = std::function<void(std::optional<int> entry)>;
     using QListWidget::QListWidget;
 
-    // Shows the list above the grid with the keyboard focus.
-    void open();
-    // Hides the list and ends every wait on it: a pick.
+    // Shows the list above the grid with the keyboard focus, `preset` selected when given (else
+    // the entry picked last time), and calls `done` with the entry picked, or nothing after Esc.
+    // Every request made while the list is open ends with the one pick that closes it, the
+    // latest first.
+    void choose(std::optional<int> preset, Pick done);
+    // Hides the list: a pick of the selected entry.
     void close();
-    // Esc: hides the list like close(), but the waits end without a pick.
+    // Esc: hides the list without a pick.
     void cancel();
-    bool Cancelled() const { return cancelled_; }
 
   signals:
-    void closed();
+    void opened();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    bool cancelled_ = false;
-};
+    void finish(std::optional<int> entry);
 
-// Shows `list` (with `preset` selected when given), waits in the event loop until a pick closes
-// it, and returns the selected entry; after Esc the list is Cancelled() and callers change nothing. The
-// window stays live meanwhile; requests nest, and every request waiting on the same list ends with the one
-// pick that closes it, the latest first.
-int ChooseFromList(PopupList& list, std::optional<int> preset = std::nullopt);
+    std::vector<Pick> waiting_;
+};
 
 } // namespace zg

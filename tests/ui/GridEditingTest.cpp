@@ -4,6 +4,7 @@
 #include "ui/GridGeometry.h"
 #include "ui/PopupList.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTimer>
@@ -48,8 +49,6 @@ class GridEditing : public UiFixture {
         QCoreApplication::processEvents();
     }
 
-    // Runs `step` from inside the wait that the next blocking command starts.
-    static void soon(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
 };
 
 TEST_F(GridEditing, ClickSwitchesOneCellAndItsEventValue) {
@@ -142,67 +141,52 @@ TEST_F(GridEditing, DoubleClickOnTheTimeAxisMovesTheEndMark) {
 TEST_F(GridEditing, ColourListOpensOnThePresentColourAndTakesThePick) {
     start();
     auto* label = find<ClickableLabel>("LEDlabel1_2");
-    soon([&] {
-        EXPECT_TRUE(list("ColorList")->isVisible());
-        EXPECT_EQ(list("ColorList")->currentRow(), 7);
-        pick("ColorList", 0);
-    });
     QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_TRUE(list("ColorList")->isVisible());
+    EXPECT_EQ(list("ColorList")->currentRow(), 7);
+    pick("ColorList", 0);
     EXPECT_FALSE(list("ColorList")->isVisible());
     EXPECT_EQ(doc().ledColor(2), 0);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
 
-    soon([&] { pick("ColorList", 0); }); // the entry already selected still closes the list
     QTest::mouseClick(label, Qt::LeftButton);
+    pick("ColorList", 0); // the entry already selected still closes the list
     EXPECT_FALSE(list("ColorList")->isVisible());
     EXPECT_EQ(doc().ledColor(2), 0);
 }
 
 TEST_F(GridEditing, TwoRequestsForOneListBothTakeTheOnePick) {
     start();
-    bool innerDone = false;
-    soon([&] {
-        soon([&] {
-            EXPECT_EQ(list("ColorList")->currentRow(), 7);
-            pick("ColorList", 2);
-        });
-        QTest::mouseClick(find<ClickableLabel>("LEDlabel1_1"), Qt::LeftButton);
-        innerDone = true;
-        EXPECT_EQ(doc().ledColor(1), 2);
-        EXPECT_EQ(doc().ledColor(0), 7) << "the earlier request finishes after the later one";
-    });
     QTest::mouseClick(find<ClickableLabel>("LEDlabel1_0"), Qt::LeftButton);
-    EXPECT_TRUE(innerDone);
+    QTest::mouseClick(find<ClickableLabel>("LEDlabel1_1"), Qt::LeftButton);
+    EXPECT_EQ(list("ColorList")->currentRow(), 7);
+    pick("ColorList", 2);
+    EXPECT_EQ(doc().ledColor(1), 2);
     EXPECT_EQ(doc().ledColor(0), 2);
+    EXPECT_EQ(form->findChild<QAction*>("MENUundo")->text(), "&Undo Color"); // LED #1 came last
+    form->findChild<QAction*>("MENUundo")->trigger();
+    EXPECT_EQ(doc().ledColor(0), 7);
+    EXPECT_EQ(doc().ledColor(1), 2);
 }
 
-TEST_F(GridEditing, AListOpenedInsideAnotherFinishesFirst) {
+TEST_F(GridEditing, TwoListsOpenAtOnceEachFinishesWithItsOwnPick) {
     start();
-    bool rowDone = false;
-    soon([&] {
-        soon([&] {
-            pick("ColorList", 1); // closes the colour list while the row list is still to come
-            EXPECT_FALSE(list("ColorList")->isVisible());
-            EXPECT_EQ(doc().ledColor(3), 7);
-            soon([&] { pick("RowOptionsList", 1); });
-        });
-        QTest::mouseClick(find<QPushButton>("RowOptions1"), Qt::LeftButton);
-        rowDone = true;
-        EXPECT_EQ(row(1), std::string(50, '1'));
-    });
     QTest::mouseClick(find<ClickableLabel>("LEDlabel1_3"), Qt::LeftButton);
-    EXPECT_TRUE(rowDone);
+    QTest::mouseClick(find<QPushButton>("RowOptions1"), Qt::LeftButton);
+    pick("ColorList", 1); // closes the colour list while the row list is still open
+    EXPECT_FALSE(list("ColorList")->isVisible());
     EXPECT_EQ(doc().ledColor(3), 1);
+    EXPECT_EQ(row(1), std::string(50, '0'));
+    pick("RowOptionsList", 1);
+    EXPECT_EQ(row(1), std::string(50, '1'));
 }
 
 TEST_F(GridEditing, WindowStaysLiveWhileAListIsOpen) {
     start();
-    soon([&] {
-        click(0, 3); // the grid still takes clicks
-        doubleClickAxis(30);
-        pick("ColorList", 4);
-    });
     QTest::mouseClick(find<ClickableLabel>("LEDlabel1_0"), Qt::LeftButton);
+    click(0, 3); // the grid still takes clicks
+    doubleClickAxis(30);
+    pick("ColorList", 4);
     EXPECT_EQ(doc().cell(0, 3), 1);
     EXPECT_EQ(doc().endEvent(), 30);
     EXPECT_EQ(doc().ledColor(0), 4);
@@ -212,13 +196,11 @@ class RowCommands : public GridEditing {
   protected:
     // Presses row `r`'s options button and picks `entry`, then `copyEntry` when a copy asks for it.
     void rowCommand(int r, int entry, int copyEntry = -1) {
-        soon([=, this] {
-            EXPECT_EQ(list("RowOptionsList")->currentRow(), 0) << "the list opens on \"Clear All\"";
-            if (copyEntry >= 0)
-                soon([=, this] { pick("CopyList", copyEntry); });
-            pick("RowOptionsList", entry);
-        });
         QTest::mouseClick(find<QPushButton>(QStringLiteral("RowOptions%1").arg(r)), Qt::LeftButton);
+        EXPECT_EQ(list("RowOptionsList")->currentRow(), 0) << "the list opens on \"Clear All\"";
+        pick("RowOptionsList", entry);
+        if (copyEntry >= 0)
+            pick("CopyList", copyEntry);
         EXPECT_FALSE(list("RowOptionsList")->isVisible());
         EXPECT_FALSE(list("CopyList")->isVisible());
     }

@@ -3,6 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "ui/GridWidget.h"
 #include "ui/Main_LEDFlasher_form.h"
+#include "ui/PopupList.h"
 
 #include <QDir>
 #include <QImage>
@@ -76,19 +77,14 @@ class UiFixture : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitFor([this] { return !form->testActive(); }, timeoutMs));
     }
 
-    // Runs `step` once the pop-up list `name` is open, inside the wait of the command that opened
-    // it. (A timer of its own: a key sent through the window system handles pending events before
-    // the key itself, so a zero timer could run before the list is open.)
+    // Runs `step` as soon as the pop-up list `name` opens, as the user would then pick or type.
     void whenOpen(const char* name, std::function<void()> step) {
-        auto* timer = new QTimer(form.get());
-        QObject::connect(timer, &QTimer::timeout, form.get(), [this, timer, name, step = std::move(step)] {
-            if (!form->findChild<QWidget*>(QLatin1String(name))->isVisible())
-                return;
-            timer->stop();
-            timer->deleteLater();
+        auto* list = form->findChild<zg::PopupList*>(QLatin1String(name));
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(list, &zg::PopupList::opened, form.get(), [connection, step] {
+            QObject::disconnect(*connection);
             step();
         });
-        timer->start(1);
     }
 
     QTemporaryDir dir;
