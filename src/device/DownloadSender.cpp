@@ -31,22 +31,43 @@ DownloadResult DownloadSender::Send(const DownloadCallbacks& callbacks) {
 }
 
 DownloadResult DownloadSender::transfer(const DownloadCallbacks& callbacks) {
-    if (!sendNow(DownloadFrame::kStartMarker))
+    if (!SendMarker())
         return failed(0);
-    SteadyClock::time_point sentAt = waits_.now();
     if (callbacks.markerSent)
         callbacks.markerSent();
-    pauseBlocking(sentAt, kMarkerPause);
-    SteadyClock::time_point pauseFrom = waits_.now();
+    PauseAfterMarker();
     for (int item = 0; item < DownloadFrame::kItemCount; ++item) {
-        pauseYielding(pauseFrom, kItemPause);
-        if (!sendNow(DownloadFrame::ItemBytes(callbacks.valueAt(item))))
+        pauseYielding(lastSent_, kItemPause);
+        if (!SendItem(callbacks.valueAt(item)))
             return failed(item);
-        pauseFrom = waits_.now();
         if (callbacks.itemSent)
             callbacks.itemSent(item);
     }
     return DownloadResult{DownloadStatus::Completed, DownloadFrame::kItemCount, {}};
+}
+
+bool DownloadSender::SendMarker() {
+    if (!sendNow(DownloadFrame::kStartMarker))
+        return false;
+    lastSent_ = waits_.now();
+    return true;
+}
+
+// The module needs the half second undisturbed; the first item's own pause counts from its end.
+void DownloadSender::PauseAfterMarker() {
+    pauseBlocking(lastSent_, kMarkerPause);
+    lastSent_ = waits_.now();
+}
+
+SteadyClock::time_point DownloadSender::NextItemAt() const {
+    return lastSent_ + kItemPause + kFarEndGuard;
+}
+
+bool DownloadSender::SendItem(std::uint8_t value) {
+    if (!sendNow(DownloadFrame::ItemBytes(value)))
+        return false;
+    lastSent_ = waits_.now();
+    return true;
 }
 
 bool DownloadSender::sendNow(std::span<const std::uint8_t> bytes) {

@@ -24,7 +24,7 @@ struct DownloadCallbacks {
 
 // Sends the start marker and the 56 items over an open link, paced the way the module needs:
 // at least 0.5 s after the marker without handling window events, then at least 0.05 s before
-// each item while handling them. The pauses run from the moment the earlier bytes actually left
+// each item, waiting as `waits` says. The pauses run from the moment the earlier bytes actually left
 // the machine, so that they hold at the far end of the cable.
 class DownloadSender {
   public:
@@ -37,10 +37,19 @@ class DownloadSender {
     explicit DownloadSender(SerialLink& link, DownloadWaits waits = DownloadWaits::System());
 
     // Runs the whole transfer. Stops at the first failure of the link. A call made while a
-    // transfer runs (from a window event handled during a pause) does nothing.
+    // transfer runs (from a callback) does nothing.
     DownloadResult Send(const DownloadCallbacks& callbacks);
 
     bool IsBusy() const { return busy_; }
+
+    // The same transfer a step at a time, for a caller that waits on timers instead: the marker,
+    // the half-second pause (blocking), then each item no earlier than NextItemAt(). False when
+    // the link failed; Failed() says how.
+    bool SendMarker();
+    void PauseAfterMarker();
+    SteadyClock::time_point NextItemAt() const;
+    bool SendItem(std::uint8_t value);
+    DownloadResult Failed(int itemsSent) const { return failed(itemsSent); }
 
   private:
     DownloadResult transfer(const DownloadCallbacks& callbacks);
@@ -52,6 +61,7 @@ class DownloadSender {
     SerialLink& link_;
     const DownloadWaits waits_;
     bool busy_ = false;
+    SteadyClock::time_point lastSent_; // when the bytes sent last had left the machine
 };
 
 } // namespace zg

@@ -17,7 +17,8 @@ struct DownloadWaits {
     // Handles the pending window events at least once, then keeps handling them until the time.
     std::function<void(SteadyClock::time_point)> yieldUntil;
 
-    // steady_clock, std::this_thread::sleep_until and EventLoopWait: none of them burns CPU.
+    // steady_clock and std::this_thread::sleep_until for both waits: for a caller without
+    // window events to handle (the window's download waits on timers, DownloadSession).
     static DownloadWaits System();
 };
 

@@ -4,7 +4,7 @@
 #include "UserDialogs.h"
 #include "device/DownloadFrame.h"
 #include "device/DownloadMessages.h"
-#include "device/DownloadSender.h"
+#include "device/DownloadSession.h"
 #include "device/LineSettings.h"
 
 #include <QLabel>
@@ -41,7 +41,8 @@ void Downloader::Download() {
     p_.player.StopTest();
     if (openPortAndConfirm())
         sendSequence();
-    endDownload();
+    else
+        endDownload();
 }
 
 void Downloader::enableFiveButtons(bool enabled) {
@@ -69,19 +70,24 @@ bool Downloader::openPortAndConfirm() {
 void Downloader::sendSequence() {
     MainFormControls& c = p_.controls;
     c.Settings_button->hide();
-    DownloadCallbacks callbacks;
-    callbacks.valueAt = DownloadFrame::ValuesNow(p_.sequence, p_.config); // as confirmed
-    callbacks.markerSent = [&c] {
+    session_ = new DownloadSession(*MSComm1, DownloadFrame::ValuesNow(p_.sequence, p_.config), this);
+    connect(session_, &DownloadSession::markerSent, this, [&c] {
         c.ProgressBar1->setValue(0);
         c.ProgressBar1->show();
         c.DLlabel->show();
         // The half-second pause handles no window events: show the progress display first.
         c.ProgressBar1->repaint();
         c.DLlabel->repaint();
-    };
-    callbacks.itemSent = [&c](int item) { c.ProgressBar1->setValue(item); };
-    DownloadSender sender(*MSComm1);
-    const DownloadResult result = sender.Send(callbacks);
+    });
+    connect(session_, &DownloadSession::itemSent, c.ProgressBar1, &QProgressBar::setValue);
+    connect(session_, &DownloadSession::finished, this, &Downloader::transferEnded);
+    session_->start();
+}
+
+void Downloader::transferEnded(const DownloadResult& result) {
+    MainFormControls& c = p_.controls;
+    session_->deleteLater();
+    session_ = nullptr;
     c.ProgressBar1->hide();
     c.DLlabel->hide();
     if (result.completed()) {
@@ -94,6 +100,7 @@ void Downloader::sendSequence() {
         MSComm1->Close(); // a failed port is released before the message waits for the user
         p_.dialogs.exclaim(&p_.window, QString::fromStdString(TransferFailureMessage(result)));
     }
+    endDownload();
 }
 
 // Back to Idle, however the download ended: port closed, buttons enabled, settings shown.

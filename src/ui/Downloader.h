@@ -1,9 +1,12 @@
 #pragma once
 
 #include "MainFormControls.h"
+#include "device/DownloadResult.h"
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
+
+#include <QObject>
 
 #include <memory>
 
@@ -11,12 +14,13 @@ class QWidget;
 
 namespace zg {
 
+class DownloadSession;
 class TestPlayer;
 class UserDialogs;
 
 // The Download command: opens the cable's port, has the user prepare the module, and sends the
 // sequence with its pauses while the window stays usable.
-class Downloader {
+class Downloader : public QObject {
   public:
     struct Parts {
         QWidget& window; // parent of the message boxes
@@ -30,17 +34,20 @@ class Downloader {
     Downloader(const Parts& parts, std::unique_ptr<SerialLink> link);
 
     bool Busy() const { return downloading_; }
+    // Opens the port, asks, and starts the transfer, which goes on on its timer after this returns.
     void Download();
 
   private:
     void enableFiveButtons(bool enabled);
     bool openPortAndConfirm();
     void sendSequence();
+    void transferEnded(const DownloadResult& result);
     void endDownload();
 
     Parts p_;
     std::unique_ptr<SerialLink> MSComm1;
     bool downloading_ = false;
+    DownloadSession* session_ = nullptr;
 };
 
 } // namespace zg

@@ -7,9 +7,11 @@
 #include "device/DownloadFrame.h"
 #include "device/DownloadMessages.h"
 #include "device/DownloadSender.h"
+#include "device/DownloadSession.h"
 #include "device/LineSettings.h"
 #include "device/QtSerialLink.h"
 
+#include <QEventLoop>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -83,6 +85,27 @@ class SerialPty : public ::testing::Test {
             {from, from + std::ptrdiff_t(std::min(count, std::size_t(all.end() - from)))});
     }
 
+    // A download as the window runs it: on its timer, with the event loop turning in between.
+    DownloadResult runSession(DownloadSession::ValueAt valueAt, const std::function<void()>& onMarker,
+                              const std::function<void(int)>& onItem) {
+        DownloadSession session(*link_, std::move(valueAt));
+        std::optional<DownloadResult> result;
+        QEventLoop loop;
+        QObject::connect(&session, &DownloadSession::markerSent, [&] {
+            if (onMarker)
+                onMarker();
+        });
+        QObject::connect(&session, &DownloadSession::itemSent, [&](int item) { onItem(item); });
+        QObject::connect(&session, &DownloadSession::finished, [&](const DownloadResult& r) {
+            result = r;
+            loop.quit();
+        });
+        session.start();
+        if (!result)
+            loop.exec();
+        return *result;
+    }
+
     std::unique_ptr<SocatPtyPair> pair_;
     std::unique_ptr<ModuleReader> reader_;
     std::unique_ptr<QtSerialLink> link_;
@@ -96,11 +119,10 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
     AppConfig config;
     config.SequencerDelay = 30;
     ASSERT_NO_FATAL_FAILURE(openCable());
-    DownloadSender sender(*link_);
 
     SteadyClock::time_point markerAt, eventHandledAt, firstItemAt;
     std::vector<int> progress;
-    const DownloadResult first = sender.Send({
+    const DownloadResult first = runSession(
         DownloadFrame::LiveValues(example, config),
         [&] {
             markerAt = SteadyClock::now();
@@ -110,8 +132,7 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
             if (progress.empty())
                 firstItemAt = SteadyClock::now();
             progress.push_back(item);
-        },
-    });
+        });
     ASSERT_TRUE(first.completed()) << first.error.reason;
     EXPECT_EQ(progress, allItems());
     EXPECT_GE(eventHandledAt - markerAt, 500ms) << "window events were handled during the half-second pause";
@@ -124,9 +145,8 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
         edited.setCell(led, 4, 1); // 10, the line feed
     std::optional<std::size_t> editedAfterItems;
     progress.clear();
-    const DownloadResult second = sender.Send({
-        DownloadFrame::LiveValues(edited, config),
-        nullptr,
+    const DownloadResult second = runSession(
+        DownloadFrame::LiveValues(edited, config), nullptr,
         [&](int item) {
             progress.push_back(item);
             if (item != 20)
@@ -138,8 +158,7 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
                 edited.setEndEvent(30);
                 editedAfterItems = progress.size();
             });
-        },
-    });
+        });
     link_->Close();
     ASSERT_TRUE(second.completed()) << second.error.reason;
     EXPECT_EQ(editedAfterItems, std::optional<std::size_t>(21))

@@ -72,7 +72,11 @@ class DownloadCommand : public UiFixture {
         EXPECT_FALSE(form->downloading());
         EXPECT_TRUE(portIsFree());
     }
-    void download() { form->findChild<QAction*>("MENUdownload")->trigger(); }
+    // The Download command; the transfer goes on on its timer, and this waits until it has ended.
+    void download() {
+        form->findChild<QAction*>("MENUdownload")->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !form->downloading(); }, 10000));
+    }
 
     std::unique_ptr<zg::testing::SocatPtyPair> pty;
     std::unique_ptr<zg::testing::ModuleReader> module;
@@ -107,7 +111,7 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
             dialogs.duringMessage = nullptr;
             form->MENUnew_Click(); // the module still gets the pattern confirmed, not half of each
             form->sequence().setCell(0, 45, 1);
-            download(); // a second download does nothing
+            form->findChild<QAction*>("MENUdownload")->trigger(); // a second download does nothing
         }
     });
     sampler.start(5);
@@ -148,6 +152,36 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
     EXPECT_EQ(sent->text(), "Sent 56 items to " + device + ".");
     click(0, 1);
     EXPECT_FALSE(sent->isVisible());
+}
+
+// F5 and an open pop-up list used to wait inside the download's pauses and hold the stream up
+// until they ended; now neither stops the timer the items go out on.
+TEST_F(DownloadCommand, TestAndAnOpenListDuringTheTransferDoNotHoldTheStreamUp) {
+    startWired();
+    dialogs.answers = {MessageAnswer::Ok};
+    bool interfered = false;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, form.get(), [&] {
+        if (interfered || find<QProgressBar>("ProgressBar1")->value() < 10)
+            return;
+        interfered = true;
+        QTest::keyClick(form->windowHandle(), Qt::Key_F5);                  // a test starts and plays on
+        QTest::mouseClick(find<QWidget>("LEDlabel1_1"), Qt::LeftButton); // the colour list stays open
+    });
+    sampler.start(5);
+    download();
+    sampler.stop();
+    EXPECT_TRUE(interfered);
+    EXPECT_TRUE(find<QWidget>("ColorList")->isVisible());
+    ASSERT_TRUE(module->WaitForBytes(171, 2000ms));
+    const auto received = zg::testing::ReceivedDownload::Decode(module->Received());
+    EXPECT_EQ(received.bytes.size(), 171u);
+    const auto pauses = received.Pauses();
+    ASSERT_EQ(pauses.size(), 56u);
+    for (std::size_t item = 0; item < pauses.size(); ++item) {
+        EXPECT_GE(pauses[item], (item == 0 ? 550ms : 50ms) - 15ms) << item; // the pty's jitter
+        EXPECT_LT(pauses[item], (item == 0 ? 550ms : 50ms) + 40ms) << item; // and nothing held it up
+    }
 }
 
 TEST_F(DownloadCommand, CancelWritesNothingAndANotherTestStaysStopped) {

@@ -50,6 +50,7 @@ TEST_F(StartUp, TheFileNamedIsOpenedAndTheDeviceNamedIsWhereTheDownloadGoes) {
 
     dialogs.answers = {MessageAnswer::Ok};
     action("MENUdownload")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->downloading(); }, 10000));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.endsWith("\r\rPort 1: " + device + " (given by --device)"))
         << dialogs.messages[0].text.toStdString();

@@ -1,0 +1,53 @@
+#include "DownloadSession.h"
+
+#include "DownloadFrame.h"
+
+#include <chrono>
+#include <thread>
+
+namespace zg {
+
+namespace {
+// Qt's timers wake on whole milliseconds and may be late by one; the timer hands over this much
+// before the item's time, and a short sleep ends the pause on time.
+constexpr auto kFineTail = std::chrono::microseconds(1500);
+} // namespace
+
+DownloadSession::DownloadSession(SerialLink& link, ValueAt valueAt, QObject* parent)
+    : QObject(parent), sender_(link), valueAt_(std::move(valueAt)) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &DownloadSession::sendNext);
+}
+
+void DownloadSession::start() {
+    if (!sender_.SendMarker()) {
+        emit finished(sender_.Failed(0));
+        return;
+    }
+    emit markerSent();
+    sender_.PauseAfterMarker();
+    scheduleNext();
+}
+
+void DownloadSession::scheduleNext() {
+    const auto wait = std::chrono::floor<std::chrono::milliseconds>(sender_.NextItemAt() - kFineTail -
+                                                                    SteadyClock::now());
+    timer_.start(std::max<std::chrono::milliseconds>(wait, std::chrono::milliseconds(0)));
+}
+
+void DownloadSession::sendNext() {
+    std::this_thread::sleep_until(sender_.NextItemAt());
+    if (!sender_.SendItem(valueAt_(next_))) {
+        emit finished(sender_.Failed(next_));
+        return;
+    }
+    emit itemSent(next_);
+    if (++next_ == DownloadFrame::kItemCount) {
+        emit finished(DownloadResult{DownloadStatus::Completed, DownloadFrame::kItemCount, {}});
+        return;
+    }
+    scheduleNext();
+}
+
+} // namespace zg
