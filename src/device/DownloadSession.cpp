@@ -31,8 +31,8 @@ void DownloadSession::start() {
 }
 
 void DownloadSession::scheduleNext() {
-    const auto wait = std::chrono::floor<std::chrono::milliseconds>(sender_.NextItemAt() - kFineTail -
-                                                                    SteadyClock::now());
+    const auto wait =
+        std::chrono::floor<std::chrono::milliseconds>(sender_.NextItemAt() - kFineTail - SteadyClock::now());
     timer_.start(std::max<std::chrono::milliseconds>(wait, std::chrono::milliseconds(0)));
 }
 

@@ -6,7 +6,6 @@
 #include "UserDialogs.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
-#include "model/UndoHistory.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,35 +17,34 @@
 namespace zg {
 
 DataFileCommands::DataFileCommands(const Parts& parts) : p_(parts) {
-    p_.history.rename({kStartTitle.toStdString(), {}});
+    p_.history.rename({kStartTitle, {}});
     // Undoing an Open brings back the caption and the name Save offers along with the pattern.
-    p_.history.setOnRename([this] { showName(); });
+    QObject::connect(&p_.history, &DocumentHistory::renamed, &p_.window, [this] { showName(); });
 }
 
 void DataFileCommands::showName() {
     const DocumentName& name = p_.history.documentName();
-    p_.window.setWindowTitle(QString::fromStdString(name.caption));
-    dialogFileTitle_ = QString::fromStdString(name.fileTitle);
+    p_.window.setWindowTitle(name.caption);
+    dialogFileTitle_ = name.fileTitle;
 }
 
-void DataFileCommands::record(const std::string& stepName, const std::function<void()>& change,
+void DataFileCommands::record(const QString& stepName, const std::function<void()>& change,
                               const DocumentName& name) {
     p_.history.record(stepName, change, name);
     showName();
 }
 
 DocumentName DataFileCommands::fileName(const QString& fileTitle) {
-    return {(kPlainTitle + QStringLiteral(" - ") + fileTitle).toStdString(), fileTitle.toStdString()};
+    return {kPlainTitle + QStringLiteral(" - ") + fileTitle, fileTitle};
 }
 
 void DataFileCommands::New() {
-    record("New/Clear", [this] { p_.sequence.resetSequence(); }, {kPlainTitle.toStdString(), {}});
+    record(QStringLiteral("New/Clear"), [this] { p_.sequence.resetSequence(); }, {kPlainTitle, {}});
 }
 
-void DataFileCommands::NewFrom(const DataFileRecord& record, const std::string& stepName) {
+void DataFileCommands::NewFrom(const DataFileRecord& record, const QString& stepName) {
     AppliedSpeeds speeds;
-    this->record(stepName, [&] { speeds = OpenRecord(record, p_.sequence, p_.config); },
-                 {kPlainTitle.toStdString(), {}});
+    this->record(stepName, [&] { speeds = OpenRecord(record, p_.sequence, p_.config); }, {kPlainTitle, {}});
     p_.settings.selectSpeeds(speeds);
 }
 
@@ -126,23 +124,22 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
 void DataFileCommands::Open() {
     p_.player.StopTest();
     if (const auto file = chooseFile(false, kOpenTitle, QString()))
-        applyDataFile(*file, OpenRecord, "Open");
+        applyDataFile(*file, OpenRecord, QStringLiteral("Open"));
 }
 
 void DataFileCommands::OpenPath(const QString& path) {
     p_.player.StopTest();
-    applyDataFile(chosen(path), OpenRecord, "Open");
+    applyDataFile(chosen(path), OpenRecord, QStringLiteral("Open"));
 }
 
 void DataFileCommands::Merge() {
     if (const auto file = chooseFile(false, kMergeTitle, QString()))
-        applyDataFile(*file, MergeRecord, "Merge");
+        applyDataFile(*file, MergeRecord, QStringLiteral("Merge"));
 }
 
 // Reads the file and lays it onto the document. A file that cannot be read changes nothing; one
 // that is damaged is applied field by field, and the user learns which lines were left out.
-void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply,
-                                     const std::string& stepName) {
+void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName) {
     QProgressBar* bar = p_.controls.ProgressBar1;
     bar->setValue(0);
     bar->show();
@@ -167,7 +164,7 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     record(
         stepName, [&] { speeds = apply(read.Record, p_.sequence, p_.config); }, fileName(file.title));
     p_.settings.selectSpeeds(speeds);
-    if (stepName == "Open" && p_.onOpened)
+    if (stepName == QStringLiteral("Open") && p_.onOpened)
         p_.onOpened();
     if (const auto lines = UnreadableLines(read.Record); !lines.empty())
         p_.dialogs.exclaim(&p_.window, DamagedFileMessage(file.title, lines));

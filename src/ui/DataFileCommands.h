@@ -1,10 +1,10 @@
 #pragma once
 
+#include "DocumentHistory.h"
 #include "MainFormControls.h"
 #include "files/ApplyRecord.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
-#include "model/UndoHistory.h"
 
 #include <QString>
 
@@ -40,7 +40,7 @@ class DataFileCommands {
         UserDialogs& dialogs;
         TestPlayer& player;
         Settings_form& settings;
-        UndoHistory& history;
+        DocumentHistory& history;
         std::function<void()> onOpened = {}; // the document now is what a file holds
         std::function<void()> onSaved = {};
     };
@@ -54,7 +54,7 @@ class DataFileCommands {
     void Merge();
     // Replaces the document as Open does, as one undo step, but under the plain title and with no
     // file name for Save to offer: the pattern belongs to no file yet.
-    void NewFrom(const DataFileRecord& record, const std::string& stepName);
+    void NewFrom(const DataFileRecord& record, const QString& stepName);
 
   private:
     using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&, AppConfig&);
@@ -64,9 +64,9 @@ class DataFileCommands {
     static DocumentName fileName(const QString& fileTitle);
     std::optional<ChosenFile> chooseSaveTarget();
     void showName();
-    void record(const std::string& stepName, const std::function<void()>& change, const DocumentName& name);
+    void record(const QString& stepName, const std::function<void()>& change, const DocumentName& name);
     void writeDataFile(const ChosenFile& file);
-    void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const std::string& stepName);
+    void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName);
 
     Parts p_;
     QString dialogFileTitle_; // the file title the file dialog keeps between uses

@@ -1,28 +1,26 @@
 #include "GridEditor.h"
 
+#include "DocumentHistory.h"
 #include "PopupList.h"
 #include "model/RowOperations.h"
-#include "model/UndoHistory.h"
 
 namespace zg {
 
-GridEditor::GridEditor(MainFormControls& controls, LedSequence& sequence, UndoHistory& history)
+GridEditor::GridEditor(MainFormControls& controls, LedSequence& sequence, DocumentHistory& history)
     : c_(controls), sequence_(sequence), history_(history) {}
 
 void GridEditor::Toggle(LedChannel row, EventIndex e) {
-    history_.record("Cell", [&] { sequence_.setCell(row, e, 1 - sequence_.cell(row, e)); });
+    history_.record(QStringLiteral("Cell"), [&] { sequence_.setCell(row, e, 1 - sequence_.cell(row, e)); });
 }
 
 void GridEditor::MouseDown(EventIndex e) {
     EndGesture(); // a press without its release (the pointer grab was lost) ends the old gesture
     DragStart = e;
-    paintStep_ = history_.begin("Paint");
+    history_.beginGesture(QStringLiteral("Paint"));
 }
 
 void GridEditor::EndGesture() {
-    if (paintStep_)
-        history_.commit(*paintStep_);
-    paintStep_.reset();
+    history_.endGesture();
     DragStart.reset();
 }
 
@@ -43,12 +41,12 @@ void GridEditor::MouseUp(LedChannel row, EventIndex e) {
 void GridEditor::ChooseColor(LedChannel led) {
     c_.ColorList->choose(sequence_.ledColor(led), [this, led](std::optional<int> picked) {
         if (picked) // Esc: the colour stays; the label takes the colour as the document reports it
-            history_.record("Color", [&] { sequence_.setLedColor(led, *picked); });
+            history_.record(QStringLiteral("Color"), [&] { sequence_.setLedColor(led, *picked); });
     });
 }
 
 void GridEditor::MoveEndMark(EventIndex e) {
-    history_.record("End Mark", [&] { sequence_.setEndEvent(e); });
+    history_.record(QStringLiteral("End Mark"), [&] { sequence_.setEndEvent(e); });
 }
 
 void GridEditor::RowCommand(LedChannel row) {
@@ -70,7 +68,7 @@ void GridEditor::RowCommand(LedChannel row) {
 void GridEditor::applyRowCommand(LedChannel row, int operation, int other) {
     const QListWidgetItem* entry = c_.RowOptionsList->item(operation);
     const QString name = entry ? entry->text().remove(QStringLiteral("...")) : QStringLiteral("Row Command");
-    history_.record(name.toStdString(), [&] { ApplyRowOperation(sequence_, row, operation, other); });
+    history_.record(name, [&] { ApplyRowOperation(sequence_, row, operation, other); });
 }
 
 } // namespace zg

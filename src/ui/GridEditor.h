@@ -7,13 +7,13 @@
 
 namespace zg {
 
-class UndoHistory;
+class DocumentHistory;
 
 // The direct editing of the grid: cell clicks, the paint gesture, the colour choice, the end mark
 // and the row commands with their pop-up lists.
 class GridEditor {
   public:
-    GridEditor(MainFormControls& controls, LedSequence& sequence, UndoHistory& history);
+    GridEditor(MainFormControls& controls, LedSequence& sequence, DocumentHistory& history);
 
     // A press and release on one cell, or Space on the focus cell, switches it.
     void Toggle(LedChannel row, EventIndex e);
@@ -31,9 +31,8 @@ class GridEditor {
 
     MainFormControls& c_;
     LedSequence& sequence_;
-    UndoHistory& history_;
+    DocumentHistory& history_;
     std::optional<EventIndex> DragStart; // the event of the last press, shared by all four rows
-    std::optional<int> paintStep_;       // the history's step of the gesture under way
 };
 
 } // namespace zg

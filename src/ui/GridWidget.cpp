@@ -21,11 +21,11 @@ QString axisCaption(EventIndex e) {
 } // namespace
 
 GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent) : QWidget(parent), sequence_(sequence) {
+    InstallGridAccessibility(); // before anything asks for the grid's accessible interface
     setObjectName(QStringLiteral("Grid"));
     setGeometry(QRect(kOrigin, QSize(kWidth, kHeight)));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Pattern"));
-    InstallGridAccessibility();
 }
 
 void GridWidget::moveFocusTo(GridCell cell) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 
 namespace zg {
 
@@ -44,15 +45,21 @@ void addFileMenu(Form& form, QMenuBar* bar) {
             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
-void addEditMenu(Form& form, QMenuBar* bar, UndoCommands& edit) {
+// The items name the step they would take back or bring again ("&Undo Open") and are enabled
+// only when there is one.
+void addEditMenu(Form& form, QMenuBar* bar, QUndoStack& history) {
     // Alt+E belongs to the "S&ettings..." button, hence Alt+I.
     QMenu* menu = addMenu(bar, "MENUedit", QStringLiteral("Ed&it"));
-    QAction* undo = addItem(form, menu, "MENUundo", QStringLiteral("&Undo"), &Form::MENUundo_Click,
-                            {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo =
-        addItem(form, menu, "MENUredo", QStringLiteral("&Redo"), &Form::MENUredo_Click,
-                {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    edit.ShowIn(undo, redo);
+    QAction* undo = history.createUndoAction(menu, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("MENUundo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = history.createRedoAction(menu, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("MENUredo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* item : {undo, redo}) {
+        QObject::connect(item, &QAction::triggered, form.controls().SentLabel, &QWidget::hide);
+        menu->addAction(item);
+    }
 }
 
 // Ctrl+n and Ctrl+Shift+n for LED #n. With Shift held, a keyboard may report the digit's symbol
@@ -77,10 +84,10 @@ void addLedShortcuts(Form& form) {
 
 } // namespace
 
-void BuildMainFormMenus(Main_LEDFlasher_form& form, UndoCommands& edit) {
+void BuildMainFormMenus(Main_LEDFlasher_form& form, QUndoStack& history) {
     QMenuBar* bar = form.menuBar();
     addFileMenu(form, bar);
-    addEditMenu(form, bar, edit);
+    addEditMenu(form, bar, history);
     addItem(form, bar, "MENUtest", QStringLiteral("&Test"), &Form::MENUtest_Click,
             {QKeySequence(Qt::Key_F5)});
     addItem(form, bar, "MENUdownload", QStringLiteral("&Download"), &Form::MENUdownload_Click);

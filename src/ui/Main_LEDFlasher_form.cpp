@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "DigitKey.h"
+#include "DocumentHistory.h"
 #include "FileCommandTexts.h"
 #include "FormColors.h"
 #include "GridWidget.h"
@@ -58,7 +59,7 @@ Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& pro
     sequence_.setObserver(this);
     Form_Load();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainFormMenus(*this, *edit_);
+    BuildMainFormMenus(*this, history_->stack());
     connectControls();
     setFixedSize(sizeHint());
     setAcceptDrops(true);
@@ -70,15 +71,16 @@ Main_LEDFlasher_form::~Main_LEDFlasher_form() {
 
 void Main_LEDFlasher_form::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
                                          std::unique_ptr<SerialLink> link) {
-    edit_ = std::make_unique<UndoCommands>(sequence_, config_, *settings_);
-    settings_->setHistory(&edit_->History());
-    grid_ = std::make_unique<GridEditor>(c_, sequence_, edit_->History());
+    history_ = new DocumentHistory(sequence_, config_, this);
+    settings_->setHistory(history_);
+    connect(history_, &DocumentHistory::speedsRestored, settings_, &Settings_form::selectSpeeds);
+    grid_ = std::make_unique<GridEditor>(c_, sequence_, *history_);
     player_ = new TestPlayer(c_, sequence_, config_, this);
     unsaved_ = new UnsavedWork(sequence_, config_, this);
-    edit_->setOnChange([this] { unsaved_->changed(); });
+    connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
-        *this, c_, sequence_, config_, dialogs, *player_, *settings_, edit_->History(), clean, clean});
+        *this, c_, sequence_, config_, dialogs, *player_, *settings_, *history_, clean, clean});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_);
@@ -130,7 +132,7 @@ void Main_LEDFlasher_form::connectTypedServoText(LedChannel row, QComboBox* list
 
 // A pick from a servo list, or typed text (-1): that LED's mode and nothing else.
 void Main_LEDFlasher_form::ServoControl_Change(LedChannel row, ServoControlMode mode) {
-    edit_->History().record("Servo Mode", [&] { sequence_.setServoMode(row, mode); });
+    history_->record(QStringLiteral("Servo Mode"), [&] { sequence_.setServoMode(row, mode); });
 }
 
 // The grid reports what the mouse and the keys do; the grid editor changes the document.

@@ -5,7 +5,6 @@
 #include "GridEditor.h"
 #include "MainFormControls.h"
 #include "ShellCommands.h"
-#include "UndoCommands.h"
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
@@ -19,6 +18,7 @@ class QComboBox;
 
 namespace zg {
 
+class DocumentHistory;
 class ProgramEnd;
 class Settings_form;
 class TestPlayer;
@@ -57,8 +57,6 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void RowOptions_Click(LedChannel row) { grid_->RowCommand(row); }
 
     // Commands.
-    void MENUundo_Click() { edit_->Undo(); }
-    void MENUredo_Click() { edit_->Redo(); }
     void MENUnew_Click() { files_->New(); }
     void MENUopen_Click() { files_->Open(); }
     // A file named on the command line or dropped on the window, opened as Open opens it.
@@ -113,7 +111,7 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     Settings_form* settings_ = nullptr;
     std::optional<LedChannel> typingInServoList_;
 
-    std::unique_ptr<UndoCommands> edit_;
+    DocumentHistory* history_ = nullptr; // a child object: it owns the undo stack
     std::unique_ptr<GridEditor> grid_;
     TestPlayer* player_ = nullptr; // a child object: it owns Timer1
     UnsavedWork* unsaved_ = nullptr;

@@ -1,5 +1,6 @@
 #include "Settings_form.h"
 
+#include "DocumentHistory.h"
 #include "Placement.h"
 #include "TypedText.h"
 #include "UserDialogs.h"
@@ -7,7 +8,6 @@
 #include "device/PortTooltip.h"
 #include "device/PresentSerialPorts.h"
 #include "files/ConfigFile.h"
-#include "model/UndoHistory.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -136,7 +136,7 @@ void Settings_form::SettingsOKbutton_Click() {
         config_.TestSpeed = static_cast<std::int16_t>(ListValue(*PCSpeedcombo));
     };
     if (history_)
-        history_->record("Settings", takeSpeeds);
+        history_->record(QStringLiteral("Settings"), takeSpeeds);
     else
         takeSpeeds();
     config_.CommPort = static_cast<std::int16_t>(ListValue(*CommPortcombo));

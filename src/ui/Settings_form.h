@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace zg {
 
-class UndoHistory;
+class DocumentHistory;
 class UserDialogs;
 
 // The modeless settings dialog: port, test speed and sequencer delay, each picked from a list.
@@ -29,7 +29,7 @@ class Settings_form : public QDialog {
     void selectSpeeds(AppliedSpeeds applied);
 
     // OK records a change of the speeds as one undo step, "Settings", in `history`.
-    void setHistory(UndoHistory* history) { history_ = history; }
+    void setHistory(DocumentHistory* history) { history_ = history; }
 
     // A device named on the command line stands for every port number in this run.
     void setDeviceOverride(const std::string& device);
@@ -54,7 +54,7 @@ class Settings_form : public QDialog {
 
     AppConfig& config_;
     UserDialogs& dialogs_;
-    UndoHistory* history_ = nullptr;
+    DocumentHistory* history_ = nullptr;
     std::optional<std::string> deviceOverride_;
     QLabel* overrideNote_ = nullptr;
 };

@@ -145,9 +145,8 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
         edited.setCell(led, 4, 1); // 10, the line feed
     std::optional<std::size_t> editedAfterItems;
     progress.clear();
-    const DownloadResult second = runSession(
-        DownloadFrame::LiveValues(edited, config), nullptr,
-        [&](int item) {
+    const DownloadResult second =
+        runSession(DownloadFrame::LiveValues(edited, config), nullptr, [&](int item) {
             progress.push_back(item);
             if (item != 20)
                 return;

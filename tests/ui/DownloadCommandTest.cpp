@@ -165,7 +165,7 @@ TEST_F(DownloadCommand, TestAndAnOpenListDuringTheTransferDoNotHoldTheStreamUp) 
         if (interfered || find<QProgressBar>("ProgressBar1")->value() < 10)
             return;
         interfered = true;
-        QTest::keyClick(form->windowHandle(), Qt::Key_F5);                  // a test starts and plays on
+        QTest::keyClick(form->windowHandle(), Qt::Key_F5);               // a test starts and plays on
         QTest::mouseClick(find<QWidget>("LEDlabel1_1"), Qt::LeftButton); // the colour list stays open
     });
     sampler.start(5);

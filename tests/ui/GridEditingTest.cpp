@@ -4,6 +4,7 @@
 #include "ui/GridGeometry.h"
 #include "ui/PopupList.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
@@ -48,7 +49,6 @@ class GridEditing : public UiFixture {
                             Qt::LeftButton, type, {}, QTest::lastMouseTimestamp + 10000 + atMs);
         QCoreApplication::processEvents();
     }
-
 };
 
 TEST_F(GridEditing, ClickSwitchesOneCellAndItsEventValue) {
@@ -63,6 +63,29 @@ TEST_F(GridEditing, ClickSwitchesOneCellAndItsEventValue) {
     EXPECT_EQ(doc().cell(2, 10), 0);
     for (int e = 0; e < 50; ++e)
         EXPECT_EQ(doc().eventValueText(e), "0") << e;
+}
+
+// What the check boxes gave for free: a screen reader finds 4 x 50 named cells with their state.
+TEST_F(GridEditing, AssistiveTechnologySeesATableOfNamedCheckBoxes) {
+    start();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid());
+    ASSERT_TRUE(table && table->tableInterface());
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(table->childCount(), 200);
+    EXPECT_EQ(table->tableInterface()->rowCount(), 4);
+    EXPECT_EQ(table->tableInterface()->columnCount(), 50);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(2, 10);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->role(), QAccessible::CheckBox);
+    EXPECT_EQ(cell->text(QAccessible::Name), "LED #3, event 11");
+    EXPECT_TRUE(cell->state().checkable);
+    EXPECT_FALSE(cell->state().checked);
+    click(2, 10);
+    EXPECT_TRUE(cell->state().checked);
+    EXPECT_EQ(table->indexOfChild(cell), 2 * 50 + 10);
+    const QPoint centre = grid()->mapToGlobal(GridGeometry::CellRect(2, 10).center());
+    EXPECT_EQ(table->childAt(centre.x(), centre.y()), cell);
+    EXPECT_EQ(cell->rect().center(), centre);
 }
 
 TEST_F(GridEditing, QuickSecondPressOnTheNeighbourStartsItsOwnGesture) {

@@ -183,3 +183,25 @@ TEST_F(Undo, SettingsOkThatChangesASpeedIsAStepBeforeTheOpenBeforeIt) {
     action("MENUredo")->trigger();
     EXPECT_EQ(form->config().TestSpeed, 70);
 }
+
+// A gesture ends with its release, and also when a second button is pressed: either way its
+// changes are one step, and the pointer paints no more until the next press.
+TEST_F(Undo, AGestureEndedByASecondButtonIsOneStep) {
+    start();
+    form->sequence().setCell(0, 5, 1);
+    press(0, 5);
+    moveTo(0, 6);
+    moveTo(0, 8);
+    QTest::mousePress(grid(), Qt::RightButton, {}, inCell(0, 8));
+    EXPECT_EQ(action("MENUundo")->text(), "&Undo Paint");
+    moveTo(0, 10);
+    EXPECT_EQ(form->sequence().cell(0, 10), 0);
+    QTest::mouseRelease(grid(), Qt::RightButton, {}, inCell(0, 10));
+    QTest::mouseRelease(grid(), Qt::LeftButton, {}, inCell(0, 10));
+    EXPECT_EQ(form->sequence().cell(0, 9), 0); // the release fills nothing either
+    action("MENUundo")->trigger();
+    for (int e : {6, 8})
+        EXPECT_EQ(form->sequence().cell(0, e), 0) << e;
+    EXPECT_EQ(form->sequence().cell(0, 5), 1);
+    EXPECT_FALSE(action("MENUundo")->isEnabled());
+}
