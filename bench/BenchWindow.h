@@ -2,7 +2,7 @@
 
 // A main window for benchmarks: offscreen, with every box answered by its default.
 #include "ui/Application.h"
-#include "ui/Main_LEDFlasher_form.h"
+#include "ui/MainWindow.h"
 #include "ui/UserDialogs.h"
 
 #include <QApplication>
@@ -32,11 +32,11 @@ class BenchWindow {
   public:
     BenchWindow(int& argc, char** argv) : app_(argc, argv) {
         zg::ApplyProgramFont();
-        form_ = std::make_unique<zg::Main_LEDFlasher_form>(dialogs_, end_);
+        form_ = std::make_unique<zg::MainWindow>(dialogs_, end_);
         form_->show();
         QApplication::processEvents();
     }
-    zg::Main_LEDFlasher_form& form() { return *form_; }
+    zg::MainWindow& form() { return *form_; }
 
   private:
     struct Offscreen {
@@ -45,5 +45,5 @@ class BenchWindow {
     QApplication app_;
     BenchDialogs dialogs_;
     BenchEnd end_;
-    std::unique_ptr<zg::Main_LEDFlasher_form> form_;
+    std::unique_ptr<zg::MainWindow> form_;
 };

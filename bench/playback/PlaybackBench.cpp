@@ -3,7 +3,7 @@
 #include "BenchFigures.h"
 #include "BenchWindow.h"
 #include "ui/Application.h"
-#include "ui/Main_LEDFlasher_form.h"
+#include "ui/MainWindow.h"
 #include "ui/UserDialogs.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps, const FigurePrinter& figure) {
+void run(zg::MainWindow& form, int testSpeed, int steps, const FigurePrinter& figure) {
     form.config().TestSpeed = static_cast<std::int16_t>(testSpeed);
     std::vector<Clock::time_point> ticks;
     ticks.reserve(std::size_t(steps));
@@ -28,11 +28,11 @@ void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps, const FigureP
     const auto connection = QObject::connect(timer, &QTimer::timeout, &form, [&] {
         ticks.push_back(Clock::now());
         if (int(ticks.size()) == steps)
-            form.MENUtest_Click(); // the second press stops the test
+            form.toggleTest(); // the second press stops the test
     });
     const auto wallStart = Clock::now();
     const std::clock_t cpuStart = std::clock();
-    form.MENUtest_Click();
+    form.toggleTest();
     const double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
     QObject::disconnect(connection);
@@ -57,7 +57,7 @@ void run(zg::Main_LEDFlasher_form& form, int testSpeed, int steps, const FigureP
 int main(int argc, char** argv) {
     const FigurePrinter figure{TakeTsvFlag(argc, argv)};
     BenchWindow window(argc, argv);
-    zg::Main_LEDFlasher_form& form = window.form();
+    zg::MainWindow& form = window.form();
     // A busy pattern, so that every step really changes the indicators.
     for (int e = 0; e < 50; ++e)
         form.sequence().setCell(e % 4, e, 1);

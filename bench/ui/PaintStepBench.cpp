@@ -4,7 +4,7 @@
 #include "BenchWindow.h"
 #include "ui/Application.h"
 #include "ui/GridWidget.h"
-#include "ui/Main_LEDFlasher_form.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -48,9 +48,9 @@ struct Steps {
 using DragStep = std::function<void(zg::LedChannel row, zg::EventIndex e)>;
 
 // One stroke along a row from its first cell: every step turns one more cell to the first cell's state.
-void stroke(zg::Main_LEDFlasher_form& form, zg::LedChannel row, int state, const DragStep& step,
-            PaintCounter& counter, Steps& steps) {
-    zg::GridWidget* grid = form.controls().Grid;
+void stroke(zg::MainWindow& form, zg::LedChannel row, int state, const DragStep& step, PaintCounter& counter,
+            Steps& steps) {
+    zg::GridWidget* grid = form.controls().grid;
     form.sequence().setCell(row, 0, state);
     QApplication::processEvents();
     sendMouse(grid, QEvent::MouseButtonPress, row, 0);
@@ -66,7 +66,7 @@ void stroke(zg::Main_LEDFlasher_form& form, zg::LedChannel row, int state, const
 }
 
 // Strokes over every row, setting and then clearing, so that every step changes a cell.
-Steps measure(zg::Main_LEDFlasher_form& form, const DragStep& step, PaintCounter& counter, int rounds) {
+Steps measure(zg::MainWindow& form, const DragStep& step, PaintCounter& counter, int rounds) {
     Steps steps;
     for (int round = 0; round < rounds; ++round)
         stroke(form, round % zg::kLedCount, (round / zg::kLedCount) % 2 == 0 ? 1 : 0, step, counter, steps);
@@ -91,10 +91,10 @@ void report(const char* what, const char* key, const Steps& steps, const FigureP
 int main(int argc, char** argv) {
     const FigurePrinter figure{TakeTsvFlag(argc, argv)};
     BenchWindow window(argc, argv);
-    zg::Main_LEDFlasher_form& form = window.form();
+    zg::MainWindow& form = window.form();
 
     PaintCounter counter;
-    form.controls().Grid->installEventFilter(&counter);
+    form.controls().grid->installEventFilter(&counter);
     constexpr int kRounds = 16; // four strokes setting and four clearing, twice over
     // The document's change alone, as a drag reports it, and the whole way from a pointer event.
     const Steps notified = measure(
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     const Steps moved = measure(
         form,
         [&](zg::LedChannel row, zg::EventIndex e) {
-            sendMouse(form.controls().Grid, QEvent::MouseMove, row, e);
+            sendMouse(form.controls().grid, QEvent::MouseMove, row, e);
         },
         counter, kRounds);
     report("drag notification + repaint:", "drag_over", notified, figure);

@@ -3,7 +3,7 @@
 #include "BenchWindow.h"
 #include "ui/Application.h"
 #include "ui/ClickableLabel.h"
-#include "ui/Main_LEDFlasher_form.h"
+#include "ui/MainWindow.h"
 #include "ui/PopupList.h"
 #include "ui/UserDialogs.h"
 
@@ -17,15 +17,15 @@
 int main(int argc, char** argv) {
     const FigurePrinter figure{TakeTsvFlag(argc, argv)};
     BenchWindow window(argc, argv);
-    zg::Main_LEDFlasher_form& form = window.form();
+    zg::MainWindow& form = window.form();
 
     constexpr int kOpenMs = 3000;
     const auto wallStart = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
     auto* list = form.findChild<zg::PopupList*>(QStringLiteral("ColorList"));
-    form.LEDlabel1_Click(0); // opens the list; the window's own event loop idles until the pick
+    form.chooseLedColor(0); // opens the list; the window's own event loop idles until the pick
     QTimer::singleShot(kOpenMs, list, [&] {
-        form.ColorList_Click();
+        form.colorPicked();
         QCoreApplication::quit();
     });
     QCoreApplication::exec();

@@ -2,7 +2,7 @@
 // them, into the folder named on the command line.
 #include "BenchWindow.h"
 #include "ui/QtUserDialogs.h"
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     PhotographedDialogs dialogs;
     dialogs.folder = folder;
     BenchEnd end;
-    zg::Main_LEDFlasher_form form(dialogs, end);
+    zg::MainWindow form(dialogs, end);
     form.show();
     QApplication::processEvents();
     form.grab().save(folder + "/main-window.png");
@@ -57,13 +57,13 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     form.grab().save(folder + "/main-window-pattern.png");
 
-    form.settingsForm()->show();
+    form.settingsDialog()->show();
     QApplication::processEvents();
-    form.settingsForm()->grab().save(folder + "/settings.png");
-    form.settingsForm()->hide();
+    form.settingsDialog()->grab().save(folder + "/settings.png");
+    form.settingsDialog()->hide();
 
     dialogs.nextName = "about.png";
-    form.MENUabout_Click();
+    form.showAbout();
     std::printf("pictures written to %s\n", qPrintable(folder));
     return 0;
 }

@@ -1,9 +1,9 @@
 #include "Application.h"
 
 #include "CommandLine.h"
-#include "Main_LEDFlasher_form.h"
+#include "MainWindow.h"
 #include "QtUserDialogs.h"
-#include "Settings_form.h"
+#include "SettingsDialog.h"
 #include "device/QtSerialLink.h"
 
 #include <QApplication>
@@ -63,18 +63,18 @@ QStringList argumentsOf(int argc, char* argv[]) {
 
 } // namespace
 
-std::unique_ptr<Main_LEDFlasher_form> StartWindow(const CommandLine& line, UserDialogs& dialogs,
-                                                  ProgramEnd& programEnd) {
+std::unique_ptr<MainWindow> StartWindow(const CommandLine& line, UserDialogs& dialogs,
+                                        ProgramEnd& programEnd) {
     auto link = line.device ? std::make_unique<QtSerialLink>(DeviceOverride(*line.device)) : nullptr;
-    auto window = std::make_unique<Main_LEDFlasher_form>(dialogs, programEnd, std::move(link));
+    auto window = std::make_unique<MainWindow>(dialogs, programEnd, std::move(link));
     if (line.device)
-        window->settingsForm()->setDeviceOverride(*line.device);
+        window->settingsDialog()->setDeviceOverride(*line.device);
     window->show();
     // Asked once the window is up; a file named on the command line then opens as if chosen in Open.
     QTimer::singleShot(0, window.get(), [form = window.get(), file = line.file] {
-        form->OfferUnsavedWork();
+        form->offerUnsavedWork();
         if (file)
-            form->OpenFromOutside(*file);
+            form->openFromOutside(*file);
     });
     return window;
 }

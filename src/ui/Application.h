@@ -7,7 +7,7 @@ class QIcon;
 namespace zg {
 
 struct CommandLine;
-class Main_LEDFlasher_form;
+class MainWindow;
 class ProgramEnd;
 class UserDialogs;
 
@@ -19,8 +19,8 @@ QIcon ProgramIcon();
 
 // The main window as the command line asks for it: downloads go to the --device given, and once
 // the window is up it offers the work the last run left unsaved, then opens the file named.
-std::unique_ptr<Main_LEDFlasher_form> StartWindow(const CommandLine& line, UserDialogs& dialogs,
-                                                  ProgramEnd& programEnd);
+std::unique_ptr<MainWindow> StartWindow(const CommandLine& line, UserDialogs& dialogs,
+                                        ProgramEnd& programEnd);
 
 // Starts the editor: the application object, the main window, the event loop.
 int RunApplication(int argc, char* argv[]);

@@ -1,7 +1,7 @@
 #include "DataFileCommands.h"
 
 #include "FileCommandTexts.h"
-#include "Settings_form.h"
+#include "SettingsDialog.h"
 #include "TestPlayer.h"
 #include "UserDialogs.h"
 #include "files/DataFileReader.h"
@@ -38,11 +38,11 @@ DocumentName DataFileCommands::fileName(const QString& fileTitle) {
     return {kPlainTitle + QStringLiteral(" - ") + fileTitle, fileTitle};
 }
 
-void DataFileCommands::New() {
+void DataFileCommands::newDocument() {
     record(QStringLiteral("New/Clear"), [this] { p_.sequence.resetSequence(); }, {kPlainTitle, {}});
 }
 
-void DataFileCommands::NewFrom(const DataFileRecord& record, const QString& stepName) {
+void DataFileCommands::newFrom(const DataFileRecord& record, const QString& stepName) {
     AppliedSpeeds speeds;
     this->record(stepName, [&] { speeds = OpenRecord(record, p_.sequence, p_.config); }, {kPlainTitle, {}});
     p_.settings.selectSpeeds(speeds);
@@ -68,8 +68,8 @@ void DataFileCommands::takeFolderOf(const ChosenFile& file) {
     QDir::setCurrent(QFileInfo(file.path).absolutePath());
 }
 
-void DataFileCommands::Save() {
-    p_.player.StopTest();
+void DataFileCommands::save() {
+    p_.player.stopTest();
     if (const auto file = chooseSaveTarget())
         writeDataFile(*file);
 }
@@ -103,7 +103,7 @@ std::optional<ChosenFile> DataFileCommands::chooseSaveTarget() {
 // The old file is replaced only once the new one is complete, and the caption names the file only
 // when it really holds the sequence.
 void DataFileCommands::writeDataFile(const ChosenFile& file) {
-    QProgressBar* bar = p_.controls.ProgressBar1;
+    QProgressBar* bar = p_.controls.progressBar;
     bar->setValue(0);
     bar->show();
     const auto error =
@@ -121,18 +121,18 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
         p_.onSaved();
 }
 
-void DataFileCommands::Open() {
-    p_.player.StopTest();
+void DataFileCommands::open() {
+    p_.player.stopTest();
     if (const auto file = chooseFile(false, kOpenTitle, QString()))
         applyDataFile(*file, OpenRecord, QStringLiteral("Open"));
 }
 
-void DataFileCommands::OpenPath(const QString& path) {
-    p_.player.StopTest();
+void DataFileCommands::openPath(const QString& path) {
+    p_.player.stopTest();
     applyDataFile(chosen(path), OpenRecord, QStringLiteral("Open"));
 }
 
-void DataFileCommands::Merge() {
+void DataFileCommands::merge() {
     if (const auto file = chooseFile(false, kMergeTitle, QString()))
         applyDataFile(*file, MergeRecord, QStringLiteral("Merge"));
 }
@@ -140,7 +140,7 @@ void DataFileCommands::Merge() {
 // Reads the file and lays it onto the document. A file that cannot be read changes nothing; one
 // that is damaged is applied field by field, and the user learns which lines were left out.
 void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName) {
-    QProgressBar* bar = p_.controls.ProgressBar1;
+    QProgressBar* bar = p_.controls.progressBar;
     bar->setValue(0);
     bar->show();
     const DataFileReadResult read =

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DocumentHistory.h"
-#include "MainFormControls.h"
+#include "MainWindowControls.h"
 #include "files/ApplyRecord.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
@@ -14,7 +14,7 @@
 
 namespace zg {
 
-class Settings_form;
+class SettingsDialog;
 class TestPlayer;
 class UserDialogs;
 
@@ -34,27 +34,27 @@ class DataFileCommands {
   public:
     struct Parts {
         QWidget& window; // parent of the dialogs; its caption names the file
-        MainFormControls& controls;
+        MainWindowControls& controls;
         LedSequence& sequence;
         AppConfig& config;
         UserDialogs& dialogs;
         TestPlayer& player;
-        Settings_form& settings;
+        SettingsDialog& settings;
         DocumentHistory& history;
         std::function<void()> onOpened = {}; // the document now is what a file holds
         std::function<void()> onSaved = {};
     };
     explicit DataFileCommands(const Parts& parts);
 
-    void New();
-    void Save();
-    void Open();
+    void newDocument();
+    void save();
+    void open();
     // Opens a file named from outside (the command line, a drop) as if chosen in the Open dialog.
-    void OpenPath(const QString& path);
-    void Merge();
+    void openPath(const QString& path);
+    void merge();
     // Replaces the document as Open does, as one undo step, but under the plain title and with no
     // file name for Save to offer: the pattern belongs to no file yet.
-    void NewFrom(const DataFileRecord& record, const QString& stepName);
+    void newFrom(const DataFileRecord& record, const QString& stepName);
 
   private:
     using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&, AppConfig&);

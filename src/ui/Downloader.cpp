@@ -30,15 +30,15 @@ QString confirmationText(const SerialLink& link) {
 } // namespace
 
 Downloader::Downloader(const Parts& parts, std::unique_ptr<SerialLink> link)
-    : p_(parts), MSComm1(std::move(link)) {}
+    : p_(parts), link_(std::move(link)) {}
 
-void Downloader::Download() {
+void Downloader::start() {
     if (downloading_)
         return; // the menu stays usable while a download runs; the second one does nothing
     downloading_ = true;
-    p_.controls.SentLabel->hide();
+    p_.controls.sentLabel->hide();
     enableFiveButtons(false);
-    p_.player.StopTest();
+    p_.player.stopTest();
     if (openPortAndConfirm())
         sendSequence();
     else
@@ -46,58 +46,57 @@ void Downloader::Download() {
 }
 
 void Downloader::enableFiveButtons(bool enabled) {
-    const MainFormControls& c = p_.controls;
-    for (QPushButton* button :
-         {c.TestButton, c.Settings_button, c.DownloadButton, c.OpenButton, c.SaveButton})
+    const MainWindowControls& c = p_.controls;
+    for (QPushButton* button : {c.testButton, c.settingsButton, c.downloadButton, c.openButton, c.saveButton})
         button->setEnabled(enabled);
 }
 
 // Opens the port before asking, so that the user learns of a missing cable before preparing the
 // module. True when the port is open and the user confirmed.
 bool Downloader::openPortAndConfirm() {
-    if (MSComm1->IsOpen())
-        MSComm1->Close();
-    if (!MSComm1->Open(p_.config.CommPort, kDownloadLineSettings)) {
+    if (link_->IsOpen())
+        link_->Close();
+    if (!link_->Open(p_.config.CommPort, kDownloadLineSettings)) {
         p_.dialogs.exclaim(
-            &p_.window, QString::fromStdString(OpenFailureMessage(p_.config.CommPort, MSComm1->LastError())));
+            &p_.window, QString::fromStdString(OpenFailureMessage(p_.config.CommPort, link_->LastError())));
         return false;
     }
-    const MessageRequest confirmation{kDownloadTitle, confirmationText(*MSComm1), MessageButtons::OkCancel,
+    const MessageRequest confirmation{kDownloadTitle, confirmationText(*link_), MessageButtons::OkCancel,
                                       MessageIcon::Exclamation};
     return p_.dialogs.showMessage(&p_.window, confirmation) == MessageAnswer::Ok;
 }
 
 void Downloader::sendSequence() {
-    MainFormControls& c = p_.controls;
-    c.Settings_button->hide();
-    session_ = new DownloadSession(*MSComm1, DownloadFrame::ValuesNow(p_.sequence, p_.config), this);
+    MainWindowControls& c = p_.controls;
+    c.settingsButton->hide();
+    session_ = new DownloadSession(*link_, DownloadFrame::ValuesNow(p_.sequence, p_.config), this);
     connect(session_, &DownloadSession::markerSent, this, [&c] {
-        c.ProgressBar1->setValue(0);
-        c.ProgressBar1->show();
-        c.DLlabel->show();
+        c.progressBar->setValue(0);
+        c.progressBar->show();
+        c.downloadLabel->show();
         // The half-second pause handles no window events: show the progress display first.
-        c.ProgressBar1->repaint();
-        c.DLlabel->repaint();
+        c.progressBar->repaint();
+        c.downloadLabel->repaint();
     });
-    connect(session_, &DownloadSession::itemSent, c.ProgressBar1, &QProgressBar::setValue);
+    connect(session_, &DownloadSession::itemSent, c.progressBar, &QProgressBar::setValue);
     connect(session_, &DownloadSession::finished, this, &Downloader::transferEnded);
     session_->start();
 }
 
 void Downloader::transferEnded(const DownloadResult& result) {
-    MainFormControls& c = p_.controls;
+    MainWindowControls& c = p_.controls;
     session_->deleteLater();
     session_ = nullptr;
-    c.ProgressBar1->hide();
-    c.DLlabel->hide();
+    c.progressBar->hide();
+    c.downloadLabel->hide();
     if (result.completed()) {
         // "Sent", not "programmed": nothing comes back to say what the module stored.
-        c.SentLabel->setText(QStringLiteral("Sent %1 items to %2.")
+        c.sentLabel->setText(QStringLiteral("Sent %1 items to %2.")
                                  .arg(DownloadFrame::kItemCount)
-                                 .arg(QString::fromStdString(MSComm1->DevicePath())));
-        c.SentLabel->show();
+                                 .arg(QString::fromStdString(link_->DevicePath())));
+        c.sentLabel->show();
     } else {
-        MSComm1->Close(); // a failed port is released before the message waits for the user
+        link_->Close(); // a failed port is released before the message waits for the user
         p_.dialogs.exclaim(&p_.window, QString::fromStdString(TransferFailureMessage(result)));
     }
     endDownload();
@@ -105,9 +104,9 @@ void Downloader::transferEnded(const DownloadResult& result) {
 
 // Back to Idle, however the download ended: port closed, buttons enabled, settings shown.
 void Downloader::endDownload() {
-    MSComm1->Close();
+    link_->Close();
     enableFiveButtons(true);
-    p_.controls.Settings_button->show();
+    p_.controls.settingsButton->show();
     downloading_ = false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainFormControls.h"
+#include "MainWindowControls.h"
 #include "device/DownloadResult.h"
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
@@ -24,7 +24,7 @@ class Downloader : public QObject {
   public:
     struct Parts {
         QWidget& window; // parent of the message boxes
-        MainFormControls& controls;
+        MainWindowControls& controls;
         const LedSequence& sequence;
         const AppConfig& config;
         UserDialogs& dialogs;
@@ -33,9 +33,9 @@ class Downloader : public QObject {
     // `link` is the serial port of the downloads.
     Downloader(const Parts& parts, std::unique_ptr<SerialLink> link);
 
-    bool Busy() const { return downloading_; }
+    bool busy() const { return downloading_; }
     // Opens the port, asks, and starts the transfer, which goes on on its timer after this returns.
-    void Download();
+    void start();
 
   private:
     void enableFiveButtons(bool enabled);
@@ -45,7 +45,7 @@ class Downloader : public QObject {
     void endDownload();
 
     Parts p_;
-    std::unique_ptr<SerialLink> MSComm1;
+    std::unique_ptr<SerialLink> link_;
     bool downloading_ = false;
     DownloadSession* session_ = nullptr;
 };

@@ -6,58 +6,58 @@
 
 namespace zg {
 
-GridEditor::GridEditor(MainFormControls& controls, LedSequence& sequence, DocumentHistory& history)
+GridEditor::GridEditor(MainWindowControls& controls, LedSequence& sequence, DocumentHistory& history)
     : c_(controls), sequence_(sequence), history_(history) {}
 
-void GridEditor::Toggle(LedChannel row, EventIndex e) {
+void GridEditor::toggle(LedChannel row, EventIndex e) {
     history_.record(QStringLiteral("Cell"), [&] { sequence_.setCell(row, e, 1 - sequence_.cell(row, e)); });
 }
 
-void GridEditor::MouseDown(EventIndex e) {
-    EndGesture(); // a press without its release (the pointer grab was lost) ends the old gesture
-    DragStart = e;
+void GridEditor::startGesture(EventIndex e) {
+    endGesture(); // a press without its release (the pointer grab was lost) ends the old gesture
+    dragStart_ = e;
     history_.beginGesture(QStringLiteral("Paint"));
 }
 
-void GridEditor::EndGesture() {
+void GridEditor::endGesture() {
     history_.endGesture();
-    DragStart.reset();
+    dragStart_.reset();
 }
 
-void GridEditor::DragOver(LedChannel row, EventIndex e) {
-    if (!DragStart)
+void GridEditor::paintOver(LedChannel row, EventIndex e) {
+    if (!dragStart_)
         return;
-    sequence_.setCell(row, e, sequence_.cell(row, *DragStart));
+    sequence_.setCell(row, e, sequence_.cell(row, *dragStart_));
 }
 
-void GridEditor::MouseUp(LedChannel row, EventIndex e) {
-    if (!DragStart)
+void GridEditor::fillToRelease(LedChannel row, EventIndex e) {
+    if (!dragStart_)
         return;
-    const int state = sequence_.cell(row, *DragStart);
-    for (EventIndex i = *DragStart + 1; i <= e; ++i)
+    const int state = sequence_.cell(row, *dragStart_);
+    for (EventIndex i = *dragStart_ + 1; i <= e; ++i)
         sequence_.setCell(row, i, state);
 }
 
-void GridEditor::ChooseColor(LedChannel led) {
-    c_.ColorList->choose(sequence_.ledColor(led), [this, led](std::optional<int> picked) {
+void GridEditor::chooseColor(LedChannel led) {
+    c_.colorList->choose(sequence_.ledColor(led), [this, led](std::optional<int> picked) {
         if (picked) // Esc: the colour stays; the label takes the colour as the document reports it
             history_.record(QStringLiteral("Color"), [&] { sequence_.setLedColor(led, *picked); });
     });
 }
 
-void GridEditor::MoveEndMark(EventIndex e) {
+void GridEditor::moveEndMark(EventIndex e) {
     history_.record(QStringLiteral("End Mark"), [&] { sequence_.setEndEvent(e); });
 }
 
-void GridEditor::RowCommand(LedChannel row) {
-    c_.RowOptionsList->choose(int(RowOperation::ClearAll), [this, row](std::optional<int> operation) {
+void GridEditor::showRowOptions(LedChannel row) {
+    c_.rowOptionsList->choose(int(RowOperation::ClearAll), [this, row](std::optional<int> operation) {
         if (!operation)
             return; // Esc is "Cancel"
         if (!NeedsOtherLed(*operation)) {
             applyRowCommand(row, *operation, -1);
             return;
         }
-        c_.CopyList->choose(std::nullopt, [this, row, operation](std::optional<int> other) {
+        c_.copyList->choose(std::nullopt, [this, row, operation](std::optional<int> other) {
             if (other)
                 applyRowCommand(row, *operation, *other);
         });
@@ -66,7 +66,7 @@ void GridEditor::RowCommand(LedChannel row) {
 
 // One step, named after the entry picked: "Clear All", "Copy from", "Skip 2".
 void GridEditor::applyRowCommand(LedChannel row, int operation, int other) {
-    const QListWidgetItem* entry = c_.RowOptionsList->item(operation);
+    const QListWidgetItem* entry = c_.rowOptionsList->item(operation);
     const QString name = entry ? entry->text().remove(QStringLiteral("...")) : QStringLiteral("Row Command");
     history_.record(name, [&] { ApplyRowOperation(sequence_, row, operation, other); });
 }

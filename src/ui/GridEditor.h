@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainFormControls.h"
+#include "MainWindowControls.h"
 #include "model/LedSequence.h"
 
 #include <optional>
@@ -13,26 +13,26 @@ class DocumentHistory;
 // and the row commands with their pop-up lists.
 class GridEditor {
   public:
-    GridEditor(MainFormControls& controls, LedSequence& sequence, DocumentHistory& history);
+    GridEditor(MainWindowControls& controls, LedSequence& sequence, DocumentHistory& history);
 
     // A press and release on one cell, or Space on the focus cell, switches it.
-    void Toggle(LedChannel row, EventIndex e);
-    void MouseDown(EventIndex e);
-    void DragOver(LedChannel row, EventIndex e);
-    void MouseUp(LedChannel row, EventIndex e);
+    void toggle(LedChannel row, EventIndex e);
+    void startGesture(EventIndex e);
+    void paintOver(LedChannel row, EventIndex e);
+    void fillToRelease(LedChannel row, EventIndex e);
     // The gesture is over (released, a second button, a lost grab): its changes become one step.
-    void EndGesture();
-    void ChooseColor(LedChannel led);
-    void MoveEndMark(EventIndex e);
-    void RowCommand(LedChannel row);
+    void endGesture();
+    void chooseColor(LedChannel led);
+    void moveEndMark(EventIndex e);
+    void showRowOptions(LedChannel row);
 
   private:
     void applyRowCommand(LedChannel row, int operation, int other);
 
-    MainFormControls& c_;
+    MainWindowControls& c_;
     LedSequence& sequence_;
     DocumentHistory& history_;
-    std::optional<EventIndex> DragStart; // the event of the last press, shared by all four rows
+    std::optional<EventIndex> dragStart_; // the event of the last press, shared by all four rows
 };
 
 } // namespace zg

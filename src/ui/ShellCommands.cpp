@@ -14,11 +14,11 @@ ShellCommands::ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& 
                              TestPlayer& player, UnsavedWork& unsaved)
     : window_(window), dialogs_(dialogs), programEnd_(programEnd), player_(player), unsaved_(unsaved) {}
 
-void ShellCommands::About() {
+void ShellCommands::showAbout() {
     dialogs_.showMessage(&window_, {kAppTitle, AboutText()});
 }
 
-void ShellCommands::HowTo() {
+void ShellCommands::showManual() {
     // The manual that came with the program needs no network; the maker's page stands in for it.
     const auto manual = ManualLocation();
     dialogs_.showMessage(&window_, {kAppTitle, manual ? kHowToManualText : kHowToText});
@@ -27,18 +27,18 @@ void ShellCommands::HowTo() {
         dialogs_.exclaim(&window_, ManualNotShownText(address));
 }
 
-void ShellCommands::Exit() {
+void ShellCommands::askToExit() {
     if (dialogs_.showMessage(&window_, {kAppTitle, ExitQuestion(), MessageButtons::OkCancel}) ==
         MessageAnswer::Ok)
-        EndNow();
+        endNow();
 }
 
-void ShellCommands::ExitFromButton() {
-    player_.StopTest();
-    Exit();
+void ShellCommands::exitFromButton() {
+    player_.stopTest();
+    askToExit();
 }
 
-void ShellCommands::EndNow() {
+void ShellCommands::endNow() {
     unsaved_.keepNow();
     programEnd_.endNow();
 }

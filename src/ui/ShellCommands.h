@@ -15,11 +15,11 @@ class ShellCommands {
     ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player,
                   UnsavedWork& unsaved);
 
-    void About();
-    void HowTo();
-    void Exit();           // asks first; the File menu's item leaves a running test alone
-    void ExitFromButton(); // stops a running test, then asks
-    void EndNow();         // keeps unsaved work for the next start, then ends at once
+    void showAbout();
+    void showManual();
+    void askToExit();      // asks first; the File menu's item leaves a running test alone
+    void exitFromButton(); // stops a running test, then asks
+    void endNow();         // keeps unsaved work for the next start, then ends at once
 
   private:
     QWidget& window_;

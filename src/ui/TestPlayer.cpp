@@ -14,28 +14,28 @@
 
 namespace zg {
 
-TestPlayer::TestPlayer(MainFormControls& controls, const LedSequence& sequence, const AppConfig& config,
+TestPlayer::TestPlayer(MainWindowControls& controls, const LedSequence& sequence, const AppConfig& config,
                        QObject* parent)
-    : QObject(parent), c_(controls), sequence_(sequence), config_(config), Timer1(new QTimer(this)) {
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setTimerType(Qt::PreciseTimer);
+    : QObject(parent), c_(controls), sequence_(sequence), config_(config), stepTimer_(new QTimer(this)) {
+    stepTimer_->setObjectName(QStringLiteral("Timer1"));
+    stepTimer_->setSingleShot(true);
+    stepTimer_->setTimerType(Qt::PreciseTimer);
 }
 
-void TestPlayer::Toggle() {
+void TestPlayer::toggle() {
     if (IsServoControlled(sequence_)) {
         showServoStick(true);
-        c_.Settings_button->hide();
-        c_.ServoStick->setFocus();
+        c_.settingsButton->hide();
+        c_.servoStick->setFocus();
     }
-    if (TestRunning) {
-        StopTest();
+    if (running_) {
+        stopTest();
         return;
     }
-    TestRunning = true;
-    c_.TestButton->setText(QStringLiteral("Stop Test"));
-    Timer1->setInterval(StepIntervalMs(config_.TestSpeed));
-    ServoZoneMask_ = ServoZoneMaskOf(c_.ServoStick->value());
+    running_ = true;
+    c_.testButton->setText(QStringLiteral("Stop Test"));
+    stepTimer_->setInterval(StepIntervalMs(config_.TestSpeed));
+    servoZoneMask_ = ServoZoneMaskOf(c_.servoStick->value());
     // Also when an earlier test is still winding down: the new one starts over at event 0.
     passEnd_ = sequence_.endEvent();
     showStep(0);
@@ -45,19 +45,19 @@ void TestPlayer::Toggle() {
 // came late (a message box held the window) is never made up for by a shorter one.
 void TestPlayer::showStep(EventIndex i) {
     showing_ = i;
-    c_.Grid->setPlayingEvent(i);
-    const auto colors = IndicatorColors(sequence_, i, ServoZoneMask_);
+    c_.grid->setPlayingEvent(i);
+    const auto colors = IndicatorColors(sequence_, i, servoZoneMask_);
     for (LedChannel led = 0; led < kLedCount; ++led)
-        c_.LED[led]->setFillColor(ColorOf(colors[led]));
-    Timer1->start();
+        c_.ledIndicators[led]->setFillColor(ColorOf(colors[led]));
+    stepTimer_->start();
     emit stepShown(i);
 }
 
-void TestPlayer::Timer1_Timer() {
+void TestPlayer::stepTimerElapsed() {
     if (!showing_)
         return;
-    c_.Grid->setPlayingEvent(std::nullopt);
-    if (!TestRunning) {
+    c_.grid->setPlayingEvent(std::nullopt);
+    if (!running_) {
         windDown();
         return;
     }
@@ -71,32 +71,32 @@ void TestPlayer::Timer1_Timer() {
 
 void TestPlayer::windDown() {
     showing_.reset();
-    for (LedIndicator* led : c_.LED)
+    for (LedIndicator* led : c_.ledIndicators)
         led->setFillColor(Qt::black);
-    c_.Settings_button->show();
+    c_.settingsButton->show();
 }
 
-void TestPlayer::StopTest() {
-    if (!TestRunning)
+void TestPlayer::stopTest() {
+    if (!running_)
         return; // nothing to stop: the stick and the caption stay as they are
     showServoStick(false);
-    TestRunning = false;
+    running_ = false;
     // The caption keeps its underlined T, as before the first test; the menu bar owns Alt+T.
-    c_.TestButton->setText(QStringLiteral("&Test"));
-    c_.TestButton->setShortcut(QKeySequence());
+    c_.testButton->setText(QStringLiteral("&Test"));
+    c_.testButton->setShortcut(QKeySequence());
 }
 
 void TestPlayer::showServoStick(bool shown) {
-    for (QWidget* widget : {static_cast<QWidget*>(c_.ServoStick), static_cast<QWidget*>(c_.PulseWidthlabel1),
-                            static_cast<QWidget*>(c_.Label2), static_cast<QWidget*>(c_.PulseWidth),
-                            static_cast<QWidget*>(c_.PulseWidthlabel2)})
+    for (QWidget* widget : {static_cast<QWidget*>(c_.servoStick), static_cast<QWidget*>(c_.pulseWidthCaption),
+                            static_cast<QWidget*>(c_.servoHint), static_cast<QWidget*>(c_.pulseWidth),
+                            static_cast<QWidget*>(c_.pulseWidthUnit)})
         widget->setVisible(shown);
 }
 
-void TestPlayer::ServoStick_Change() {
-    const int value = c_.ServoStick->value();
-    c_.PulseWidth->setText(QString::number(PulseWidthOf(value)));
-    ServoZoneMask_ = ServoZoneMaskOf(value);
+void TestPlayer::servoStickMoved() {
+    const int value = c_.servoStick->value();
+    c_.pulseWidth->setText(QString::number(PulseWidthOf(value)));
+    servoZoneMask_ = ServoZoneMaskOf(value);
 }
 
 } // namespace zg

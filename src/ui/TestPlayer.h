@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainFormControls.h"
+#include "MainWindowControls.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
 
@@ -18,23 +18,23 @@ namespace zg {
 class TestPlayer : public QObject {
     Q_OBJECT
   public:
-    TestPlayer(MainFormControls& controls, const LedSequence& sequence, const AppConfig& config,
+    TestPlayer(MainWindowControls& controls, const LedSequence& sequence, const AppConfig& config,
                QObject* parent);
 
-    bool Running() const { return TestRunning; }
+    bool running() const { return running_; }
     // A test is playing or winding down: its last step is still on screen.
-    bool Active() const { return showing_.has_value(); }
-    int ServoZoneMask() const { return ServoZoneMask_; }
-    QTimer* timer() const { return Timer1; } // the step timer; its tick comes back as Timer1_Timer
+    bool active() const { return showing_.has_value(); }
+    int servoZoneMask() const { return servoZoneMask_; }
+    QTimer* timer() const { return stepTimer_; } // the step timer; its tick comes back as stepTimerElapsed
 
     // Starts a test, or stops the one running.
-    void Toggle();
+    void toggle();
     // Stops a running test; the playback winds down at its next step boundary. Without a running
     // test it does nothing, so commands that stop a test first just call it.
-    void StopTest();
+    void stopTest();
     // The step timer's tick: the step shown has had its time.
-    void Timer1_Timer();
-    void ServoStick_Change();
+    void stepTimerElapsed();
+    void servoStickMoved();
 
   signals:
     // Event `e` is on screen now, for one step.
@@ -45,14 +45,14 @@ class TestPlayer : public QObject {
     void windDown();
     void showServoStick(bool shown);
 
-    MainFormControls& c_;
+    MainWindowControls& c_;
     const LedSequence& sequence_;
     const AppConfig& config_;
-    QTimer* Timer1 = nullptr;
-    bool TestRunning = false;
+    QTimer* stepTimer_ = nullptr;
+    bool running_ = false;
     std::optional<EventIndex> showing_; // the event on screen while a test plays or winds down
     EventIndex passEnd_ = kLastEvent;   // the end mark read at the start of the pass
-    int ServoZoneMask_ = 4;
+    int servoZoneMask_ = 4;
 };
 
 } // namespace zg

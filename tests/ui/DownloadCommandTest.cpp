@@ -5,7 +5,7 @@
 #include "SocatPtyPair.h"
 #include "WorkedExample.h"
 #include "device/QtSerialLink.h"
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -51,7 +51,7 @@ class DownloadCommand : public UiFixture {
                 return std::string("/dev/zelta-glow-no-such-device");
             return std::nullopt;
         });
-        form = std::make_unique<Main_LEDFlasher_form>(dialogs, end, std::move(link));
+        form = std::make_unique<MainWindow>(dialogs, end, std::move(link));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->config().CommPort = 2;
@@ -109,7 +109,7 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
         if (editedAfterItems < 0 && bar->value() >= 20) {
             editedAfterItems = bar->value() + 1; // items 0..value have left
             dialogs.duringMessage = nullptr;
-            form->MENUnew_Click(); // the module still gets the pattern confirmed, not half of each
+            form->newDocument(); // the module still gets the pattern confirmed, not half of each
             form->sequence().setCell(0, 45, 1);
             form->findChild<QAction*>("MENUdownload")->trigger(); // a second download does nothing
         }
@@ -191,7 +191,7 @@ TEST_F(DownloadCommand, CancelWritesNothingAndANotherTestStaysStopped) {
         if (++ticks == 2)
             download(); // answered Cancel
     });
-    form->MENUtest_Click();
+    form->toggleTest();
     waitUntilTestEnds();
     QObject::disconnect(c);
     EXPECT_EQ(ticks, 2);

@@ -5,7 +5,7 @@
 #include "ui/CommandLine.h"
 #include "ui/FileCommandTexts.h"
 #include "ui/LedIndicator.h"
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 
 #include <QComboBox>
 #include <QDropEvent>
@@ -150,8 +150,8 @@ TEST_F(FileCommands, SaveOpenSaveIsByteIdenticalAndOpenReplacesTheDocument) {
     EXPECT_EQ(find<QLabel>("LEDlabel1_3")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(form->config().SequencerDelay, 10);
     EXPECT_EQ(form->config().TestSpeed, 50);
-    EXPECT_EQ(form->settingsForm()->PCSpeedcombo->currentText(), "50");
-    EXPECT_EQ(form->settingsForm()->PICSpeedcombo->currentText(), "10");
+    EXPECT_EQ(form->settingsDialog()->testSpeedList->currentText(), "50");
+    EXPECT_EQ(form->settingsDialog()->sequencerDelayList->currentText(), "10");
     EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
     saveAs("out.dat");
     EXPECT_EQ(read("out.dat"), file);
@@ -214,15 +214,15 @@ TEST_F(FileCommands, PipesFoldersAndRefusedFilesChangeNothingNotEvenTheFolder) {
     clock.start();
     for (const QString& name : {QString("elsewhere/pipe.DAT"), QString("elsewhere/folder.DAT")}) {
         dialogs.messages.clear();
-        form->OpenFromOutside(path(name));
+        form->openFromOutside(path(name));
         openFile(name, "MENUmerge");
         ASSERT_EQ(dialogs.messages.size(), 2u);
         EXPECT_TRUE(dialogs.messages[0].text.startsWith(NotADataFileMessage(path(name)).left(30)))
             << dialogs.messages[0].text.toStdString();
     }
     EXPECT_LT(clock.elapsed(), 1000);
-    form->OpenFromOutside(path("elsewhere/empty.DAT"));
-    form->OpenFromOutside(path("elsewhere/gone.DAT"));
+    form->openFromOutside(path("elsewhere/empty.DAT"));
+    form->openFromOutside(path("elsewhere/gone.DAT"));
     EXPECT_EQ(TakeSnapshot(form->sequence(), form->config()), before);
     EXPECT_EQ(form->windowTitle(), kStartTitle);
     EXPECT_EQ(QDir::currentPath(), here); // a later Settings OK still writes LED.cfg here
@@ -272,9 +272,9 @@ TEST_F(FileCommands, MergeOrsThePatternAndKeepsColoursAndARunningTest) {
         openFile("m.dat", "MENUmerge");
         EXPECT_TRUE(form->testRunning());
         EXPECT_EQ(find<QPushButton>("TestButton")->text(), "Stop Test");
-        form->MENUtest_Click();
+        form->toggleTest();
     });
-    form->MENUtest_Click();
+    form->toggleTest();
     waitUntilTestEnds();
     QObject::disconnect(c);
     EXPECT_EQ(dialogs.fileAsks[0].request.title, kMergeTitle);
@@ -294,7 +294,7 @@ TEST_F(FileCommands, SaveAndOpenStopARunningTestEvenWhenCancelled) {
             if (++ticks == 2)
                 trigger(action); // the scripted dialog is cancelled
         });
-        form->MENUtest_Click();
+        form->toggleTest();
         waitUntilTestEnds();
         QObject::disconnect(c);
         EXPECT_EQ(ticks, 2) << action;
@@ -309,7 +309,7 @@ TEST_F(FileCommands, LedCfgFollowsTheFolderOfTheLastFileChosen) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     saveAs("sub/x.dat");
     EXPECT_EQ(QDir::currentPath(), QDir(dir.filePath("sub")).canonicalPath());
-    form->settingsForm()->SettingsOKbutton_Click();
+    form->settingsDialog()->acceptSettings();
     EXPECT_TRUE(QFile::exists(dir.filePath("sub/LED.cfg")));
 }
 
@@ -359,10 +359,10 @@ TEST_F(FileCommands, AFileNamedOnTheCommandLineOrDroppedOpensLikeOpen) {
     saveAs("three.DAT");
     trigger("MENUnew");
     dialogs.messages.clear();
-    form->OpenFromOutside(path("three.DAT"));
+    form->openFromOutside(path("three.DAT"));
     EXPECT_EQ(form->sequence().cell(0, 3), 1);
     EXPECT_EQ(form->windowTitle(), caption("three.DAT"));
-    form->OpenFromOutside(path("gone.DAT"));
+    form->openFromOutside(path("gone.DAT"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(OpenFailedMessage(path("gone.DAT"), {}).left(20)));
 
@@ -378,7 +378,7 @@ TEST_F(FileCommands, AFileNamedOnTheCommandLineOrDroppedOpensLikeOpen) {
         if (!tookDrop)
             tookDrop = dropOn(form.get(), path("three.DAT"));
     };
-    form->MENUdownload_Click();
+    form->download();
     EXPECT_TRUE(tookDrop);
     EXPECT_EQ(form->sequence().cell(0, 3), 1);
 }

@@ -3,7 +3,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/FileCommandTexts.h"
 #include "ui/PopupList.h"
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 #include "ui/ShellTexts.h"
 
 #include <QAction>
@@ -71,7 +71,7 @@ TEST_F(Keyboard, APatternDrawnByKeysEqualsTheSameDrawnByMouse) {
     key(Qt::Key_1, Qt::ControlModifier);
     const QByteArray byKeys = saved("keys.DAT");
 
-    form->MENUnew_Click();
+    form->newDocument();
     for (const auto& [row, e] : {std::pair{0, 5}, {1, 6}, {1, 49}})
         click(row, e);
     EXPECT_EQ(grid->focusCell(), (GridCell{1, 49})); // the focus cell follows a press

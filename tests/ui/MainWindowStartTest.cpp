@@ -4,7 +4,7 @@
 #include "ui/GridGeometry.h"
 #include "ui/LedIndicator.h"
 #include "ui/PopupList.h"
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -180,8 +180,8 @@ TEST_F(MainWindowStart, PortComesFromLedCfgInTheStartDirectory) {
     EXPECT_EQ(form->config().CommPort, 3);
     EXPECT_EQ(form->config().TestSpeed, 20);
     EXPECT_EQ(form->config().SequencerDelay, 30);
-    EXPECT_FALSE(form->settingsForm()->isVisible());
-    EXPECT_EQ(form->settingsForm()->CommPortcombo->currentText(), "3");
+    EXPECT_FALSE(form->settingsDialog()->isVisible());
+    EXPECT_EQ(form->settingsDialog()->portList->currentText(), "3");
 }
 
 TEST_F(MainWindowStart, MissingLedCfgStillBringsTheWindowUpOnPort1) {

@@ -1,6 +1,6 @@
 #include "UiFixture.h"
 
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -10,9 +10,9 @@
 
 using namespace zg;
 
-class SettingsDialog : public UiFixture {
+class Settings : public UiFixture {
   protected:
-    Settings_form& dialog() const { return *form->settingsForm(); }
+    SettingsDialog& dialog() const { return *form->settingsDialog(); }
     QByteArray ledCfg() const {
         QFile file(dir.filePath("LED.cfg"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -33,7 +33,7 @@ class SettingsDialog : public UiFixture {
     }
 };
 
-TEST_F(SettingsDialog, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
+TEST_F(Settings, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
     writeLedCfg("3\r\n");
     start();
     EXPECT_FALSE(dialog().isVisible());
@@ -41,14 +41,14 @@ TEST_F(SettingsDialog, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
     EXPECT_TRUE(dialog().isVisible());
     EXPECT_FALSE(dialog().isModal());
     EXPECT_EQ(dialog().windowTitle(), "ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings...");
-    EXPECT_EQ(dialog().CommPortcombo->currentText(), "3");
-    EXPECT_EQ(dialog().PCSpeedcombo->currentText(), "20");
-    EXPECT_EQ(dialog().PICSpeedcombo->currentText(), "30");
-    EXPECT_EQ(dialog().CommPortcombo->count(), 6);
-    EXPECT_EQ(dialog().PCSpeedcombo->count(), 100);
-    EXPECT_EQ(dialog().PICSpeedcombo->itemText(99), "100");
+    EXPECT_EQ(dialog().portList->currentText(), "3");
+    EXPECT_EQ(dialog().testSpeedList->currentText(), "20");
+    EXPECT_EQ(dialog().sequencerDelayList->currentText(), "30");
+    EXPECT_EQ(dialog().portList->count(), 6);
+    EXPECT_EQ(dialog().testSpeedList->count(), 100);
+    EXPECT_EQ(dialog().sequencerDelayList->itemText(99), "100");
     const auto tooltip = [&](int position) {
-        return dialog().CommPortcombo->itemData(position, Qt::ToolTipRole).toString();
+        return dialog().portList->itemData(position, Qt::ToolTipRole).toString();
     };
     for (int position = 0; position < 6; ++position) // each port tells what it stands for now
         EXPECT_TRUE(tooltip(position).startsWith(QStringLiteral("Port %1: ").arg(position + 1))) << position;
@@ -68,31 +68,31 @@ TEST_F(SettingsDialog, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
     EXPECT_EQ(form->config().SequencerDelay, 30);
 }
 
-TEST_F(SettingsDialog, CancelKeepsTheSettingsButTheListsKeepTheChoice) {
+TEST_F(Settings, CancelKeepsTheSettingsButTheListsKeepTheChoice) {
     start();
     open();
-    choose(dialog().CommPortcombo, 4);
-    choose(dialog().PCSpeedcombo, 49);
+    choose(dialog().portList, 4);
+    choose(dialog().testSpeedList, 49);
     cancel();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->config().CommPort, 1);
     EXPECT_EQ(form->config().TestSpeed, 20);
     EXPECT_EQ(ledCfg(), QByteArray("<missing>"));
     open();
-    EXPECT_EQ(dialog().CommPortcombo->currentText(), "5");
+    EXPECT_EQ(dialog().portList->currentText(), "5");
     ok();
     EXPECT_EQ(form->config().CommPort, 5);
     EXPECT_EQ(form->config().TestSpeed, 50);
     EXPECT_EQ(ledCfg(), QByteArray("5\r\n"));
 }
 
-TEST_F(SettingsDialog, TypedTextGivesZero) {
+TEST_F(Settings, TypedTextGivesZero) {
     start();
     open();
-    QLineEdit* edit = dialog().CommPortcombo->lineEdit();
+    QLineEdit* edit = dialog().portList->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, "7");
-    edit = dialog().PICSpeedcombo->lineEdit();
+    edit = dialog().sequencerDelayList->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, "abc");
     ok();
@@ -102,12 +102,12 @@ TEST_F(SettingsDialog, TypedTextGivesZero) {
     EXPECT_EQ(ledCfg(), QByteArray("0\r\n"));
 }
 
-TEST_F(SettingsDialog, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
+TEST_F(Settings, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
     start();
     ASSERT_TRUE(QDir(dir.path()).mkdir("LED.cfg")); // a folder where the file belongs
     open();
-    choose(dialog().CommPortcombo, 2);
-    choose(dialog().PICSpeedcombo, 9);
+    choose(dialog().portList, 2);
+    choose(dialog().sequencerDelayList, 9);
     ok();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
@@ -120,10 +120,10 @@ TEST_F(SettingsDialog, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
     EXPECT_EQ(form->config().SequencerDelay, 10);
 }
 
-TEST_F(SettingsDialog, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
+TEST_F(Settings, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     start();
     open();
-    choose(dialog().PCSpeedcombo, 4);
+    choose(dialog().testSpeedList, 4);
     QTest::keyClick(&dialog(), Qt::Key_Escape);
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->config().TestSpeed, 20);
@@ -132,14 +132,14 @@ TEST_F(SettingsDialog, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->config().TestSpeed, 20);
     open();
-    dialog().PCSpeedcombo->setFocus();
-    QTest::keyClick(dialog().PCSpeedcombo, Qt::Key_Return);
+    dialog().testSpeedList->setFocus();
+    QTest::keyClick(dialog().testSpeedList, Qt::Key_Return);
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->config().TestSpeed, 5);
     EXPECT_EQ(ledCfg(), QByteArray("1\r\n"));
     // Typed text is typed text with Enter as with OK, even when it spells an entry.
     open();
-    QLineEdit* typed = dialog().PICSpeedcombo->lineEdit();
+    QLineEdit* typed = dialog().sequencerDelayList->lineEdit();
     typed->setFocus();
     typed->selectAll();
     QTest::keyClicks(typed, "5");
@@ -148,13 +148,13 @@ TEST_F(SettingsDialog, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     EXPECT_EQ(form->config().SequencerDelay, 0);
 }
 
-TEST_F(SettingsDialog, TheMenuShowsTheSameDialogAgainWithoutRefillingIt) {
+TEST_F(Settings, TheMenuShowsTheSameDialogAgainWithoutRefillingIt) {
     start();
     form->findChild<QAction*>("MENUsettings")->trigger();
     EXPECT_TRUE(dialog().isVisible());
-    choose(dialog().PICSpeedcombo, 70);
+    choose(dialog().sequencerDelayList, 70);
     form->findChild<QAction*>("MENUsettings")->trigger();
     EXPECT_TRUE(dialog().isVisible());
-    EXPECT_EQ(dialog().PICSpeedcombo->currentText(), "71");
-    EXPECT_EQ(dialog().PICSpeedcombo->count(), 100);
+    EXPECT_EQ(dialog().sequencerDelayList->currentText(), "71");
+    EXPECT_EQ(dialog().sequencerDelayList->count(), 100);
 }

@@ -6,7 +6,7 @@
 #include "ui/ManualLocation.h"
 #include "ui/PopupList.h"
 #include "ui/QtUserDialogs.h"
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 #include "ui/ShellTexts.h"
 
 #include <QFileInfo>
@@ -39,7 +39,7 @@ class Shell : public UiFixture {
         int ticks = 0;
         const auto c = QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(),
                                         [&] { onTick(ticks++); });
-        form->MENUtest_Click();
+        form->toggleTest();
         waitUntilTestEnds();
         QObject::disconnect(c);
         return ticks;
@@ -67,8 +67,8 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         {"SaveButton", [&] { return lastFileDialog() == kSaveTitle; }},
         {"MENUexit", [&] { return lastMessage() == ExitQuestion(); }},
         {"Exit_button", [&] { return lastMessage() == ExitQuestion(); }},
-        {"MENUsettings", [&] { return form->settingsForm()->isVisible(); }},
-        {"Settings_button", [&] { return form->settingsForm()->isVisible(); }},
+        {"MENUsettings", [&] { return form->settingsDialog()->isVisible(); }},
+        {"Settings_button", [&] { return form->settingsDialog()->isVisible(); }},
         {"MENUabout", [&] { return lastMessage() == AboutText(); }},
         {"MENUhowto", [&] { return lastMessage() == kHowToManualText && dialogs.webAddresses.size() == 1; }},
         {"MENUdownload", [&] { return lastMessage().startsWith("Cannot open serial port 1"); }},
@@ -78,7 +78,7 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         dialogs.messages.clear();
         dialogs.fileAsks.clear();
         dialogs.webAddresses.clear();
-        form->settingsForm()->hide();
+        form->settingsDialog()->hide();
         form->setWindowTitle(kStartTitle);
         trigger(QLatin1String(route.control));
         EXPECT_TRUE(route.ran()) << route.control;
@@ -91,7 +91,7 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         const auto c =
             QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
                 ++ticks;
-                form->StopTest();
+                form->stopTest();
             });
         trigger(QLatin1String(test));
         waitUntilTestEnds();
@@ -112,7 +112,7 @@ TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
     int ticks = 0;
     QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
         ++ticks;
-        form->StopTest();
+        form->stopTest();
     });
     press(Qt::Key_T); // "&Test" on the button and on the menu bar
     waitUntilTestEnds();
@@ -129,9 +129,9 @@ TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
     press(Qt::Key_X);
     EXPECT_TRUE(QTest::qWaitFor([&] { return lastMessage() == ExitQuestion(); }, 1000));
     press(Qt::Key_S);
-    EXPECT_TRUE(form->settingsForm()->isVisible());
+    EXPECT_TRUE(form->settingsDialog()->isVisible());
     EXPECT_TRUE(dialogs.fileAsks.empty());
-    form->settingsForm()->hide();
+    form->settingsDialog()->hide();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     press(Qt::Key_S, Qt::ControlModifier);
@@ -231,16 +231,16 @@ TEST_F(Shell, ClosingTheWindowEndsTheProgramWithoutAQuestionAlsoInsideWaits) {
         if (tick == 1) {
             form->close();
             EXPECT_EQ(end.calls, 1);
-            form->StopTest();
+            form->stopTest();
         }
     });
     form->show();
     QTimer::singleShot(0, form.get(), [&] {
         form->close();
         EXPECT_EQ(end.calls, 2);
-        form->ColorList_Click();
+        form->colorPicked();
     });
-    form->LEDlabel1_Click(0);
+    form->chooseLedColor(0);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -250,13 +250,13 @@ TEST_F(Shell, RealEndLeavesFromInsideNestedWaits) {
     EXPECT_EXIT(
         {
             ProcessEnd realEnd;
-            Main_LEDFlasher_form window(dialogs, realEnd);
+            MainWindow window(dialogs, realEnd);
             window.show();
             QTimer::singleShot(30, &window, [&] {
                 QTimer::singleShot(30, &window, [&] { window.close(); });
-                window.LEDlabel1_Click(1);
+                window.chooseLedColor(1);
             });
-            window.MENUtest_Click();
+            window.toggleTest();
             QTest::qWait(5000);
             std::abort(); // not reached: closing ended the process
         },

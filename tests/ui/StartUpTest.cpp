@@ -105,7 +105,7 @@ TEST_F(StartUp, UnsavedWorkIsKeptOnCloseAndOfferedAtTheNextStart) {
     start();
     const QDateTime leftAt = QFileInfo(kept).lastModified();
     dialogs.answers = {MessageAnswer::Yes};
-    form->OfferUnsavedWork();
+    form->offerUnsavedWork();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QLocale().toString(leftAt, QLocale::ShortFormat)));
@@ -129,7 +129,7 @@ TEST_F(StartUp, UnsavedWorkIsKeptOnCloseAndOfferedAtTheNextStart) {
     start();
     dialogs.messages.clear();
     dialogs.answers = {MessageAnswer::No};
-    form->OfferUnsavedWork();
+    form->offerUnsavedWork();
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_FALSE(QFile::exists(kept));
     EXPECT_EQ(form->sequence().cell(0, 0), 0);

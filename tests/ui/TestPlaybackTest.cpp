@@ -2,7 +2,7 @@
 
 #include "ui/GridGeometry.h"
 #include "ui/LedIndicator.h"
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -259,7 +259,7 @@ TEST_F(TestPlayback, SettingsButtonStopsTheTestBeforeShowingTheDialog) {
         if (n == 1) {
             QTest::mouseClick(find<QPushButton>("Settings_button"), Qt::LeftButton);
             EXPECT_FALSE(form->testRunning());
-            EXPECT_TRUE(form->settingsForm()->isVisible());
+            EXPECT_TRUE(form->settingsDialog()->isVisible());
         }
         EXPECT_LE(n, 1);
     });

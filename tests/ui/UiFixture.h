@@ -2,7 +2,7 @@
 
 #include "ScriptedDialogs.h"
 #include "ui/GridWidget.h"
-#include "ui/Main_LEDFlasher_form.h"
+#include "ui/MainWindow.h"
 #include "ui/PopupList.h"
 
 #include <QDir>
@@ -37,8 +37,8 @@ class UiFixture : public ::testing::Test {
         QDir::setCurrent(previousDir);
         qputenv("XDG_DATA_HOME", previousDataHome);
     }
-    zg::Main_LEDFlasher_form& start(std::unique_ptr<zg::SerialLink> link = nullptr) {
-        form = std::make_unique<zg::Main_LEDFlasher_form>(dialogs, end, std::move(link));
+    zg::MainWindow& start(std::unique_ptr<zg::SerialLink> link = nullptr) {
+        form = std::make_unique<zg::MainWindow>(dialogs, end, std::move(link));
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         return *form;
@@ -47,7 +47,7 @@ class UiFixture : public ::testing::Test {
 
     // The grid, a point in one of its cells, and the mouse on it as a person uses it.
     static constexpr QPoint kInCell{4, 6};
-    zg::GridWidget* grid() const { return form->controls().Grid; }
+    zg::GridWidget* grid() const { return form->controls().grid; }
     static QPoint inCell(int row, int e) { return zg::GridGeometry::CellRect(row, e).topLeft() + kInCell; }
     void click(int row, int e) { QTest::mouseClick(grid(), Qt::LeftButton, {}, inCell(row, e)); }
     void press(int row, int e) { QTest::mousePress(grid(), Qt::LeftButton, {}, inCell(row, e)); }
@@ -92,5 +92,5 @@ class UiFixture : public ::testing::Test {
     QByteArray previousDataHome;
     ScriptedDialogs dialogs;
     RecordingEnd end;
-    std::unique_ptr<zg::Main_LEDFlasher_form> form;
+    std::unique_ptr<zg::MainWindow> form;
 };

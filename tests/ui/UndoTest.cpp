@@ -4,7 +4,7 @@
 #include "model/DocumentSnapshot.h"
 #include "ui/ClickableLabel.h"
 #include "ui/PopupList.h"
-#include "ui/Settings_form.h"
+#include "ui/SettingsDialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -91,7 +91,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
         EXPECT_EQ(action("MENUredo")->text(), "&Redo " + names[i - 1]);
     }
     EXPECT_FALSE(action("MENUundo")->isEnabled());
-    EXPECT_EQ(form->settingsForm()->PCSpeedcombo->currentText(), "20"); // the speeds came back too
+    EXPECT_EQ(form->settingsDialog()->testSpeedList->currentText(), "20"); // the speeds came back too
     EXPECT_EQ(form->windowTitle(), kStartTitle); // the caption came back with the document
     EXPECT_EQ(form->sequence().cell(0, 5), 0);
     for (std::size_t i = 1; i <= names.size(); ++i) {
@@ -99,7 +99,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
                         i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(now(), states[i]) << names[i - 1].toStdString();
     }
-    EXPECT_EQ(form->settingsForm()->PCSpeedcombo->currentText(), "60");
+    EXPECT_EQ(form->settingsDialog()->testSpeedList->currentText(), "60");
     EXPECT_EQ(form->windowTitle(), caption);
     EXPECT_TRUE(dialogs.messages.empty()); // undo and redo ask nothing
 }
@@ -166,16 +166,16 @@ TEST_F(Undo, SettingsOkThatChangesASpeedIsAStepBeforeTheOpenBeforeIt) {
     writeFile("a.DAT", 50);
     dialogs.fileNames.emplace_back(dir.filePath("a.DAT"));
     action("MENUopen")->trigger();
-    Settings_form* settings = form->settingsForm();
-    settings->SettingsOKbutton_Click(); // nothing changed: no step
+    SettingsDialog* settings = form->settingsDialog();
+    settings->acceptSettings(); // nothing changed: no step
     EXPECT_EQ(action("MENUundo")->text(), "&Undo Open");
-    settings->PCSpeedcombo->setCurrentIndex(69);
-    settings->SettingsOKbutton_Click();
+    settings->testSpeedList->setCurrentIndex(69);
+    settings->acceptSettings();
     EXPECT_EQ(form->config().TestSpeed, 70);
     EXPECT_EQ(action("MENUundo")->text(), "&Undo Settings");
     action("MENUundo")->trigger();
     EXPECT_EQ(form->config().TestSpeed, 50);
-    EXPECT_EQ(settings->PCSpeedcombo->currentText(), "50");
+    EXPECT_EQ(settings->testSpeedList->currentText(), "50");
     action("MENUundo")->trigger();
     EXPECT_EQ(form->config().TestSpeed, 20);
     EXPECT_EQ(form->config().SequencerDelay, 30);

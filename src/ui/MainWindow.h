@@ -3,7 +3,7 @@
 #include "DataFileCommands.h"
 #include "Downloader.h"
 #include "GridEditor.h"
-#include "MainFormControls.h"
+#include "MainWindowControls.h"
 #include "ShellCommands.h"
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
@@ -20,66 +20,61 @@ namespace zg {
 
 class DocumentHistory;
 class ProgramEnd;
-class Settings_form;
+class SettingsDialog;
 class TestPlayer;
 class UnsavedWork;
 class UserDialogs;
 
 // The main window: shows the one sequence as a 4 x 50 grid and routes each control's event to the
 // command family that handles it (grid editing, test playback, data files, download, shell).
-class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
+class MainWindow : public QMainWindow, private LedSequenceObserver {
     Q_OBJECT
   public:
     // `link` is the serial port of the downloads; without one, the system's serial ports.
-    Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd,
-                         std::unique_ptr<SerialLink> link = nullptr, QWidget* parent = nullptr);
-    ~Main_LEDFlasher_form() override;
+    MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link = nullptr,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const LedSequence& sequence() const { return sequence_; }
     LedSequence& sequence() { return sequence_; }
     const AppConfig& config() const { return config_; }
     AppConfig& config() { return config_; }
-    const MainFormControls& controls() const { return c_; }
-    Settings_form* settingsForm() const { return settings_; }
+    const MainWindowControls& controls() const { return c_; }
+    SettingsDialog* settingsDialog() const { return settings_; }
     bool testRunning() const;
     bool testActive() const; // running or winding down
     bool downloading() const;
     int servoZoneMask() const;
 
     // Stops a running test; the playback winds down at its next step boundary.
-    void StopTest();
+    void stopTest();
 
     // Grid editing.
-    void LEDlabel1_Click(LedChannel led) { grid_->ChooseColor(led); }
-    void ColorList_Click();
-    void RowOptionsList_Click();
-    void CopyList_Click();
-    void RowOptions_Click(LedChannel row) { grid_->RowCommand(row); }
+    void chooseLedColor(LedChannel led) { grid_->chooseColor(led); }
+    void colorPicked();
+    void rowOptionPicked();
+    void copyLedPicked();
+    void showRowOptions(LedChannel row) { grid_->showRowOptions(row); }
 
     // Commands.
-    void MENUnew_Click() { files_->New(); }
-    void MENUopen_Click() { files_->Open(); }
+    void newDocument() { files_->newDocument(); }
+    void openFile() { files_->open(); }
     // A file named on the command line or dropped on the window, opened as Open opens it.
-    void OpenFromOutside(const QString& path) { files_->OpenPath(path); }
-    void OpenButton_Click() { MENUopen_Click(); }
+    void openFromOutside(const QString& path) { files_->openPath(path); }
     // Offers the pattern that the last run left unsaved, if it left one.
-    void OfferUnsavedWork();
-    void MENUmerge_Click() { files_->Merge(); }
-    void MENUsave_Click() { files_->Save(); }
-    void SaveButton_Click() { MENUsave_Click(); }
-    void MENUtest_Click();
-    void TestButton_Click() { MENUtest_Click(); }
-    void Timer1_Timer();
-    void ServoStick_Change();
-    void MENUdownload_Click() { download_->Download(); }
-    void DownloadButton_Click() { MENUdownload_Click(); }
-    void MENUsettings_Click();
-    void Settings_button_Click() { MENUsettings_Click(); }
-    void MENUabout_Click() { shell_->About(); }
-    void MENUhowto_Click() { shell_->HowTo(); }
-    void MENUexit_Click() { shell_->Exit(); }
-    void Exit_button_Click() { shell_->ExitFromButton(); }
-    void Form_Unload() { shell_->EndNow(); }
+    void offerUnsavedWork();
+    void mergeFile() { files_->merge(); }
+    void saveFile() { files_->save(); }
+    void toggleTest();
+    void stepTimerElapsed();
+    void servoStickMoved();
+    void download() { download_->start(); }
+    void showSettings();
+    void showAbout() { shell_->showAbout(); }
+    void showManual() { shell_->showManual(); }
+    void askToExit() { shell_->askToExit(); }
+    void exitFromButton() { shell_->exitFromButton(); }
+    void endProgram() { shell_->endNow(); }
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -88,11 +83,11 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void Form_Load();
+    void loadStartState();
     void buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link);
     void connectControls();
     void connectTypedServoText(LedChannel row, QComboBox* list);
-    void ServoControl_Change(LedChannel row, ServoControlMode mode);
+    void servoModeChosen(LedChannel row, ServoControlMode mode);
     void connectGrid();
     void showDocument();
     void setLabelColor(LedChannel led);
@@ -107,13 +102,13 @@ class Main_LEDFlasher_form : public QMainWindow, private LedSequenceObserver {
     UserDialogs& dialogs_;
     LedSequence sequence_;
     AppConfig config_;
-    MainFormControls c_;
-    Settings_form* settings_ = nullptr;
+    MainWindowControls c_;
+    SettingsDialog* settings_ = nullptr;
     std::optional<LedChannel> typingInServoList_;
 
     DocumentHistory* history_ = nullptr; // a child object: it owns the undo stack
     std::unique_ptr<GridEditor> grid_;
-    TestPlayer* player_ = nullptr; // a child object: it owns Timer1
+    TestPlayer* player_ = nullptr; // a child object: it owns stepTimer_
     UnsavedWork* unsaved_ = nullptr;
     std::unique_ptr<DataFileCommands> files_;
     std::unique_ptr<Downloader> download_;

@@ -19,10 +19,10 @@ class UserDialogs;
 
 // The modeless settings dialog: port, test speed and sequencer delay, each picked from a list.
 // Created hidden at start-up and only hidden and shown afterwards.
-class Settings_form : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    Settings_form(AppConfig& config, UserDialogs& dialogs, QWidget* parent = nullptr);
+    SettingsDialog(AppConfig& config, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     // Selects the speeds that an Open, a Merge or an undo set, as the settings now hold them: 0
     // selects nothing, a value with no entry leaves the list as it was.
@@ -34,12 +34,12 @@ class Settings_form : public QDialog {
     // A device named on the command line stands for every port number in this run.
     void setDeviceOverride(const std::string& device);
 
-    void SettingsOKbutton_Click();
-    void SettingsCancelbutton_Click();
+    void acceptSettings();
+    void cancelSettings();
 
-    QComboBox* CommPortcombo = nullptr;
-    QComboBox* PCSpeedcombo = nullptr;
-    QComboBox* PICSpeedcombo = nullptr;
+    QComboBox* portList = nullptr;
+    QComboBox* testSpeedList = nullptr;
+    QComboBox* sequencerDelayList = nullptr;
 
   public slots:
     void reject() override; // Escape and the frame's close button act as Cancel
@@ -49,7 +49,7 @@ class Settings_form : public QDialog {
 
   private:
     void showPortDevices();
-    void Settings_form_Form_Load();
+    void fillLists();
     void buildControls();
 
     AppConfig& config_;

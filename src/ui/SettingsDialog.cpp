@@ -1,4 +1,4 @@
-#include "Settings_form.h"
+#include "SettingsDialog.h"
 
 #include "DocumentHistory.h"
 #include "Placement.h"
@@ -63,27 +63,27 @@ int ListValue(const QComboBox& list) {
     return position + 1;
 }
 
-Settings_form::Settings_form(AppConfig& config, UserDialogs& dialogs, QWidget* parent)
+SettingsDialog::SettingsDialog(AppConfig& config, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), config_(config), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Settings_form"));
     setWindowTitle(QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings..."));
     setModal(false);
     setFixedSize(571, 208);
     buildControls();
-    Settings_form_Form_Load();
+    fillLists();
 }
 
-void Settings_form::buildControls() {
+void SettingsDialog::buildControls() {
     auto* software = place(new QGroupBox(QStringLiteral("Software Settings"), this),
                            QStringLiteral("CommPortSettingsFrame"), 8, 16, 281, 177);
     label(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"),
           QRect(8, 40, 193, 25));
-    CommPortcombo = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
+    portList = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
     label(software, QStringLiteral("Label3"),
           QStringLiteral("(Programming cable is connected to this 9-pin port#)"), QRect(8, 64, 265, 33),
           true);
     label(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
-    PCSpeedcombo = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
+    testSpeedList = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
     label(software, QStringLiteral("Label4"),
           QStringLiteral("(Set to match Test speed with Sequencer speed)"), QRect(16, 144, 249, 25), true);
 
@@ -91,7 +91,7 @@ void Settings_form::buildControls() {
                          QStringLiteral("SpeedSettingsFrame"), 296, 16, 265, 121);
     label(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"),
           QRect(16, 48, 161, 25));
-    PICSpeedcombo = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
+    sequencerDelayList = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
     label(module, QStringLiteral("Label5"), QStringLiteral("(Sets the delay between each of the 50 events )"),
           QRect(8, 88, 249, 25), true);
 
@@ -107,39 +107,39 @@ void Settings_form::buildControls() {
     auto* ok = place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("SettingsOKbutton"), 464,
                      168, 65, 33);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Settings_form::SettingsOKbutton_Click);
-    connect(cancel, &QPushButton::clicked, this, &Settings_form::SettingsCancelbutton_Click);
+    connect(ok, &QPushButton::clicked, this, &SettingsDialog::acceptSettings);
+    connect(cancel, &QPushButton::clicked, this, &SettingsDialog::cancelSettings);
 }
 
-void Settings_form::Settings_form_Form_Load() {
-    fill(CommPortcombo, 6);
-    fill(PCSpeedcombo, 100);
-    fill(PICSpeedcombo, 100);
-    selectValue(CommPortcombo, config_.CommPort);
-    selectValue(PCSpeedcombo, config_.TestSpeed);
-    selectValue(PICSpeedcombo, config_.SequencerDelay);
+void SettingsDialog::fillLists() {
+    fill(portList, 6);
+    fill(testSpeedList, 100);
+    fill(sequencerDelayList, 100);
+    selectValue(portList, config_.CommPort);
+    selectValue(testSpeedList, config_.TestSpeed);
+    selectValue(sequencerDelayList, config_.SequencerDelay);
 }
 
-void Settings_form::selectSpeeds(AppliedSpeeds applied) {
+void SettingsDialog::selectSpeeds(AppliedSpeeds applied) {
     if (applied.SequencerDelay)
-        selectReadValue(PICSpeedcombo, config_.SequencerDelay);
+        selectReadValue(sequencerDelayList, config_.SequencerDelay);
     if (applied.TestSpeed)
-        selectReadValue(PCSpeedcombo, config_.TestSpeed);
+        selectReadValue(testSpeedList, config_.TestSpeed);
 }
 
-void Settings_form::SettingsOKbutton_Click() {
+void SettingsDialog::acceptSettings() {
     hide();
     // The speeds travel with the document, so their change is a step of its history; the port
     // belongs to the machine and is not undone.
     const auto takeSpeeds = [this] {
-        config_.SequencerDelay = static_cast<std::int16_t>(ListValue(*PICSpeedcombo));
-        config_.TestSpeed = static_cast<std::int16_t>(ListValue(*PCSpeedcombo));
+        config_.SequencerDelay = static_cast<std::int16_t>(ListValue(*sequencerDelayList));
+        config_.TestSpeed = static_cast<std::int16_t>(ListValue(*testSpeedList));
     };
     if (history_)
         history_->record(QStringLiteral("Settings"), takeSpeeds);
     else
         takeSpeeds();
-    config_.CommPort = static_cast<std::int16_t>(ListValue(*CommPortcombo));
+    config_.CommPort = static_cast<std::int16_t>(ListValue(*portList));
     if (const auto error = SaveConfig(config_)) {
         // The values still apply for this run; only the port would be lost at the next start.
         dialogs_.exclaim(
@@ -149,28 +149,27 @@ void Settings_form::SettingsOKbutton_Click() {
     }
 }
 
-void Settings_form::SettingsCancelbutton_Click() {
+void SettingsDialog::cancelSettings() {
     hide();
 }
 
-void Settings_form::showEvent(QShowEvent* event) {
+void SettingsDialog::showEvent(QShowEvent* event) {
     showPortDevices();
     QDialog::showEvent(event);
 }
 
 // Devices come and go (a USB cable), so each port entry names its device as it is now.
-void Settings_form::showPortDevices() {
+void SettingsDialog::showPortDevices() {
     const auto present = PresentSerialPorts();
-    for (int position = 0; position < CommPortcombo->count(); ++position) {
+    for (int position = 0; position < portList->count(); ++position) {
         const int port = position + 1;
         const PortLookup lookup =
             deviceOverride_ ? DeviceOverride(*deviceOverride_)(port) : PlatformPortLookup(port, present);
-        CommPortcombo->setItemData(position, QString::fromStdString(PortTooltip(port, lookup)),
-                                   Qt::ToolTipRole);
+        portList->setItemData(position, QString::fromStdString(PortTooltip(port, lookup)), Qt::ToolTipRole);
     }
 }
 
-void Settings_form::setDeviceOverride(const std::string& device) {
+void SettingsDialog::setDeviceOverride(const std::string& device) {
     deviceOverride_ = device;
     if (!overrideNote_) {
         overrideNote_ = place(new QLabel(this), QStringLiteral("DeviceOverrideLabel"), 8, 193, 281, 15);
@@ -184,8 +183,8 @@ void Settings_form::setDeviceOverride(const std::string& device) {
     showPortDevices();
 }
 
-void Settings_form::reject() {
-    SettingsCancelbutton_Click();
+void SettingsDialog::reject() {
+    cancelSettings();
 }
 
 } // namespace zg

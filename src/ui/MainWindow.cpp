@@ -1,4 +1,4 @@
-#include "Main_LEDFlasher_form.h"
+#include "MainWindow.h"
 
 #include "ClickableLabel.h"
 #include "DigitKey.h"
@@ -6,9 +6,9 @@
 #include "FileCommandTexts.h"
 #include "FormColors.h"
 #include "GridWidget.h"
-#include "MainFormMenus.h"
+#include "MainWindowMenus.h"
 #include "PopupList.h"
-#include "Settings_form.h"
+#include "SettingsDialog.h"
 #include "TestPlayer.h"
 #include "TypedText.h"
 #include "UnsavedWork.h"
@@ -17,6 +17,7 @@
 #include "files/ConfigFile.h"
 #include "files/DataFileReader.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -41,8 +42,8 @@ constexpr int kClientHeight = 255;
 
 } // namespace
 
-Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& programEnd,
-                                           std::unique_ptr<SerialLink> link, QWidget* parent)
+MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link,
+                       QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Main_LEDFlasher_form"));
     setWindowTitle(kStartTitle);
@@ -54,26 +55,26 @@ Main_LEDFlasher_form::Main_LEDFlasher_form(UserDialogs& dialogs, ProgramEnd& pro
     client->setPalette(palette);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
-    c_ = BuildMainFormControls(client, sequence_);
+    c_ = BuildMainWindowControls(client, sequence_);
 
     sequence_.setObserver(this);
-    Form_Load();
+    loadStartState();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainFormMenus(*this, history_->stack());
+    BuildMainWindowMenus(*this, history_->stack());
     connectControls();
     setFixedSize(sizeHint());
     setAcceptDrops(true);
 }
 
-Main_LEDFlasher_form::~Main_LEDFlasher_form() {
+MainWindow::~MainWindow() {
     sequence_.setObserver(nullptr);
 }
 
-void Main_LEDFlasher_form::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
-                                         std::unique_ptr<SerialLink> link) {
+void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
+                               std::unique_ptr<SerialLink> link) {
     history_ = new DocumentHistory(sequence_, config_, this);
     settings_->setHistory(history_);
-    connect(history_, &DocumentHistory::speedsRestored, settings_, &Settings_form::selectSpeeds);
+    connect(history_, &DocumentHistory::speedsRestored, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(c_, sequence_, *history_);
     player_ = new TestPlayer(c_, sequence_, config_, this);
     unsaved_ = new UnsavedWork(sequence_, config_, this);
@@ -86,77 +87,77 @@ void Main_LEDFlasher_form::buildCommands(UserDialogs& dialogs, ProgramEnd& progr
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_);
 }
 
-void Main_LEDFlasher_form::connectControls() {
+void MainWindow::connectControls() {
     connectGrid();
-    connect(c_.ColorList, &QListWidget::itemClicked, this, &Main_LEDFlasher_form::ColorList_Click);
-    connect(c_.RowOptionsList, &QListWidget::itemClicked, this, &Main_LEDFlasher_form::RowOptionsList_Click);
-    connect(c_.CopyList, &QListWidget::itemClicked, this, &Main_LEDFlasher_form::CopyList_Click);
-    connect(c_.ColorList, &QListWidget::itemActivated, this, &Main_LEDFlasher_form::ColorList_Click);
-    connect(c_.RowOptionsList, &QListWidget::itemActivated, this,
-            &Main_LEDFlasher_form::RowOptionsList_Click);
-    connect(c_.CopyList, &QListWidget::itemActivated, this, &Main_LEDFlasher_form::CopyList_Click);
+    connect(c_.colorList, &QListWidget::itemClicked, this, &MainWindow::colorPicked);
+    connect(c_.rowOptionsList, &QListWidget::itemClicked, this, &MainWindow::rowOptionPicked);
+    connect(c_.copyList, &QListWidget::itemClicked, this, &MainWindow::copyLedPicked);
+    connect(c_.colorList, &QListWidget::itemActivated, this, &MainWindow::colorPicked);
+    connect(c_.rowOptionsList, &QListWidget::itemActivated, this, &MainWindow::rowOptionPicked);
+    connect(c_.copyList, &QListWidget::itemActivated, this, &MainWindow::copyLedPicked);
     for (LedChannel row = 0; row < kLedCount; ++row) {
-        connect(c_.LEDlabel1[row], &ClickableLabel::clicked, this, [this, row] { LEDlabel1_Click(row); });
-        connect(c_.RowOptions[row], &QPushButton::clicked, this, [this, row] { RowOptions_Click(row); });
-        QComboBox* list = c_.ServoControl[row];
-        connect(list, &QComboBox::activated, this,
-                [this, row](int index) { ServoControl_Change(row, index); });
+        connect(c_.ledLabels[row], &ClickableLabel::clicked, this, [this, row] { chooseLedColor(row); });
+        connect(c_.rowOptionsButtons[row], &QPushButton::clicked, this, [this, row] { showRowOptions(row); });
+        QComboBox* list = c_.servoLists[row];
+        connect(list, &QComboBox::activated, this, [this, row](int index) { servoModeChosen(row, index); });
         if (list->lineEdit())
             connectTypedServoText(row, list);
     }
-    connect(c_.OpenButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::OpenButton_Click);
-    connect(c_.SaveButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::SaveButton_Click);
-    connect(c_.TestButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::TestButton_Click);
-    connect(c_.Settings_button, &QPushButton::clicked, this, &Main_LEDFlasher_form::Settings_button_Click);
-    connect(c_.DownloadButton, &QPushButton::clicked, this, &Main_LEDFlasher_form::DownloadButton_Click);
-    connect(c_.Exit_button, &QPushButton::clicked, this, &Main_LEDFlasher_form::Exit_button_Click);
+    // A button and the menu item of the same command are one command: the button triggers the item.
+    const std::pair<QPushButton*, const char*> shared[]{{c_.openButton, "MENUopen"},
+                                                        {c_.saveButton, "MENUsave"},
+                                                        {c_.testButton, "MENUtest"},
+                                                        {c_.settingsButton, "MENUsettings"},
+                                                        {c_.downloadButton, "MENUdownload"}};
+    for (const auto& [button, item] : shared)
+        connect(button, &QPushButton::clicked, findChild<QAction*>(QLatin1String(item)), &QAction::trigger);
+    connect(c_.exitButton, &QPushButton::clicked, this, &MainWindow::exitFromButton);
     for (QPushButton* button : centralWidget()->findChildren<QPushButton*>())
-        connect(button, &QPushButton::pressed, c_.SentLabel, &QWidget::hide); // before its click
-    connect(c_.ServoStick, &QScrollBar::valueChanged, this, &Main_LEDFlasher_form::ServoStick_Change);
+        connect(button, &QPushButton::pressed, c_.sentLabel, &QWidget::hide); // before its click
+    connect(c_.servoStick, &QScrollBar::valueChanged, this, &MainWindow::servoStickMoved);
     // Queued: whoever else listens to the tick still sees the step that has just had its time.
-    connect(player_->timer(), &QTimer::timeout, this, &Main_LEDFlasher_form::Timer1_Timer,
-            Qt::QueuedConnection);
+    connect(player_->timer(), &QTimer::timeout, this, &MainWindow::stepTimerElapsed, Qt::QueuedConnection);
     OrderTabStops(c_);
 }
 
 // Typed text leaves the LED without a mode and stays in the box as typed, also when it spells an
 // entry: the document's change is not echoed back into the box the user is typing in.
-void Main_LEDFlasher_form::connectTypedServoText(LedChannel row, QComboBox* list) {
+void MainWindow::connectTypedServoText(LedChannel row, QComboBox* list) {
     KeepTypedText(*list);
     connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, row] {
         typingInServoList_ = row;
-        ServoControl_Change(row, -1);
+        servoModeChosen(row, -1);
         typingInServoList_.reset();
     });
 }
 
 // A pick from a servo list, or typed text (-1): that LED's mode and nothing else.
-void Main_LEDFlasher_form::ServoControl_Change(LedChannel row, ServoControlMode mode) {
+void MainWindow::servoModeChosen(LedChannel row, ServoControlMode mode) {
     history_->record(QStringLiteral("Servo Mode"), [&] { sequence_.setServoMode(row, mode); });
 }
 
 // The grid reports what the mouse and the keys do; the grid editor changes the document.
-void Main_LEDFlasher_form::connectGrid() {
-    GridWidget* grid = c_.Grid;
-    connect(grid, &GridWidget::pressed, this, [this](GridCell cell) { grid_->MouseDown(cell.event); });
+void MainWindow::connectGrid() {
+    GridWidget* grid = c_.grid;
+    connect(grid, &GridWidget::pressed, this, [this](GridCell cell) { grid_->startGesture(cell.event); });
     connect(grid, &GridWidget::entered, this,
-            [this](GridCell cell) { grid_->DragOver(cell.row, cell.event); });
+            [this](GridCell cell) { grid_->paintOver(cell.row, cell.event); });
     connect(grid, &GridWidget::released, this,
-            [this](GridCell cell) { grid_->MouseUp(cell.row, cell.event); });
-    connect(grid, &GridWidget::gestureEnded, this, [this] { grid_->EndGesture(); });
+            [this](GridCell cell) { grid_->fillToRelease(cell.row, cell.event); });
+    connect(grid, &GridWidget::gestureEnded, this, [this] { grid_->endGesture(); });
     for (auto signal : {&GridWidget::clicked, &GridWidget::spacePressed})
-        connect(grid, signal, this, [this](GridCell cell) { grid_->Toggle(cell.row, cell.event); });
-    connect(grid, &GridWidget::endMarkChosen, this, [this](EventIndex e) { grid_->MoveEndMark(e); });
+        connect(grid, signal, this, [this](GridCell cell) { grid_->toggle(cell.row, cell.event); });
+    connect(grid, &GridWidget::endMarkChosen, this, [this](EventIndex e) { grid_->moveEndMark(e); });
 }
 
-void Main_LEDFlasher_form::Form_Load() {
+void MainWindow::loadStartState() {
     config_ = LoadConfig();
-    settings_ = new Settings_form(config_, dialogs_, this);
+    settings_ = new SettingsDialog(config_, dialogs_, this);
     settings_->hide();
     for (LedChannel led = 0; led < kLedCount; ++led)
         sequence_.setLedColor(led, kWhite);
     FillPopupLists(c_);
-    for (QComboBox* list : c_.ServoControl) {
+    for (QComboBox* list : c_.servoLists) {
         for (const auto& mode : ServoModeTable)
             list->addItem(QString::fromLatin1(mode.data(), qsizetype(mode.size())));
     }
@@ -165,48 +166,48 @@ void Main_LEDFlasher_form::Form_Load() {
 }
 
 // Brings the controls beside the grid in line with the document at start; the grid draws it.
-void Main_LEDFlasher_form::showDocument() {
+void MainWindow::showDocument() {
     for (LedChannel row = 0; row < kLedCount; ++row) {
         setLabelColor(row);
         servoModeChanged(row, sequence_.servoMode(row));
     }
-    c_.Grid->update();
+    c_.grid->update();
 }
 
-void Main_LEDFlasher_form::setLabelColor(LedChannel led) {
-    QPalette palette = c_.LEDlabel1[led]->palette();
+void MainWindow::setLabelColor(LedChannel led) {
+    QPalette palette = c_.ledLabels[led]->palette();
     palette.setColor(QPalette::WindowText, ColorOf(LedColorTable[sequence_.ledColor(led)].value));
-    c_.LEDlabel1[led]->setPalette(palette);
+    c_.ledLabels[led]->setPalette(palette);
 }
 
 // --- the document's changes, shown at once ---
 
-void Main_LEDFlasher_form::cellChanged(LedChannel row, EventIndex e, int) {
-    c_.SentLabel->hide();
-    c_.Grid->showCell(row, e);
+void MainWindow::cellChanged(LedChannel row, EventIndex e, int) {
+    c_.sentLabel->hide();
+    c_.grid->showCell(row, e);
 }
 
-void Main_LEDFlasher_form::eventValueChanged(EventIndex, const std::string&) {
-    c_.SentLabel->hide();
+void MainWindow::eventValueChanged(EventIndex, const std::string&) {
+    c_.sentLabel->hide();
 }
 
-void Main_LEDFlasher_form::endEventChanged(EventIndex previous, EventIndex current) {
-    c_.SentLabel->hide();
-    c_.Grid->showEvent(previous);
-    c_.Grid->showEvent(current);
+void MainWindow::endEventChanged(EventIndex previous, EventIndex current) {
+    c_.sentLabel->hide();
+    c_.grid->showEvent(previous);
+    c_.grid->showEvent(current);
 }
 
-void Main_LEDFlasher_form::ledColorChanged(int slot, LedColor) {
-    c_.SentLabel->hide();
+void MainWindow::ledColorChanged(int slot, LedColor) {
+    c_.sentLabel->hide();
     if (slot < kLedCount)
         setLabelColor(slot);
 }
 
-void Main_LEDFlasher_form::servoModeChanged(LedChannel row, ServoControlMode mode) {
-    c_.SentLabel->hide();
+void MainWindow::servoModeChanged(LedChannel row, ServoControlMode mode) {
+    c_.sentLabel->hide();
     if (row == typingInServoList_)
         return;
-    QComboBox* list = c_.ServoControl[row];
+    QComboBox* list = c_.servoLists[row];
     const QSignalBlocker blocker(list);
     // Typed text already leaves the list without an entry; keep what the user typed.
     if (mode < 0 && list->isEditable() && list->findText(list->currentText(), Qt::MatchExactly) < 0)
@@ -214,50 +215,50 @@ void Main_LEDFlasher_form::servoModeChanged(LedChannel row, ServoControlMode mod
     list->setCurrentIndex(mode);
 }
 
-void Main_LEDFlasher_form::ColorList_Click() {
-    c_.ColorList->close();
+void MainWindow::colorPicked() {
+    c_.colorList->close();
 }
-void Main_LEDFlasher_form::RowOptionsList_Click() {
-    c_.RowOptionsList->close();
+void MainWindow::rowOptionPicked() {
+    c_.rowOptionsList->close();
 }
-void Main_LEDFlasher_form::CopyList_Click() {
-    c_.CopyList->close();
-}
-
-bool Main_LEDFlasher_form::testRunning() const {
-    return player_->Running();
+void MainWindow::copyLedPicked() {
+    c_.copyList->close();
 }
 
-bool Main_LEDFlasher_form::testActive() const {
-    return player_->Active();
+bool MainWindow::testRunning() const {
+    return player_->running();
 }
 
-bool Main_LEDFlasher_form::downloading() const {
-    return download_->Busy();
+bool MainWindow::testActive() const {
+    return player_->active();
 }
 
-int Main_LEDFlasher_form::servoZoneMask() const {
-    return player_->ServoZoneMask();
+bool MainWindow::downloading() const {
+    return download_->busy();
 }
 
-void Main_LEDFlasher_form::StopTest() {
-    player_->StopTest();
+int MainWindow::servoZoneMask() const {
+    return player_->servoZoneMask();
 }
 
-void Main_LEDFlasher_form::MENUtest_Click() {
-    player_->Toggle();
+void MainWindow::stopTest() {
+    player_->stopTest();
 }
 
-void Main_LEDFlasher_form::Timer1_Timer() {
-    player_->Timer1_Timer();
+void MainWindow::toggleTest() {
+    player_->toggle();
 }
 
-void Main_LEDFlasher_form::ServoStick_Change() {
-    player_->ServoStick_Change();
+void MainWindow::stepTimerElapsed() {
+    player_->stepTimerElapsed();
+}
+
+void MainWindow::servoStickMoved() {
+    player_->servoStickMoved();
 }
 
 // Work left unsaved by the last run comes back only when the user wants it.
-void Main_LEDFlasher_form::OfferUnsavedWork() {
+void MainWindow::offerUnsavedWork() {
     const auto leftAt = unsaved_->leftBehind();
     if (!leftAt)
         return;
@@ -269,12 +270,12 @@ void Main_LEDFlasher_form::OfferUnsavedWork() {
     }
     const DataFileReadResult read = ReadDataFile(QFileInfo(unsaved_->file()).filesystemFilePath());
     if (read.Opened && HasReadableEventLine(read.Record))
-        files_->NewFrom(read.Record, "Unsaved Pattern");
+        files_->newFrom(read.Record, "Unsaved Pattern");
     unsaved_->keepNow(); // the copy is this run's work now
 }
 
-void Main_LEDFlasher_form::MENUsettings_Click() {
-    player_->StopTest();
+void MainWindow::showSettings() {
+    player_->stopTest();
     settings_->show();
     settings_->raise();
     settings_->activateWindow();
@@ -292,35 +293,35 @@ std::optional<QString> droppedFile(const QMimeData* data) {
 
 // A file dropped on the window opens as Open opens it, also during a download: that one goes on
 // sending the pattern the user confirmed.
-void Main_LEDFlasher_form::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (droppedFile(event->mimeData()))
         event->acceptProposedAction();
 }
 
-void Main_LEDFlasher_form::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const auto file = droppedFile(event->mimeData());
     if (!file)
         return;
     event->acceptProposedAction();
     // Opened once the drop has ended, so that the source is not kept waiting by a message box.
-    QTimer::singleShot(0, this, [this, path = *file] { OpenFromOutside(path); });
+    QTimer::singleShot(0, this, [this, path = *file] { openFromOutside(path); });
 }
 
 // Ctrl+Shift+1..4 on a layout whose shifted digits are no symbol the shortcuts know.
-void Main_LEDFlasher_form::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
         if (const auto led = LedOfDigitKey(event->key(), event->nativeScanCode(), event->nativeVirtualKey(),
                                            QGuiApplication::platformName())) {
-            RowOptions_Click(*led);
+            showRowOptions(*led);
             return;
         }
     }
     QMainWindow::keyPressEvent(event);
 }
 
-void Main_LEDFlasher_form::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    endProgram();
     event->accept();
 }
 

@@ -1,6 +1,6 @@
-#include "MainFormMenus.h"
+#include "MainWindowMenus.h"
 
-#include "Main_LEDFlasher_form.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,7 +12,7 @@ namespace zg {
 
 namespace {
 
-using Form = Main_LEDFlasher_form;
+using Form = MainWindow;
 
 QAction* addItem(Form& form, QWidget* menu, const char* name, const QString& caption, void (Form::*handler)(),
                  const QList<QKeySequence>& keys = {}) {
@@ -22,7 +22,7 @@ QAction* addItem(Form& form, QWidget* menu, const char* name, const QString& cap
     menu->addAction(item);
     // Any command ends the report of the last download; connected first, so that a new download
     // can report again.
-    QObject::connect(item, &QAction::triggered, form.controls().SentLabel, &QWidget::hide);
+    QObject::connect(item, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
     QObject::connect(item, &QAction::triggered, &form, handler);
     return item;
 }
@@ -36,12 +36,12 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
 
 void addFileMenu(Form& form, QMenuBar* bar) {
     QMenu* file = addMenu(bar, "MENUfile", QStringLiteral("&File"));
-    addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &Form::MENUnew_Click, {QKeySequence::New});
-    addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &Form::MENUopen_Click, {QKeySequence::Open});
-    addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &Form::MENUmerge_Click,
+    addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &Form::newDocument, {QKeySequence::New});
+    addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &Form::openFile, {QKeySequence::Open});
+    addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &Form::mergeFile,
             {QKeySequence(Qt::CTRL | Qt::Key_M)});
-    addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &Form::MENUsave_Click, {QKeySequence::Save});
-    addItem(form, file, "MENUexit", QStringLiteral("E&xit"), &Form::MENUexit_Click,
+    addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &Form::saveFile, {QKeySequence::Save});
+    addItem(form, file, "MENUexit", QStringLiteral("E&xit"), &Form::askToExit,
             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
@@ -57,7 +57,7 @@ void addEditMenu(Form& form, QMenuBar* bar, QUndoStack& history) {
     redo->setObjectName(QStringLiteral("MENUredo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (QAction* item : {undo, redo}) {
-        QObject::connect(item, &QAction::triggered, form.controls().SentLabel, &QWidget::hide);
+        QObject::connect(item, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
         menu->addAction(item);
     }
 }
@@ -72,29 +72,28 @@ void addLedShortcuts(Form& form) {
         auto* color = new QAction(&form);
         color->setObjectName(QStringLiteral("KEYcolor%1").arg(led + 1));
         color->setShortcut(QKeySequence(Qt::CTRL | digit));
-        QObject::connect(color, &QAction::triggered, &form, [&form, led] { form.LEDlabel1_Click(led); });
+        QObject::connect(color, &QAction::triggered, &form, [&form, led] { form.chooseLedColor(led); });
         auto* options = new QAction(&form);
         options->setObjectName(QStringLiteral("KEYrowoptions%1").arg(led + 1));
         options->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | digit),
                                QKeySequence(Qt::CTRL | Qt::SHIFT | symbols[std::size_t(led)])});
-        QObject::connect(options, &QAction::triggered, &form, [&form, led] { form.RowOptions_Click(led); });
+        QObject::connect(options, &QAction::triggered, &form, [&form, led] { form.showRowOptions(led); });
         form.addActions({color, options});
     }
 }
 
 } // namespace
 
-void BuildMainFormMenus(Main_LEDFlasher_form& form, QUndoStack& history) {
+void BuildMainWindowMenus(MainWindow& form, QUndoStack& history) {
     QMenuBar* bar = form.menuBar();
     addFileMenu(form, bar);
     addEditMenu(form, bar, history);
-    addItem(form, bar, "MENUtest", QStringLiteral("&Test"), &Form::MENUtest_Click,
-            {QKeySequence(Qt::Key_F5)});
-    addItem(form, bar, "MENUdownload", QStringLiteral("&Download"), &Form::MENUdownload_Click);
-    addItem(form, bar, "MENUsettings", QStringLiteral("&Settings"), &Form::MENUsettings_Click);
+    addItem(form, bar, "MENUtest", QStringLiteral("&Test"), &Form::toggleTest, {QKeySequence(Qt::Key_F5)});
+    addItem(form, bar, "MENUdownload", QStringLiteral("&Download"), &Form::download);
+    addItem(form, bar, "MENUsettings", QStringLiteral("&Settings"), &Form::showSettings);
     QMenu* help = addMenu(bar, "MENUhelp", QStringLiteral("&Help"));
-    addItem(form, help, "MENUabout", QStringLiteral("&About"), &Form::MENUabout_Click);
-    addItem(form, help, "MENUhowto", QStringLiteral("H&ow to ..."), &Form::MENUhowto_Click,
+    addItem(form, help, "MENUabout", QStringLiteral("&About"), &Form::showAbout);
+    addItem(form, help, "MENUhowto", QStringLiteral("H&ow to ..."), &Form::showManual,
             {QKeySequence(Qt::Key_F1)});
     addLedShortcuts(form);
 }

@@ -1,4 +1,4 @@
-#include "MainFormControls.h"
+#include "MainWindowControls.h"
 
 #include "ClickableLabel.h"
 #include "GridWidget.h"
@@ -77,8 +77,8 @@ PopupList* popupList(QWidget* client, const QString& name, int left, int top, in
     return list;
 }
 
-void buildGrid(QWidget* client, const LedSequence& sequence, MainFormControls& c) {
-    c.Grid = new GridWidget(sequence, client);
+void buildGrid(QWidget* client, const LedSequence& sequence, MainWindowControls& c) {
+    c.grid = new GridWidget(sequence, client);
     for (LedChannel row = 0; row < kLedCount; ++row) {
         const int top = 24 + 24 * row;
         const QString led = QStringLiteral("LED#%1").arg(row + 1);
@@ -87,22 +87,23 @@ void buildGrid(QWidget* client, const LedSequence& sequence, MainFormControls& c
         ledLabel->setAlignment(Qt::AlignCenter);
         ledLabel->setToolTip(QStringLiteral("Click here to change color of ") + led);
         setColors(ledLabel, Qt::white, QColor(144, 144, 144));
-        c.LEDlabel1[row] = ledLabel;
+        c.ledLabels[row] = ledLabel;
 
-        c.LED[row] = place(new LedIndicator(client), kIndexedName.arg("LED").arg(row), 80, top, 17, 17);
+        c.ledIndicators[row] =
+            place(new LedIndicator(client), kIndexedName.arg("LED").arg(row), 80, top, 17, 17);
 
         auto* options =
             place(new QPushButton(client), QStringLiteral("RowOptions%1").arg(row), 104, top, 9, 9);
         options->setToolTip(QStringLiteral("Click here to change %1 flash pattern").arg(led));
         options->setFocusPolicy(Qt::NoFocus);
-        c.RowOptions[row] = options;
+        c.rowOptionsButtons[row] = options;
     }
 }
 
-void buildServoLists(QWidget* client, MainFormControls& c) {
-    c.Label1 =
+void buildServoLists(QWidget* client, MainWindowControls& c) {
+    c.servoHeading =
         label(client, QStringLiteral("Label1"), QStringLiteral("Servo Control"), QRect(536, 8, 73, 17));
-    setColors(c.Label1, Qt::black, QColor(224, 224, 224));
+    setColors(c.servoHeading, Qt::black, QColor(224, 224, 224));
     for (LedChannel row = 0; row < kLedCount; ++row) {
         auto* list = place(new QComboBox(client), kIndexedName.arg("ServoControl").arg(row), 536,
                            24 + 24 * row, 73, 21);
@@ -115,37 +116,37 @@ void buildServoLists(QWidget* client, MainFormControls& c) {
             list->setCompleter(nullptr);
             list->setEditText(QStringLiteral("None"));
         }
-        c.ServoControl[row] = list;
+        c.servoLists[row] = list;
     }
 }
 
-void buildPopupLists(QWidget* client, MainFormControls& c) {
-    c.ColorList = popupList(client, QStringLiteral("ColorList"), 104, 24, 97);
-    c.RowOptionsList = popupList(client, QStringLiteral("RowOptionsList"), 112, 32, 97);
-    c.CopyList = popupList(client, QStringLiteral("CopyList"), 104, 24, 65);
+void buildPopupLists(QWidget* client, MainWindowControls& c) {
+    c.colorList = popupList(client, QStringLiteral("ColorList"), 104, 24, 97);
+    c.rowOptionsList = popupList(client, QStringLiteral("RowOptionsList"), 112, 32, 97);
+    c.copyList = popupList(client, QStringLiteral("CopyList"), 104, 24, 65);
 }
 
-void buildButtons(QWidget* client, MainFormControls& c) {
-    c.OpenButton = bigButton(client, QStringLiteral("OpenButton"), QStringLiteral("&Open File..."), 16, 152,
+void buildButtons(QWidget* client, MainWindowControls& c) {
+    c.openButton = bigButton(client, QStringLiteral("OpenButton"), QStringLiteral("&Open File..."), 16, 152,
                              QStringLiteral("Open a sequence data file"));
-    c.SaveButton = bigButton(client, QStringLiteral("SaveButton"), QStringLiteral("&Save File..."), 16, 200,
+    c.saveButton = bigButton(client, QStringLiteral("SaveButton"), QStringLiteral("&Save File..."), 16, 200,
                              QStringLiteral("Save this sequence to a data file"));
-    c.TestButton = bigButton(client, QStringLiteral("TestButton"), QStringLiteral("&Test"), 256, 152,
+    c.testButton = bigButton(client, QStringLiteral("TestButton"), QStringLiteral("&Test"), 256, 152,
                              QStringLiteral("Click here to visually test LED sequence"));
-    c.Settings_button = bigButton(client, QStringLiteral("Settings_button"), QStringLiteral("S&ettings..."),
-                                  256, 200, QStringLiteral("Change Software/Zelta-Glow Settings..."));
-    c.DownloadButton = bigButton(client, QStringLiteral("DownloadButton"), QStringLiteral("&DOWNLOAD"), 480,
+    c.settingsButton = bigButton(client, QStringLiteral("Settings_button"), QStringLiteral("S&ettings..."),
+                                 256, 200, QStringLiteral("Change Software/Zelta-Glow Settings..."));
+    c.downloadButton = bigButton(client, QStringLiteral("DownloadButton"), QStringLiteral("&DOWNLOAD"), 480,
                                  152, QStringLiteral("Download data to Zelta-Glow Sequencer/Flasher"));
-    c.Exit_button = bigButton(client, QStringLiteral("Exit_button"), QStringLiteral("E&xit"), 480, 200,
-                              QStringLiteral("Quit the program"));
+    c.exitButton = bigButton(client, QStringLiteral("Exit_button"), QStringLiteral("E&xit"), 480, 200,
+                             QStringLiteral("Quit the program"));
     // Alt+T, Alt+D and Alt+S also open the menu bar's "&Test", "&Download" and "&Settings"; two owners
     // would make the first press only move the focus. The menu bar keeps the letters (Test and
     // Download run the same command either way, Save has Ctrl+S); the captions keep their underline.
-    for (QPushButton* button : {c.TestButton, c.DownloadButton, c.SaveButton})
+    for (QPushButton* button : {c.testButton, c.downloadButton, c.saveButton})
         button->setShortcut(QKeySequence());
 }
 
-void buildServoStick(QWidget* client, MainFormControls& c) {
+void buildServoStick(QWidget* client, MainWindowControls& c) {
     auto* stick =
         place(new QScrollBar(Qt::Horizontal, client), QStringLiteral("ServoStick"), 224, 208, 209, 17);
     stick->setRange(100, 199);
@@ -156,64 +157,65 @@ void buildServoStick(QWidget* client, MainFormControls& c) {
     // A scroll bar turns the keys and the wheel round (they scroll a page's content); a stick
     // moves the way the key points: Right and wheel up raise the value and move the thumb right.
     stick->setInvertedControls(false);
-    c.ServoStick = stick;
-    c.PulseWidthlabel1 = label(client, QStringLiteral("PulseWidthlabel1"),
-                               QStringLiteral("Servo Pulsewidth ="), QRect(240, 192, 105, 17));
-    c.PulseWidth =
+    c.servoStick = stick;
+    c.pulseWidthCaption = label(client, QStringLiteral("PulseWidthlabel1"),
+                                QStringLiteral("Servo Pulsewidth ="), QRect(240, 192, 105, 17));
+    c.pulseWidth =
         label(client, QStringLiteral("PulseWidth"), QStringLiteral("1500"), QRect(344, 192, 33, 17));
-    QPalette blue = c.PulseWidth->palette();
+    QPalette blue = c.pulseWidth->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
-    c.PulseWidth->setPalette(blue);
-    c.PulseWidthlabel2 =
+    c.pulseWidth->setPalette(blue);
+    c.pulseWidthUnit =
         label(client, QStringLiteral("PulseWidthlabel2"), QStringLiteral("\u00B5s"), QRect(384, 192, 25, 17));
-    c.Label2 = label(client, QStringLiteral("Label2"),
-                     QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
-                     QRect(168, 232, 305, 17));
-    setColors(c.Label2, Qt::black, QColor(224, 224, 224));
+    c.servoHint = label(client, QStringLiteral("Label2"),
+                        QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
+                        QRect(168, 232, 305, 17));
+    setColors(c.servoHint, Qt::black, QColor(224, 224, 224));
     // The hint is a little wider than its place in today's fonts: it grows about the same centre.
-    const QRect hint = c.Label2->geometry();
-    const int width = std::max(hint.width(), c.Label2->fontMetrics().horizontalAdvance(c.Label2->text()) + 8);
-    c.Label2->setGeometry(hint.center().x() + 1 - width / 2, hint.y(), width, hint.height());
-    for (QWidget* widget : {static_cast<QWidget*>(stick), static_cast<QWidget*>(c.PulseWidthlabel1),
-                            static_cast<QWidget*>(c.PulseWidth), static_cast<QWidget*>(c.PulseWidthlabel2),
-                            static_cast<QWidget*>(c.Label2)})
+    const QRect hint = c.servoHint->geometry();
+    const int width =
+        std::max(hint.width(), c.servoHint->fontMetrics().horizontalAdvance(c.servoHint->text()) + 8);
+    c.servoHint->setGeometry(hint.center().x() + 1 - width / 2, hint.y(), width, hint.height());
+    for (QWidget* widget : {static_cast<QWidget*>(stick), static_cast<QWidget*>(c.pulseWidthCaption),
+                            static_cast<QWidget*>(c.pulseWidth), static_cast<QWidget*>(c.pulseWidthUnit),
+                            static_cast<QWidget*>(c.servoHint)})
         widget->hide();
 }
 
-void buildDownloadDisplay(QWidget* client, MainFormControls& c) {
-    c.DLlabel = label(client, QStringLiteral("DLlabel"), QStringLiteral("Downloading to ZELTA-GLOW ..."),
-                      QRect(208, 192, 233, 49));
-    sized(c.DLlabel, 9.75, true);
-    setColors(c.DLlabel, Qt::red, QColor(192, 192, 192));
-    c.DLlabel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    c.DLlabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    c.DLlabel->hide();
+void buildDownloadDisplay(QWidget* client, MainWindowControls& c) {
+    c.downloadLabel = label(client, QStringLiteral("DLlabel"),
+                            QStringLiteral("Downloading to ZELTA-GLOW ..."), QRect(208, 192, 233, 49));
+    sized(c.downloadLabel, 9.75, true);
+    setColors(c.downloadLabel, Qt::red, QColor(192, 192, 192));
+    c.downloadLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    c.downloadLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.downloadLabel->hide();
 
-    c.ProgressBar1 = place(new QProgressBar(client), QStringLiteral("ProgressBar1"), 224, 216, 201, 17);
-    c.ProgressBar1->setRange(0, 56);
-    c.ProgressBar1->setValue(0);
-    c.ProgressBar1->setTextVisible(false);
-    c.ProgressBar1->hide();
+    c.progressBar = place(new QProgressBar(client), QStringLiteral("ProgressBar1"), 224, 216, 201, 17);
+    c.progressBar->setRange(0, 56);
+    c.progressBar->setValue(0);
+    c.progressBar->setTextVisible(false);
+    c.progressBar->hide();
     // Just below the progress bar's place: the Settings button comes back over that place.
-    c.SentLabel = label(client, QStringLiteral("SentLabel"), QString(), QRect(168, 236, 305, 17));
-    c.SentLabel->hide();
+    c.sentLabel = label(client, QStringLiteral("SentLabel"), QString(), QRect(168, 236, 305, 17));
+    c.sentLabel->hide();
 
-    c.Vspeed = place(new QCheckBox(QStringLiteral("Variable Speed"), client), QStringLiteral("Vspeed"), 536,
-                     128, 97, 21);
-    c.Vspeed->hide();
+    c.variableSpeed = place(new QCheckBox(QStringLiteral("Variable Speed"), client), QStringLiteral("Vspeed"),
+                            536, 128, 97, 21);
+    c.variableSpeed->hide();
 }
 
 } // namespace
 
-void FillPopupLists(MainFormControls& c) {
+void FillPopupLists(MainWindowControls& c) {
     for (const auto& entry : LedColorTable)
-        c.ColorList->addItem(QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())));
-    c.RowOptionsList->addItems(kRowOptionsEntries);
-    c.CopyList->addItems(kCopyEntries);
+        c.colorList->addItem(QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())));
+    c.rowOptionsList->addItems(kRowOptionsEntries);
+    c.copyList->addItems(kCopyEntries);
 }
 
-MainFormControls BuildMainFormControls(QWidget* client, const LedSequence& sequence) {
-    MainFormControls c;
+MainWindowControls BuildMainWindowControls(QWidget* client, const LedSequence& sequence) {
+    MainWindowControls c;
     buildGrid(client, sequence, c);
     buildServoLists(client, c);
     buildButtons(client, c);
@@ -225,16 +227,16 @@ MainFormControls BuildMainFormControls(QWidget* client, const LedSequence& seque
 
 // The grid is one stop, then the servo lists, then the buttons as they stand, row by row. The
 // colour labels and the row buttons are reached with Ctrl+1..4 and Ctrl+Shift+1..4 instead.
-void OrderTabStops(const MainFormControls& c) {
-    QWidget* previous = c.Grid;
+void OrderTabStops(const MainWindowControls& c) {
+    QWidget* previous = c.grid;
     const auto next = [&previous](QWidget* widget) {
         QWidget::setTabOrder(previous, widget);
         previous = widget;
     };
-    for (QComboBox* list : c.ServoControl)
+    for (QComboBox* list : c.servoLists)
         next(list);
     for (QWidget* button :
-         {c.OpenButton, c.TestButton, c.DownloadButton, c.SaveButton, c.Settings_button, c.Exit_button})
+         {c.openButton, c.testButton, c.downloadButton, c.saveButton, c.settingsButton, c.exitButton})
         next(button);
 }
 
