@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     auto* list = form.findChild<zg::PopupList*>(QStringLiteral("ColorList"));
     form.chooseLedColor(0); // opens the list; the window's own event loop idles until the pick
     QTimer::singleShot(kOpenMs, list, [&] {
-        form.colorPicked();
+        list->close();
         QCoreApplication::quit();
     });
     QCoreApplication::exec();

@@ -3,6 +3,7 @@
 #include "FileCommandTexts.h"
 #include "SettingsDialog.h"
 #include "TestPlayer.h"
+#include "UnsavedWork.h"
 #include "UserDialogs.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
@@ -168,6 +169,27 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
         p_.onOpened();
     if (const auto lines = UnreadableLines(read.Record); !lines.empty())
         p_.dialogs.exclaim(&p_.window, DamagedFileMessage(file.title, lines));
+}
+
+} // namespace zg
+
+namespace zg {
+
+// Work left unsaved by the last run comes back only when the user wants it, as one step.
+void DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved) {
+    const auto leftAt = unsaved.leftBehind();
+    if (!leftAt)
+        return;
+    const MessageRequest question{kAppTitle, UnsavedWorkQuestion(*leftAt), MessageButtons::YesNo,
+                                  MessageIcon::Question};
+    if (p_.dialogs.showMessage(&p_.window, question) != MessageAnswer::Yes) {
+        unsaved.discard();
+        return;
+    }
+    const DataFileReadResult read = ReadDataFile(QFileInfo(unsaved.file()).filesystemFilePath());
+    if (read.Opened && HasReadableEventLine(read.Record))
+        newFrom(read.Record, QStringLiteral("Unsaved Pattern"));
+    unsaved.keepNow(); // the copy is this run's work now
 }
 
 } // namespace zg

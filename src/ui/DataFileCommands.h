@@ -16,6 +16,7 @@ namespace zg {
 
 class SettingsDialog;
 class TestPlayer;
+class UnsavedWork;
 class UserDialogs;
 
 // A file picked in the data-file dialog: its full path and its name without folder.
@@ -55,6 +56,8 @@ class DataFileCommands {
     // Replaces the document as Open does, as one undo step, but under the plain title and with no
     // file name for Save to offer: the pattern belongs to no file yet.
     void newFrom(const DataFileRecord& record, const QString& stepName);
+    // Asks whether to bring back the pattern the last run left unsaved, if it left one.
+    void offerUnsavedWork(UnsavedWork& unsaved);
 
   private:
     using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&, AppConfig&);

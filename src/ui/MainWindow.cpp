@@ -15,7 +15,6 @@
 #include "UserDialogs.h"
 #include "device/QtSerialLink.h"
 #include "files/ConfigFile.h"
-#include "files/DataFileReader.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -89,12 +88,11 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
 
 void MainWindow::connectControls() {
     connectGrid();
-    connect(c_.colorList, &QListWidget::itemClicked, this, &MainWindow::colorPicked);
-    connect(c_.rowOptionsList, &QListWidget::itemClicked, this, &MainWindow::rowOptionPicked);
-    connect(c_.copyList, &QListWidget::itemClicked, this, &MainWindow::copyLedPicked);
-    connect(c_.colorList, &QListWidget::itemActivated, this, &MainWindow::colorPicked);
-    connect(c_.rowOptionsList, &QListWidget::itemActivated, this, &MainWindow::rowOptionPicked);
-    connect(c_.copyList, &QListWidget::itemActivated, this, &MainWindow::copyLedPicked);
+    // A click on an entry, also the one already selected, or Enter picks it.
+    for (PopupList* list : {c_.colorList, c_.rowOptionsList, c_.copyList}) {
+        connect(list, &QListWidget::itemClicked, list, &PopupList::close);
+        connect(list, &QListWidget::itemActivated, list, &PopupList::close);
+    }
     for (LedChannel row = 0; row < kLedCount; ++row) {
         connect(c_.ledLabels[row], &ClickableLabel::clicked, this, [this, row] { chooseLedColor(row); });
         connect(c_.rowOptionsButtons[row], &QPushButton::clicked, this, [this, row] { showRowOptions(row); });
@@ -215,16 +213,6 @@ void MainWindow::servoModeChanged(LedChannel row, ServoControlMode mode) {
     list->setCurrentIndex(mode);
 }
 
-void MainWindow::colorPicked() {
-    c_.colorList->close();
-}
-void MainWindow::rowOptionPicked() {
-    c_.rowOptionsList->close();
-}
-void MainWindow::copyLedPicked() {
-    c_.copyList->close();
-}
-
 bool MainWindow::testRunning() const {
     return player_->running();
 }
@@ -257,21 +245,8 @@ void MainWindow::servoStickMoved() {
     player_->servoStickMoved();
 }
 
-// Work left unsaved by the last run comes back only when the user wants it.
 void MainWindow::offerUnsavedWork() {
-    const auto leftAt = unsaved_->leftBehind();
-    if (!leftAt)
-        return;
-    const MessageRequest question{kAppTitle, UnsavedWorkQuestion(*leftAt), MessageButtons::YesNo,
-                                  MessageIcon::Question};
-    if (dialogs_.showMessage(this, question) != MessageAnswer::Yes) {
-        unsaved_->discard();
-        return;
-    }
-    const DataFileReadResult read = ReadDataFile(QFileInfo(unsaved_->file()).filesystemFilePath());
-    if (read.Opened && HasReadableEventLine(read.Record))
-        files_->newFrom(read.Record, "Unsaved Pattern");
-    unsaved_->keepNow(); // the copy is this run's work now
+    files_->offerUnsavedWork(*unsaved_);
 }
 
 void MainWindow::showSettings() {

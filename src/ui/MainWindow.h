@@ -51,9 +51,6 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
 
     // Grid editing.
     void chooseLedColor(LedChannel led) { grid_->chooseColor(led); }
-    void colorPicked();
-    void rowOptionPicked();
-    void copyLedPicked();
     void showRowOptions(LedChannel row) { grid_->showRowOptions(row); }
 
     // Commands.

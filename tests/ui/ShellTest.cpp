@@ -238,7 +238,7 @@ TEST_F(Shell, ClosingTheWindowEndsTheProgramWithoutAQuestionAlsoInsideWaits) {
     QTimer::singleShot(0, form.get(), [&] {
         form->close();
         EXPECT_EQ(end.calls, 2);
-        form->colorPicked();
+        find<zg::PopupList>("ColorList")->close();
     });
     form->chooseLedColor(0);
     EXPECT_TRUE(dialogs.messages.empty());
