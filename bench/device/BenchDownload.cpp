@@ -6,7 +6,7 @@
 #include "ReceivedDownload.h"
 #include "SocatPtyPair.h"
 #include "device/DownloadFrame.h"
-#include "device/DownloadSender.h"
+#include "device/DownloadSession.h"
 #include "device/LineSettings.h"
 #include "device/QtSerialLink.h"
 
@@ -68,15 +68,20 @@ std::optional<Run> downloadOnce() {
     if (!reader.Ready() || !link.Open(1, zg::kDownloadLineSettings))
         return std::nullopt;
     const zg::LedSequence sequence;
-    const zg::AppConfig config;
-    zg::DownloadSender sender(link);
+    // As the window sends: on the session's timer, the event loop idling between items.
+    zg::DownloadSession session(link, zg::DownloadFrame::ValuesNow(sequence));
     std::vector<std::chrono::steady_clock::time_point> itemsLeft;
+    zg::DownloadResult result;
+    QObject::connect(&session, &zg::DownloadSession::itemSent,
+                     [&](int) { itemsLeft.push_back(std::chrono::steady_clock::now()); });
+    QObject::connect(&session, &zg::DownloadSession::finished, [&](const zg::DownloadResult& r) {
+        result = r;
+        QCoreApplication::quit();
+    });
     const auto wallStart = std::chrono::steady_clock::now();
     const double cpuStart = threadCpuSeconds();
-    const zg::DownloadResult result =
-        sender.Send({zg::DownloadFrame::LiveValues(sequence, config), {}, [&](int) {
-                         itemsLeft.push_back(std::chrono::steady_clock::now());
-                     }});
+    session.start();
+    QCoreApplication::exec();
     const double cpu = threadCpuSeconds() - cpuStart;
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - wallStart;
     link.Close();

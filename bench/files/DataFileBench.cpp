@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     timeRead("100 MB without a line end", oneLine, figure, "datafile.read_100mb_one_line");
 
     const auto normal = folder / "normal.dat";
-    const auto record = zg::MakeDataFileRecord(zg::LedSequence{}, zg::AppConfig{});
+    const auto record = zg::MakeDataFileRecord(zg::LedSequence{});
     constexpr int kRounds = 1000;
     const auto start = Clock::now();
     for (int round = 0; round < kRounds; ++round) {

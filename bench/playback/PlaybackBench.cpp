@@ -21,7 +21,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 void run(zg::MainWindow& form, int testSpeed, int steps, const FigurePrinter& figure) {
-    form.config().TestSpeed = static_cast<std::int16_t>(testSpeed);
+    form.sequence().setTestSpeed(static_cast<std::int16_t>(testSpeed));
     std::vector<Clock::time_point> ticks;
     ticks.reserve(std::size_t(steps));
     auto* timer = form.findChild<QTimer*>(QStringLiteral("Timer1"));
@@ -33,6 +33,14 @@ void run(zg::MainWindow& form, int testSpeed, int steps, const FigurePrinter& fi
     const auto wallStart = Clock::now();
     const std::clock_t cpuStart = std::clock();
     form.toggleTest();
+    // The test plays on its timer; the application's own event loop idles in between.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &form, [&] {
+        if (!form.testActive())
+            QCoreApplication::quit();
+    });
+    poll.start(50);
+    QCoreApplication::exec();
     const double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
     QObject::disconnect(connection);

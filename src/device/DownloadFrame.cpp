@@ -14,38 +14,36 @@ int servoValue(ServoControlMode mode) {
 
 } // namespace
 
-std::uint8_t DownloadFrame::Value(const LedSequence& sequence, const AppConfig& config, int item) {
+std::uint8_t DownloadFrame::Value(const LedSequence& sequence, int item) {
     if (item >= 0 && item < kFirstServoItem)
         return lowByte(sequence.eventValue(item));
     if (item >= kFirstServoItem && item < kDelayItem)
         return lowByte(servoValue(sequence.servoMode(item - kFirstServoItem)));
     if (item == kDelayItem)
-        return lowByte(config.SequencerDelay);
+        return lowByte(sequence.sequencerDelay());
     if (item == kEndEventItem)
         return lowByte(sequence.endEvent());
     return 0;
 }
 
-std::vector<std::uint8_t> DownloadFrame::Stream(const LedSequence& sequence, const AppConfig& config) {
+std::vector<std::uint8_t> DownloadFrame::Stream(const LedSequence& sequence) {
     std::vector<std::uint8_t> stream(kStartMarker.begin(), kStartMarker.end());
     stream.reserve(kStreamSize);
     for (int item = 0; item < kItemCount; ++item) {
-        const Item bytes = ItemBytes(Value(sequence, config, item));
+        const Item bytes = ItemBytes(Value(sequence, item));
         stream.insert(stream.end(), bytes.begin(), bytes.end());
     }
     return stream;
 }
 
-std::function<std::uint8_t(int item)> DownloadFrame::LiveValues(const LedSequence& sequence,
-                                                                const AppConfig& config) {
-    return [&sequence, &config](int item) { return Value(sequence, config, item); };
+std::function<std::uint8_t(int item)> DownloadFrame::LiveValues(const LedSequence& sequence) {
+    return [&sequence](int item) { return Value(sequence, item); };
 }
 
-std::function<std::uint8_t(int item)> DownloadFrame::ValuesNow(const LedSequence& sequence,
-                                                               const AppConfig& config) {
+std::function<std::uint8_t(int item)> DownloadFrame::ValuesNow(const LedSequence& sequence) {
     LedSequence frozen = sequence;
     frozen.setObserver(nullptr); // a copy that nobody watches and nothing changes
-    return [frozen, config](int item) { return Value(frozen, config, item); };
+    return [frozen](int item) { return Value(frozen, item); };
 }
 
 } // namespace zg

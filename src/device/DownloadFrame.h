@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/AppConfig.h"
 #include "model/LedSequence.h"
 
 #include <array>
@@ -27,22 +26,20 @@ class DownloadFrame {
     // Value `item` (0..55): the 50 event values, the servo modes of LED #1..#4, SequencerDelay and
     // EndEvent. A servo mode of -1 goes out as 15: the on-screen test treats it like "NONE". A
     // value that does not fit a byte keeps its low eight bits. Items outside 0..55 are 0.
-    static std::uint8_t Value(const LedSequence& sequence, const AppConfig& config, int item);
+    static std::uint8_t Value(const LedSequence& sequence, int item);
 
     static Item ItemBytes(std::uint8_t value) { return {value, 0x0D, 0x0A}; }
 
     // The whole stream as it leaves the program: start marker and the 56 items.
-    static std::vector<std::uint8_t> Stream(const LedSequence& sequence, const AppConfig& config);
+    static std::vector<std::uint8_t> Stream(const LedSequence& sequence);
 
-    // Reads value `item` from the sequence and configuration as they are when it is called, so a
-    // download sends what the user sees at each item's turn. Both must outlive the function.
-    static std::function<std::uint8_t(int item)> LiveValues(const LedSequence& sequence,
-                                                            const AppConfig& config);
+    // Reads value `item` from the sequence as it is when it is called, so a download sends what
+    // the user sees at each item's turn. The sequence must outlive the function.
+    static std::function<std::uint8_t(int item)> LiveValues(const LedSequence& sequence);
 
     // The 56 values as they are now. The window sends these: the module must get one pattern,
     // the one the user confirmed, whatever is edited, cleared or opened while it is sent.
-    static std::function<std::uint8_t(int item)> ValuesNow(const LedSequence& sequence,
-                                                           const AppConfig& config);
+    static std::function<std::uint8_t(int item)> ValuesNow(const LedSequence& sequence);
 };
 
 } // namespace zg

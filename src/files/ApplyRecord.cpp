@@ -13,7 +13,7 @@ void turnOnBits(LedSequence& sequence, EventIndex event, int value) {
 }
 
 // The fields Open and Merge both replace: EndEvent, the servo modes and the two speeds.
-AppliedSpeeds applySettings(const DataFileRecord& record, LedSequence& sequence, AppConfig& config) {
+AppliedSpeeds applySettings(const DataFileRecord& record, LedSequence& sequence) {
     if (record.Readable[kEndEventField])
         sequence.setEndEvent(record.endEvent());
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
@@ -21,19 +21,19 @@ AppliedSpeeds applySettings(const DataFileRecord& record, LedSequence& sequence,
             sequence.setServoMode(channel, record.servoMode(channel));
     const AppliedSpeeds applied{record.Readable[kSequencerDelayField], record.Readable[kTestSpeedField]};
     if (applied.SequencerDelay)
-        config.SequencerDelay = record.sequencerDelay();
+        sequence.setSequencerDelay(record.sequencerDelay());
     if (applied.TestSpeed)
-        config.TestSpeed = record.testSpeed();
+        sequence.setTestSpeed(record.testSpeed());
     return applied;
 }
 } // namespace
 
-AppliedSpeeds OpenRecord(const DataFileRecord& record, LedSequence& sequence, AppConfig& config) {
+AppliedSpeeds OpenRecord(const DataFileRecord& record, LedSequence& sequence) {
     sequence.clearGrid();
     for (int slot = 0; slot < kColorSlots; ++slot)
         if (record.Readable[ColorField(slot)])
             sequence.setLedColor(slot, record.ledColor(slot));
-    const AppliedSpeeds applied = applySettings(record, sequence, config);
+    const AppliedSpeeds applied = applySettings(record, sequence);
     // The cells come last, all together; each setCell brings the event value up to the value read.
     for (EventIndex event = 0; event < kEventCount; ++event)
         if (record.Readable[EventField(event)])
@@ -41,8 +41,8 @@ AppliedSpeeds OpenRecord(const DataFileRecord& record, LedSequence& sequence, Ap
     return applied;
 }
 
-AppliedSpeeds MergeRecord(const DataFileRecord& record, LedSequence& sequence, AppConfig& config) {
-    const AppliedSpeeds applied = applySettings(record, sequence, config);
+AppliedSpeeds MergeRecord(const DataFileRecord& record, LedSequence& sequence) {
+    const AppliedSpeeds applied = applySettings(record, sequence);
     for (EventIndex event = 0; event < kEventCount; ++event) {
         if (!record.Readable[EventField(event)])
             continue;

@@ -37,8 +37,6 @@ AppConfig LoadConfig(const std::filesystem::path& path) {
         if (const auto port = ParseConfigPort(text))
             config.CommPort = *port;
     }
-    config.SequencerDelay = 30;
-    config.TestSpeed = 20;
     return config;
 }
 

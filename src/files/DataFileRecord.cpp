@@ -23,7 +23,7 @@ FieldRange DataFieldRange(int field) {
     return speed;
 }
 
-DataFileRecord MakeDataFileRecord(const LedSequence& sequence, const AppConfig& config) {
+DataFileRecord MakeDataFileRecord(const LedSequence& sequence) {
     DataFileRecord record;
     for (EventIndex event = 0; event < kEventCount; ++event)
         record.Values[EventField(event)] = std::int16_t(sequence.eventValue(event));
@@ -32,8 +32,8 @@ DataFileRecord MakeDataFileRecord(const LedSequence& sequence, const AppConfig& 
     record.Values[kEndEventField] = std::int16_t(sequence.endEvent());
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
         record.Values[ServoModeField(channel)] = std::int16_t(sequence.servoMode(channel));
-    record.Values[kSequencerDelayField] = config.SequencerDelay;
-    record.Values[kTestSpeedField] = config.TestSpeed;
+    record.Values[kSequencerDelayField] = sequence.sequencerDelay();
+    record.Values[kTestSpeedField] = sequence.testSpeed();
     record.Readable.fill(true);
     return record;
 }

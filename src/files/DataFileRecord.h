@@ -59,7 +59,7 @@ struct DataFileRecord {
 using EventLineCallback = std::function<void(int count)>;
 
 // The record a save writes: the document and the two speeds, every field readable.
-DataFileRecord MakeDataFileRecord(const LedSequence& sequence, const AppConfig& config);
+DataFileRecord MakeDataFileRecord(const LedSequence& sequence);
 
 // Whether any of the 50 event lines could be read: a file without one (empty, binary, some other
 // text) is no data file of this program at all.

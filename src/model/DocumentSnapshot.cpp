@@ -1,5 +1,7 @@
 #include "DocumentSnapshot.h"
 
+#include <functional>
+
 namespace zg {
 
 namespace {
@@ -21,16 +23,18 @@ void applyEvent(const DocumentSnapshot& to, EventIndex event, LedSequence& seque
     sequence.setEventValue(event, to.EventValues[event]);
 }
 
-bool applySpeed(std::int16_t from, std::int16_t to, std::int16_t& speed) {
-    if (from == to || speed == to)
+// Sets a speed the step changed, when it is not already at the step's value.
+bool applySpeed(std::int16_t from, std::int16_t to, std::int16_t now,
+                const std::function<void(std::int16_t)>& set) {
+    if (from == to || now == to)
         return false;
-    speed = to;
+    set(to);
     return true;
 }
 
 } // namespace
 
-DocumentSnapshot TakeSnapshot(const LedSequence& sequence, const AppConfig& config) {
+DocumentSnapshot TakeSnapshot(const LedSequence& sequence) {
     DocumentSnapshot snapshot;
     for (EventIndex event = 0; event < kEventCount; ++event) {
         for (LedChannel channel = 0; channel < kLedCount; ++channel)
@@ -42,17 +46,16 @@ DocumentSnapshot TakeSnapshot(const LedSequence& sequence, const AppConfig& conf
         snapshot.LedColors[slot] = sequence.ledColor(slot);
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
         snapshot.ServoModes[channel] = sequence.servoMode(channel);
-    snapshot.TestSpeed = config.TestSpeed;
-    snapshot.SequencerDelay = config.SequencerDelay;
+    snapshot.TestSpeed = sequence.testSpeed();
+    snapshot.SequencerDelay = sequence.sequencerDelay();
     return snapshot;
 }
 
-AppliedSpeeds RestoreSnapshot(const DocumentSnapshot& target, LedSequence& sequence, AppConfig& config) {
-    return ApplyChanges(TakeSnapshot(sequence, config), target, sequence, config);
+AppliedSpeeds RestoreSnapshot(const DocumentSnapshot& target, LedSequence& sequence) {
+    return ApplyChanges(TakeSnapshot(sequence), target, sequence);
 }
 
-AppliedSpeeds ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& to, LedSequence& sequence,
-                           AppConfig& config) {
+AppliedSpeeds ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot& to, LedSequence& sequence) {
     for (EventIndex event = 0; event < kEventCount; ++event)
         if (eventDiffers(from, to, event))
             applyEvent(to, event, sequence);
@@ -64,8 +67,10 @@ AppliedSpeeds ApplyChanges(const DocumentSnapshot& from, const DocumentSnapshot&
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
         if (from.ServoModes[channel] != to.ServoModes[channel])
             sequence.setServoMode(channel, to.ServoModes[channel]);
-    const bool testSpeed = applySpeed(from.TestSpeed, to.TestSpeed, config.TestSpeed);
-    return {.SequencerDelay = applySpeed(from.SequencerDelay, to.SequencerDelay, config.SequencerDelay),
+    const bool testSpeed = applySpeed(from.TestSpeed, to.TestSpeed, sequence.testSpeed(),
+                                      [&](std::int16_t ms) { sequence.setTestSpeed(ms); });
+    return {.SequencerDelay = applySpeed(from.SequencerDelay, to.SequencerDelay, sequence.sequencerDelay(),
+                                         [&](std::int16_t ms) { sequence.setSequencerDelay(ms); }),
             .TestSpeed = testSpeed};
 }
 

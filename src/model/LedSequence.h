@@ -9,7 +9,15 @@
 
 namespace zg {
 
-// The one document: four LED rows by 50 events, the end mark, display colours and servo modes.
+// Which of the two speeds a change set (an Open, a Merge, an undo), so that the settings lists can
+// select them.
+struct AppliedSpeeds {
+    bool SequencerDelay = false;
+    bool TestSpeed = false;
+};
+
+// The one document: four LED rows by 50 events, the end mark, display colours, servo modes and
+// the two speeds.
 // Every setter keeps the invariants (cells 0/1, EndEvent 0..49, colours of LED #1..#4 0..7,
 // modes -1..15) by refusing values outside them, and reports each real change to the observer.
 class LedSequence {
@@ -34,6 +42,13 @@ class LedSequence {
     ServoControlMode servoMode(LedChannel channel) const;
     void setServoMode(LedChannel channel, ServoControlMode mode);
 
+    // The module's delay between events and the on-screen test's step time, in ms. Any value a
+    // file or the settings list gives is kept (0 for typed text); the users of each decide.
+    std::int16_t sequencerDelay() const { return SequencerDelay; }
+    void setSequencerDelay(std::int16_t ms) { SequencerDelay = ms; }
+    std::int16_t testSpeed() const { return TestSpeed; }
+    void setTestSpeed(std::int16_t ms) { TestSpeed = ms; }
+
     // Every event's value to "0", then its cells off from LED #4 down to LED #1.
     void clearGrid();
 
@@ -49,6 +64,8 @@ class LedSequence {
     EventIndex EndEvent = kLastEvent;
     std::array<LedColor, kColorSlots> LedColors{kWhite, kWhite, kWhite, kWhite, 0, 0, 0, 0};
     std::array<ServoControlMode, kLedCount> ServoModes{kServoNone, kServoNone, kServoNone, kServoNone};
+    std::int16_t TestSpeed = 20;
+    std::int16_t SequencerDelay = 30;
     LedSequenceObserver* observer_ = nullptr;
 };
 

@@ -45,7 +45,7 @@ void DataFileCommands::newDocument() {
 
 void DataFileCommands::newFrom(const DataFileRecord& record, const QString& stepName) {
     AppliedSpeeds speeds;
-    this->record(stepName, [&] { speeds = OpenRecord(record, p_.sequence, p_.config); }, {kPlainTitle, {}});
+    this->record(stepName, [&] { speeds = OpenRecord(record, p_.sequence); }, {kPlainTitle, {}});
     p_.settings.selectSpeeds(speeds);
 }
 
@@ -108,7 +108,7 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
     bar->setValue(0);
     bar->show();
     const auto error =
-        WriteDataFile(QFileInfo(file.path).filesystemFilePath(), MakeDataFileRecord(p_.sequence, p_.config),
+        WriteDataFile(QFileInfo(file.path).filesystemFilePath(), MakeDataFileRecord(p_.sequence),
                       [bar](int count) { bar->setValue(count); });
     bar->hide();
     if (error) {
@@ -163,7 +163,7 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     takeFolderOf(file);
     AppliedSpeeds speeds;
     record(
-        stepName, [&] { speeds = apply(read.Record, p_.sequence, p_.config); }, fileName(file.title));
+        stepName, [&] { speeds = apply(read.Record, p_.sequence); }, fileName(file.title));
     p_.settings.selectSpeeds(speeds);
     if (stepName == QStringLiteral("Open") && p_.onOpened)
         p_.onOpened();

@@ -3,7 +3,6 @@
 #include "DocumentHistory.h"
 #include "MainWindowControls.h"
 #include "files/ApplyRecord.h"
-#include "model/AppConfig.h"
 #include "model/LedSequence.h"
 
 #include <QString>
@@ -37,7 +36,6 @@ class DataFileCommands {
         QWidget& window; // parent of the dialogs; its caption names the file
         MainWindowControls& controls;
         LedSequence& sequence;
-        AppConfig& config;
         UserDialogs& dialogs;
         TestPlayer& player;
         SettingsDialog& settings;
@@ -60,7 +58,7 @@ class DataFileCommands {
     void offerUnsavedWork(UnsavedWork& unsaved);
 
   private:
-    using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&, AppConfig&);
+    using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&);
     std::optional<ChosenFile> chooseFile(bool save, const QString& title, const QString& name);
     static ChosenFile chosen(const QString& path);
     static void takeFolderOf(const ChosenFile& file);

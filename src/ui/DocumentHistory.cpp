@@ -29,8 +29,8 @@ class DocumentChange : public QUndoCommand {
     bool done_ = true;
 };
 
-DocumentHistory::DocumentHistory(LedSequence& sequence, AppConfig& config, QObject* parent)
-    : QObject(parent), sequence_(sequence), config_(config) {
+DocumentHistory::DocumentHistory(LedSequence& sequence, QObject* parent)
+    : QObject(parent), sequence_(sequence) {
     stack_.setUndoLimit(kUndoLimit);
 }
 
@@ -41,7 +41,7 @@ void DocumentHistory::record(const QString& name, const std::function<void()>& c
     const std::optional<QString> gesture = gestureStart_ ? std::optional(gestureName_) : std::nullopt;
     endGesture();
     const DocumentName nameBefore = name_;
-    DocumentSnapshot before = TakeSnapshot(sequence_, config_);
+    DocumentSnapshot before = TakeSnapshot(sequence_);
     change();
     if (newName)
         name_ = *newName;
@@ -52,7 +52,7 @@ void DocumentHistory::record(const QString& name, const std::function<void()>& c
 
 void DocumentHistory::beginGesture(const QString& name) {
     endGesture();
-    gestureStart_ = TakeSnapshot(sequence_, config_);
+    gestureStart_ = TakeSnapshot(sequence_);
     gestureName_ = name;
 }
 
@@ -62,7 +62,7 @@ void DocumentHistory::endGesture() {
 }
 
 void DocumentHistory::push(const QString& name, DocumentSnapshot before, const DocumentName& nameBefore) {
-    DocumentSnapshot after = TakeSnapshot(sequence_, config_);
+    DocumentSnapshot after = TakeSnapshot(sequence_);
     if (after == before && name_ == nameBefore)
         return;
     stack_.push(new DocumentChange(*this, name, std::move(before), std::move(after), nameBefore, name_));
@@ -71,7 +71,7 @@ void DocumentHistory::push(const QString& name, DocumentSnapshot before, const D
 // Sets only what the step changed, so that a change made outside any step stays.
 void DocumentHistory::restore(const DocumentSnapshot& from, const DocumentSnapshot& to,
                               const DocumentName& name) {
-    const AppliedSpeeds speeds = ApplyChanges(from, to, sequence_, config_);
+    const AppliedSpeeds speeds = ApplyChanges(from, to, sequence_);
     const bool renamed = name != name_;
     name_ = name;
     if (renamed)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/AppConfig.h"
 #include "model/DocumentSnapshot.h"
 #include "model/LedSequence.h"
 
@@ -29,7 +28,7 @@ class DocumentHistory : public QObject {
   public:
     static constexpr int kUndoLimit = 200;
 
-    DocumentHistory(LedSequence& sequence, AppConfig& config, QObject* parent);
+    DocumentHistory(LedSequence& sequence, QObject* parent);
 
     QUndoStack& stack() { return stack_; }
 
@@ -57,7 +56,6 @@ class DocumentHistory : public QObject {
     void push(const QString& name, DocumentSnapshot before, const DocumentName& nameBefore);
 
     LedSequence& sequence_;
-    AppConfig& config_;
     QUndoStack stack_;
     DocumentName name_;
     std::optional<DocumentSnapshot> gestureStart_;

@@ -69,7 +69,7 @@ bool Downloader::openPortAndConfirm() {
 void Downloader::sendSequence() {
     MainWindowControls& c = p_.controls;
     c.settingsButton->hide();
-    session_ = new DownloadSession(*link_, DownloadFrame::ValuesNow(p_.sequence, p_.config), this);
+    session_ = new DownloadSession(*link_, DownloadFrame::ValuesNow(p_.sequence), this);
     connect(session_, &DownloadSession::markerSent, this, [&c] {
         c.progressBar->setValue(0);
         c.progressBar->show();

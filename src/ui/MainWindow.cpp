@@ -71,16 +71,16 @@ MainWindow::~MainWindow() {
 
 void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
                                std::unique_ptr<SerialLink> link) {
-    history_ = new DocumentHistory(sequence_, config_, this);
+    history_ = new DocumentHistory(sequence_, this);
     settings_->setHistory(history_);
     connect(history_, &DocumentHistory::speedsRestored, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(c_, sequence_, *history_);
-    player_ = new TestPlayer(c_, sequence_, config_, this);
-    unsaved_ = new UnsavedWork(sequence_, config_, this);
+    player_ = new TestPlayer(c_, sequence_, this);
+    unsaved_ = new UnsavedWork(sequence_, this);
     connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
-        *this, c_, sequence_, config_, dialogs, *player_, *settings_, *history_, clean, clean});
+        *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_);
@@ -150,7 +150,7 @@ void MainWindow::connectGrid() {
 
 void MainWindow::loadStartState() {
     config_ = LoadConfig();
-    settings_ = new SettingsDialog(config_, dialogs_, this);
+    settings_ = new SettingsDialog(config_, sequence_, dialogs_, this);
     settings_->hide();
     for (LedChannel led = 0; led < kLedCount; ++led)
         sequence_.setLedColor(led, kWhite);

@@ -63,8 +63,9 @@ int ListValue(const QComboBox& list) {
     return position + 1;
 }
 
-SettingsDialog::SettingsDialog(AppConfig& config, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), config_(config), dialogs_(dialogs) {
+SettingsDialog::SettingsDialog(AppConfig& config, LedSequence& sequence, UserDialogs& dialogs,
+                               QWidget* parent)
+    : QDialog(parent), config_(config), sequence_(sequence), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Settings_form"));
     setWindowTitle(QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings..."));
     setModal(false);
@@ -116,15 +117,15 @@ void SettingsDialog::fillLists() {
     fill(testSpeedList, 100);
     fill(sequencerDelayList, 100);
     selectValue(portList, config_.CommPort);
-    selectValue(testSpeedList, config_.TestSpeed);
-    selectValue(sequencerDelayList, config_.SequencerDelay);
+    selectValue(testSpeedList, sequence_.testSpeed());
+    selectValue(sequencerDelayList, sequence_.sequencerDelay());
 }
 
 void SettingsDialog::selectSpeeds(AppliedSpeeds applied) {
     if (applied.SequencerDelay)
-        selectReadValue(sequencerDelayList, config_.SequencerDelay);
+        selectReadValue(sequencerDelayList, sequence_.sequencerDelay());
     if (applied.TestSpeed)
-        selectReadValue(testSpeedList, config_.TestSpeed);
+        selectReadValue(testSpeedList, sequence_.testSpeed());
 }
 
 void SettingsDialog::acceptSettings() {
@@ -132,8 +133,8 @@ void SettingsDialog::acceptSettings() {
     // The speeds travel with the document, so their change is a step of its history; the port
     // belongs to the machine and is not undone.
     const auto takeSpeeds = [this] {
-        config_.SequencerDelay = static_cast<std::int16_t>(ListValue(*sequencerDelayList));
-        config_.TestSpeed = static_cast<std::int16_t>(ListValue(*testSpeedList));
+        sequence_.setSequencerDelay(static_cast<std::int16_t>(ListValue(*sequencerDelayList)));
+        sequence_.setTestSpeed(static_cast<std::int16_t>(ListValue(*testSpeedList)));
     };
     if (history_)
         history_->record(QStringLiteral("Settings"), takeSpeeds);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AppConfig.h"
+#include "model/LedSequence.h"
 
 #include <QDialog>
 
@@ -17,12 +18,13 @@ namespace zg {
 class DocumentHistory;
 class UserDialogs;
 
-// The modeless settings dialog: port, test speed and sequencer delay, each picked from a list.
+// The modeless settings dialog: port, test speed and sequencer delay, each picked from a list. The
+// port is the machine's (AppConfig); the two speeds are the pattern's.
 // Created hidden at start-up and only hidden and shown afterwards.
 class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    SettingsDialog(AppConfig& config, UserDialogs& dialogs, QWidget* parent = nullptr);
+    SettingsDialog(AppConfig& config, LedSequence& sequence, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     // Selects the speeds that an Open, a Merge or an undo set, as the settings now hold them: 0
     // selects nothing, a value with no entry leaves the list as it was.
@@ -53,13 +55,14 @@ class SettingsDialog : public QDialog {
     void buildControls();
 
     AppConfig& config_;
+    LedSequence& sequence_;
     UserDialogs& dialogs_;
     DocumentHistory* history_ = nullptr;
     std::optional<std::string> deviceOverride_;
     QLabel* overrideNote_ = nullptr;
 };
 
-// The AppConfig value a list stands for: its chosen position + 1, or 0 for typed text.
+// The value a list stands for: its chosen position + 1, or 0 for typed text.
 int ListValue(const QComboBox& list);
 
 } // namespace zg

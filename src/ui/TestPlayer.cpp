@@ -14,9 +14,8 @@
 
 namespace zg {
 
-TestPlayer::TestPlayer(MainWindowControls& controls, const LedSequence& sequence, const AppConfig& config,
-                       QObject* parent)
-    : QObject(parent), c_(controls), sequence_(sequence), config_(config), stepTimer_(new QTimer(this)) {
+TestPlayer::TestPlayer(MainWindowControls& controls, const LedSequence& sequence, QObject* parent)
+    : QObject(parent), c_(controls), sequence_(sequence), stepTimer_(new QTimer(this)) {
     stepTimer_->setObjectName(QStringLiteral("Timer1"));
     stepTimer_->setSingleShot(true);
     stepTimer_->setTimerType(Qt::PreciseTimer);
@@ -34,7 +33,7 @@ void TestPlayer::toggle() {
     }
     running_ = true;
     c_.testButton->setText(QStringLiteral("Stop Test"));
-    stepTimer_->setInterval(StepIntervalMs(config_.TestSpeed));
+    stepTimer_->setInterval(StepIntervalMs(sequence_.testSpeed()));
     servoZoneMask_ = ServoZoneMaskOf(c_.servoStick->value());
     // Also when an earlier test is still winding down: the new one starts over at event 0.
     passEnd_ = sequence_.endEvent();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "MainWindowControls.h"
-#include "model/AppConfig.h"
 #include "model/LedSequence.h"
 
 #include <QObject>
@@ -18,8 +17,7 @@ namespace zg {
 class TestPlayer : public QObject {
     Q_OBJECT
   public:
-    TestPlayer(MainWindowControls& controls, const LedSequence& sequence, const AppConfig& config,
-               QObject* parent);
+    TestPlayer(MainWindowControls& controls, const LedSequence& sequence, QObject* parent);
 
     bool running() const { return running_; }
     // A test is playing or winding down: its last step is still on screen.
@@ -47,7 +45,6 @@ class TestPlayer : public QObject {
 
     MainWindowControls& c_;
     const LedSequence& sequence_;
-    const AppConfig& config_;
     QTimer* stepTimer_ = nullptr;
     bool running_ = false;
     std::optional<EventIndex> showing_; // the event on screen while a test plays or winds down

@@ -10,12 +10,12 @@
 
 namespace zg {
 
-UnsavedWork::UnsavedWork(const LedSequence& sequence, const AppConfig& config, QObject* parent)
-    : QObject(parent), sequence_(sequence), config_(config), file_(DefaultFile()) {
+UnsavedWork::UnsavedWork(const LedSequence& sequence, QObject* parent)
+    : QObject(parent), sequence_(sequence), file_(DefaultFile()) {
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
     connect(&timer_, &QTimer::timeout, this, &UnsavedWork::keepNow);
-    clean_ = TakeSnapshot(sequence_, config_);
+    clean_ = TakeSnapshot(sequence_);
 }
 
 QString UnsavedWork::DefaultFile() {
@@ -24,7 +24,7 @@ QString UnsavedWork::DefaultFile() {
 }
 
 void UnsavedWork::markClean() {
-    clean_ = TakeSnapshot(sequence_, config_);
+    clean_ = TakeSnapshot(sequence_);
     timer_.stop();
     dropOwnCopy();
 }
@@ -41,7 +41,7 @@ void UnsavedWork::changed() {
 }
 
 bool UnsavedWork::unsaved() const {
-    return TakeSnapshot(sequence_, config_) != clean_;
+    return TakeSnapshot(sequence_) != clean_;
 }
 
 void UnsavedWork::keepNow() {
@@ -54,8 +54,7 @@ void UnsavedWork::keepNow() {
     }
     // Written whole beside the old copy, then put in its place: a crash never leaves half a file.
     QDir().mkpath(QFileInfo(file_).absolutePath());
-    wroteCopy_ =
-        !WriteDataFile(QFileInfo(file_).filesystemFilePath(), MakeDataFileRecord(sequence_, config_));
+    wroteCopy_ = !WriteDataFile(QFileInfo(file_).filesystemFilePath(), MakeDataFileRecord(sequence_));
 }
 
 std::optional<QDateTime> UnsavedWork::leftBehind() const {

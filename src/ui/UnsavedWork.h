@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/AppConfig.h"
 #include "model/DocumentSnapshot.h"
 #include "model/LedSequence.h"
 
@@ -21,7 +20,7 @@ class UnsavedWork : public QObject {
   public:
     static constexpr int kDelayMs = 3000;
 
-    UnsavedWork(const LedSequence& sequence, const AppConfig& config, QObject* parent);
+    UnsavedWork(const LedSequence& sequence, QObject* parent);
 
     // AppDataLocation/unsaved.DAT.
     static QString DefaultFile();
@@ -43,7 +42,6 @@ class UnsavedWork : public QObject {
     void dropOwnCopy();
 
     const LedSequence& sequence_;
-    const AppConfig& config_;
     QString file_;
     DocumentSnapshot clean_;
     bool wroteCopy_ = false;

@@ -20,21 +20,19 @@ constexpr LedChannel kLed1 = 0, kLed2 = 1, kLed3 = 2, kLed4 = 3;
 TEST(DownloadFrame, WorkedExampleGivesTheDocumentedStream) {
     LedSequence sequence;
     testing::SetWorkedExample(sequence);
-    AppConfig config;
-    config.SequencerDelay = 30;
+    sequence.setSequencerDelay(30);
 
     const Bytes expected = testing::WorkedExampleStream();
-    EXPECT_EQ(DownloadFrame::Stream(sequence, config), expected);
+    EXPECT_EQ(DownloadFrame::Stream(sequence), expected);
     EXPECT_EQ(expected.size(), 171u);
 }
 
 TEST(DownloadFrame, AllOffSequenceGives171BytesWithEndEvent49) {
-    const LedSequence sequence;
-    AppConfig config;
-    config.SequencerDelay = 30;
+    LedSequence sequence;
+    sequence.setSequencerDelay(30);
 
     const Bytes expected = HandWrittenStream(Joined({Repeated(0x00, 50), Repeated(0x0F, 4), {0x1E, 0x31}}));
-    EXPECT_EQ(DownloadFrame::Stream(sequence, config), expected);
+    EXPECT_EQ(DownloadFrame::Stream(sequence), expected);
 }
 
 TEST(DownloadFrame, ValuesThirteenAndTenGoOutUnescaped) {
@@ -43,7 +41,7 @@ TEST(DownloadFrame, ValuesThirteenAndTenGoOutUnescaped) {
         sequence.setCell(led, 5, 1);
     for (const LedChannel led : {kLed2, kLed4})
         sequence.setCell(led, 6, 1);
-    const Bytes stream = DownloadFrame::Stream(sequence, AppConfig{});
+    const Bytes stream = DownloadFrame::Stream(sequence);
 
     ASSERT_EQ(stream.size(), 171u);
     const auto itemAt = [&](std::ptrdiff_t item) {
@@ -59,30 +57,27 @@ TEST(DownloadFrame, ItemsFollowTheDocumentAndSettings) {
     sequence.setEndEvent(10);
     sequence.setServoMode(kLed1, -1); // typed text in the list: sent like "NONE"
     sequence.setServoMode(kLed3, 9);
-    AppConfig config;
-    config.SequencerDelay = 0; // the settings dialog confirmed without an entry
-    config.CommPort = 4;
-    config.TestSpeed = 99; // the test speed never reaches the module
+    sequence.setSequencerDelay(0); // the settings dialog confirmed without an entry
+    sequence.setTestSpeed(99);     // the test speed never reaches the module
 
-    EXPECT_EQ(DownloadFrame::Value(sequence, config, 49), 8);
-    EXPECT_EQ(DownloadFrame::Value(sequence, config, 50), 15);
-    EXPECT_EQ(DownloadFrame::Value(sequence, config, 51), 15);
-    EXPECT_EQ(DownloadFrame::Value(sequence, config, 52), 9);
-    EXPECT_EQ(DownloadFrame::Value(sequence, config, 54), 0);
-    EXPECT_EQ(DownloadFrame::Value(sequence, config, 55), 10);
-    config.SequencerDelay = 100;
-    EXPECT_EQ(DownloadFrame::Value(sequence, config, 54), 100);
+    EXPECT_EQ(DownloadFrame::Value(sequence, 49), 8);
+    EXPECT_EQ(DownloadFrame::Value(sequence, 50), 15);
+    EXPECT_EQ(DownloadFrame::Value(sequence, 51), 15);
+    EXPECT_EQ(DownloadFrame::Value(sequence, 52), 9);
+    EXPECT_EQ(DownloadFrame::Value(sequence, 54), 0);
+    EXPECT_EQ(DownloadFrame::Value(sequence, 55), 10);
+    sequence.setSequencerDelay(100);
+    EXPECT_EQ(DownloadFrame::Value(sequence, 54), 100);
 }
 
 TEST(DownloadFrame, LiveValuesReadTheDocumentWhenAsked) {
     LedSequence sequence;
-    AppConfig config;
-    const auto valueAt = DownloadFrame::LiveValues(sequence, config);
+    const auto valueAt = DownloadFrame::LiveValues(sequence);
     EXPECT_EQ(valueAt(7), 0);
 
     sequence.setCell(kLed1, 7, 1);
     sequence.setCell(kLed4, 7, 1);
-    config.SequencerDelay = 55;
+    sequence.setSequencerDelay(55);
     sequence.setEndEvent(20);
     EXPECT_EQ(valueAt(7), 9);
     EXPECT_EQ(valueAt(54), 55);

@@ -116,14 +116,13 @@ class SerialPty : public ::testing::Test {
 TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
     LedSequence example;
     testing::SetWorkedExample(example);
-    AppConfig config;
-    config.SequencerDelay = 30;
+    example.setSequencerDelay(30);
     ASSERT_NO_FATAL_FAILURE(openCable());
 
     SteadyClock::time_point markerAt, eventHandledAt, firstItemAt;
     std::vector<int> progress;
     const DownloadResult first = runSession(
-        DownloadFrame::LiveValues(example, config),
+        DownloadFrame::LiveValues(example),
         [&] {
             markerAt = SteadyClock::now();
             QTimer::singleShot(0, [&] { eventHandledAt = SteadyClock::now(); }); // a click during the pause
@@ -145,19 +144,18 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
         edited.setCell(led, 4, 1); // 10, the line feed
     std::optional<std::size_t> editedAfterItems;
     progress.clear();
-    const DownloadResult second =
-        runSession(DownloadFrame::LiveValues(edited, config), nullptr, [&](int item) {
-            progress.push_back(item);
-            if (item != 20)
-                return;
-            QTimer::singleShot(0, [&] {       // the user edits the grid during the pause
-                edited.setCell(kLed1, 10, 1); // already sent
-                edited.setCell(kLed2, 30, 1); // not yet sent
-                edited.setCell(kLed4, 30, 1);
-                edited.setEndEvent(30);
-                editedAfterItems = progress.size();
-            });
+    const DownloadResult second = runSession(DownloadFrame::LiveValues(edited), nullptr, [&](int item) {
+        progress.push_back(item);
+        if (item != 20)
+            return;
+        QTimer::singleShot(0, [&] {       // the user edits the grid during the pause
+            edited.setCell(kLed1, 10, 1); // already sent
+            edited.setCell(kLed2, 30, 1); // not yet sent
+            edited.setCell(kLed4, 30, 1);
+            edited.setEndEvent(30);
+            editedAfterItems = progress.size();
         });
+    });
     link_->Close();
     ASSERT_TRUE(second.completed()) << second.error.reason;
     EXPECT_EQ(editedAfterItems, std::optional<std::size_t>(21))
@@ -194,10 +192,9 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
 TEST_F(SerialPty, CableVanishingMidTransferStopsAndTellsHowManyItemsWereSent) {
     ASSERT_NO_FATAL_FAILURE(openCable());
     LedSequence sequence;
-    AppConfig config;
     DownloadSender sender(*link_);
     const DownloadResult result = sender.Send({
-        DownloadFrame::LiveValues(sequence, config),
+        DownloadFrame::LiveValues(sequence),
         nullptr,
         [&](int item) {
             if (item == 10)
@@ -218,7 +215,7 @@ TEST_F(SerialPty, CableVanishingMidTransferStopsAndTellsHowManyItemsWereSent) {
 
 TEST_F(SerialPty, CloseLetsTheQueuedBytesLeaveFirst) {
     ASSERT_NO_FATAL_FAILURE(openCable());
-    const std::vector<std::uint8_t> stream = DownloadFrame::Stream(LedSequence{}, AppConfig{});
+    const std::vector<std::uint8_t> stream = DownloadFrame::Stream(LedSequence{});
     ASSERT_TRUE(link_->Write(stream));
     link_->Close();
 

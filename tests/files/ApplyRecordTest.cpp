@@ -30,6 +30,8 @@ LedSequence BusyDocument() {
     sequence.setEndEvent(10);
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
         sequence.setServoMode(channel, channel + 3);
+    sequence.setTestSpeed(55);
+    sequence.setSequencerDelay(66);
     return sequence;
 }
 
@@ -44,26 +46,25 @@ TEST_F(ApplyRecord, SaveOpenSaveIsByteIdentical) {
     original.setEndEvent(3);
     original.setServoMode(0, -1);
     original.setServoMode(1, 1);
-    const AppConfig settings{1, 100, 0};
+    original.setTestSpeed(100);
+    original.setSequencerDelay(0);
     const auto first = file("first.dat");
-    ASSERT_EQ(WriteDataFile(first, MakeDataFileRecord(original, settings)), std::nullopt);
+    ASSERT_EQ(WriteDataFile(first, MakeDataFileRecord(original)), std::nullopt);
 
     const auto read = ReadDataFile(first);
     ASSERT_TRUE(UnreadableLines(read.Record).empty());
     LedSequence opened = BusyDocument();
-    AppConfig config{3, 55, 66};
-    const AppliedSpeeds applied = OpenRecord(read.Record, opened, config);
+    const AppliedSpeeds applied = OpenRecord(read.Record, opened);
     EXPECT_TRUE(applied.SequencerDelay && applied.TestSpeed);
-    EXPECT_EQ(config.SequencerDelay, 0);
-    EXPECT_EQ(config.TestSpeed, 100);
-    EXPECT_EQ(config.CommPort, 3);
+    EXPECT_EQ(opened.sequencerDelay(), 0);
+    EXPECT_EQ(opened.testSpeed(), 100);
     EXPECT_EQ(Cells(opened, 2), (std::array{1, 0, 0, 1}));
     EXPECT_EQ(opened.eventValueText(2), "9");
     EXPECT_EQ(Cells(opened, 20), (std::array{0, 0, 0, 0}));
     EXPECT_EQ(opened.eventValueText(20), "0");
 
     const auto second = file("second.dat");
-    ASSERT_EQ(WriteDataFile(second, MakeDataFileRecord(opened, config)), std::nullopt);
+    ASSERT_EQ(WriteDataFile(second, MakeDataFileRecord(opened)), std::nullopt);
     EXPECT_EQ(ReadBytes(second), ReadBytes(first));
 }
 
@@ -83,11 +84,10 @@ TEST_F(ApplyRecord, OpenOfAFileEndingAfterLine52KeepsTheRest) {
     EXPECT_EQ(UnreadableLines(read.Record), unreadable);
 
     LedSequence sequence = BusyDocument();
-    AppConfig config{1, 55, 66};
-    const AppliedSpeeds applied = OpenRecord(read.Record, sequence, config);
+    const AppliedSpeeds applied = OpenRecord(read.Record, sequence);
     EXPECT_FALSE(applied.SequencerDelay || applied.TestSpeed);
-    EXPECT_EQ(config.TestSpeed, 55);
-    EXPECT_EQ(config.SequencerDelay, 66);
+    EXPECT_EQ(sequence.testSpeed(), 55);
+    EXPECT_EQ(sequence.sequencerDelay(), 66);
     for (EventIndex event = 0; event < kEventCount; ++event) {
         const bool damaged = event == 4 || event == 5; // cleared, not left as they were
         const std::array<int, 4> expected = damaged ? std::array{0, 0, 0, 0} : std::array{1, 0, 1, 0};
@@ -117,11 +117,10 @@ TEST_F(ApplyRecord, MergeOrsTheCellsAndLeavesTheColours) {
     lines[3] = "\"x\""; // event 3 damaged
     WriteBytes(path, test::Joined(lines));
 
-    AppConfig config{1, 55, 66};
-    const AppliedSpeeds applied = MergeRecord(ReadDataFile(path).Record, sequence, config);
+    const AppliedSpeeds applied = MergeRecord(ReadDataFile(path).Record, sequence);
     EXPECT_TRUE(applied.SequencerDelay && applied.TestSpeed);
-    EXPECT_EQ(config.SequencerDelay, 40);
-    EXPECT_EQ(config.TestSpeed, 50);
+    EXPECT_EQ(sequence.sequencerDelay(), 40);
+    EXPECT_EQ(sequence.testSpeed(), 50);
     EXPECT_EQ(Cells(sequence, 0), (std::array{1, 1, 1, 1}));
     EXPECT_EQ(sequence.eventValueText(0), "15");
     EXPECT_EQ(Cells(sequence, 1), (std::array{1, 0, 0, 1}));

@@ -57,18 +57,10 @@ TEST_F(ConfigFile, AnythingButA16BitNumberGivesPort1) {
     EXPECT_EQ(LoadConfig(path).CommPort, 1);
 }
 
-TEST_F(ConfigFile, LoadingResetsBothSpeeds) {
-    write("3\r\n");
-    const AppConfig config = LoadConfig(path);
-    EXPECT_EQ(config.TestSpeed, 20);
-    EXPECT_EQ(config.SequencerDelay, 30);
-}
-
 TEST_F(ConfigFile, SavesThePortAloneWithCrLf) {
     write("6\r\n1234567890\r\n");
     AppConfig config;
     config.CommPort = 4;
-    config.TestSpeed = 55;
     EXPECT_FALSE(SaveConfig(config, path));
     EXPECT_EQ(read(), "4\r\n");
     config.CommPort = 0;

@@ -39,9 +39,9 @@ TEST_F(DataFileWriter, FreshProgramAndASmallSequenceGiveTheirExactBytes) {
     const auto fresh = file("fresh.dat");
     WriteBytes(fresh, std::string(1000, 'x')); // an older, longer file is replaced
     std::vector<int> counts;
-    ASSERT_EQ(WriteDataFile(fresh, MakeDataFileRecord(LedSequence{}, AppConfig{}),
-                            [&](int count) { counts.push_back(count); }),
-              std::nullopt);
+    ASSERT_EQ(
+        WriteDataFile(fresh, MakeDataFileRecord(LedSequence{}), [&](int count) { counts.push_back(count); }),
+        std::nullopt);
     EXPECT_EQ(ReadBytes(fresh), test::FreshFileText());
     EXPECT_EQ(ReadBytes(fresh).size(), 302u);
     std::vector<int> oneToFifty(50);
@@ -57,7 +57,7 @@ TEST_F(DataFileWriter, FreshProgramAndASmallSequenceGiveTheirExactBytes) {
     sequence.setEndEvent(3);
     sequence.setServoMode(1, 1);
     const auto example = file("example.dat");
-    ASSERT_EQ(WriteDataFile(example, MakeDataFileRecord(sequence, AppConfig{})), std::nullopt);
+    ASSERT_EQ(WriteDataFile(example, MakeDataFileRecord(sequence)), std::nullopt);
     const std::string bytes = ReadBytes(example);
     EXPECT_EQ(bytes.size(), 301u);
     EXPECT_EQ(bytes.substr(0, 21), "\x22\x31\x22\r\n\x22\x32\x22\r\n\x22\x39\x22\r\n\x22\x31\x35\x22\r\n");
@@ -67,7 +67,7 @@ TEST_F(DataFileWriter, FreshProgramAndASmallSequenceGiveTheirExactBytes) {
 TEST_F(DataFileWriter, FailureReturnsAReasonAndLeavesTheFolderAlone) {
     const auto blocker = file("plain-file");
     WriteBytes(blocker, "not a folder");
-    const auto result = WriteDataFile(blocker / "seq.dat", MakeDataFileRecord(LedSequence{}, AppConfig{}));
+    const auto result = WriteDataFile(blocker / "seq.dat", MakeDataFileRecord(LedSequence{}));
     ASSERT_TRUE(result.has_value());
     EXPECT_FALSE(result->empty());
     EXPECT_EQ(ReadBytes(blocker), "not a folder");
@@ -78,7 +78,7 @@ TEST_F(DataFileWriter, FailureReturnsAReasonAndLeavesTheFolderAlone) {
 TEST_F(DataFileWriter, ReadOnlyFileIsReplacedKeepingItsModeButAReadOnlyFolderStillRefuses) {
     const fs::path folder = file("");
     const fs::path old = folder / "old.dat";
-    const auto save = [&] { return !WriteDataFile(old, MakeDataFileRecord(LedSequence{}, AppConfig{})); };
+    const auto save = [&] { return !WriteDataFile(old, MakeDataFileRecord(LedSequence{})); };
     for (const bool folderWritable : {true, false}) {
         WriteBytes(old, "old");
         fs::permissions(old, fs::perms::owner_read | fs::perms::group_read);
@@ -106,7 +106,7 @@ TEST_F(DataFileWriter, FailureHalfWayKeepsTheOldFileByteIdentical) {
     small.rlim_cur = 100;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto result = WriteDataFile(path, MakeDataFileRecord(LedSequence{}, AppConfig{}));
+    const auto result = WriteDataFile(path, MakeDataFileRecord(LedSequence{}));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 

@@ -6,7 +6,6 @@
 #include "files/ApplyRecord.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileRecord.h"
-#include "model/AppConfig.h"
 #include "model/LedSequence.h"
 
 #include <algorithm>
@@ -186,15 +185,9 @@ LedSequence busySequence() {
     constexpr std::array<ServoControlMode, kLedCount> modes{-1, 0, 8, 3};
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
         sequence.setServoMode(channel, modes[std::size_t(channel)]);
+    sequence.setTestSpeed(55);
+    sequence.setSequencerDelay(66);
     return sequence;
-}
-
-AppConfig busyConfig() {
-    AppConfig config;
-    config.CommPort = 4;
-    config.TestSpeed = 55;
-    config.SequencerDelay = 66;
-    return config;
 }
 
 // The value a field sets, or the one it leaves when it cannot be read.
@@ -204,15 +197,13 @@ int readOr(const DataFileRecord& record, int field, int previous) {
 
 // EndEvent, servo modes and both speeds: Open and Merge treat them alike.
 void checkSettings(const DataFileRecord& record, const LedSequence& before, const LedSequence& after,
-                   const AppConfig& config, AppliedSpeeds applied) {
-    const AppConfig old = busyConfig();
+                   AppliedSpeeds applied) {
     ZG_REQUIRE(after.endEvent() == readOr(record, kEndEventField, before.endEvent()));
     for (LedChannel channel = 0; channel < kLedCount; ++channel)
         ZG_REQUIRE(after.servoMode(channel) ==
                    readOr(record, ServoModeField(channel), before.servoMode(channel)));
-    ZG_REQUIRE(config.SequencerDelay == readOr(record, kSequencerDelayField, old.SequencerDelay));
-    ZG_REQUIRE(config.TestSpeed == readOr(record, kTestSpeedField, old.TestSpeed));
-    ZG_REQUIRE(config.CommPort == old.CommPort);
+    ZG_REQUIRE(after.sequencerDelay() == readOr(record, kSequencerDelayField, before.sequencerDelay()));
+    ZG_REQUIRE(after.testSpeed() == readOr(record, kTestSpeedField, before.testSpeed()));
     ZG_REQUIRE(applied.SequencerDelay == record.Readable[kSequencerDelayField]);
     ZG_REQUIRE(applied.TestSpeed == record.Readable[kTestSpeedField]);
 }
@@ -220,10 +211,9 @@ void checkSettings(const DataFileRecord& record, const LedSequence& before, cons
 void checkOpen(const DataFileRecord& record) {
     const LedSequence before = busySequence();
     LedSequence after = before;
-    AppConfig config = busyConfig();
-    const AppliedSpeeds applied = OpenRecord(record, after, config);
+    const AppliedSpeeds applied = OpenRecord(record, after);
     checkDocumentRules(after);
-    checkSettings(record, before, after, config, applied);
+    checkSettings(record, before, after, applied);
     for (EventIndex event = 0; event < kEventCount; ++event) // the grid starts cleared
         ZG_REQUIRE(cellSum(after, event) == readOr(record, EventField(event), 0));
     for (int slot = 0; slot < kColorSlots; ++slot)
@@ -233,10 +223,9 @@ void checkOpen(const DataFileRecord& record) {
 void checkMerge(const DataFileRecord& record) {
     const LedSequence before = busySequence();
     LedSequence after = before;
-    AppConfig config = busyConfig();
-    const AppliedSpeeds applied = MergeRecord(record, after, config);
+    const AppliedSpeeds applied = MergeRecord(record, after);
     checkDocumentRules(after);
-    checkSettings(record, before, after, config, applied);
+    checkSettings(record, before, after, applied);
     for (EventIndex event = 0; event < kEventCount; ++event) // cells are only ever turned on
         ZG_REQUIRE(cellSum(after, event) == (cellSum(before, event) | readOr(record, EventField(event), 0)));
     for (int slot = 0; slot < kColorSlots; ++slot)

@@ -64,7 +64,6 @@ void checkLoad(std::string_view bytes) {
     zg::fuzz::WriteBytes(path, bytes);
     const zg::AppConfig config = zg::LoadConfig(path);
     ZG_REQUIRE(config.CommPort == oraclePort(bytes).value_or(1)); // unreadable means port 1
-    ZG_REQUIRE(config.SequencerDelay == 30 && config.TestSpeed == 20);
 }
 
 // A port that was read is written back as its digits and CR LF, and reads back the same.

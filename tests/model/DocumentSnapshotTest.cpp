@@ -27,43 +27,42 @@ DocumentSnapshot opened() {
     s.setEndEvent(20);
     s.setLedColor(6, 99);
     s.setServoMode(3, -1);
-    return TakeSnapshot(s, AppConfig{1, 55, 60});
+    s.setTestSpeed(55);
+    s.setSequencerDelay(60);
+    return TakeSnapshot(s);
 }
 
 } // namespace
 
 TEST(DocumentSnapshot, RestoreBringsBackEveryFieldAndTheStoredTexts) {
     LedSequence s;
-    AppConfig config;
     s.setCell(1, 3, 1); // LED #2 must go off and LED #1 come on, yet "12" must stay
     s.setEventValue(3, "12");
     s.setCell(3, 40, 1);
-    const AppliedSpeeds speeds = RestoreSnapshot(opened(), s, config);
-    EXPECT_EQ(TakeSnapshot(s, config), opened());
+    const AppliedSpeeds speeds = RestoreSnapshot(opened(), s);
+    EXPECT_EQ(TakeSnapshot(s), opened());
     EXPECT_TRUE(speeds.TestSpeed && speeds.SequencerDelay);
 }
 
 TEST(DocumentSnapshot, RestoreTellsTheObserverOnlyOfWhatChanges) {
     LedSequence s;
-    AppConfig config;
-    RestoreSnapshot(opened(), s, config);
+    RestoreSnapshot(opened(), s);
     s.setLedColor(0, 3);
     s.setEventValue(4, "0");
     ValueRecorder recorder;
     s.setObserver(&recorder);
-    RestoreSnapshot(opened(), s, config);
+    RestoreSnapshot(opened(), s);
     EXPECT_EQ(recorder.log, (std::vector<std::string>{"4=7", "color 7"}));
 }
 
 TEST(DocumentSnapshot, ApplyChangesLeavesWhatTheStepDidNotChange) {
     LedSequence s;
-    AppConfig config;
-    const DocumentSnapshot before = TakeSnapshot(s, config);
+    const DocumentSnapshot before = TakeSnapshot(s);
     s.setCell(0, 5, 1);
-    const DocumentSnapshot after = TakeSnapshot(s, config);
-    config.TestSpeed = 80; // the settings dialog, outside any step
-    EXPECT_FALSE(ApplyChanges(after, before, s, config).TestSpeed);
-    EXPECT_EQ(TakeSnapshot(s, config), [&] {
+    const DocumentSnapshot after = TakeSnapshot(s);
+    s.setTestSpeed(80); // a change outside the step
+    EXPECT_FALSE(ApplyChanges(after, before, s).TestSpeed);
+    EXPECT_EQ(TakeSnapshot(s), [&] {
         DocumentSnapshot expected = before;
         expected.TestSpeed = 80;
         return expected;

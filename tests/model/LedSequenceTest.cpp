@@ -49,6 +49,8 @@ TEST(LedSequence, StartsEmptyWhiteAndUncontrolledWithTheMarkOnTheLastEvent) {
         EXPECT_EQ(s.ledColor(slot), 0);
     for (LedChannel c = 0; c < kLedCount; ++c)
         EXPECT_EQ(s.servoMode(c), 15);
+    EXPECT_EQ(s.testSpeed(), 20);
+    EXPECT_EQ(s.sequencerDelay(), 30);
 }
 
 TEST(LedSequence, EventValueFollowsItsFourCellsOnly) {
@@ -138,6 +140,8 @@ TEST(LedSequence, ResetKeepsSpareColourSlotsAndClearsEverythingElse) {
     s.setLedColor(5, 3);
     s.setEndEvent(20);
     s.setEventValue(40, "11");
+    s.setTestSpeed(44); // the speeds stay through New/Clear
+    s.setSequencerDelay(9);
     s.resetSequence();
     for (EventIndex e = 0; e < kEventCount; ++e) {
         EXPECT_EQ(s.eventValueText(e), "0");
@@ -149,5 +153,7 @@ TEST(LedSequence, ResetKeepsSpareColourSlotsAndClearsEverythingElse) {
         EXPECT_EQ(s.servoMode(c), 15);
     }
     EXPECT_EQ(s.endEvent(), 49);
+    EXPECT_EQ(s.testSpeed(), 44);
+    EXPECT_EQ(s.sequencerDelay(), 9);
     EXPECT_EQ(s.ledColor(5), 3);
 }

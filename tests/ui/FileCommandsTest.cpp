@@ -148,8 +148,8 @@ TEST_F(FileCommands, SaveOpenSaveIsByteIdenticalAndOpenReplacesTheDocument) {
     EXPECT_EQ(form->sequence().cell(1, 2) + form->sequence().cell(2, 2), 0);
     EXPECT_EQ(find<QComboBox>("ServoControl_1")->currentIndex(), -1);
     EXPECT_EQ(find<QLabel>("LEDlabel1_3")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(form->config().SequencerDelay, 10);
-    EXPECT_EQ(form->config().TestSpeed, 50);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 10);
+    EXPECT_EQ(form->sequence().testSpeed(), 50);
     EXPECT_EQ(form->settingsDialog()->testSpeedList->currentText(), "50");
     EXPECT_EQ(form->settingsDialog()->sequencerDelayList->currentText(), "10");
     EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
@@ -160,14 +160,14 @@ TEST_F(FileCommands, SaveOpenSaveIsByteIdenticalAndOpenReplacesTheDocument) {
 TEST_F(FileCommands, OpeningAMissingFileChangesNothing) {
     start();
     form->sequence().setCell(2, 4, 1);
-    form->config().TestSpeed = 70;
+    form->sequence().setTestSpeed(70);
     openFile("nothere.dat");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(dialogs.messages[0].text.contains("nothere.dat"));
     EXPECT_EQ(form->windowTitle(), kStartTitle);
     EXPECT_EQ(form->sequence().cell(2, 4), 1);
-    EXPECT_EQ(form->config().TestSpeed, 70);
+    EXPECT_EQ(form->sequence().testSpeed(), 70);
     openFile("nothere.dat", "MENUmerge");
     EXPECT_EQ(form->windowTitle(), kStartTitle);
 }
@@ -177,21 +177,21 @@ TEST_F(FileCommands, FilesThatHoldNoPatternAreRefusedAndChangeNothing) {
     saveAs("kept.DAT");
     form->sequence().setCell(2, 4, 1);
     form->sequence().setServoMode(1, 3);
-    form->config().TestSpeed = 70;
+    form->sequence().setTestSpeed(70);
     write("empty.dat", "");
     write("binary.dat", QByteArray("\x7f"
                                    "ELF\x02\x01\x00\xff\xfe",
                                    9)
                             .repeated(40));
     write("notes.txt", "Shopping list\r\nmilk, eggs\r\n");
-    const auto before = TakeSnapshot(form->sequence(), form->config());
+    const auto before = TakeSnapshot(form->sequence());
     for (const char* name : {"empty.dat", "binary.dat", "notes.txt"}) {
         for (const char* command : {"MENUopen", "MENUmerge"}) {
             dialogs.messages.clear();
             openFile(name, command);
             ASSERT_EQ(dialogs.messages.size(), 1u) << name;
             EXPECT_EQ(dialogs.messages[0].text, NotADataFileMessage(path(name)));
-            EXPECT_EQ(TakeSnapshot(form->sequence(), form->config()), before) << name << command;
+            EXPECT_EQ(TakeSnapshot(form->sequence()), before) << name << command;
             EXPECT_EQ(form->windowTitle(), caption("kept.DAT")) << name;
         }
     }
@@ -208,7 +208,7 @@ TEST_F(FileCommands, PipesFoldersAndRefusedFilesChangeNothingNotEvenTheFolder) {
     write("elsewhere/empty.DAT", "");
     start();
     form->sequence().setCell(1, 9, 1);
-    const auto before = TakeSnapshot(form->sequence(), form->config());
+    const auto before = TakeSnapshot(form->sequence());
     const QString here = QDir::currentPath();
     QElapsedTimer clock;
     clock.start();
@@ -223,7 +223,7 @@ TEST_F(FileCommands, PipesFoldersAndRefusedFilesChangeNothingNotEvenTheFolder) {
     EXPECT_LT(clock.elapsed(), 1000);
     form->openFromOutside(path("elsewhere/empty.DAT"));
     form->openFromOutside(path("elsewhere/gone.DAT"));
-    EXPECT_EQ(TakeSnapshot(form->sequence(), form->config()), before);
+    EXPECT_EQ(TakeSnapshot(form->sequence()), before);
     EXPECT_EQ(form->windowTitle(), kStartTitle);
     EXPECT_EQ(QDir::currentPath(), here); // a later Settings OK still writes LED.cfg here
     // An LED.cfg that is a pipe means port 1, at once, as a missing one does.
@@ -248,7 +248,7 @@ TEST_F(FileCommands, DamagedAndTruncatedFilesApplyWhatTheyCanAndNameTheLinesLeft
     EXPECT_EQ(form->sequence().ledColor(1), 1);
     EXPECT_EQ(form->sequence().ledColor(2), 3);
     EXPECT_EQ(form->sequence().endEvent(), 20);
-    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(form->sequence().testSpeed(), 20);
     EXPECT_EQ(form->windowTitle(), caption("short.dat"));
 }
 

@@ -302,7 +302,7 @@ TEST_F(GridEditing, NewClearResetsEveryRowColourModeAndTheMark) {
     }
     form->sequence().setLedColor(6, 5);
     doubleClickAxis(20);
-    form->config().TestSpeed = 44;
+    form->sequence().setTestSpeed(44);
     form->findChild<QAction*>("MENUnew")->trigger();
     for (int r = 0; r < 4; ++r) {
         EXPECT_EQ(row(r), std::string(50, '0'));
@@ -317,6 +317,6 @@ TEST_F(GridEditing, NewClearResetsEveryRowColourModeAndTheMark) {
     EXPECT_FALSE(axisShowsRed(20));
     EXPECT_TRUE(axisShowsRed(49));
     EXPECT_EQ(doc().ledColor(6), 5);
-    EXPECT_EQ(form->config().TestSpeed, 44);
+    EXPECT_EQ(form->sequence().testSpeed(), 44);
     EXPECT_EQ(form->windowTitle(), "ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
 }

@@ -178,8 +178,8 @@ TEST_F(MainWindowStart, PortComesFromLedCfgInTheStartDirectory) {
     cfg.close();
     start();
     EXPECT_EQ(form->config().CommPort, 3);
-    EXPECT_EQ(form->config().TestSpeed, 20);
-    EXPECT_EQ(form->config().SequencerDelay, 30);
+    EXPECT_EQ(form->sequence().testSpeed(), 20);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 30);
     EXPECT_FALSE(form->settingsDialog()->isVisible());
     EXPECT_EQ(form->settingsDialog()->portList->currentText(), "3");
 }

@@ -64,8 +64,8 @@ TEST_F(Settings, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(ledCfg(), QByteArray("3\r\n"));
     EXPECT_EQ(form->config().CommPort, 3);
-    EXPECT_EQ(form->config().TestSpeed, 20);
-    EXPECT_EQ(form->config().SequencerDelay, 30);
+    EXPECT_EQ(form->sequence().testSpeed(), 20);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 30);
 }
 
 TEST_F(Settings, CancelKeepsTheSettingsButTheListsKeepTheChoice) {
@@ -76,13 +76,13 @@ TEST_F(Settings, CancelKeepsTheSettingsButTheListsKeepTheChoice) {
     cancel();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->config().CommPort, 1);
-    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(form->sequence().testSpeed(), 20);
     EXPECT_EQ(ledCfg(), QByteArray("<missing>"));
     open();
     EXPECT_EQ(dialog().portList->currentText(), "5");
     ok();
     EXPECT_EQ(form->config().CommPort, 5);
-    EXPECT_EQ(form->config().TestSpeed, 50);
+    EXPECT_EQ(form->sequence().testSpeed(), 50);
     EXPECT_EQ(ledCfg(), QByteArray("5\r\n"));
 }
 
@@ -97,8 +97,8 @@ TEST_F(Settings, TypedTextGivesZero) {
     QTest::keyClicks(edit, "abc");
     ok();
     EXPECT_EQ(form->config().CommPort, 0);
-    EXPECT_EQ(form->config().SequencerDelay, 0);
-    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 0);
+    EXPECT_EQ(form->sequence().testSpeed(), 20);
     EXPECT_EQ(ledCfg(), QByteArray("0\r\n"));
 }
 
@@ -117,7 +117,7 @@ TEST_F(Settings, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
         << dialogs.messages[0].text.toStdString();
     EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(QDir::currentPath())));
     EXPECT_EQ(form->config().CommPort, 3);
-    EXPECT_EQ(form->config().SequencerDelay, 10);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 10);
 }
 
 TEST_F(Settings, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
@@ -126,16 +126,16 @@ TEST_F(Settings, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     choose(dialog().testSpeedList, 4);
     QTest::keyClick(&dialog(), Qt::Key_Escape);
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(form->sequence().testSpeed(), 20);
     open();
     dialog().close();
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_EQ(form->config().TestSpeed, 20);
+    EXPECT_EQ(form->sequence().testSpeed(), 20);
     open();
     dialog().testSpeedList->setFocus();
     QTest::keyClick(dialog().testSpeedList, Qt::Key_Return);
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_EQ(form->config().TestSpeed, 5);
+    EXPECT_EQ(form->sequence().testSpeed(), 5);
     EXPECT_EQ(ledCfg(), QByteArray("1\r\n"));
     // Typed text is typed text with Enter as with OK, even when it spells an entry.
     open();
@@ -145,7 +145,7 @@ TEST_F(Settings, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     QTest::keyClicks(typed, "5");
     QTest::keyClick(typed, Qt::Key_Return);
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_EQ(form->config().SequencerDelay, 0);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 0);
 }
 
 TEST_F(Settings, TheMenuShowsTheSameDialogAgainWithoutRefillingIt) {

@@ -38,7 +38,7 @@ TEST_F(StartUp, TheFileNamedIsOpenedAndTheDeviceNamedIsWhereTheDownloadGoes) {
     zg::testing::ModuleReader module(pty.ModuleEnd());
     LedSequence pattern;
     pattern.setCell(2, 7, 1);
-    ASSERT_FALSE(WriteDataFile(dir.filePath("start.DAT").toStdString(), MakeDataFileRecord(pattern, {})));
+    ASSERT_FALSE(WriteDataFile(dir.filePath("start.DAT").toStdString(), MakeDataFileRecord(pattern)));
     const QString device = QString::fromStdString(pty.ProgramEnd());
     startFrom({"--device", device, "start.DAT"});
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->sequence().cell(2, 7) == 1; }, 2000));
@@ -94,8 +94,8 @@ TEST_F(StartUp, UnsavedWorkIsKeptOnCloseAndOfferedAtTheNextStart) {
 
     start();
     click(1, 12);
-    form->config().TestSpeed = 45;
-    const auto edited = TakeSnapshot(form->sequence(), form->config());
+    form->sequence().setTestSpeed(45);
+    const auto edited = TakeSnapshot(form->sequence());
     form->close();
     ASSERT_TRUE(QFile::exists(kept));
     start();
@@ -109,7 +109,7 @@ TEST_F(StartUp, UnsavedWorkIsKeptOnCloseAndOfferedAtTheNextStart) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QLocale().toString(leftAt, QLocale::ShortFormat)));
-    EXPECT_EQ(TakeSnapshot(form->sequence(), form->config()), edited);
+    EXPECT_EQ(TakeSnapshot(form->sequence()), edited);
     EXPECT_EQ(form->windowTitle(), kPlainTitle);
     action("MENUundo")->trigger(); // one step back to the fresh start
     EXPECT_EQ(form->sequence().cell(1, 12), 0);

@@ -289,7 +289,7 @@ TEST_F(TestPlayback, ATestStartedWhileTheLastOneWindsDownStartsOverAtEventZero) 
 TEST_F(TestPlayback, ASpeedWithoutEntryStillStepsAtAVisibleRate) {
     start();
     for (const int speed : {0, -5, 32767}) {
-        form->config().TestSpeed = static_cast<std::int16_t>(speed);
+        form->sequence().setTestSpeed(static_cast<std::int16_t>(speed));
         QElapsedTimer clock;
         clock.start();
         const auto steps = play([&](const Step&, int n) {
@@ -305,8 +305,8 @@ TEST_F(TestPlayback, ASpeedWithoutEntryStillStepsAtAVisibleRate) {
 
 TEST_F(TestPlayback, AStepAfterALateOneIsShownForTheWholeTestSpeed) {
     start();
-    form->config().TestSpeed = 50;
-    form->config().SequencerDelay = 7; // the module's speed never paces the screen
+    form->sequence().setTestSpeed(50);
+    form->sequence().setSequencerDelay(7); // the module's speed never paces the screen
     QElapsedTimer clock;
     qint64 lateStepShownFor = -1;
     play([&](const Step&, int n) {
@@ -323,7 +323,7 @@ TEST_F(TestPlayback, AStepAfterALateOneIsShownForTheWholeTestSpeed) {
     EXPECT_GE(lateStepShownFor, 49);
     // The step timer's interval is the test speed, clamped to what the settings list offers.
     for (const auto& [speed, interval] : std::vector<std::pair<int, int>>{{1, 1}, {100, 100}, {101, 100}}) {
-        form->config().TestSpeed = static_cast<std::int16_t>(speed);
+        form->sequence().setTestSpeed(static_cast<std::int16_t>(speed));
         play([&](const Step&, int) { stop(); });
         EXPECT_EQ(form->findChild<QTimer*>("Timer1")->interval(), interval) << speed;
     }

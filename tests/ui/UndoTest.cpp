@@ -19,7 +19,7 @@ using namespace zg;
 class Undo : public UiFixture {
   protected:
     QAction* action(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
-    DocumentSnapshot now() const { return TakeSnapshot(form->sequence(), form->config()); }
+    DocumentSnapshot now() const { return TakeSnapshot(form->sequence()); }
     // Picks entry `index` of a pop-up list from inside the wait of the command that opens it.
     void pickSoon(const char* list, int index) {
         whenOpen(list, [this, list, index] {
@@ -35,8 +35,9 @@ class Undo : public UiFixture {
         LedSequence sequence;
         sequence.setCell(1, 20, 1);
         sequence.setLedColor(2, 4);
-        const AppConfig config{1, std::int16_t(testSpeed), 10};
-        ASSERT_FALSE(WriteDataFile(dir.filePath(name).toStdString(), MakeDataFileRecord(sequence, config)));
+        sequence.setTestSpeed(std::int16_t(testSpeed));
+        sequence.setSequencerDelay(10);
+        ASSERT_FALSE(WriteDataFile(dir.filePath(name).toStdString(), MakeDataFileRecord(sequence)));
     }
 };
 
@@ -171,17 +172,17 @@ TEST_F(Undo, SettingsOkThatChangesASpeedIsAStepBeforeTheOpenBeforeIt) {
     EXPECT_EQ(action("MENUundo")->text(), "&Undo Open");
     settings->testSpeedList->setCurrentIndex(69);
     settings->acceptSettings();
-    EXPECT_EQ(form->config().TestSpeed, 70);
+    EXPECT_EQ(form->sequence().testSpeed(), 70);
     EXPECT_EQ(action("MENUundo")->text(), "&Undo Settings");
     action("MENUundo")->trigger();
-    EXPECT_EQ(form->config().TestSpeed, 50);
+    EXPECT_EQ(form->sequence().testSpeed(), 50);
     EXPECT_EQ(settings->testSpeedList->currentText(), "50");
     action("MENUundo")->trigger();
-    EXPECT_EQ(form->config().TestSpeed, 20);
-    EXPECT_EQ(form->config().SequencerDelay, 30);
+    EXPECT_EQ(form->sequence().testSpeed(), 20);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 30);
     action("MENUredo")->trigger();
     action("MENUredo")->trigger();
-    EXPECT_EQ(form->config().TestSpeed, 70);
+    EXPECT_EQ(form->sequence().testSpeed(), 70);
 }
 
 // A gesture ends with its release, and also when a second button is pressed: either way its
