@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace zg {
@@ -25,6 +26,13 @@ GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent) : QWidget(p
     setObjectName(QStringLiteral("Grid"));
     setGeometry(QRect(kOrigin, QSize(kWidth, kHeight)));
     setFocusPolicy(Qt::StrongFocus);
+    // The grid paints its own background, so that Qt need not paint the window behind it at
+    // every step of a test.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    axisFont_ = QFont(QStringLiteral("Arial"));
+    axisFont_.setPointSizeF(6);
+    endMarkFont_ = axisFont_;
+    endMarkFont_.setPointSizeF(8);
     setAccessibleName(QStringLiteral("Pattern"));
 }
 
@@ -58,22 +66,29 @@ void GridWidget::showEvent(EventIndex e) {
 
 // --- drawing ---
 
-void GridWidget::paintEvent(QPaintEvent*) {
+// Only what lies in the dirty rectangle is drawn: a step of the test or of a drag repaints one
+// axis label or one cell, not the whole grid.
+void GridWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    const QRect dirty = event->rect();
+    const QWidget* window = parentWidget() ? parentWidget() : this;
+    painter.fillRect(dirty, window->palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(kFrame.adjusted(0, 0, -1, -1));
-    paintCells(painter);
-    paintAxis(painter);
+    paintCells(painter, dirty);
+    paintAxis(painter, dirty);
     if (hasFocus())
         paintFocus(painter);
 }
 
 // A box with a solid mark for a lit cell, drawn inside the cell's place at any scale.
-void GridWidget::paintCells(QPainter& painter) const {
+void GridWidget::paintCells(QPainter& painter, const QRect& dirty) const {
     const QColor border = palette().color(QPalette::Text);
     const QColor base = palette().color(QPalette::Base);
     for (LedChannel row = 0; row < kLedCount; ++row) {
         for (EventIndex e = 0; e < kEventCount; ++e) {
+            if (!dirty.intersects(CellRect(row, e)))
+                continue;
             const QRectF box = QRectF(CellRect(row, e)).adjusted(0.5, 3.5, -1.5, -2.5);
             painter.setPen(QPen(border, 1));
             painter.setBrush(base);
@@ -84,14 +99,14 @@ void GridWidget::paintCells(QPainter& painter) const {
     }
 }
 
-void GridWidget::paintAxis(QPainter& painter) const {
-    QFont font(QStringLiteral("Arial"));
+void GridWidget::paintAxis(QPainter& painter, const QRect& dirty) const {
     for (EventIndex e = 0; e < kEventCount; ++e) {
         const QRect place = AxisRect(e);
+        if (!dirty.intersects(place))
+            continue;
         painter.fillRect(place, e == playing_ ? kPlayingEvent : palette().color(QPalette::Button));
         const bool marked = e == sequence_.endEvent();
-        font.setPointSizeF(marked ? 8 : 6);
-        painter.setFont(font);
+        painter.setFont(marked ? endMarkFont_ : axisFont_);
         painter.setPen(marked ? kEndMark : palette().color(QPalette::ButtonText));
         painter.drawText(place, Qt::AlignCenter, axisCaption(e));
     }

@@ -3,6 +3,7 @@
 #include "GridGeometry.h"
 #include "model/LedSequence.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <optional>
@@ -55,11 +56,13 @@ class GridWidget : public QWidget {
   private:
     void press(QPoint pos);
     void endGesture();
-    void paintCells(class QPainter& painter) const;
-    void paintAxis(QPainter& painter) const;
+    void paintCells(class QPainter& painter, const QRect& dirty) const;
+    void paintAxis(QPainter& painter, const QRect& dirty) const;
     void paintFocus(QPainter& painter) const;
 
     const LedSequence& sequence_;
+    QFont axisFont_;
+    QFont endMarkFont_;
     GridCell focus_;
     std::optional<EventIndex> playing_;
     std::optional<GridCell> pressedCell_; // the gesture under way, from its press
