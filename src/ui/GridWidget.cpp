@@ -16,9 +16,6 @@ using namespace GridGeometry;
 const QColor kPlayingEvent(128, 128, 128);
 const QColor kEndMark(255, 0, 0);
 
-QString axisCaption(EventIndex e) {
-    return QString::number((e + 1) % 10);
-}
 } // namespace
 
 GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent) : QWidget(parent), sequence_(sequence) {
@@ -29,10 +26,17 @@ GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent) : QWidget(p
     // The grid paints its own background, so that Qt need not paint the window behind it at
     // every step of a test.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    axisFont_ = QFont(QStringLiteral("Arial"));
-    axisFont_.setPointSizeF(6);
-    endMarkFont_ = axisFont_;
-    endMarkFont_.setPointSizeF(8);
+    // The axis shows ten digits in two sizes; each is laid out once, not at every paint.
+    QFont font(QStringLiteral("Arial"));
+    for (const auto& [size, digits] : {std::pair{6.0, &axisDigits_}, std::pair{8.0, &endMarkDigits_}}) {
+        font.setPointSizeF(size);
+        for (int digit = 0; digit < 10; ++digit) {
+            QStaticText& text = (*digits)[std::size_t(digit)];
+            text.setText(QString::number(digit));
+            text.prepare(QTransform(), font);
+        }
+        (size == 6.0 ? axisFont_ : endMarkFont_) = font;
+    }
     setAccessibleName(QStringLiteral("Pattern"));
 }
 
@@ -108,7 +112,11 @@ void GridWidget::paintAxis(QPainter& painter, const QRect& dirty) const {
         const bool marked = e == sequence_.endEvent();
         painter.setFont(marked ? endMarkFont_ : axisFont_);
         painter.setPen(marked ? kEndMark : palette().color(QPalette::ButtonText));
-        painter.drawText(place, Qt::AlignCenter, axisCaption(e));
+        const QStaticText& digit = (marked ? endMarkDigits_ : axisDigits_)[std::size_t((e + 1) % 10)];
+        const QSizeF size = digit.size();
+        painter.drawStaticText(QPointF(place.left() + (place.width() - size.width()) / 2,
+                                       place.top() + (place.height() - size.height()) / 2),
+                               digit);
     }
 }
 

@@ -4,8 +4,10 @@
 #include "model/LedSequence.h"
 
 #include <QFont>
+#include <QStaticText>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
 namespace zg {
@@ -63,6 +65,8 @@ class GridWidget : public QWidget {
     const LedSequence& sequence_;
     QFont axisFont_;
     QFont endMarkFont_;
+    std::array<QStaticText, 10> axisDigits_;    // "0".."9": the axis shows the last digit of e + 1
+    std::array<QStaticText, 10> endMarkDigits_; // the same, larger, for the end mark
     GridCell focus_;
     std::optional<EventIndex> playing_;
     std::optional<GridCell> pressedCell_; // the gesture under way, from its press
