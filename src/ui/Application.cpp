@@ -87,11 +87,12 @@ int RunApplication(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("zelta-glow"));
     // Wayland takes a window's icon from the desktop entry named here, X11 from the window icon.
     QApplication::setDesktopFileName(QStringLiteral("zelta-glow"));
-    QApplication::setWindowIcon(ProgramIcon());
     ApplyProgramFont();
     QtUserDialogs dialogs;
     ProcessEnd programEnd;
     const auto window = StartWindow(line, dialogs, programEnd);
+    // Decoded once the window is up: the title bar can wait a moment for its icon, the user not.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });
     return app.exec();
 }
 

@@ -27,7 +27,8 @@ GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent) : QWidget(p
     // every step of a test.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The axis shows ten digits in two sizes; each is laid out once, not at every paint.
-    QFont font(QStringLiteral("Arial"));
+    // The program's own face (Arial's metrics): a second family would cost a font lookup at start.
+    QFont font = this->font();
     for (const auto& [size, digits] : {std::pair{6.0, &axisDigits_}, std::pair{8.0, &endMarkDigits_}}) {
         font.setPointSizeF(size);
         for (int digit = 0; digit < 10; ++digit) {
