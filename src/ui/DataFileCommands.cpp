@@ -165,7 +165,7 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     record(
         stepName, [&] { speeds = apply(read.Record, p_.sequence); }, fileName(file.title));
     p_.settings.selectSpeeds(speeds);
-    if (stepName == QStringLiteral("Open") && p_.onOpened)
+    if (apply == &OpenRecord && p_.onOpened) // the document is now what the file holds
         p_.onOpened();
     if (const auto lines = UnreadableLines(read.Record); !lines.empty())
         p_.dialogs.exclaim(&p_.window, DamagedFileMessage(file.title, lines));
