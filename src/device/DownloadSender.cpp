@@ -37,7 +37,7 @@ DownloadResult DownloadSender::transfer(const DownloadCallbacks& callbacks) {
         callbacks.markerSent();
     PauseAfterMarker();
     for (int item = 0; item < DownloadFrame::kItemCount; ++item) {
-        pauseYielding(lastSent_, kItemPause);
+        pauseYielding(NextItemAt());
         if (!SendItem(callbacks.valueAt(item)))
             return failed(item);
         if (callbacks.itemSent)
@@ -80,9 +80,8 @@ void DownloadSender::pauseBlocking(SteadyClock::time_point from, SteadyClock::du
         waits_.sleepUntil(until);
 }
 
-void DownloadSender::pauseYielding(SteadyClock::time_point from, SteadyClock::duration length) const {
+void DownloadSender::pauseYielding(SteadyClock::time_point until) const {
     // Events are handled at least once per item, even when sending took longer than the pause.
-    const auto until = from + length + kFarEndGuard;
     do
         waits_.yieldUntil(until);
     while (waits_.now() < until);

@@ -57,7 +57,7 @@ class DownloadSender {
     DownloadResult transfer(const DownloadCallbacks& callbacks);
     bool sendNow(std::span<const std::uint8_t> bytes);
     void pauseBlocking(SteadyClock::time_point from, SteadyClock::duration length) const;
-    void pauseYielding(SteadyClock::time_point from, SteadyClock::duration length) const;
+    void pauseYielding(SteadyClock::time_point until) const;
     DownloadResult failed(int itemsSent) const;
 
     SerialLink& link_;

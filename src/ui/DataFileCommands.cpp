@@ -171,10 +171,6 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
         p_.dialogs.exclaim(&p_.window, DamagedFileMessage(file.title, lines));
 }
 
-} // namespace zg
-
-namespace zg {
-
 // Work left unsaved by the last run comes back only when the user wants it, as one step.
 void DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved) {
     const auto leftAt = unsaved.leftBehind();

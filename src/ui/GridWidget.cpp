@@ -65,7 +65,7 @@ void GridWidget::showCell(LedChannel row, EventIndex e) {
     NotifyGridCellChanged(this, GridCell{row, e});
 }
 
-void GridWidget::showEvent(EventIndex e) {
+void GridWidget::showAxisLabel(EventIndex e) {
     update(AxisRect(e));
 }
 

@@ -29,7 +29,7 @@ class GridWidget : public QWidget {
     void setPlayingEvent(std::optional<EventIndex> e);
 
     void showCell(LedChannel row, EventIndex e);
-    void showEvent(EventIndex e);
+    void showAxisLabel(EventIndex e);
 
   signals:
     // A press on a cell starts a gesture; cells entered while the button is held are painted; the

@@ -191,8 +191,8 @@ void MainWindow::eventValueChanged(EventIndex, const std::string&) {
 
 void MainWindow::endEventChanged(EventIndex previous, EventIndex current) {
     c_.sentLabel->hide();
-    c_.grid->showEvent(previous);
-    c_.grid->showEvent(current);
+    c_.grid->showAxisLabel(previous);
+    c_.grid->showAxisLabel(current);
 }
 
 void MainWindow::ledColorChanged(int slot, LedColor) {
