@@ -37,20 +37,12 @@ QComboBox* numberList(QWidget* parent, const QString& name, QRect where) {
     return list;
 }
 
-void fill(QComboBox* list, int count) {
-    for (int n = 1; n <= count; ++n)
-        list->addItem(QString::number(n));
-}
+// The entries of the port, test speed and sequencer delay lists: 1 to this.
+constexpr std::array<int, 3> kEntries{6, 100, 100};
 
 // Position value - 1; a value without an entry (0 among them) selects nothing.
-void selectValue(QComboBox* list, int value) {
-    list->setCurrentIndex(value >= 1 && value <= list->count() ? value - 1 : -1);
-}
-
-// As a data file's speeds are shown: 0 selects nothing, a value without an entry changes nothing.
-void selectReadValue(QComboBox* list, int value) {
-    if (value == 0 || (value >= 1 && value <= list->count()))
-        selectValue(list, value);
+int positionOf(int value, int entries) {
+    return value >= 1 && value <= entries ? value - 1 : -1;
 }
 
 } // namespace
@@ -70,8 +62,35 @@ SettingsDialog::SettingsDialog(AppConfig& config, LedSequence& sequence, UserDia
     setWindowTitle(QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings..."));
     setModal(false);
     setFixedSize(571, 208);
-    buildControls();
-    fillLists();
+    positions_ = {positionOf(config_.CommPort, kEntries[Port]),
+                  positionOf(sequence_.testSpeed(), kEntries[TestSpeed]),
+                  positionOf(sequence_.sequencerDelay(), kEntries[SequencerDelay])};
+}
+
+QComboBox* SettingsDialog::list(List which) {
+    if (!lists_[Port]) {
+        buildControls();
+        fillLists();
+    }
+    return lists_[std::size_t(which)];
+}
+
+QComboBox* SettingsDialog::portList() {
+    return list(Port);
+}
+
+QComboBox* SettingsDialog::testSpeedList() {
+    return list(TestSpeed);
+}
+
+QComboBox* SettingsDialog::sequencerDelayList() {
+    return list(SequencerDelay);
+}
+
+void SettingsDialog::setVisible(bool visible) {
+    if (visible)
+        list(Port); // the controls exist before the dialog first shows
+    QDialog::setVisible(visible);
 }
 
 void SettingsDialog::buildControls() {
@@ -79,12 +98,12 @@ void SettingsDialog::buildControls() {
                            QStringLiteral("CommPortSettingsFrame"), 8, 16, 281, 177);
     label(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"),
           QRect(8, 40, 193, 25));
-    portList = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
+    lists_[Port] = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
     label(software, QStringLiteral("Label3"),
           QStringLiteral("(Programming cable is connected to this 9-pin port#)"), QRect(8, 64, 265, 33),
           true);
     label(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
-    testSpeedList = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
+    lists_[TestSpeed] = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
     label(software, QStringLiteral("Label4"),
           QStringLiteral("(Set to match Test speed with Sequencer speed)"), QRect(16, 144, 249, 25), true);
 
@@ -92,7 +111,7 @@ void SettingsDialog::buildControls() {
                          QStringLiteral("SpeedSettingsFrame"), 296, 16, 265, 121);
     label(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"),
           QRect(16, 48, 161, 25));
-    sequencerDelayList = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
+    lists_[SequencerDelay] = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
     label(module, QStringLiteral("Label5"), QStringLiteral("(Sets the delay between each of the 50 events )"),
           QRect(8, 88, 249, 25), true);
 
@@ -113,19 +132,31 @@ void SettingsDialog::buildControls() {
 }
 
 void SettingsDialog::fillLists() {
-    fill(portList, 6);
-    fill(testSpeedList, 100);
-    fill(sequencerDelayList, 100);
-    selectValue(portList, config_.CommPort);
-    selectValue(testSpeedList, sequence_.testSpeed());
-    selectValue(sequencerDelayList, sequence_.sequencerDelay());
+    for (std::size_t which = 0; which < lists_.size(); ++which) {
+        for (int n = 1; n <= kEntries[which]; ++n)
+            lists_[which]->addItem(QString::number(n));
+        lists_[which]->setCurrentIndex(positions_[which]);
+    }
+    if (deviceOverride_)
+        showDeviceOverride();
 }
 
 void SettingsDialog::selectSpeeds(AppliedSpeeds applied) {
     if (applied.SequencerDelay)
-        selectReadValue(sequencerDelayList, sequence_.sequencerDelay());
+        selectReadValue(SequencerDelay, sequence_.sequencerDelay());
     if (applied.TestSpeed)
-        selectReadValue(testSpeedList, sequence_.testSpeed());
+        selectReadValue(TestSpeed, sequence_.testSpeed());
+}
+
+// As a data file's speeds are shown: 0 selects nothing, a value without an entry changes nothing.
+void SettingsDialog::selectReadValue(List which, int value) {
+    const int entries = kEntries[std::size_t(which)];
+    if (value != 0 && positionOf(value, entries) < 0)
+        return;
+    if (lists_[Port])
+        lists_[std::size_t(which)]->setCurrentIndex(positionOf(value, entries));
+    else
+        positions_[std::size_t(which)] = positionOf(value, entries);
 }
 
 void SettingsDialog::acceptSettings() {
@@ -133,14 +164,14 @@ void SettingsDialog::acceptSettings() {
     // The speeds travel with the document, so their change is a step of its history; the port
     // belongs to the machine and is not undone.
     const auto takeSpeeds = [this] {
-        sequence_.setSequencerDelay(static_cast<std::int16_t>(ListValue(*sequencerDelayList)));
-        sequence_.setTestSpeed(static_cast<std::int16_t>(ListValue(*testSpeedList)));
+        sequence_.setSequencerDelay(static_cast<std::int16_t>(ListValue(*sequencerDelayList())));
+        sequence_.setTestSpeed(static_cast<std::int16_t>(ListValue(*testSpeedList())));
     };
     if (history_)
         history_->record(QStringLiteral("Settings"), takeSpeeds);
     else
         takeSpeeds();
-    config_.CommPort = static_cast<std::int16_t>(ListValue(*portList));
+    config_.CommPort = static_cast<std::int16_t>(ListValue(*portList()));
     if (const auto error = SaveConfig(config_)) {
         // The values still apply for this run; only the port would be lost at the next start.
         dialogs_.exclaim(
@@ -162,16 +193,22 @@ void SettingsDialog::showEvent(QShowEvent* event) {
 // Devices come and go (a USB cable), so each port entry names its device as it is now.
 void SettingsDialog::showPortDevices() {
     const auto present = PresentSerialPorts();
-    for (int position = 0; position < portList->count(); ++position) {
+    QComboBox* ports = portList();
+    for (int position = 0; position < ports->count(); ++position) {
         const int port = position + 1;
         const PortLookup lookup =
             deviceOverride_ ? DeviceOverride(*deviceOverride_)(port) : PlatformPortLookup(port, present);
-        portList->setItemData(position, QString::fromStdString(PortTooltip(port, lookup)), Qt::ToolTipRole);
+        ports->setItemData(position, QString::fromStdString(PortTooltip(port, lookup)), Qt::ToolTipRole);
     }
 }
 
 void SettingsDialog::setDeviceOverride(const std::string& device) {
     deviceOverride_ = device;
+    if (lists_[Port])
+        showDeviceOverride();
+}
+
+void SettingsDialog::showDeviceOverride() {
     if (!overrideNote_) {
         overrideNote_ = place(new QLabel(this), QStringLiteral("DeviceOverrideLabel"), 8, 193, 281, 15);
         QPalette blue = overrideNote_->palette();
@@ -179,7 +216,7 @@ void SettingsDialog::setDeviceOverride(const std::string& device) {
         overrideNote_->setPalette(blue);
     }
     overrideNote_->setText(
-        QStringLiteral("This run sends to %1 (--device).").arg(QString::fromStdString(device)));
+        QStringLiteral("This run sends to %1 (--device).").arg(QString::fromStdString(*deviceOverride_)));
     overrideNote_->show();
     showPortDevices();
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -20,7 +21,9 @@ class UserDialogs;
 
 // The modeless settings dialog: port, test speed and sequencer delay, each picked from a list. The
 // port is the machine's (AppConfig); the two speeds are the pattern's.
-// Created hidden at start-up and only hidden and shown afterwards.
+// Created hidden at start-up and only hidden and shown afterwards. Its controls are built when first
+// needed, so that they cost the program's start nothing; until then the lists' selection is kept as
+// positions, changed by the same rules.
 class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
@@ -39,9 +42,11 @@ class SettingsDialog : public QDialog {
     void acceptSettings();
     void cancelSettings();
 
-    QComboBox* portList = nullptr;
-    QComboBox* testSpeedList = nullptr;
-    QComboBox* sequencerDelayList = nullptr;
+    QComboBox* portList();
+    QComboBox* testSpeedList();
+    QComboBox* sequencerDelayList();
+
+    void setVisible(bool visible) override;
 
   public slots:
     void reject() override; // Escape and the frame's close button act as Cancel
@@ -50,9 +55,14 @@ class SettingsDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    enum List { Port, TestSpeed, SequencerDelay, ListCount };
+
+    QComboBox* list(List which);
+    void selectReadValue(List which, int value);
     void showPortDevices();
-    void fillLists();
+    void showDeviceOverride();
     void buildControls();
+    void fillLists();
 
     AppConfig& config_;
     LedSequence& sequence_;
@@ -60,6 +70,8 @@ class SettingsDialog : public QDialog {
     DocumentHistory* history_ = nullptr;
     std::optional<std::string> deviceOverride_;
     QLabel* overrideNote_ = nullptr;
+    std::array<QComboBox*, ListCount> lists_{}; // null until built
+    std::array<int, ListCount> positions_{};    // the selection until then, -1 for none
 };
 
 // The value a list stands for: its chosen position + 1, or 0 for typed text.

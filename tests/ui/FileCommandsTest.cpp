@@ -150,11 +150,26 @@ TEST_F(FileCommands, SaveOpenSaveIsByteIdenticalAndOpenReplacesTheDocument) {
     EXPECT_EQ(find<QLabel>("LEDlabel1_3")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(form->sequence().sequencerDelay(), 10);
     EXPECT_EQ(form->sequence().testSpeed(), 50);
-    EXPECT_EQ(form->settingsDialog()->testSpeedList->currentText(), "50");
-    EXPECT_EQ(form->settingsDialog()->sequencerDelayList->currentText(), "10");
+    EXPECT_EQ(form->settingsDialog()->testSpeedList()->currentText(), "50");
+    EXPECT_EQ(form->settingsDialog()->sequencerDelayList()->currentText(), "10");
     EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
     saveAs("out.dat");
     EXPECT_EQ(read("out.dat"), file);
+}
+
+// The settings' lists are built when first needed; speeds read before then are shown all the same.
+TEST_F(FileCommands, SpeedsOpenedBeforeTheSettingsWereShownAreWhatTheirListsSelect) {
+    start();
+    write("odd.dat", quotedZeros(50) + lines({"1", "2", "3", "4", "0", "0", "0", "0", "49", "15", "15", "15",
+                                              "15", "7", "0"}));
+    openFile("odd.dat");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(form->settingsDialog()->sequencerDelayList()->currentText(), "7");
+    EXPECT_EQ(form->settingsDialog()->testSpeedList()->currentIndex(), -1); // 0 selects nothing
+    form->sequence().setSequencerDelay(9);
+    form->settingsDialog()->acceptSettings(); // OK takes what the lists show
+    EXPECT_EQ(form->sequence().sequencerDelay(), 7);
+    EXPECT_EQ(form->sequence().testSpeed(), 0);
 }
 
 TEST_F(FileCommands, OpeningAMissingFileChangesNothing) {

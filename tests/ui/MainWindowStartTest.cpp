@@ -181,7 +181,7 @@ TEST_F(MainWindowStart, PortComesFromLedCfgInTheStartDirectory) {
     EXPECT_EQ(form->sequence().testSpeed(), 20);
     EXPECT_EQ(form->sequence().sequencerDelay(), 30);
     EXPECT_FALSE(form->settingsDialog()->isVisible());
-    EXPECT_EQ(form->settingsDialog()->portList->currentText(), "3");
+    EXPECT_EQ(form->settingsDialog()->portList()->currentText(), "3");
 }
 
 TEST_F(MainWindowStart, MissingLedCfgStillBringsTheWindowUpOnPort1) {

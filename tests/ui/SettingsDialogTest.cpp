@@ -41,14 +41,14 @@ TEST_F(Settings, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
     EXPECT_TRUE(dialog().isVisible());
     EXPECT_FALSE(dialog().isModal());
     EXPECT_EQ(dialog().windowTitle(), "ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings...");
-    EXPECT_EQ(dialog().portList->currentText(), "3");
-    EXPECT_EQ(dialog().testSpeedList->currentText(), "20");
-    EXPECT_EQ(dialog().sequencerDelayList->currentText(), "30");
-    EXPECT_EQ(dialog().portList->count(), 6);
-    EXPECT_EQ(dialog().testSpeedList->count(), 100);
-    EXPECT_EQ(dialog().sequencerDelayList->itemText(99), "100");
+    EXPECT_EQ(dialog().portList()->currentText(), "3");
+    EXPECT_EQ(dialog().testSpeedList()->currentText(), "20");
+    EXPECT_EQ(dialog().sequencerDelayList()->currentText(), "30");
+    EXPECT_EQ(dialog().portList()->count(), 6);
+    EXPECT_EQ(dialog().testSpeedList()->count(), 100);
+    EXPECT_EQ(dialog().sequencerDelayList()->itemText(99), "100");
     const auto tooltip = [&](int position) {
-        return dialog().portList->itemData(position, Qt::ToolTipRole).toString();
+        return dialog().portList()->itemData(position, Qt::ToolTipRole).toString();
     };
     for (int position = 0; position < 6; ++position) // each port tells what it stands for now
         EXPECT_TRUE(tooltip(position).startsWith(QStringLiteral("Port %1: ").arg(position + 1))) << position;
@@ -71,15 +71,15 @@ TEST_F(Settings, ShowsThePortReadAtStartAndRewritesLedCfgOnOk) {
 TEST_F(Settings, CancelKeepsTheSettingsButTheListsKeepTheChoice) {
     start();
     open();
-    choose(dialog().portList, 4);
-    choose(dialog().testSpeedList, 49);
+    choose(dialog().portList(), 4);
+    choose(dialog().testSpeedList(), 49);
     cancel();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->config().CommPort, 1);
     EXPECT_EQ(form->sequence().testSpeed(), 20);
     EXPECT_EQ(ledCfg(), QByteArray("<missing>"));
     open();
-    EXPECT_EQ(dialog().portList->currentText(), "5");
+    EXPECT_EQ(dialog().portList()->currentText(), "5");
     ok();
     EXPECT_EQ(form->config().CommPort, 5);
     EXPECT_EQ(form->sequence().testSpeed(), 50);
@@ -89,10 +89,10 @@ TEST_F(Settings, CancelKeepsTheSettingsButTheListsKeepTheChoice) {
 TEST_F(Settings, TypedTextGivesZero) {
     start();
     open();
-    QLineEdit* edit = dialog().portList->lineEdit();
+    QLineEdit* edit = dialog().portList()->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, "7");
-    edit = dialog().sequencerDelayList->lineEdit();
+    edit = dialog().sequencerDelayList()->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, "abc");
     ok();
@@ -106,8 +106,8 @@ TEST_F(Settings, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
     start();
     ASSERT_TRUE(QDir(dir.path()).mkdir("LED.cfg")); // a folder where the file belongs
     open();
-    choose(dialog().portList, 2);
-    choose(dialog().sequencerDelayList, 9);
+    choose(dialog().portList(), 2);
+    choose(dialog().sequencerDelayList(), 9);
     ok();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
@@ -123,7 +123,7 @@ TEST_F(Settings, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
 TEST_F(Settings, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     start();
     open();
-    choose(dialog().testSpeedList, 4);
+    choose(dialog().testSpeedList(), 4);
     QTest::keyClick(&dialog(), Qt::Key_Escape);
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->sequence().testSpeed(), 20);
@@ -132,14 +132,14 @@ TEST_F(Settings, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->sequence().testSpeed(), 20);
     open();
-    dialog().testSpeedList->setFocus();
-    QTest::keyClick(dialog().testSpeedList, Qt::Key_Return);
+    dialog().testSpeedList()->setFocus();
+    QTest::keyClick(dialog().testSpeedList(), Qt::Key_Return);
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->sequence().testSpeed(), 5);
     EXPECT_EQ(ledCfg(), QByteArray("1\r\n"));
     // Typed text is typed text with Enter as with OK, even when it spells an entry.
     open();
-    QLineEdit* typed = dialog().sequencerDelayList->lineEdit();
+    QLineEdit* typed = dialog().sequencerDelayList()->lineEdit();
     typed->setFocus();
     typed->selectAll();
     QTest::keyClicks(typed, "5");
@@ -152,9 +152,9 @@ TEST_F(Settings, TheMenuShowsTheSameDialogAgainWithoutRefillingIt) {
     start();
     form->findChild<QAction*>("MENUsettings")->trigger();
     EXPECT_TRUE(dialog().isVisible());
-    choose(dialog().sequencerDelayList, 70);
+    choose(dialog().sequencerDelayList(), 70);
     form->findChild<QAction*>("MENUsettings")->trigger();
     EXPECT_TRUE(dialog().isVisible());
-    EXPECT_EQ(dialog().sequencerDelayList->currentText(), "71");
-    EXPECT_EQ(dialog().sequencerDelayList->count(), 100);
+    EXPECT_EQ(dialog().sequencerDelayList()->currentText(), "71");
+    EXPECT_EQ(dialog().sequencerDelayList()->count(), 100);
 }

@@ -92,7 +92,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
         EXPECT_EQ(action("MENUredo")->text(), "&Redo " + names[i - 1]);
     }
     EXPECT_FALSE(action("MENUundo")->isEnabled());
-    EXPECT_EQ(form->settingsDialog()->testSpeedList->currentText(), "20"); // the speeds came back too
+    EXPECT_EQ(form->settingsDialog()->testSpeedList()->currentText(), "20"); // the speeds came back too
     EXPECT_EQ(form->windowTitle(), kStartTitle); // the caption came back with the document
     EXPECT_EQ(form->sequence().cell(0, 5), 0);
     for (std::size_t i = 1; i <= names.size(); ++i) {
@@ -100,7 +100,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
                         i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(now(), states[i]) << names[i - 1].toStdString();
     }
-    EXPECT_EQ(form->settingsDialog()->testSpeedList->currentText(), "60");
+    EXPECT_EQ(form->settingsDialog()->testSpeedList()->currentText(), "60");
     EXPECT_EQ(form->windowTitle(), caption);
     EXPECT_TRUE(dialogs.messages.empty()); // undo and redo ask nothing
 }
@@ -170,13 +170,13 @@ TEST_F(Undo, SettingsOkThatChangesASpeedIsAStepBeforeTheOpenBeforeIt) {
     SettingsDialog* settings = form->settingsDialog();
     settings->acceptSettings(); // nothing changed: no step
     EXPECT_EQ(action("MENUundo")->text(), "&Undo Open");
-    settings->testSpeedList->setCurrentIndex(69);
+    settings->testSpeedList()->setCurrentIndex(69);
     settings->acceptSettings();
     EXPECT_EQ(form->sequence().testSpeed(), 70);
     EXPECT_EQ(action("MENUundo")->text(), "&Undo Settings");
     action("MENUundo")->trigger();
     EXPECT_EQ(form->sequence().testSpeed(), 50);
-    EXPECT_EQ(settings->testSpeedList->currentText(), "50");
+    EXPECT_EQ(settings->testSpeedList()->currentText(), "50");
     action("MENUundo")->trigger();
     EXPECT_EQ(form->sequence().testSpeed(), 20);
     EXPECT_EQ(form->sequence().sequencerDelay(), 30);
