@@ -138,37 +138,57 @@ void DataFileCommands::merge() {
         applyDataFile(*file, MergeRecord, QStringLiteral("Merge"));
 }
 
-// Reads the file and lays it onto the document. A file that cannot be read changes nothing; one
-// that is damaged is applied field by field, and the user learns which lines were left out.
-void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName) {
+// Reads a file for Open, Merge or New from Preset. A file that cannot be read, or is no data file
+// at all, is reported and gives nothing: the document stays as it was.
+std::optional<DataFileRecord> DataFileCommands::readUsable(const ChosenFile& file) {
     QProgressBar* bar = p_.controls.progressBar;
     bar->setValue(0);
     bar->show();
     const DataFileReadResult read =
         ReadDataFile(QFileInfo(file.path).filesystemFilePath(), [bar](int count) { bar->setValue(count); });
     bar->hide();
-    // A file that cannot be read, or is no data file at all, leaves everything as it was.
     if (read.NotAFile) {
         p_.dialogs.exclaim(&p_.window, NotADataFileMessage(file.path, QString::fromStdString(read.Reason)));
-        return;
+        return std::nullopt;
     }
     if (!read.Opened) {
         p_.dialogs.exclaim(&p_.window, OpenFailedMessage(file.path, QString::fromStdString(read.Reason)));
-        return;
+        return std::nullopt;
     }
     if (!HasReadableEventLine(read.Record)) {
         p_.dialogs.exclaim(&p_.window, NotADataFileMessage(file.path));
-        return;
+        return std::nullopt;
     }
+    return read.Record;
+}
+
+// A damaged file is applied field by field, and the user learns which lines were left out.
+void DataFileCommands::reportDamage(const ChosenFile& file, const DataFileRecord& record) {
+    if (const auto lines = UnreadableLines(record); !lines.empty())
+        p_.dialogs.exclaim(&p_.window, DamagedFileMessage(file.title, lines));
+}
+
+void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName) {
+    const auto record = readUsable(file);
+    if (!record)
+        return;
     takeFolderOf(file);
     AppliedSpeeds speeds;
-    record(
-        stepName, [&] { speeds = apply(read.Record, p_.sequence); }, fileName(file.title));
+    this->record(
+        stepName, [&] { speeds = apply(*record, p_.sequence); }, fileName(file.title));
     p_.settings.selectSpeeds(speeds);
     if (apply == &OpenRecord && p_.onOpened) // the document is now what the file holds
         p_.onOpened();
-    if (const auto lines = UnreadableLines(read.Record); !lines.empty())
-        p_.dialogs.exclaim(&p_.window, DamagedFileMessage(file.title, lines));
+    reportDamage(file, *record);
+}
+
+void DataFileCommands::newFromFile(const QString& path, const QString& stepName) {
+    p_.player.stopTest();
+    const ChosenFile file = chosen(path);
+    if (const auto record = readUsable(file)) {
+        newFrom(*record, stepName);
+        reportDamage(file, *record);
+    }
 }
 
 // Work left unsaved by the last run comes back only when the user wants it, as one step.

@@ -54,6 +54,8 @@ class DataFileCommands {
     // Replaces the document as Open does, as one undo step, but under the plain title and with no
     // file name for Save to offer: the pattern belongs to no file yet.
     void newFrom(const DataFileRecord& record, const QString& stepName);
+    // The same from a file that is read as Open reads it (a preset): its faults get Open's messages.
+    void newFromFile(const QString& path, const QString& stepName);
     // Asks whether to bring back the pattern the last run left unsaved, if it left one.
     void offerUnsavedWork(UnsavedWork& unsaved);
 
@@ -67,6 +69,8 @@ class DataFileCommands {
     void showName();
     void record(const QString& stepName, const std::function<void()>& change, const DocumentName& name);
     void writeDataFile(const ChosenFile& file);
+    std::optional<DataFileRecord> readUsable(const ChosenFile& file);
+    void reportDamage(const ChosenFile& file, const DataFileRecord& record);
     void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName);
 
     Parts p_;

@@ -8,6 +8,8 @@
 #include "GridWidget.h"
 #include "MainWindowMenus.h"
 #include "PopupList.h"
+#include "PresetCommands.h"
+#include "PresetFolders.h"
 #include "SettingsDialog.h"
 #include "TestPlayer.h"
 #include "TypedText.h"
@@ -81,6 +83,8 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
         *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
+    presets_ = new PresetCommands(
+        {*this, sequence_, dialogs, *files_, ShippedPresetFolder(), UserPresetFolder()}, this);
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_);

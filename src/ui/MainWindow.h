@@ -20,6 +20,7 @@ namespace zg {
 
 class DocumentHistory;
 class ProgramEnd;
+class PresetCommands;
 class SettingsDialog;
 class TestPlayer;
 class UnsavedWork;
@@ -62,6 +63,7 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     void offerUnsavedWork();
     void mergeFile() { files_->merge(); }
     void saveFile() { files_->save(); }
+    PresetCommands& presets() { return *presets_; }
     void toggleTest();
     void stepTimerElapsed();
     void servoStickMoved();
@@ -108,6 +110,7 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     TestPlayer* player_ = nullptr; // a child object: it owns stepTimer_
     UnsavedWork* unsaved_ = nullptr;
     std::unique_ptr<DataFileCommands> files_;
+    PresetCommands* presets_ = nullptr;
     std::unique_ptr<Downloader> download_;
     std::unique_ptr<ShellCommands> shell_;
 };

@@ -1,6 +1,7 @@
 #include "MainWindowMenus.h"
 
 #include "MainWindow.h"
+#include "PresetCommands.h"
 
 #include <QAction>
 #include <QLabel>
@@ -34,13 +35,29 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
     return menu;
 }
 
+// Listed afresh each time it opens, so that presets saved meanwhile are there.
+void addPresetMenu(Form& form, QMenu* file) {
+    QMenu* presets = file->addMenu(QStringLiteral("New from &Preset"));
+    presets->setObjectName(QStringLiteral("MENUpresets"));
+    PresetCommands* commands = &form.presets();
+    QObject::connect(presets, &QMenu::aboutToShow, commands,
+                     [commands, presets] { commands->fillMenu(presets); });
+    QObject::connect(presets, &QMenu::triggered, form.controls().sentLabel, &QWidget::hide);
+}
+
 void addFileMenu(Form& form, QMenuBar* bar) {
     QMenu* file = addMenu(bar, "MENUfile", QStringLiteral("&File"));
     addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &Form::newDocument, {QKeySequence::New});
+    addPresetMenu(form, file);
     addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &Form::openFile, {QKeySequence::Open});
     addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &Form::mergeFile,
             {QKeySequence(Qt::CTRL | Qt::Key_M)});
     addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &Form::saveFile, {QKeySequence::Save});
+    auto* savePreset = new QAction(QStringLiteral("Save &as Preset..."), file);
+    savePreset->setObjectName(QStringLiteral("MENUsavepreset"));
+    file->addAction(savePreset);
+    QObject::connect(savePreset, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
+    QObject::connect(savePreset, &QAction::triggered, &form.presets(), &PresetCommands::saveAsPreset);
     addItem(form, file, "MENUexit", QStringLiteral("E&xit"), &Form::askToExit,
             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -130,6 +131,15 @@ std::optional<QString> QtUserDialogs::getOpenFileName(QWidget* parent, const Fil
 
 std::optional<QString> QtUserDialogs::getSaveFileName(QWidget* parent, const FileDialogRequest& request) {
     return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> QtUserDialogs::getText(QWidget* parent, const TextRequest& request) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent, request.title, request.label, QLineEdit::Normal, request.text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 bool QtUserDialogs::openWebAddress(const QString& address) {

@@ -12,6 +12,7 @@ class QtUserDialogs : public UserDialogs {
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
     std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> getText(QWidget* parent, const TextRequest& request) override;
     bool openWebAddress(const QString& address) override;
 };
 

@@ -28,7 +28,13 @@ struct FileDialogRequest {
     QString initialName; // file name offered in the name field
 };
 
-// Every modal message box and file dialog goes through here, so that tests can answer them.
+struct TextRequest {
+    QString title;
+    QString label; // the question above the field
+    QString text;  // offered in the field
+};
+
+// Every modal message box, file dialog and text question goes through here, so that tests can answer them.
 class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
@@ -36,6 +42,8 @@ class UserDialogs {
     // The full path chosen, or nothing when the user cancelled.
     virtual std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The text typed, or nothing when the user cancelled.
+    virtual std::optional<QString> getText(QWidget* parent, const TextRequest& request) = 0;
     // Hands an address (a web page, a file:// URL) to the system's handler; false when none took it.
     virtual bool openWebAddress(const QString& address) = 0;
 

@@ -39,6 +39,16 @@ class ScriptedDialogs : public zg::UserDialogs {
     std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest& request) override {
         return next(true, request);
     }
+    std::deque<std::optional<QString>> texts; // cancelled when empty
+    std::vector<zg::TextRequest> textAsks;
+    std::optional<QString> getText(QWidget*, const zg::TextRequest& request) override {
+        textAsks.push_back(request);
+        if (texts.empty())
+            return std::nullopt;
+        auto text = texts.front();
+        texts.pop_front();
+        return text;
+    }
     QStringList webAddresses;
     bool browserFound = true;
     bool openWebAddress(const QString& address) override {

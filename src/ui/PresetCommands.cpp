@@ -1,0 +1,104 @@
+#include "PresetCommands.h"
+
+#include "DataFileCommands.h"
+#include "FileCommandTexts.h"
+#include "UserDialogs.h"
+#include "files/DataFileRecord.h"
+#include "files/DataFileWriter.h"
+#include "files/PresetLibrary.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace zg {
+
+namespace {
+
+const QString kSavePresetTitle = QStringLiteral("Save as Preset");
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A name shown in a menu as typed: a single & would underline the letter after it.
+QString menuText(const std::string& name) {
+    return fromUtf8(name).replace(u'&', QStringLiteral("&&"));
+}
+
+} // namespace
+
+PresetCommands::PresetCommands(const Parts& parts, QObject* parent) : QObject(parent), p_(parts) {}
+
+void PresetCommands::fillMenu(QMenu* menu) {
+    menu->clear();
+    for (QMenu* group : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        delete group;
+    const auto presets = ListPresets(QFileInfo(p_.shippedFolder).filesystemFilePath(),
+                                     QFileInfo(p_.userFolder).filesystemFilePath());
+    QMenu* group = nullptr;
+    for (const Preset& preset : presets) {
+        if (!group || group->title() != menuText(preset.group)) {
+            if (preset.group == kUserPresetGroup && group)
+                menu->addSeparator();
+            group = menu->addMenu(menuText(preset.group));
+        }
+        const QString path = QString::fromStdU16String(preset.file.u16string());
+        QAction* item = group->addAction(menuText(preset.name));
+        item->setToolTip(QDir::toNativeSeparators(path));
+        connect(item, &QAction::triggered, this, [this, path] { newFromPreset(path); });
+    }
+    if (presets.empty())
+        menu->addAction(QStringLiteral("(No presets found)"))->setEnabled(false);
+}
+
+void PresetCommands::newFromPreset(const QString& path) {
+    p_.files.newFromFile(path, QStringLiteral("New from Preset"));
+}
+
+void PresetCommands::saveAsPreset() {
+    const auto path = chooseTarget();
+    if (!path)
+        return;
+    const auto error =
+        QDir().mkpath(p_.userFolder)
+            ? WriteDataFile(QFileInfo(*path).filesystemFilePath(), MakeDataFileRecord(p_.sequence))
+            : std::optional<std::string>("The folder for presets could not be made.");
+    if (error)
+        p_.dialogs.exclaim(&p_.window, SaveFailedMessage(*path, QString::fromStdString(*error)));
+}
+
+std::optional<QString> PresetCommands::askName(const QString& offered) {
+    const auto name =
+        p_.dialogs.getText(&p_.window, {kSavePresetTitle, QStringLiteral("Name of the preset:"), offered});
+    if (!name)
+        return std::nullopt;
+    return name->trimmed();
+}
+
+// The file to write, once the name is one a file can have and the user has agreed to replace a
+// preset of that name; Cancel in the replace question asks for another name.
+std::optional<QString> PresetCommands::chooseTarget() {
+    QString offered;
+    while (const auto name = askName(offered)) {
+        offered = *name;
+        if (const auto problem = PresetNameProblem(name->toStdString())) {
+            p_.dialogs.exclaim(&p_.window, QStringLiteral("\"%1\" cannot name a preset.\r\r%2")
+                                               .arg(*name, QString::fromStdString(*problem)));
+            continue;
+        }
+        const QString path = QDir(p_.userFolder).filePath(*name + QStringLiteral(".DAT"));
+        if (!QFileInfo::exists(path))
+            return path;
+        const auto answer =
+            p_.dialogs.showMessage(&p_.window, {kAppTitle, ReplaceQuestion(path), MessageButtons::YesNoCancel,
+                                                MessageIcon::Question});
+        if (answer == MessageAnswer::Yes)
+            return path;
+        if (answer == MessageAnswer::No)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace zg
