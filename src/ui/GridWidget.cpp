@@ -82,6 +82,7 @@ void GridWidget::paintEvent(QPaintEvent* event) {
     painter.drawRect(kFrame.adjusted(0, 0, -1, -1));
     paintCells(painter, dirty);
     paintAxis(painter, dirty);
+    paintSelection(painter);
     if (hasFocus())
         paintFocus(painter);
 }
@@ -121,6 +122,52 @@ void GridWidget::paintAxis(QPainter& painter, const QRect& dirty) const {
     }
 }
 
+namespace {
+QRect selectionRect(const CellRange& range) {
+    return CellRect(range.firstRow, range.firstEvent)
+        .united(CellRect(range.lastRow, range.lastEvent))
+        .adjusted(-1, 1, 1, -1);
+}
+} // namespace
+
+// A tinted band with a frame in the palette's highlight: visible over lit and dark cells alike.
+void GridWidget::paintSelection(QPainter& painter) const {
+    if (!selection_)
+        return;
+    const QRect place = selectionRect(*selection_);
+    QColor band = palette().color(QPalette::Highlight);
+    band.setAlpha(80);
+    painter.fillRect(place, band);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(place).adjusted(0, 0, -1, -1));
+}
+
+void GridWidget::setSelection(std::optional<CellRange> range) {
+    if (range == selection_)
+        return;
+    if (selection_)
+        update(selectionRect(*selection_).adjusted(-2, -2, 2, 2));
+    selection_ = range;
+    if (range) {
+        update(selectionRect(*range).adjusted(-2, -2, 2, 2));
+        anchor_ = {range->firstRow, range->firstEvent};
+        const bool holdsFocus = focus_.row >= range->firstRow && focus_.row <= range->lastRow &&
+                                focus_.event >= range->firstEvent && focus_.event <= range->lastEvent;
+        if (!holdsFocus)
+            moveFocusTo(anchor_);
+    }
+    emit selectionChanged();
+}
+
+// The selection from its corner (the focus cell when there was none) to `cell`, which takes the focus.
+void GridWidget::stretchSelectionTo(GridCell cell) {
+    const GridCell anchor = selection_ ? anchor_ : focus_;
+    moveFocusTo(cell);
+    setSelection(RangeBetween(anchor.row, anchor.event, cell.row, cell.event));
+    anchor_ = anchor;
+}
+
 void GridWidget::paintFocus(QPainter& painter) const {
     QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
     painter.setPen(pen);
@@ -133,19 +180,41 @@ void GridWidget::paintFocus(QPainter& painter) const {
 void GridWidget::mousePressEvent(QMouseEvent* event) {
     const bool secondButton = (event->buttons() & ~event->button()) != Qt::NoButton;
     endGesture(); // a second button ends the gesture; so does a press whose release was lost
-    if (!secondButton)
-        press(event->position().toPoint());
+    if (secondButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    if (event->button() != Qt::LeftButton)
+        pressOtherButton(pos);
+    else if (const auto cell = CellAt(pos); cell && (event->modifiers() & Qt::ShiftModifier))
+        stretchSelectionTo(*cell);
+    else
+        press(pos);
+}
+
+// Only the left button switches and paints cells. The right one opens the context menu for the
+// cell it is on: that cell takes the focus, unless it lies in the selection the menu is meant for.
+void GridWidget::pressOtherButton(QPoint pos) {
+    const auto cell = CellAt(pos);
+    if (!cell || (selection_ && cell->row >= selection_->firstRow && cell->row <= selection_->lastRow &&
+                  cell->event >= selection_->firstEvent && cell->event <= selection_->lastEvent))
+        return;
+    setSelection(std::nullopt);
+    moveFocusTo(*cell);
 }
 
 // A quick second press, also on the neighbouring cell, comes as a press and then a double-click:
 // the press has begun its own gesture. On the time axis the double-click moves the end mark.
 void GridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
+    if (event->button() != Qt::LeftButton) {
+        pressOtherButton(pos);
+        return;
+    }
     if (const auto e = AxisAt(pos)) {
         emit endMarkChosen(*e);
         return;
     }
-    if (!pressedCell_)
+    if (!pressedCell_ && !(event->modifiers() & Qt::ShiftModifier))
         press(pos);
 }
 
@@ -153,6 +222,7 @@ void GridWidget::press(QPoint pos) {
     const auto cell = CellAt(pos);
     if (!cell)
         return;
+    setSelection(std::nullopt);
     moveFocusTo(*cell);
     pressedCell_ = cell;
     lastEntered_ = cell;
@@ -219,15 +289,34 @@ void GridWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
         emit endMarkChosen(focus_.event);
         return;
+    case Qt::Key_Escape:
+        if (!selection_) {
+            QWidget::keyPressEvent(event); // an open list above the grid closes on it
+            return;
+        }
+        setSelection(std::nullopt);
+        return;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
-    if (event->modifiers() & ~(Qt::KeypadModifier)) {
-        QWidget::keyPressEvent(event); // Shift+arrows and the like are not the focus cell's
-        return;
+    if (!keyMovesSelection(event, cell))
+        QWidget::keyPressEvent(event); // other modifiers are not the grid's
+}
+
+// A plain arrow, Home or End moves the focus cell and ends the selection; with Shift they stretch
+// the selection instead.
+bool GridWidget::keyMovesSelection(QKeyEvent* event, GridCell cell) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ShiftModifier) {
+        stretchSelectionTo(cell);
+        return true;
     }
+    if (modifiers != Qt::NoModifier)
+        return false;
+    setSelection(std::nullopt);
     moveFocusTo(cell);
+    return true;
 }
 
 void GridWidget::focusInEvent(QFocusEvent* event) {

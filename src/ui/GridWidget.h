@@ -2,6 +2,7 @@
 
 #include "GridGeometry.h"
 #include "model/LedSequence.h"
+#include "model/RangeEditing.h"
 
 #include <QFont>
 #include <QStaticText>
@@ -28,6 +29,13 @@ class GridWidget : public QWidget {
     std::optional<EventIndex> playingEvent() const { return playing_; }
     void setPlayingEvent(std::optional<EventIndex> e);
 
+    // The selected rectangle of cells: Shift with the arrows, Home or End, or Shift+click stretches
+    // it from the focus cell; a plain click, a plain arrow or Esc ends it.
+    std::optional<CellRange> selection() const { return selection_; }
+    // Selects `range` (or nothing), with its first cell as the corner it stretches from; the focus
+    // cell stays where it is when the range holds it and goes to that corner otherwise.
+    void setSelection(std::optional<CellRange> range);
+
     void showCell(LedChannel row, EventIndex e);
     void showAxisLabel(EventIndex e);
 
@@ -44,6 +52,7 @@ class GridWidget : public QWidget {
     void spacePressed(GridCell cell);
     // A double-click on the time axis, or Enter.
     void endMarkChosen(EventIndex e);
+    void selectionChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,10 +66,14 @@ class GridWidget : public QWidget {
 
   private:
     void press(QPoint pos);
+    void stretchSelectionTo(GridCell cell);
+    bool keyMovesSelection(QKeyEvent* event, GridCell cell);
+    void pressOtherButton(QPoint pos);
     void endGesture();
     void paintCells(class QPainter& painter, const QRect& dirty) const;
     void paintAxis(QPainter& painter, const QRect& dirty) const;
     void paintFocus(QPainter& painter) const;
+    void paintSelection(QPainter& painter) const;
 
     const LedSequence& sequence_;
     QFont axisFont_;
@@ -68,6 +81,8 @@ class GridWidget : public QWidget {
     std::array<QStaticText, 10> axisDigits_;    // "0".."9": the axis shows the last digit of e + 1
     std::array<QStaticText, 10> endMarkDigits_; // the same, larger, for the end mark
     GridCell focus_;
+    std::optional<CellRange> selection_;
+    GridCell anchor_; // the corner the selection stretches from
     std::optional<EventIndex> playing_;
     std::optional<GridCell> pressedCell_; // the gesture under way, from its press
     std::optional<GridCell> lastEntered_;

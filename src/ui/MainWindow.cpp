@@ -10,6 +10,7 @@
 #include "PopupList.h"
 #include "PresetCommands.h"
 #include "PresetFolders.h"
+#include "RangeCommands.h"
 #include "SettingsDialog.h"
 #include "TestPlayer.h"
 #include "TypedText.h"
@@ -77,6 +78,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     settings_->setHistory(history_);
     connect(history_, &DocumentHistory::speedsRestored, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(c_, sequence_, *history_);
+    ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.sentLabel, this);
     player_ = new TestPlayer(c_, sequence_, this);
     unsaved_ = new UnsavedWork(sequence_, this);
     connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);

@@ -21,6 +21,7 @@ namespace zg {
 class DocumentHistory;
 class ProgramEnd;
 class PresetCommands;
+class RangeCommands;
 class SettingsDialog;
 class TestPlayer;
 class UnsavedWork;
@@ -64,6 +65,7 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     void mergeFile() { files_->merge(); }
     void saveFile() { files_->save(); }
     PresetCommands& presets() { return *presets_; }
+    RangeCommands& ranges() { return *ranges_; }
     void toggleTest();
     void stepTimerElapsed();
     void servoStickMoved();
@@ -111,6 +113,7 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     UnsavedWork* unsaved_ = nullptr;
     std::unique_ptr<DataFileCommands> files_;
     PresetCommands* presets_ = nullptr;
+    RangeCommands* ranges_ = nullptr;
     std::unique_ptr<Downloader> download_;
     std::unique_ptr<ShellCommands> shell_;
 };

@@ -196,8 +196,9 @@ void buildDownloadDisplay(QWidget* client, MainWindowControls& c) {
     c.progressBar->setValue(0);
     c.progressBar->setTextVisible(false);
     c.progressBar->hide();
-    // Just below the progress bar's place: the Settings button comes back over that place.
-    c.sentLabel = label(client, QStringLiteral("SentLabel"), QString(), QRect(168, 236, 305, 17));
+    // The line below the buttons, centred under the progress bar's place (the Settings button comes
+    // back over that place): the report of a download, and what an edit left out.
+    c.sentLabel = label(client, QStringLiteral("SentLabel"), QString(), QRect(16, 236, 609, 17));
     c.sentLabel->hide();
 
     c.variableSpeed = place(new QCheckBox(QStringLiteral("Variable Speed"), client), QStringLiteral("Vspeed"),

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "PresetCommands.h"
+#include "RangeCommands.h"
 
 #include <QAction>
 #include <QLabel>
@@ -62,6 +63,64 @@ void addFileMenu(Form& form, QMenuBar* bar) {
             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
+struct RangeItem {
+    const char* name;
+    QString caption;
+    void (RangeCommands::*handler)();
+    QList<QKeySequence> keys;
+    bool separatorBefore = false;
+};
+
+// The commands on ranges of cells, in the Edit menu and in the grid's context menu.
+void addRangeItems(Form& form, QMenu* menu) {
+    using R = RangeCommands;
+    const RangeItem items[]{
+        {"MENUcut", QStringLiteral("Cu&t"), &R::cut, {QKeySequence::Cut}},
+        {"MENUcopy", QStringLiteral("&Copy"), &R::copy, {QKeySequence::Copy}},
+        {"MENUpaste", QStringLiteral("&Paste"), &R::paste, {QKeySequence::Paste}},
+        {"MENUdelete", QStringLiteral("&Delete"), &R::clearCells, {QKeySequence(Qt::Key_Delete)}},
+        {"MENUselectall", QStringLiteral("Select &All"), &R::selectAll, {QKeySequence::SelectAll}},
+        {"MENUinsertevent",
+         QStringLiteral("&Insert Event"),
+         &R::insertEvent,
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         true},
+        {"MENUdeleteevent",
+         QStringLiteral("D&elete Event"),
+         &R::deleteEvent,
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
+        {"MENUshiftleft",
+         QStringLiteral("Shift &Left"),
+         &R::shiftLeft,
+         {QKeySequence(Qt::CTRL | Qt::Key_Left)}},
+        {"MENUshiftright",
+         QStringLiteral("Shift Ri&ght"),
+         &R::shiftRight,
+         {QKeySequence(Qt::CTRL | Qt::Key_Right)}},
+        {"MENUrepeat",
+         QStringLiteral("Repeat &Selection"),
+         &R::repeatSelection,
+         {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+    };
+    GridWidget* grid = form.controls().grid;
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const RangeItem& entry : items) {
+        if (entry.separatorBefore) {
+            menu->addSeparator();
+            auto* separator = new QAction(grid);
+            separator->setSeparator(true);
+            grid->addAction(separator);
+        }
+        auto* item = new QAction(entry.caption, menu);
+        item->setObjectName(QLatin1String(entry.name));
+        item->setShortcuts(entry.keys);
+        menu->addAction(item);
+        grid->addAction(item);
+        QObject::connect(item, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
+        QObject::connect(item, &QAction::triggered, &form.ranges(), entry.handler);
+    }
+}
+
 // The items name the step they would take back or bring again ("&Undo Open") and are enabled
 // only when there is one.
 void addEditMenu(Form& form, QMenuBar* bar, QUndoStack& history) {
@@ -77,6 +136,8 @@ void addEditMenu(Form& form, QMenuBar* bar, QUndoStack& history) {
         QObject::connect(item, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
         menu->addAction(item);
     }
+    menu->addSeparator();
+    addRangeItems(form, menu);
 }
 
 // Ctrl+n and Ctrl+Shift+n for LED #n. With Shift held, a keyboard may report the digit's symbol
