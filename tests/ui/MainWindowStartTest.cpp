@@ -160,15 +160,23 @@ TEST_F(MainWindowStart, TitleAndMenusInOrder) {
         bar << (action->menu() ? action->menu()->objectName() : action->objectName()) + "=" + action->text();
     EXPECT_EQ(bar, QStringList({"MENUfile=&File", "MENUedit=Ed&it", "MENUtest=&Test",
                                 "MENUdownload=&Download", "MENUsettings=&Settings", "MENUhelp=&Help"}));
-    QStringList file;
-    for (QAction* action : find<QMenu>("MENUfile")->actions())
-        file << action->objectName() + "=" + action->text();
-    EXPECT_EQ(file, QStringList({"MENUnew=&New/Clear", "MENUopen=&Open...", "MENUmerge=&Merge",
-                                 "MENUsave=&Save...", "MENUexit=E&xit"}));
-    QStringList help;
-    for (QAction* action : find<QMenu>("MENUhelp")->actions())
-        help << action->objectName() + "=" + action->text();
-    EXPECT_EQ(help, QStringList({"MENUabout=&About", "MENUhowto=H&ow to ..."}));
+    const auto items = [this](const char* menu) {
+        QStringList listed;
+        for (QAction* action : find<QMenu>(menu)->actions())
+            listed << (action->menu() ? action->menu()->objectName() : action->objectName()) + "=" +
+                          action->text();
+        return listed;
+    };
+    EXPECT_EQ(items("MENUfile"), QStringList({"MENUnew=&New/Clear", "MENUpresets=New from &Preset",
+                                              "MENUopen=&Open...", "MENUmerge=&Merge", "MENUsave=&Save...",
+                                              "MENUsavepreset=Save &as Preset...", "MENUexit=E&xit"}));
+    EXPECT_EQ(items("MENUedit"),
+              QStringList({"MENUundo=&Undo", "MENUredo=&Redo", "=", "MENUcut=Cu&t", "MENUcopy=&Copy",
+                           "MENUpaste=&Paste", "MENUdelete=&Delete", "MENUselectall=Select &All", "=",
+                           "MENUinsertevent=&Insert Event", "MENUdeleteevent=D&elete Event",
+                           "MENUshiftleft=Shift &Left", "MENUshiftright=Shift Ri&ght",
+                           "MENUrepeat=Repeat &Selection"}));
+    EXPECT_EQ(items("MENUhelp"), QStringList({"MENUabout=&About", "MENUhowto=H&ow to ..."}));
 }
 
 TEST_F(MainWindowStart, PortComesFromLedCfgInTheStartDirectory) {
