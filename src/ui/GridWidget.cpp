@@ -10,15 +10,10 @@
 
 namespace zg {
 
-namespace {
 using namespace GridGeometry;
 
-const QColor kPlayingEvent(128, 128, 128);
-const QColor kEndMark(255, 0, 0);
-
-} // namespace
-
-GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent) : QWidget(parent), sequence_(sequence) {
+GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent)
+    : QWidget(parent), sequence_(sequence), painter_(font()) {
     InstallGridAccessibility(); // before anything asks for the grid's accessible interface
     setObjectName(QStringLiteral("Grid"));
     setGeometry(QRect(kOrigin, QSize(kWidth, kHeight)));
@@ -26,18 +21,6 @@ GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent) : QWidget(p
     // The grid paints its own background, so that Qt need not paint the window behind it at
     // every step of a test.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // The axis shows ten digits in two sizes; each is laid out once, not at every paint.
-    // The program's own face (Arial's metrics): a second family would cost a font lookup at start.
-    QFont font = this->font();
-    for (const auto& [size, digits] : {std::pair{6.0, &axisDigits_}, std::pair{8.0, &endMarkDigits_}}) {
-        font.setPointSizeF(size);
-        for (int digit = 0; digit < 10; ++digit) {
-            QStaticText& text = (*digits)[std::size_t(digit)];
-            text.setText(QString::number(digit));
-            text.prepare(QTransform(), font);
-        }
-        (size == 6.0 ? axisFont_ : endMarkFont_) = font;
-    }
     setAccessibleName(QStringLiteral("Pattern"));
 }
 
@@ -75,82 +58,19 @@ void GridWidget::showAxisLabel(EventIndex e) {
 // axis label or one cell, not the whole grid.
 void GridWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect dirty = event->rect();
     const QWidget* window = parentWidget() ? parentWidget() : this;
-    painter.fillRect(dirty, window->palette().color(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(kFrame.adjusted(0, 0, -1, -1));
-    paintCells(painter, dirty);
-    paintAxis(painter, dirty);
-    paintSelection(painter);
-    if (hasFocus())
-        paintFocus(painter);
-}
-
-// A box with a solid mark for a lit cell, drawn inside the cell's place at any scale. Filled
-// rectangles only: a frame and a mark are three fills, the cheapest thing a painter draws.
-void GridWidget::paintCells(QPainter& painter, const QRect& dirty) const {
-    const QColor border = palette().color(QPalette::Text);
-    const QColor base = palette().color(QPalette::Base);
-    for (LedChannel row = 0; row < kLedCount; ++row) {
-        for (EventIndex e = 0; e < kEventCount; ++e) {
-            if (!dirty.intersects(CellRect(row, e)))
-                continue;
-            const QRect box = CellRect(row, e).adjusted(0, 3, -1, -2);
-            painter.fillRect(box, border);
-            painter.fillRect(box.adjusted(1, 1, -1, -1), base);
-            if (sequence_.cell(row, e) != 0)
-                painter.fillRect(box.adjusted(2, 2, -2, -2), border);
-        }
-    }
-}
-
-void GridWidget::paintAxis(QPainter& painter, const QRect& dirty) const {
-    for (EventIndex e = 0; e < kEventCount; ++e) {
-        const QRect place = AxisRect(e);
-        if (!dirty.intersects(place))
-            continue;
-        painter.fillRect(place, e == playing_ ? kPlayingEvent : palette().color(QPalette::Button));
-        const bool marked = e == sequence_.endEvent();
-        painter.setFont(marked ? endMarkFont_ : axisFont_);
-        painter.setPen(marked ? kEndMark : palette().color(QPalette::ButtonText));
-        const QStaticText& digit = (marked ? endMarkDigits_ : axisDigits_)[std::size_t((e + 1) % 10)];
-        const QSizeF size = digit.size();
-        painter.drawStaticText(QPointF(place.left() + (place.width() - size.width()) / 2,
-                                       place.top() + (place.height() - size.height()) / 2),
-                               digit);
-    }
-}
-
-namespace {
-QRect selectionRect(const CellRange& range) {
-    return CellRect(range.firstRow, range.firstEvent)
-        .united(CellRect(range.lastRow, range.lastEvent))
-        .adjusted(-1, 1, 1, -1);
-}
-} // namespace
-
-// A tinted band with a frame in the palette's highlight: visible over lit and dark cells alike.
-void GridWidget::paintSelection(QPainter& painter) const {
-    if (!selection_)
-        return;
-    const QRect place = selectionRect(*selection_);
-    QColor band = palette().color(QPalette::Highlight);
-    band.setAlpha(80);
-    painter.fillRect(place, band);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(place).adjusted(0, 0, -1, -1));
+    painter_.paint(painter, event->rect(), palette(), window->palette().color(QPalette::Window),
+                   {sequence_, playing_, selection_, hasFocus() ? std::optional(focus_) : std::nullopt});
 }
 
 void GridWidget::setSelection(std::optional<CellRange> range) {
     if (range == selection_)
         return;
     if (selection_)
-        update(selectionRect(*selection_).adjusted(-2, -2, 2, 2));
+        update(GridPainter::SelectionRect(*selection_).adjusted(-2, -2, 2, 2));
     selection_ = range;
     if (range) {
-        update(selectionRect(*range).adjusted(-2, -2, 2, 2));
+        update(GridPainter::SelectionRect(*range).adjusted(-2, -2, 2, 2));
         anchor_ = {range->firstRow, range->firstEvent};
         const bool holdsFocus = focus_.row >= range->firstRow && focus_.row <= range->lastRow &&
                                 focus_.event >= range->firstEvent && focus_.event <= range->lastEvent;
@@ -166,13 +86,6 @@ void GridWidget::stretchSelectionTo(GridCell cell) {
     moveFocusTo(cell);
     setSelection(RangeBetween(anchor.row, anchor.event, cell.row, cell.event));
     anchor_ = anchor;
-}
-
-void GridWidget::paintFocus(QPainter& painter) const {
-    QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(CellRect(focus_.row, focus_.event)).adjusted(-1.5, -0.5, 0.5, -0.5));
 }
 
 // --- the mouse ---

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "GridGeometry.h"
+#include "GridPainter.h"
 #include "model/LedSequence.h"
 #include "model/RangeEditing.h"
 
-#include <QFont>
-#include <QStaticText>
 #include <QWidget>
 
-#include <array>
 #include <optional>
 
 namespace zg {
@@ -70,16 +68,9 @@ class GridWidget : public QWidget {
     bool keyMovesSelection(QKeyEvent* event, GridCell cell);
     void pressOtherButton(QPoint pos);
     void endGesture();
-    void paintCells(class QPainter& painter, const QRect& dirty) const;
-    void paintAxis(QPainter& painter, const QRect& dirty) const;
-    void paintFocus(QPainter& painter) const;
-    void paintSelection(QPainter& painter) const;
 
     const LedSequence& sequence_;
-    QFont axisFont_;
-    QFont endMarkFont_;
-    std::array<QStaticText, 10> axisDigits_;    // "0".."9": the axis shows the last digit of e + 1
-    std::array<QStaticText, 10> endMarkDigits_; // the same, larger, for the end mark
+    GridPainter painter_;
     GridCell focus_;
     std::optional<CellRange> selection_;
     GridCell anchor_; // the corner the selection stretches from
