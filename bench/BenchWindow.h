@@ -16,6 +16,7 @@ struct BenchDialogs : zg::UserDialogs {
     std::optional<QString> getOpenFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
     std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest&) override { return {}; }
     std::optional<QString> getText(QWidget*, const zg::TextRequest&) override { return {}; }
+    std::optional<int> chooseItem(QWidget*, const zg::ItemRequest&) override { return {}; }
     bool openWebAddress(const QString&) override { return true; }
 };
 

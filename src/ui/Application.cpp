@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "CommandLine.h"
+#include "CommandLineExport.h"
 #include "MainWindow.h"
 #include "QtUserDialogs.h"
 #include "SettingsDialog.h"
@@ -83,6 +84,12 @@ int RunApplication(int argc, char* argv[]) {
     const CommandLine line = ReadCommandLine(argumentsOf(argc, argv));
     if (const auto code = Answered(line))
         return *code;
+    if (IsExport(line)) {
+        // Drawn offscreen: an export needs no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return RunExport(line);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelta-glow"));
     // Wayland takes a window's icon from the desktop entry named here, X11 from the window icon.

@@ -30,6 +30,25 @@ void addQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// Why the export options do not go together, if they do not; reads the stick's pulse width.
+QString exportProblem(const QCommandLineParser& parser, CommandLine& line, const QCommandLineOption& stick) {
+    if (line.exportGif && line.exportPng)
+        return QStringLiteral("Give either --export-gif or --export-png, not both.");
+    if ((line.exportGif && line.exportGif->isEmpty()) || (line.exportPng && line.exportPng->isEmpty()))
+        return QStringLiteral("An export needs the name of the file to write.");
+    if (IsExport(line) && !line.file)
+        return QStringLiteral("An export needs the data file to export.");
+    if (parser.isSet(stick)) {
+        bool number = false;
+        line.stickMicroseconds = parser.value(stick).toInt(&number);
+        if (!line.exportGif)
+            return QStringLiteral("--stick goes with --export-gif.");
+        if (!number || line.stickMicroseconds < 1000 || line.stickMicroseconds > 1999)
+            return QStringLiteral("--stick needs a pulse width from 1000 to 1999 microseconds.");
+    }
+    return {};
+}
+
 } // namespace
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
@@ -45,6 +64,17 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         QStringLiteral("Send downloads to this serial device, whatever the port number."),
         QStringLiteral("path"));
     parser.addOption(device);
+    const QCommandLineOption gif(
+        QStringLiteral("export-gif"),
+        QStringLiteral("Write the file's animation as the module shows it to this GIF and end."),
+        QStringLiteral("out.gif"));
+    const QCommandLineOption png(QStringLiteral("export-png"),
+                                 QStringLiteral("Write a picture of the file's pattern to this PNG and end."),
+                                 QStringLiteral("out.png"));
+    const QCommandLineOption stick(
+        QStringLiteral("stick"), QStringLiteral("The servo pulse width the animation shows (default 1500)."),
+        QStringLiteral("microseconds"));
+    parser.addOptions({gif, png, stick});
     addQtOptions(parser);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A data file (*.DAT) to open at start."),
@@ -71,11 +101,19 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         line.error = QStringLiteral("Only one data file can be opened at start.");
     else if (!parser.positionalArguments().isEmpty())
         line.file = parser.positionalArguments().front();
+    if (parser.isSet(gif))
+        line.exportGif = parser.value(gif);
+    if (parser.isSet(png))
+        line.exportPng = parser.value(png);
+    if (const QString problem = exportProblem(parser, line, stick); line.error.isEmpty())
+        line.error = problem;
     return line;
 }
 
 std::optional<QString> NoDisplayReason(const CommandLine& line,
                                        const std::function<QString(const char*)>& environment) {
+    if (IsExport(line))
+        return std::nullopt; // an export draws offscreen
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const bool x11 = !environment("DISPLAY").isEmpty();
     const bool wayland = !environment("WAYLAND_DISPLAY").isEmpty();

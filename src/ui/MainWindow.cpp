@@ -87,6 +87,8 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
         *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
     presets_ = new PresetCommands(
         {*this, sequence_, dialogs, *files_, ShippedPresetFolder(), UserPresetFolder()}, this);
+    exports_ = std::make_unique<ExportCommands>(
+        ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_);

@@ -2,6 +2,7 @@
 
 #include "DataFileCommands.h"
 #include "Downloader.h"
+#include "ExportCommands.h"
 #include "GridEditor.h"
 #include "MainWindowControls.h"
 #include "ShellCommands.h"
@@ -66,6 +67,8 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     void saveFile() { files_->save(); }
     PresetCommands& presets() { return *presets_; }
     RangeCommands& ranges() { return *ranges_; }
+    void exportAnimation() { exports_->exportAnimation(); }
+    void exportPicture() { exports_->exportPicture(); }
     void toggleTest();
     void stepTimerElapsed();
     void servoStickMoved();
@@ -114,6 +117,7 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     std::unique_ptr<DataFileCommands> files_;
     PresetCommands* presets_ = nullptr;
     RangeCommands* ranges_ = nullptr;
+    std::unique_ptr<ExportCommands> exports_;
     std::unique_ptr<Downloader> download_;
     std::unique_ptr<ShellCommands> shell_;
 };

@@ -1,5 +1,6 @@
 #include "MainWindowMenus.h"
 
+#include "GridWidget.h"
 #include "MainWindow.h"
 #include "PresetCommands.h"
 #include "RangeCommands.h"
@@ -59,6 +60,8 @@ void addFileMenu(Form& form, QMenuBar* bar) {
     file->addAction(savePreset);
     QObject::connect(savePreset, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
     QObject::connect(savePreset, &QAction::triggered, &form.presets(), &PresetCommands::saveAsPreset);
+    addItem(form, file, "MENUexportgif", QStringLiteral("Expor&t Animation..."), &Form::exportAnimation);
+    addItem(form, file, "MENUexportpng", QStringLiteral("Export Pict&ure..."), &Form::exportPicture);
     addItem(form, file, "MENUexit", QStringLiteral("E&xit"), &Form::askToExit,
             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }

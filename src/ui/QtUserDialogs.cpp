@@ -142,6 +142,15 @@ std::optional<QString> QtUserDialogs::getText(QWidget* parent, const TextRequest
     return text;
 }
 
+std::optional<int> QtUserDialogs::chooseItem(QWidget* parent, const ItemRequest& request) {
+    bool ok = false;
+    const QString item = QInputDialog::getItem(parent, request.title, request.label, request.items,
+                                               request.current, false, &ok);
+    if (!ok)
+        return std::nullopt;
+    return int(request.items.indexOf(item));
+}
+
 bool QtUserDialogs::openWebAddress(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address));
 }

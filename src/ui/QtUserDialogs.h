@@ -13,6 +13,7 @@ class QtUserDialogs : public UserDialogs {
     std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> getText(QWidget* parent, const TextRequest& request) override;
+    std::optional<int> chooseItem(QWidget* parent, const ItemRequest& request) override;
     bool openWebAddress(const QString& address) override;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -34,7 +35,15 @@ struct TextRequest {
     QString text;  // offered in the field
 };
 
-// Every modal message box, file dialog and text question goes through here, so that tests can answer them.
+struct ItemRequest {
+    QString title;
+    QString label; // the question above the list
+    QStringList items;
+    int current = 0; // the entry offered
+};
+
+// Every modal message box, file dialog, text question and choice goes through here, so that tests can answer
+// them.
 class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
@@ -44,6 +53,8 @@ class UserDialogs {
     virtual std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     // The text typed, or nothing when the user cancelled.
     virtual std::optional<QString> getText(QWidget* parent, const TextRequest& request) = 0;
+    // The position of the entry chosen, or nothing when the user cancelled.
+    virtual std::optional<int> chooseItem(QWidget* parent, const ItemRequest& request) = 0;
     // Hands an address (a web page, a file:// URL) to the system's handler; false when none took it.
     virtual bool openWebAddress(const QString& address) = 0;
 

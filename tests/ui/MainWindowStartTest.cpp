@@ -167,9 +167,11 @@ TEST_F(MainWindowStart, TitleAndMenusInOrder) {
                           action->text();
         return listed;
     };
-    EXPECT_EQ(items("MENUfile"), QStringList({"MENUnew=&New/Clear", "MENUpresets=New from &Preset",
-                                              "MENUopen=&Open...", "MENUmerge=&Merge", "MENUsave=&Save...",
-                                              "MENUsavepreset=Save &as Preset...", "MENUexit=E&xit"}));
+    EXPECT_EQ(items("MENUfile"),
+              QStringList({"MENUnew=&New/Clear", "MENUpresets=New from &Preset", "MENUopen=&Open...",
+                           "MENUmerge=&Merge", "MENUsave=&Save...", "MENUsavepreset=Save &as Preset...",
+                           "MENUexportgif=Expor&t Animation...", "MENUexportpng=Export Pict&ure...",
+                           "MENUexit=E&xit"}));
     EXPECT_EQ(items("MENUedit"),
               QStringList({"MENUundo=&Undo", "MENUredo=&Redo", "=", "MENUcut=Cu&t", "MENUcopy=&Copy",
                            "MENUpaste=&Paste", "MENUdelete=&Delete", "MENUselectall=Select &All", "=",

@@ -39,6 +39,16 @@ class ScriptedDialogs : public zg::UserDialogs {
     std::optional<QString> getSaveFileName(QWidget*, const zg::FileDialogRequest& request) override {
         return next(true, request);
     }
+    std::deque<std::optional<int>> choices; // cancelled when empty
+    std::vector<zg::ItemRequest> choiceAsks;
+    std::optional<int> chooseItem(QWidget*, const zg::ItemRequest& request) override {
+        choiceAsks.push_back(request);
+        if (choices.empty())
+            return std::nullopt;
+        auto choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
     std::deque<std::optional<QString>> texts; // cancelled when empty
     std::vector<zg::TextRequest> textAsks;
     std::optional<QString> getText(QWidget*, const zg::TextRequest& request) override {

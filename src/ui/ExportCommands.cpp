@@ -1,0 +1,78 @@
+#include "ExportCommands.h"
+
+#include "DocumentHistory.h"
+#include "FileCommandTexts.h"
+#include "PatternPictures.h"
+#include "UserDialogs.h"
+#include "playback/ModuleAnimation.h"
+#include "playback/ServoZone.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+
+namespace zg {
+
+namespace {
+
+const QString kAnimationTitle = QStringLiteral("Export Animation");
+const QString kPictureTitle = QStringLiteral("Export Picture");
+
+const QStringList kZones{QStringLiteral("1st zone: 1000-1240 \u00b5s (far left)"),
+                         QStringLiteral("2nd zone: 1250-1490 \u00b5s (left of centre)"),
+                         QStringLiteral("3rd zone: 1500-1740 \u00b5s (centre to right of centre)"),
+                         QStringLiteral("4th zone: 1750-1990 \u00b5s (far right)")};
+
+} // namespace
+
+void ExportCommands::exportAnimation() {
+    const auto zone = chooseZone();
+    if (!zone)
+        return;
+    const auto path =
+        chooseTarget(kAnimationTitle, QStringLiteral("GIF Images (*.gif)|*.gif|All Files (*.*)|*.*"),
+                     QStringLiteral(".gif"));
+    if (path)
+        report(*path, WriteAnimation(p_.sequence, 1 << *zone, *path));
+}
+
+void ExportCommands::exportPicture() {
+    const auto path =
+        chooseTarget(kPictureTitle, QStringLiteral("PNG Images (*.png)|*.png|All Files (*.*)|*.*"),
+                     QStringLiteral(".png"));
+    if (path)
+        report(*path, WritePatternPicture(p_.sequence, *path));
+}
+
+// The stick zone the module is shown in, the stick's own offered first.
+std::optional<int> ExportCommands::chooseZone() {
+    QString label = QStringLiteral("Show the module as it lights with the stick in the");
+    if (AnimateModule(p_.sequence, 1).sampled)
+        label +=
+            QStringLiteral("\n\n(The sequencer delay is under 20 ms: the animation shows the module every "
+                           "20 ms, so a flash shorter than that may not show.)");
+    return p_.dialogs.chooseItem(&p_.window,
+                                 {kAnimationTitle, label, kZones, ServoZoneOf(p_.servoStick.value())});
+}
+
+// The file to write, named after the pattern's file; an existing one is replaced only on Yes.
+std::optional<QString> ExportCommands::chooseTarget(const QString& title, const QString& filter,
+                                                    const QString& suffix) {
+    const QString fileTitle = p_.history.documentName().fileTitle;
+    const QString offered =
+        (fileTitle.isEmpty() ? QStringLiteral("pattern") : QFileInfo(fileTitle).completeBaseName()) + suffix;
+    const auto path = p_.dialogs.getSaveFileName(&p_.window, {title, filter, offered});
+    if (!path || !QFileInfo::exists(*path))
+        return path;
+    const MessageRequest replace{kAppTitle, ReplaceQuestion(*path), MessageButtons::YesNo,
+                                 MessageIcon::Question};
+    if (p_.dialogs.showMessage(&p_.window, replace) != MessageAnswer::Yes)
+        return std::nullopt;
+    return path;
+}
+
+void ExportCommands::report(const QString& path, const std::optional<QString>& error) {
+    if (error)
+        p_.dialogs.exclaim(&p_.window, SaveFailedMessage(path, *error));
+}
+
+} // namespace zg

@@ -1,0 +1,132 @@
+#include "PatternPictures.h"
+
+#include "FormColors.h"
+#include "GridPainter.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace zg {
+
+namespace {
+
+constexpr int kDiameter = 48;
+constexpr int kGap = 16;
+const QColor kBackground(212, 208, 200);
+const QColor kLabelBackground(144, 144, 144);
+
+// The picture's own palette, the same on every system and theme, so that exports look alike.
+QPalette exportPalette() {
+    QPalette palette(kBackground);
+    palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Button, QColor(224, 224, 224));
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    return palette;
+}
+
+// Drawn without smoothing, so that a frame holds only the background, black and the LEDs' colours.
+QImage drawLights(const LedSequence& sequence, const std::array<bool, kLedCount>& lit) {
+    QImage image(kAnimationSize, QImage::Format_RGB32);
+    image.fill(kBackground);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 2));
+    for (LedChannel led = 0; led < kLedCount; ++led) {
+        painter.setBrush(lit[std::size_t(led)] ? ColorOf(LedColorTable[sequence.ledColor(led)].value)
+                                               : QColor(Qt::black));
+        painter.drawEllipse(AnimationLightCentre(led), kDiameter / 2 - 1, kDiameter / 2 - 1);
+    }
+    return image;
+}
+
+} // namespace
+
+QPoint AnimationLightCentre(LedChannel led) {
+    return {kGap + kDiameter / 2 + led * (kDiameter + kGap), kAnimationSize.height() / 2};
+}
+
+IndexedAnimation DrawAnimation(const LedSequence& sequence, const ModuleAnimation& animation) {
+    IndexedAnimation indexed{kAnimationSize.width(), kAnimationSize.height(), {}, {}};
+    QHash<QRgb, std::uint8_t> index;
+    for (const AnimationFrame& frame : animation.frames) {
+        const QImage image = drawLights(sequence, frame.lit);
+        IndexedAnimation::Frame pixels{{}, frame.delayCs};
+        pixels.pixels.reserve(std::size_t(image.width() * image.height()));
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb colour = line[x] & 0xFFFFFF;
+                if (!index.contains(colour)) {
+                    index.insert(colour, std::uint8_t(indexed.palette.size()));
+                    indexed.palette.push_back(colour);
+                }
+                pixels.pixels.push_back(index.value(colour));
+            }
+        }
+        indexed.frames.push_back(std::move(pixels));
+    }
+    return indexed;
+}
+
+std::optional<QString> WriteAnimation(const LedSequence& sequence, int servoZoneMask, const QString& path) {
+    const auto error = WriteGif(QFileInfo(path).filesystemFilePath(),
+                                DrawAnimation(sequence, AnimateModule(sequence, servoZoneMask)));
+    if (error)
+        return QString::fromStdString(*error);
+    return std::nullopt;
+}
+
+QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
+    const QFont font(QStringLiteral("Liberation Sans"), 8);
+    const QPoint grid(80, 4);
+    const QSize size(612, 156);
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(kBackground);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    for (LedChannel led = 0; led < kLedCount; ++led) {
+        const int top = grid.y() + 8 + 24 * led;
+        const QRect label(8, top - 2, 65, 17);
+        painter.fillRect(label, kLabelBackground);
+        painter.setPen(ColorOf(LedColorTable[sequence.ledColor(led)].value));
+        painter.drawText(label, Qt::AlignCenter, QStringLiteral("LED#%1").arg(led + 1));
+        const ServoControlMode mode = sequence.servoMode(led);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(grid.x() + GridGeometry::kWidth + 8, top - 2, 110, 17), Qt::AlignVCenter,
+                         mode >= 0 ? QString::fromLatin1(ServoModeTable[std::size_t(mode)].data())
+                                   : QStringLiteral("(typed)"));
+    }
+    painter.translate(grid);
+    GridPainter(font).paint(painter, QRect(QPoint(), QSize(GridGeometry::kWidth, GridGeometry::kHeight)),
+                            exportPalette(), kBackground,
+                            {sequence, std::nullopt, std::nullopt, std::nullopt});
+    painter.resetTransform();
+    const int events = sequence.endEvent() + 1;
+    painter.drawText(QRect(8, grid.y() + GridGeometry::kHeight + 2, size.width() - 16, 17), Qt::AlignLeft,
+                     QStringLiteral("Sequencer Delay %1 ms: %2 events, a cycle of %3 ms")
+                         .arg(sequence.sequencerDelay())
+                         .arg(events)
+                         .arg(events * sequence.sequencerDelay()));
+    return image;
+}
+
+std::optional<QString> WritePatternPicture(const LedSequence& sequence, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!DrawPatternPicture(sequence).save(&file, "PNG")) {
+        file.cancelWriting();
+        return QStringLiteral("The picture could not be encoded.");
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace zg
