@@ -1,0 +1,160 @@
+#include "UiFixture.h"
+
+#include "files/DataFileRecord.h"
+#include "files/DataFileWriter.h"
+#include "ui/PatternPictures.h"
+
+#include <QAction>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QScrollBar>
+
+using namespace zg;
+
+namespace {
+
+struct ReadGif {
+    std::vector<QImage> frames;
+    std::vector<int> delaysMs;
+    int loopCount = 0;
+};
+
+ReadGif readGif(const QString& path) {
+    QImageReader reader(path);
+    ReadGif gif;
+    gif.loopCount = reader.loopCount();
+    for (QImage frame; reader.read(&frame);) {
+        gif.frames.push_back(frame);
+        gif.delaysMs.push_back(reader.nextImageDelay());
+    }
+    return gif;
+}
+
+QColor lightColour(const QImage& frame, LedChannel led) {
+    return frame.pixelColor(AnimationLightCentre(led));
+}
+
+} // namespace
+
+class Export : public UiFixture {
+  protected:
+    // Red indicator lights on LED #1 for events 0-1, and LED #3 lit in the upper stick zones only.
+    void drawPattern(LedSequence& s) {
+        s.setLedColor(0, 1);
+        s.setLedColor(2, 2);
+        s.setCell(0, 0, 1);
+        s.setCell(0, 1, 1);
+        for (EventIndex e = 0; e < 4; ++e)
+            s.setCell(2, e, 1);
+        s.setServoMode(2, 12);
+        s.setEndEvent(3);
+        s.setSequencerDelay(50);
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(Export, TheAnimationShowsEachEventAsTheModuleDoesAndLoopsForEver) {
+    start();
+    drawPattern(form->sequence());
+    form->controls().servoStick->setValue(180); // 4th zone: LED #3 lights
+    dialogs.choices = {3, 0};
+    dialogs.fileNames = {path("upper.gif"), path("lower.gif")};
+    find<QAction>("MENUexportgif")->trigger();
+    ASSERT_EQ(dialogs.choiceAsks.size(), 1u);
+    EXPECT_EQ(dialogs.choiceAsks[0].current, 3); // the stick's own zone is offered
+    EXPECT_EQ(dialogs.fileAsks[0].request.initialName, "pattern.gif");
+    find<QAction>("MENUexportgif")->trigger();
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    const ReadGif upper = readGif(path("upper.gif"));
+    EXPECT_EQ(upper.loopCount, -1);
+    ASSERT_EQ(upper.frames.size(), 2u); // events 0-1 and 2-3 look alike in pairs
+    EXPECT_EQ(upper.delaysMs, (std::vector<int>{100, 100}));
+    EXPECT_EQ(lightColour(upper.frames[0], 0), QColor(Qt::red));
+    EXPECT_EQ(lightColour(upper.frames[1], 0), QColor(Qt::black));
+    EXPECT_EQ(lightColour(upper.frames[1], 2), QColor(Qt::green));
+    EXPECT_EQ(lightColour(upper.frames[0], 1), QColor(Qt::black));
+
+    const ReadGif lower = readGif(path("lower.gif"));
+    ASSERT_EQ(lower.frames.size(), 2u);
+    EXPECT_EQ(lightColour(lower.frames[0], 2), QColor(Qt::black)); // LED #3 stays dark in the 1st zone
+    EXPECT_EQ(lightColour(lower.frames[1], 0), QColor(Qt::black));
+}
+
+TEST_F(Export, AFiveMillisecondDelayGivesFramesOf20MsAtLeastAndSaysSo) {
+    start();
+    LedSequence& s = form->sequence();
+    s.setSequencerDelay(5);
+    for (EventIndex e = 0; e < kEventCount; e += 3)
+        s.setCell(0, e, 1);
+    dialogs.choices = {2};
+    dialogs.fileNames = {path("fast.gif")};
+    find<QAction>("MENUexportgif")->trigger();
+    ASSERT_EQ(dialogs.choiceAsks.size(), 1u);
+    EXPECT_TRUE(dialogs.choiceAsks[0].label.contains("shorter than that may not show"));
+    const ReadGif gif = readGif(path("fast.gif"));
+    ASSERT_FALSE(gif.frames.empty());
+    int loop = 0;
+    for (int delay : gif.delaysMs) {
+        EXPECT_GE(delay, 20);
+        loop += delay;
+    }
+    EXPECT_NEAR(loop, 250, 10);
+}
+
+TEST_F(Export, ThePictureIsThePatternAtTwiceTheScreensSize) {
+    start();
+    drawPattern(form->sequence());
+    dialogs.fileNames = {path("pattern.png")};
+    find<QAction>("MENUexportpng")->trigger();
+    const QImage picture(path("pattern.png"));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(1224, 312));
+    // The centre of a cell, at (80, 4) + the cell's place, twice over: the mark of a lit cell is
+    // black, an unlit cell white.
+    const auto centre = [](int row, int e) {
+        return (QPoint(80, 4) + GridGeometry::CellRect(row, e).center()) * 2;
+    };
+    EXPECT_EQ(picture.pixelColor(centre(0, 1)), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(centre(0, 2)), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(centre(2, 3)), QColor(Qt::black));
+}
+
+// Run as a user runs it, without a display.
+TEST_F(Export, TheCommandLineExportsWithoutADisplayAndExitsTwoOnARefusedFile) {
+    LedSequence pattern;
+    drawPattern(pattern);
+    ASSERT_FALSE(WriteDataFile(path("p.DAT").toStdString(), MakeDataFileRecord(pattern)));
+    QFile junk(path("junk.DAT"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("no pattern here\n");
+    junk.close();
+    const auto run = [this](const QStringList& arguments) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(dir.path());
+        program.start(QStringLiteral(ZG_PROGRAM), arguments);
+        EXPECT_TRUE(program.waitForFinished(20000));
+        return std::pair{program.exitCode(), QString::fromLocal8Bit(program.readAllStandardError())};
+    };
+    EXPECT_EQ(run({"--export-gif", "out.gif", "--stick", "1800", "p.DAT"}).first, 0);
+    const ReadGif gif = readGif(path("out.gif"));
+    ASSERT_EQ(gif.frames.size(), 2u);
+    EXPECT_EQ(lightColour(gif.frames[1], 2), QColor(Qt::green));
+    EXPECT_EQ(run({"--export-png", "out.png", "p.DAT"}).first, 0);
+    EXPECT_EQ(QImage(path("out.png")).size(), QSize(1224, 312));
+
+    const auto [refused, why] = run({"--export-gif", "bad.gif", "junk.DAT"});
+    EXPECT_EQ(refused, 2);
+    EXPECT_TRUE(why.contains("junk.DAT is not a Zelta-Glow data file")) << why.toStdString();
+    EXPECT_EQ(run({"--export-png", "bad.png", "missing.DAT"}).first, 2);
+    EXPECT_EQ(run({"--export-gif", "nowhere/bad.gif", "p.DAT"}).first, 2);
+    EXPECT_EQ(run({"--export-gif", "bad.gif", "--stick", "900", "p.DAT"}).first, 2);
+    for (const char* name : {"bad.gif", "bad.png", "nowhere"})
+        EXPECT_FALSE(QFile::exists(path(name))) << name;
+    EXPECT_TRUE(QDir(dir.path()).entryList({"*.part"}).isEmpty());
+}
