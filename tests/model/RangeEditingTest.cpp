@@ -1,25 +1,15 @@
 #include "model/RangeEditing.h"
 
+#include "RowText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace zg;
+using namespace zg::test;
 
 namespace {
-
-// A row as 50 characters, '1' for a lit cell; a shorter text leaves the rest dark.
-std::string cellsOf(const LedSequence& s, LedChannel c) {
-    std::string cells;
-    for (EventIndex e = 0; e < kEventCount; ++e)
-        cells += s.cell(c, e) ? '1' : '0';
-    return cells;
-}
-
-void lightCells(LedSequence& s, LedChannel c, const std::string& cells) {
-    for (EventIndex e = 0; e < kEventCount; ++e)
-        s.setCell(c, e, e < int(cells.size()) && cells[std::size_t(e)] == '1');
-}
 
 std::string padded(std::string cells) {
     cells.resize(kEventCount, '0');
@@ -30,8 +20,8 @@ std::string padded(std::string cells) {
 
 TEST(RangeEditing, CopiedCellsAreALineARowOfOnesAndZeros) {
     LedSequence s;
-    lightCells(s, 0, "101010");
-    lightCells(s, 1, "011");
+    SetRowText(s, 0, "101010");
+    SetRowText(s, 1, "011");
     EXPECT_EQ(CellsAsText(s, RangeBetween(0, 5, 0, 0)), "101010\n");
     EXPECT_EQ(CellsAsText(s, RangeBetween(1, 1, 0, 3)), "010\n110\n");
 }
@@ -50,23 +40,23 @@ TEST(RangeEditing, TextReadsAsCellsOrIsRefusedWhereItHoldsSomethingElse) {
 
 TEST(RangeEditing, PasteOverwritesTheBlockAndCountsWhatFallsBeyondTheGrid) {
     LedSequence s;
-    lightCells(s, 2, padded("11111"));
+    SetRowText(s, 2, padded("11111"));
     EXPECT_EQ(PasteCells(s, 2, 1, ReadCellText("101\n01").rows), 0);
-    EXPECT_EQ(cellsOf(s, 2), padded("11011"));
-    EXPECT_EQ(cellsOf(s, 3), padded("0010"));
+    EXPECT_EQ(RowText(s, 2), padded("11011"));
+    EXPECT_EQ(RowText(s, 3), padded("0010"));
     EXPECT_EQ(s.eventValueText(1), "4"); // the event values follow the cells
     // Three rows from LED #3 and four events from event 48: one row and two events fall off.
     EXPECT_EQ(PasteCells(s, 2, 48, ReadCellText("1111\n1111\n1111\n").rows), 4 + 2 + 2);
-    EXPECT_EQ(cellsOf(s, 3).substr(46), "0011");
+    EXPECT_EQ(RowText(s, 3).substr(46), "0011");
 }
 
 TEST(RangeEditing, InsertAndDeleteEventMoveTheEventsAndTheEndMarkBehindThem) {
     LedSequence s;
-    lightCells(s, 0, padded("1101"));
+    SetRowText(s, 0, padded("1101"));
     s.setEventValue(3, "-7"); // a value as a file may bring it travels with its event
     s.setEndEvent(10);
     EXPECT_FALSE(InsertEvent(s, 1));
-    EXPECT_EQ(cellsOf(s, 0), padded("10101"));
+    EXPECT_EQ(RowText(s, 0), padded("10101"));
     EXPECT_EQ(s.eventValueText(4), "-7");
     EXPECT_EQ(s.eventValueText(1), "0");
     EXPECT_EQ(s.endEvent(), 11);
@@ -74,7 +64,7 @@ TEST(RangeEditing, InsertAndDeleteEventMoveTheEventsAndTheEndMarkBehindThem) {
     EXPECT_EQ(s.endEvent(), 11);
 
     DeleteEvent(s, 0);
-    EXPECT_EQ(cellsOf(s, 0), padded("0101"));
+    EXPECT_EQ(RowText(s, 0), padded("0101"));
     EXPECT_EQ(s.endEvent(), 10);
 
     s.setCell(3, kLastEvent, 1);
@@ -91,23 +81,27 @@ TEST(RangeEditing, InsertAndDeleteEventMoveTheEventsAndTheEndMarkBehindThem) {
 TEST(RangeEditing, ShiftTurnsTheRowsWithinTheLoopAndLeavesTheRestAlone) {
     LedSequence s;
     s.setEndEvent(4);
-    lightCells(s, 0, padded("11000" "1"));
-    lightCells(s, 1, padded("10000"));
+    SetRowText(s, 0,
+               padded("11000"
+                      "1"));
+    SetRowText(s, 1, padded("10000"));
     RotateRows(s, 0, 0, -1);
-    EXPECT_EQ(cellsOf(s, 0), padded("10001" "1")); // event 5 lies beyond the loop
-    EXPECT_EQ(cellsOf(s, 1), padded("10000"));
+    EXPECT_EQ(RowText(s, 0), padded("10001"
+                                    "1")); // event 5 lies beyond the loop
+    EXPECT_EQ(RowText(s, 1), padded("10000"));
     RotateRows(s, 0, 1, +1);
-    EXPECT_EQ(cellsOf(s, 0), padded("11000" "1"));
-    EXPECT_EQ(cellsOf(s, 1), padded("01000"));
+    EXPECT_EQ(RowText(s, 0), padded("11000"
+                                    "1"));
+    EXPECT_EQ(RowText(s, 1), padded("01000"));
 }
 
 TEST(RangeEditing, RepeatFillsTheRowsUpToTheEndMarkWithCopiesOfTheRange) {
     LedSequence s;
     s.setEndEvent(9);
-    lightCells(s, 1, padded("0110"));
-    lightCells(s, 2, padded("1"));
+    SetRowText(s, 1, padded("0110"));
+    SetRowText(s, 2, padded("1"));
     EXPECT_EQ(RepeatRange(s, RangeBetween(1, 1, 1, 3)), 6);
-    EXPECT_EQ(cellsOf(s, 1), padded("0110110110"));
-    EXPECT_EQ(cellsOf(s, 2), padded("1")); // an unselected row stays
+    EXPECT_EQ(RowText(s, 1), padded("0110110110"));
+    EXPECT_EQ(RowText(s, 2), padded("1")); // an unselected row stays
     EXPECT_EQ(RepeatRange(s, RangeBetween(0, 9, 3, 9)), 0);
 }

@@ -1,24 +1,15 @@
 #include "model/RowOperations.h"
 
+#include "RowText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace zg;
+using namespace zg::test;
 
 namespace {
-
-std::string row(const LedSequence& s, LedChannel c) {
-    std::string cells;
-    for (EventIndex e = 0; e < kEventCount; ++e)
-        cells += s.cell(c, e) ? '1' : '0';
-    return cells;
-}
-
-void setRow(LedSequence& s, LedChannel c, const std::string& cells) {
-    for (EventIndex e = 0; e < kEventCount; ++e)
-        s.setCell(c, e, cells[std::size_t(e)] == '1');
-}
 
 // A pattern of period `period` (one on, then off) over events 0..last, `rest` after it.
 std::string pattern(int period, int last, char rest) {
@@ -37,13 +28,13 @@ TEST(RowOperations, MarkAndToggleStopAtTheEndMarkWhileClearGoesToTheLastEvent) {
     LedSequence s;
     s.setEndEvent(9);
     ApplyRowOperation(s, 1, int(RowOperation::MarkAll));
-    EXPECT_EQ(row(s, 1), std::string(10, '1') + std::string(40, '0'));
-    setRow(s, 2, kAllOn);
+    EXPECT_EQ(RowText(s, 1), std::string(10, '1') + std::string(40, '0'));
+    SetRowText(s, 2, kAllOn);
     ApplyRowOperation(s, 2, int(RowOperation::ToggleAll));
-    EXPECT_EQ(row(s, 2), std::string(10, '0') + std::string(40, '1'));
+    EXPECT_EQ(RowText(s, 2), std::string(10, '0') + std::string(40, '1'));
     ApplyRowOperation(s, 2, int(RowOperation::ClearAll));
-    EXPECT_EQ(row(s, 2), kAllOff);
-    EXPECT_EQ(row(s, 1), std::string(10, '1') + std::string(40, '0')); // other rows untouched
+    EXPECT_EQ(RowText(s, 2), kAllOff);
+    EXPECT_EQ(RowText(s, 1), std::string(10, '1') + std::string(40, '0')); // other rows untouched
     for (EventIndex e = 0; e < kEventCount; ++e)
         EXPECT_EQ(s.eventValue(e), e < 10 ? 2 : 0);
 }
@@ -51,43 +42,43 @@ TEST(RowOperations, MarkAndToggleStopAtTheEndMarkWhileClearGoesToTheLastEvent) {
 TEST(RowOperations, CopyFromAndToAnotherLedUpToTheEndMark) {
     LedSequence s;
     const std::string source = "10110011100011110000111110000011111100000011111110";
-    setRow(s, 0, source);
+    SetRowText(s, 0, source);
     ApplyRowOperation(s, 0, int(RowOperation::CopyTo), 2);
-    EXPECT_EQ(row(s, 2), source);
+    EXPECT_EQ(RowText(s, 2), source);
     for (EventIndex e = 0; e < kEventCount; ++e)
         EXPECT_EQ(s.eventValue(e), source[std::size_t(e)] == '1' ? 5 : 0);
 
     s.setEndEvent(4);
-    setRow(s, 3, kAllOn);
+    SetRowText(s, 3, kAllOn);
     ApplyRowOperation(s, 3, int(RowOperation::CopyFrom), 0);
-    EXPECT_EQ(row(s, 3), source.substr(0, 5) + kAllOn.substr(5));
+    EXPECT_EQ(RowText(s, 3), source.substr(0, 5) + kAllOn.substr(5));
 }
 
 TEST(RowOperations, CopyWithItsOwnLedAnEmptyEntryOrCancelChangesNothing) {
     LedSequence s;
-    setRow(s, 1, "1010101010" + std::string(40, '0'));
-    setRow(s, 0, kAllOn);
-    const std::string before = row(s, 1);
+    SetRowText(s, 1, "1010101010" + std::string(40, '0'));
+    SetRowText(s, 0, kAllOn);
+    const std::string before = RowText(s, 1);
     for (int other : {1, 4, 8, 9, -1}) {
         ApplyRowOperation(s, 1, int(RowOperation::CopyFrom), other);
         ApplyRowOperation(s, 1, int(RowOperation::CopyTo), other);
-        EXPECT_EQ(row(s, 1), before) << other;
+        EXPECT_EQ(RowText(s, 1), before) << other;
     }
     for (int nothing : {8, 9})
         ApplyRowOperation(s, 1, nothing);
-    EXPECT_EQ(row(s, 1), before);
-    EXPECT_EQ(row(s, 0), kAllOn);
+    EXPECT_EQ(RowText(s, 1), before);
+    EXPECT_EQ(RowText(s, 0), kAllOn);
 }
 
 TEST(RowOperations, Skip1WritesWholePairsAndTheCellAfterAnEvenEndMark) {
     for (int end : {1, 9, 46, 47, 48, 49}) {
         LedSequence s;
         s.setEndEvent(end);
-        setRow(s, 0, kAllOn);
+        SetRowText(s, 0, kAllOn);
         ApplyRowOperation(s, 0, int(RowOperation::Skip1));
         // Pairs start at 0, 2, ... up to the end mark; an even end mark's pair reaches one past it.
         const int written = end % 2 == 0 ? end + 1 : end;
-        EXPECT_EQ(row(s, 0), pattern(2, written, '1')) << "end " << end;
+        EXPECT_EQ(RowText(s, 0), pattern(2, written, '1')) << "end " << end;
     }
 }
 
@@ -102,9 +93,10 @@ TEST(RowOperations, Skip2AndSkip3WriteOnlyGroupsThatEndByTheEndMark) {
                          Case{3, 1, -1}, Case{3, 9, 7}}) {
         LedSequence s;
         s.setEndEvent(c.end);
-        setRow(s, 3, kAllOn);
+        SetRowText(s, 3, kAllOn);
         ApplyRowOperation(s, 3, c.gap == 2 ? int(RowOperation::Skip2) : int(RowOperation::Skip3));
-        EXPECT_EQ(row(s, 3), pattern(c.gap + 1, c.lastWritten, '1')) << "gap " << c.gap << " end " << c.end;
+        EXPECT_EQ(RowText(s, 3), pattern(c.gap + 1, c.lastWritten, '1'))
+            << "gap " << c.gap << " end " << c.end;
     }
 }
 

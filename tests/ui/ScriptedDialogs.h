@@ -42,22 +42,12 @@ class ScriptedDialogs : public zg::UserDialogs {
     std::deque<std::optional<int>> choices; // cancelled when empty
     std::vector<zg::ItemRequest> choiceAsks;
     std::optional<int> chooseItem(QWidget*, const zg::ItemRequest& request) override {
-        choiceAsks.push_back(request);
-        if (choices.empty())
-            return std::nullopt;
-        auto choice = choices.front();
-        choices.pop_front();
-        return choice;
+        return answer(choices, choiceAsks, request);
     }
     std::deque<std::optional<QString>> texts; // cancelled when empty
     std::vector<zg::TextRequest> textAsks;
     std::optional<QString> getText(QWidget*, const zg::TextRequest& request) override {
-        textAsks.push_back(request);
-        if (texts.empty())
-            return std::nullopt;
-        auto text = texts.front();
-        texts.pop_front();
-        return text;
+        return answer(texts, textAsks, request);
     }
     QStringList webAddresses;
     bool browserFound = true;
@@ -67,6 +57,17 @@ class ScriptedDialogs : public zg::UserDialogs {
     }
 
   private:
+    // Notes the question and gives the next scripted answer, or Cancel.
+    template <typename Answer, typename Request>
+    static std::optional<Answer> answer(std::deque<std::optional<Answer>>& answers,
+                                        std::vector<Request>& asks, const Request& request) {
+        asks.push_back(request);
+        if (answers.empty())
+            return std::nullopt;
+        auto next = answers.front();
+        answers.pop_front();
+        return next;
+    }
     std::optional<QString> next(bool save, const zg::FileDialogRequest& request) {
         fileAsks.push_back({save, request});
         if (fileNames.empty())
