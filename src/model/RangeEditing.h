@@ -19,6 +19,10 @@ struct CellRange {
     bool operator==(const CellRange&) const = default;
 };
 
+inline bool Contains(const CellRange& range, LedChannel row, EventIndex e) {
+    return row >= range.firstRow && row <= range.lastRow && e >= range.firstEvent && e <= range.lastEvent;
+}
+
 // The range spanned by two corner cells, in any order.
 CellRange RangeBetween(LedChannel rowA, EventIndex eventA, LedChannel rowB, EventIndex eventB);
 

@@ -72,12 +72,9 @@ void GridWidget::setSelection(std::optional<CellRange> range) {
     if (range) {
         update(GridPainter::SelectionRect(*range).adjusted(-2, -2, 2, 2));
         anchor_ = {range->firstRow, range->firstEvent};
-        const bool holdsFocus = focus_.row >= range->firstRow && focus_.row <= range->lastRow &&
-                                focus_.event >= range->firstEvent && focus_.event <= range->lastEvent;
-        if (!holdsFocus)
+        if (!Contains(*range, focus_.row, focus_.event))
             moveFocusTo(anchor_);
     }
-    emit selectionChanged();
 }
 
 // The selection from its corner (the focus cell when there was none) to `cell`, which takes the focus.
@@ -108,8 +105,7 @@ void GridWidget::mousePressEvent(QMouseEvent* event) {
 // cell it is on: that cell takes the focus, unless it lies in the selection the menu is meant for.
 void GridWidget::pressOtherButton(QPoint pos) {
     const auto cell = CellAt(pos);
-    if (!cell || (selection_ && cell->row >= selection_->firstRow && cell->row <= selection_->lastRow &&
-                  cell->event >= selection_->firstEvent && cell->event <= selection_->lastEvent))
+    if (!cell || (selection_ && Contains(*selection_, cell->row, cell->event)))
         return;
     setSelection(std::nullopt);
     moveFocusTo(*cell);

@@ -50,7 +50,6 @@ class GridWidget : public QWidget {
     void spacePressed(GridCell cell);
     // A double-click on the time axis, or Enter.
     void endMarkChosen(EventIndex e);
-    void selectionChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
