@@ -18,14 +18,6 @@ std::string padded(std::string cells) {
 
 } // namespace
 
-TEST(RangeEditing, CopiedCellsAreALineARowOfOnesAndZeros) {
-    LedSequence s;
-    SetRowText(s, 0, "101010");
-    SetRowText(s, 1, "011");
-    EXPECT_EQ(CellsAsText(s, RangeBetween(0, 5, 0, 0)), "101010\n");
-    EXPECT_EQ(CellsAsText(s, RangeBetween(1, 1, 0, 3)), "010\n110\n");
-}
-
 TEST(RangeEditing, TextReadsAsCellsOrIsRefusedWhereItHoldsSomethingElse) {
     const CellText read = ReadCellText("1x-X\r\n.#* 0\n");
     ASSERT_TRUE(read.ok());

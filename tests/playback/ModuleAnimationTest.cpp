@@ -47,24 +47,3 @@ TEST(ModuleAnimation, RoundingIsCarriedSoThatNoLoopDrifts) {
     s.setEndEvent(49);
     EXPECT_EQ(loopCs(AnimateModule(s, 1)), 165); // 50 x 33 ms
 }
-
-TEST(ModuleAnimation, ADelayUnder20MsIsSampledEvery20MsOrMore) {
-    LedSequence s;
-    s.setSequencerDelay(5);
-    s.setEndEvent(48); // 245 ms
-    for (EventIndex e = 0; e <= 48; e += 2)
-        s.setCell(1, e, 1);
-    const ModuleAnimation animation = AnimateModule(s, 1);
-    EXPECT_TRUE(animation.sampled);
-    for (const auto& frame : animation.frames)
-        EXPECT_GE(frame.delayCs, kShortestFrameCs);
-    EXPECT_NEAR(loopCs(animation) * 10, 245, 10);
-}
-
-TEST(ModuleAnimation, AnLedLightsOnlyInTheZonesOfItsServoMode) {
-    LedSequence s;
-    s.setCell(3, 0, 1);
-    s.setServoMode(3, 12); // "|- - * *|"
-    EXPECT_FALSE(AnimateModule(s, 1 << 0).frames[0].lit[3]);
-    EXPECT_TRUE(AnimateModule(s, 1 << 2).frames[0].lit[3]);
-}
