@@ -17,13 +17,9 @@ namespace {
 
 const QString kSavePresetTitle = QStringLiteral("Save as Preset");
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A name shown in a menu as typed: a single & would underline the letter after it.
 QString menuText(const std::string& name) {
-    return fromUtf8(name).replace(u'&', QStringLiteral("&&"));
+    return QString::fromStdString(name).replace(u'&', QStringLiteral("&&"));
 }
 
 } // namespace
