@@ -24,14 +24,22 @@ int centiseconds(double ms) {
     return int(std::lround(ms / 10.0));
 }
 
+int delayMsOf(const LedSequence& sequence) {
+    return std::max<int>(1, sequence.sequencerDelay());
+}
+
 } // namespace
 
+bool SamplesTheModule(const LedSequence& sequence) {
+    return delayMsOf(sequence) < kShortestFrameMs;
+}
+
 ModuleAnimation AnimateModule(const LedSequence& sequence, int servoZoneMask) {
-    const int delayMs = std::max<int>(1, sequence.sequencerDelay());
+    const int delayMs = delayMsOf(sequence);
     const int events = sequence.endEvent() + 1;
     const double loopMs = double(events) * delayMs;
     ModuleAnimation animation;
-    animation.sampled = delayMs < kShortestFrameMs;
+    animation.sampled = SamplesTheModule(sequence);
     // Frames of at least 20 ms: the events themselves, or samples of them spread evenly over the loop.
     const int frames = animation.sampled ? std::max(1, int(loopMs / kShortestFrameMs)) : events;
     const double frameMs = loopMs / frames;

@@ -24,6 +24,9 @@ struct ModuleAnimation {
 // Shortest frame delay: many viewers show anything shorter as a tenth of a second.
 inline constexpr int kShortestFrameCs = 2;
 
+// Whether an animation of the sequence samples the module (its delay is under 20 ms).
+bool SamplesTheModule(const LedSequence& sequence);
+
 // One loop of what the module shows with the stick in the zones of `servoZoneMask`: events 0 to the
 // end mark, one every SequencerDelay ms (1 ms for a delay under 1). Neighbouring frames that look
 // the same are one, and the rounding to hundredths is carried from frame to frame, so that the loop

@@ -46,7 +46,7 @@ void ExportCommands::exportPicture() {
 // The stick zone the module is shown in, the stick's own offered first.
 std::optional<int> ExportCommands::chooseZone() {
     QString label = QStringLiteral("Show the module as it lights with the stick in the");
-    if (AnimateModule(p_.sequence, 1).sampled)
+    if (SamplesTheModule(p_.sequence))
         label +=
             QStringLiteral("\n\n(The sequencer delay is under 20 ms: the animation shows the module every "
                            "20 ms, so a flash shorter than that may not show.)");

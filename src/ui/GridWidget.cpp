@@ -209,13 +209,13 @@ void GridWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (!keyMovesSelection(event, cell))
+    if (!moveByKey(event, cell))
         QWidget::keyPressEvent(event); // other modifiers are not the grid's
 }
 
 // A plain arrow, Home or End moves the focus cell and ends the selection; with Shift they stretch
 // the selection instead.
-bool GridWidget::keyMovesSelection(QKeyEvent* event, GridCell cell) {
+bool GridWidget::moveByKey(QKeyEvent* event, GridCell cell) {
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::ShiftModifier) {
         stretchSelectionTo(cell);

@@ -64,7 +64,7 @@ class GridWidget : public QWidget {
   private:
     void press(QPoint pos);
     void stretchSelectionTo(GridCell cell);
-    bool keyMovesSelection(QKeyEvent* event, GridCell cell);
+    bool moveByKey(QKeyEvent* event, GridCell cell);
     void pressOtherButton(QPoint pos);
     void endGesture();
 

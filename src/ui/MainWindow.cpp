@@ -9,7 +9,6 @@
 #include "MainWindowMenus.h"
 #include "PopupList.h"
 #include "PresetCommands.h"
-#include "PresetFolders.h"
 #include "RangeCommands.h"
 #include "SettingsDialog.h"
 #include "TestPlayer.h"
@@ -85,8 +84,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
         *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
-    presets_ = new PresetCommands(
-        {*this, sequence_, dialogs, *files_, ShippedPresetFolder(), UserPresetFolder()}, this);
+    presets_ = new PresetCommands({*this, sequence_, dialogs, *files_}, this);
     exports_ = std::make_unique<ExportCommands>(
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(

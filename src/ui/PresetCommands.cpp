@@ -2,6 +2,7 @@
 
 #include "DataFileCommands.h"
 #include "FileCommandTexts.h"
+#include "PresetFolders.h"
 #include "UserDialogs.h"
 #include "files/DataFileRecord.h"
 #include "files/DataFileWriter.h"
@@ -30,8 +31,8 @@ void PresetCommands::fillMenu(QMenu* menu) {
     menu->clear();
     for (QMenu* group : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
         delete group;
-    const auto presets = ListPresets(QFileInfo(p_.shippedFolder).filesystemFilePath(),
-                                     QFileInfo(p_.userFolder).filesystemFilePath());
+    const auto presets = ListPresets(QFileInfo(ShippedPresetFolder()).filesystemFilePath(),
+                                     QFileInfo(UserPresetFolder()).filesystemFilePath());
     QMenu* group = nullptr;
     for (const Preset& preset : presets) {
         if (!group || group->title() != menuText(preset.group)) {
@@ -57,7 +58,7 @@ void PresetCommands::saveAsPreset() {
     if (!path)
         return;
     const auto error =
-        QDir().mkpath(p_.userFolder)
+        QDir().mkpath(UserPresetFolder())
             ? WriteDataFile(QFileInfo(*path).filesystemFilePath(), MakeDataFileRecord(p_.sequence))
             : std::optional<std::string>("The folder for presets could not be made.");
     if (error)
@@ -83,7 +84,7 @@ std::optional<QString> PresetCommands::chooseTarget() {
                                                .arg(*name, QString::fromStdString(*problem)));
             continue;
         }
-        const QString path = QDir(p_.userFolder).filePath(*name + QStringLiteral(".DAT"));
+        const QString path = QDir(UserPresetFolder()).filePath(*name + QStringLiteral(".DAT"));
         if (!QFileInfo::exists(path))
             return path;
         const auto answer =

@@ -25,8 +25,6 @@ class PresetCommands : public QObject {
         const LedSequence& sequence;
         UserDialogs& dialogs;
         DataFileCommands& files;
-        QString shippedFolder;
-        QString userFolder;
     };
     explicit PresetCommands(const Parts& parts, QObject* parent = nullptr);
 
