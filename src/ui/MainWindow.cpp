@@ -119,8 +119,6 @@ void MainWindow::connectControls() {
     for (QPushButton* button : centralWidget()->findChildren<QPushButton*>())
         connect(button, &QPushButton::pressed, c_.sentLabel, &QWidget::hide); // before its click
     connect(c_.servoStick, &QScrollBar::valueChanged, this, &MainWindow::servoStickMoved);
-    // Queued: whoever else listens to the tick still sees the step that has just had its time.
-    connect(player_->timer(), &QTimer::timeout, this, &MainWindow::stepTimerElapsed, Qt::QueuedConnection);
     OrderTabStops(c_);
 }
 
@@ -241,10 +239,6 @@ void MainWindow::stopTest() {
 
 void MainWindow::toggleTest() {
     player_->toggle();
-}
-
-void MainWindow::stepTimerElapsed() {
-    player_->stepTimerElapsed();
 }
 
 void MainWindow::servoStickMoved() {

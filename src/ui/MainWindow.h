@@ -70,7 +70,6 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     void exportAnimation() { exports_->exportAnimation(); }
     void exportPicture() { exports_->exportPicture(); }
     void toggleTest();
-    void stepTimerElapsed();
     void servoStickMoved();
     void download() { download_->start(); }
     void showSettings();

@@ -19,6 +19,8 @@ TestPlayer::TestPlayer(MainWindowControls& controls, const LedSequence& sequence
     stepTimer_->setObjectName(QStringLiteral("Timer1"));
     stepTimer_->setSingleShot(true);
     stepTimer_->setTimerType(Qt::PreciseTimer);
+    // Handled where it fires: a step costs one pass of the event loop, not one more for a queued call.
+    connect(stepTimer_, &QTimer::timeout, this, &TestPlayer::stepTimerElapsed);
 }
 
 void TestPlayer::toggle() {
@@ -49,12 +51,12 @@ void TestPlayer::showStep(EventIndex i) {
     for (LedChannel led = 0; led < kLedCount; ++led)
         c_.ledIndicators[led]->setFillColor(ColorOf(colors[led]));
     stepTimer_->start();
-    emit stepShown(i);
 }
 
 void TestPlayer::stepTimerElapsed() {
     if (!showing_)
         return;
+    emit stepElapsed(*showing_);
     c_.grid->setPlayingEvent(std::nullopt);
     if (!running_) {
         windDown();

@@ -23,22 +23,20 @@ class TestPlayer : public QObject {
     // A test is playing or winding down: its last step is still on screen.
     bool active() const { return showing_.has_value(); }
     int servoZoneMask() const { return servoZoneMask_; }
-    QTimer* timer() const { return stepTimer_; } // the step timer; its tick comes back as stepTimerElapsed
 
     // Starts a test, or stops the one running.
     void toggle();
     // Stops a running test; the playback winds down at its next step boundary. Without a running
     // test it does nothing, so commands that stop a test first just call it.
     void stopTest();
-    // The step timer's tick: the step shown has had its time.
-    void stepTimerElapsed();
     void servoStickMoved();
 
   signals:
-    // Event `e` is on screen now, for one step.
-    void stepShown(EventIndex e);
+    // Event `e` has been on screen for its whole step; the player moves on once this returns.
+    void stepElapsed(EventIndex e);
 
   private:
+    void stepTimerElapsed();
     void showStep(EventIndex i);
     void windDown();
     void showServoStick(bool shown);

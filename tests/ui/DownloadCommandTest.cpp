@@ -187,7 +187,7 @@ TEST_F(DownloadCommand, TestAndAnOpenListDuringTheTransferDoNotHoldTheStreamUp) 
 TEST_F(DownloadCommand, CancelWritesNothingAndANotherTestStaysStopped) {
     startWired();
     int ticks = 0;
-    const auto c = QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
+    const auto c = atEachStepEnd([&] {
         if (++ticks == 2)
             download(); // answered Cancel
     });

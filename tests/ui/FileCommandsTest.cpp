@@ -279,8 +279,7 @@ TEST_F(FileCommands, MergeOrsThePatternAndKeepsColoursAndARunningTest) {
         lines({"1", "1", "1", "1", "0", "0", "0", "0", "5", "15", "15", "15", "15", "30", "20"});
     write("m.dat", file);
     bool merged = false;
-    auto* timer = form->findChild<QTimer*>("Timer1");
-    const auto c = QObject::connect(timer, &QTimer::timeout, form.get(), [&] {
+    const auto c = atEachStepEnd([&] {
         if (merged)
             return;
         merged = true;
@@ -303,9 +302,8 @@ TEST_F(FileCommands, MergeOrsThePatternAndKeepsColoursAndARunningTest) {
 TEST_F(FileCommands, SaveAndOpenStopARunningTestEvenWhenCancelled) {
     start();
     for (const char* action : {"MENUsave", "MENUopen"}) {
-        auto* timer = form->findChild<QTimer*>("Timer1");
         int ticks = 0;
-        const auto c = QObject::connect(timer, &QTimer::timeout, form.get(), [&] {
+        const auto c = atEachStepEnd([&] {
             if (++ticks == 2)
                 trigger(action); // the scripted dialog is cancelled
         });

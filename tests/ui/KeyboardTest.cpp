@@ -116,7 +116,7 @@ TEST_F(Keyboard, EachShortcutRunsItsMenuCommand) {
     }
     EXPECT_EQ(end.calls, 0); // Ctrl+Q asked first
     int ticks = 0;
-    QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
+    atEachStepEnd([&] {
         if (++ticks == 2)
             key(Qt::Key_F5); // F5 stops the test it started
     });

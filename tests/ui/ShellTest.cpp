@@ -37,8 +37,7 @@ class Shell : public UiFixture {
     // Runs a test and calls `onTick` at each of its steps until the test has ended.
     int runTest(const std::function<void(int)>& onTick) {
         int ticks = 0;
-        const auto c = QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(),
-                                        [&] { onTick(ticks++); });
+        const auto c = atEachStepEnd([&] { onTick(ticks++); });
         form->toggleTest();
         waitUntilTestEnds();
         QObject::disconnect(c);
@@ -88,11 +87,10 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
     EXPECT_EQ(end.calls, 0);
     for (const char* test : {"MENUtest", "TestButton"}) {
         int ticks = 0;
-        const auto c =
-            QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
-                ++ticks;
-                form->stopTest();
-            });
+        const auto c = atEachStepEnd([&] {
+            ++ticks;
+            form->stopTest();
+        });
         trigger(QLatin1String(test));
         waitUntilTestEnds();
         QObject::disconnect(c);
@@ -110,7 +108,7 @@ TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
         QTest::keyClick(form->windowHandle(), key, modifiers);
     };
     int ticks = 0;
-    QObject::connect(form->findChild<QTimer*>("Timer1"), &QTimer::timeout, form.get(), [&] {
+    atEachStepEnd([&] {
         ++ticks;
         form->stopTest();
     });

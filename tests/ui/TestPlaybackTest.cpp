@@ -61,9 +61,8 @@ class TestPlayback : public UiFixture {
     // its number; the test runs until `onStep` stops it. Returns every step seen.
     std::vector<Step> play(const std::function<void(const Step&, int)>& onStep) {
         std::vector<Step> steps;
-        auto* timer = form->findChild<QTimer*>("Timer1");
         // At each tick, before the player moves on: the step as it stood for its whole time.
-        const auto connection = QObject::connect(timer, &QTimer::timeout, form.get(), [&] {
+        const auto connection = atEachStepEnd([&] {
             steps.push_back(snapshot());
             onStep(steps.back(), int(steps.size()) - 1);
         });
@@ -275,10 +274,11 @@ TEST_F(TestPlayback, ATestStartedWhileTheLastOneWindsDownStartsOverAtEventZero) 
     std::vector<int> shown;
     play([&](const Step& step, int n) {
         shown.push_back(step.highlighted);
-        if (n == 1) {
-            stop();
-            QTimer::singleShot(0, form.get(), [&] { QTest::mouseClick(testButton(), Qt::LeftButton); });
-        }
+        if (n == 1) // during step 2: Stop, then Test again before that step is over
+            QTimer::singleShot(0, form.get(), [&] {
+                stop();
+                QTest::mouseClick(testButton(), Qt::LeftButton);
+            });
         if (n == 4)
             stop();
     });

@@ -4,6 +4,7 @@
 #include "ui/GridWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/PopupList.h"
+#include "ui/TestPlayer.h"
 
 #include <QDir>
 #include <QImage>
@@ -75,6 +76,13 @@ class UiFixture : public ::testing::Test {
     // A test started by a command plays on its timer; this waits until it has wound down.
     void waitUntilTestEnds(int timeoutMs = 10000) {
         EXPECT_TRUE(QTest::qWaitFor([this] { return !form->testActive(); }, timeoutMs));
+    }
+
+    // Calls `f` at every step boundary of the on-screen test, before the player moves on: the step
+    // as it stood for its whole time.
+    QMetaObject::Connection atEachStepEnd(std::function<void()> f) {
+        return QObject::connect(form->findChild<zg::TestPlayer*>(), &zg::TestPlayer::stepElapsed, form.get(),
+                                std::move(f));
     }
 
     // Runs `step` as soon as the pop-up list `name` opens, as the user would then pick or type.
