@@ -1,6 +1,7 @@
 #include "LedIndicator.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace zg {
 
@@ -19,12 +20,32 @@ void LedIndicator::setFillColor(const QColor& color) {
 
 void LedIndicator::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), parentWidget() ? parentWidget()->palette().color(QPalette::Window)
-                                            : palette().color(QPalette::Window));
+    painter.drawPixmap(0, 0, picture());
+}
+
+// A test repaints the indicators at every step, up to 200 times a second: a smooth circle costs
+// far more than copying one, so each look is drawn once and kept in Qt's pixmap cache.
+QPixmap LedIndicator::picture() const {
+    const QColor background = parentWidget() ? parentWidget()->palette().color(QPalette::Window)
+                                             : palette().color(QPalette::Window);
+    const qreal scale = devicePixelRatioF();
+    const QString key = QStringLiteral("zg-led-") + QString::number(fill_.rgba(), 16) + u'-' +
+                        QString::number(background.rgba(), 16) + u'-' + QString::number(width()) + u'x' +
+                        QString::number(height()) + u'@' + QString::number(scale);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size() * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(background);
+    QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(fill_);
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 } // namespace zg

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 namespace zg {
@@ -18,6 +19,8 @@ class LedIndicator : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    QPixmap picture() const;
+
     QColor fill_ = Qt::black;
 };
 

@@ -52,8 +52,10 @@ class TestPlayback : public UiFixture {
                 ++step.greyCount;
             }
         }
-        for (int i = 0; i < 4; ++i)
-            step.leds[std::size_t(i)] = led(i)->fillColor();
+        for (int i = 0; i < 4; ++i) { // as drawn: the indicators keep one picture per look
+            const QImage drawn = led(i)->grab().toImage();
+            step.leds[std::size_t(i)] = drawn.pixelColor(drawn.width() / 2, drawn.height() / 2);
+        }
         return step;
     }
 
