@@ -29,13 +29,17 @@ GridPainter::GridPainter(QFont font) {
 void GridPainter::paint(QPainter& painter, const QRect& dirty, const QPalette& palette,
                         const QColor& background, const State& state) const {
     painter.fillRect(dirty, background);
-    painter.setPen(palette.color(QPalette::WindowText));
-    painter.drawRect(kFrame.adjusted(0, 0, -1, -1));
-    paintCells(painter, dirty, palette, state);
+    // A test step dirties axis labels only, below the frame: nothing inside the frame is visited.
+    if (dirty.intersects(kFrame)) {
+        painter.setPen(palette.color(QPalette::WindowText));
+        painter.drawRect(kFrame.adjusted(0, 0, -1, -1));
+        paintCells(painter, dirty, palette, state);
+    }
     paintAxis(painter, dirty, palette, state);
     if (state.selection)
         paintSelection(painter, palette, *state.selection);
-    if (state.focus)
+    if (state.focus &&
+        dirty.intersects(CellRect(state.focus->row, state.focus->event).adjusted(-2, -1, 1, 1)))
         paintFocus(painter, palette, *state.focus);
 }
 

@@ -65,6 +65,32 @@ TEST_F(GridEditing, ClickSwitchesOneCellAndItsEventValue) {
         EXPECT_EQ(doc().eventValueText(e), "0") << e;
 }
 
+// A test step or a click repaints a few pixels of the grid; those come out as a repaint of the
+// whole grid draws them, also where only the frame or the focus outline passes.
+TEST_F(GridEditing, APartOfTheGridRepaintedAloneLooksAsInTheWholeGrid) {
+    start();
+    form->sequence().setCell(1, 3, 1);
+    click(1, 4);
+    grid()->setFocus();
+    ASSERT_TRUE(grid()->hasFocus());
+    const QImage whole = grid()->grab().toImage();
+    const qreal scale = whole.devicePixelRatio();
+    const QRect focus = GridGeometry::CellRect(1, 4);
+    for (const QRect part :
+         {GridGeometry::AxisRect(7), GridGeometry::CellRect(1, 3), QRect(0, 0, 2, 2),
+          QRect(focus.left() - 2, focus.top(), 1, 1), QRect(focus.right() + 1, focus.top(), 1, 1),
+          QRect(focus.left(), focus.bottom(), 1, 1)}) {
+        QImage alone(whole.size(), whole.format());
+        alone.setDevicePixelRatio(scale);
+        alone.fill(Qt::magenta);
+        grid()->render(&alone, part.topLeft(), QRegion(part));
+        const QRect pixels(QPoint(int(part.left() * scale), int(part.top() * scale)), part.size() * scale);
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
+                ASSERT_EQ(alone.pixelColor(x, y), whole.pixelColor(x, y)) << x << "," << y;
+    }
+}
+
 // What the check boxes gave for free: a screen reader finds 4 x 50 named cells with their state.
 TEST_F(GridEditing, AssistiveTechnologySeesATableOfNamedCheckBoxes) {
     start();
