@@ -51,6 +51,16 @@ double largestDeliveryDelayMs(const Run& run) {
     return largest;
 }
 
+// The smallest pause between two items as the sender drained them: its own pacing, which the far
+// end sees shortened by however late the pseudo-terminal handed the earlier item over.
+double smallestSentGapSeconds(const Run& run) {
+    double smallest = 1e9;
+    for (std::size_t i = 1; i < run.itemsLeft.size(); ++i)
+        smallest = std::min(smallest,
+                            std::chrono::duration<double>(run.itemsLeft[i] - run.itemsLeft[i - 1]).count());
+    return smallest;
+}
+
 int pausesBelowMinimum(const ReceivedDownload& received) {
     int count = 0;
     const auto pauses = received.Pauses();
@@ -94,6 +104,7 @@ std::optional<Run> downloadOnce() {
 struct Worst {
     double markerToFirstItem = 1e9;
     double smallestGap = 1e9;
+    double smallestSentGap = 1e9;
     double transferRatio = 0;
     double cpuShare = 0;
     double deliveryDelayMs = 0;
@@ -102,6 +113,7 @@ struct Worst {
         const ReceivedDownload& received = run.received;
         markerToFirstItem = std::min(markerToFirstItem, received.MarkerToFirstItem().count());
         smallestGap = std::min(smallestGap, received.SmallestItemGap().count());
+        smallestSentGap = std::min(smallestSentGap, smallestSentGapSeconds(run));
         transferRatio =
             std::max(transferRatio, received.MarkerToLastItem().count() / kMinimumTransferSeconds);
         cpuShare = std::max(cpuShare, run.cpuShare * 100.0);
@@ -111,6 +123,7 @@ struct Worst {
     void print(const FigurePrinter& figure) const {
         figure("download.marker_to_first_item.min", markerToFirstItem, "s");
         figure("download.smallest_item_gap.min", smallestGap, "s");
+        figure("download.smallest_sent_gap.min", smallestSentGap, "s");
         figure("download.transfer_ratio.max", transferRatio, "x");
         figure("download.sender_cpu_share.max", cpuShare, "%");
         figure("download.pty_delay.max", deliveryDelayMs, "ms");
@@ -127,10 +140,10 @@ int main(int argc, char** argv) {
         std::puts("bench_download: socat is not installed");
         return 1;
     }
-    std::puts("All figures as the reading end saw them, except the sender's CPU time.");
+    std::puts("All figures as the reading end saw them, except the sender's CPU time and the gap as sent.");
     std::puts(
         "run  marker->item0 [s]  smallest item gap [ms]  marker->last item [s]  / 3.3 s  sender CPU/wall"
-        "  pauses < min  pty delay max [ms]");
+        "  pauses < min  pty delay max [ms]  smallest gap as sent [ms]");
     Worst worst;
     for (int run = 1; run <= runs; ++run) {
         const auto measured = downloadOnce();
@@ -140,10 +153,10 @@ int main(int argc, char** argv) {
         }
         const ReceivedDownload& received = measured->received;
         const double whole = received.MarkerToLastItem().count();
-        std::printf("%3d  %17.4f  %22.3f  %21.4f  %7.4f  %14.3f%%  %12d  %17.3f\n", run,
+        std::printf("%3d  %17.4f  %22.3f  %21.4f  %7.4f  %14.3f%%  %12d  %17.3f  %25.3f\n", run,
                     received.MarkerToFirstItem().count(), received.SmallestItemGap().count() * 1000.0, whole,
                     whole / kMinimumTransferSeconds, measured->cpuShare * 100.0, pausesBelowMinimum(received),
-                    largestDeliveryDelayMs(*measured));
+                    largestDeliveryDelayMs(*measured), smallestSentGapSeconds(*measured) * 1000.0);
         worst.add(*measured);
     }
     figure("download.runs", runs, "");
