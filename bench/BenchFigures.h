@@ -2,8 +2,10 @@
 
 // Machine-readable figures for scripts/bench: with --tsv, a benchmark prints "name<TAB>value<TAB>unit"
 // lines besides its usual human-readable ones, so the script need not parse prose.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 // Removes --tsv from the arguments, so that the rest parse as before, and says whether it was there.
 inline bool TakeTsvFlag(int& argc, char** argv) {
@@ -27,3 +29,9 @@ struct FigurePrinter {
             std::printf("%s\t%.10g\t%s\n", name, value, unit);
     }
 };
+
+// The middle of several rounds' figures: one slow spell of the machine moves it least.
+inline double MedianOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}

@@ -75,7 +75,6 @@ int main(int argc, char** argv) {
         std::printf("bare Qt timer, 5 ms, 400 ticks, two repaints each: cpu %.2f %% of wall\n",
                     shares.back());
     }
-    std::sort(shares.begin(), shares.end());
-    figure("playback.bare_5ms.cpu_share", shares[shares.size() / 2], "%");
+    figure("playback.bare_5ms.cpu_share", MedianOf(shares), "%");
     return 0;
 }

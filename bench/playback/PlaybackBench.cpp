@@ -62,11 +62,6 @@ Round play(zg::MainWindow& form, int testSpeed, int steps) {
     return round;
 }
 
-double medianOf(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // A busy machine's wake-ups swing one round's processor time by a third: each figure is the median
 // of several rounds.
 void run(zg::MainWindow& form, int testSpeed, int steps, int rounds, const FigurePrinter& figure) {
@@ -78,9 +73,9 @@ void run(zg::MainWindow& form, int testSpeed, int steps, int rounds, const Figur
         cpuShares.push_back(round.cpuShare);
     }
     const std::string prefix = "playback." + std::to_string(testSpeed) + "ms.";
-    figure((prefix + "median_ratio").c_str(), medianOf(medians) / testSpeed, "x");
-    figure((prefix + "p99_ratio").c_str(), medianOf(p99s) / testSpeed, "x");
-    figure((prefix + "cpu_share").c_str(), medianOf(cpuShares), "%");
+    figure((prefix + "median_ratio").c_str(), MedianOf(medians) / testSpeed, "x");
+    figure((prefix + "p99_ratio").c_str(), MedianOf(p99s) / testSpeed, "x");
+    figure((prefix + "cpu_share").c_str(), MedianOf(cpuShares), "%");
     figure("playback.rounds", rounds, "");
 }
 
