@@ -37,6 +37,10 @@ class GridWidget : public QWidget {
     void showCell(LedChannel row, EventIndex e);
     void showAxisLabel(EventIndex e);
 
+    // Ends the gesture under way as a second button does (its changes become one step); the
+    // pointer paints no more, and the release does nothing, until the next press.
+    void endGesture();
+
   signals:
     // A press on a cell starts a gesture; cells entered while the button is held are painted; the
     // release over a cell fills towards it. A gesture ends at the release, wherever it is, or when
@@ -66,7 +70,6 @@ class GridWidget : public QWidget {
     void stretchSelectionTo(GridCell cell);
     bool moveByKey(QKeyEvent* event, GridCell cell);
     void pressOtherButton(QPoint pos);
-    void endGesture();
 
     const LedSequence& sequence_;
     GridPainter painter_;

@@ -237,6 +237,16 @@ void MainWindow::stopTest() {
     player_->stopTest();
 }
 
+void MainWindow::undo() {
+    c_.grid->endGesture();
+    history_->stack().undo();
+}
+
+void MainWindow::redo() {
+    c_.grid->endGesture();
+    history_->stack().redo();
+}
+
 void MainWindow::toggleTest() {
     player_->toggle();
 }

@@ -69,6 +69,10 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     RangeCommands& ranges() { return *ranges_; }
     void exportAnimation() { exports_->exportAnimation(); }
     void exportPicture() { exports_->exportPicture(); }
+    // Undo and Redo first end a paint gesture under way, so that it neither becomes a step of
+    // nothing painted nor goes on over the state they bring back.
+    void undo();
+    void redo();
     void toggleTest();
     void servoStickMoved();
     void download() { download_->start(); }

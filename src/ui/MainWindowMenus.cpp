@@ -135,10 +135,14 @@ void addEditMenu(Form& form, QMenuBar* bar, QUndoStack& history) {
     QAction* redo = history.createRedoAction(menu, QStringLiteral("&Redo"));
     redo->setObjectName(QStringLiteral("MENUredo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The stack keeps the items' text and state; the window runs them, ending a gesture first.
     for (QAction* item : {undo, redo}) {
+        QObject::disconnect(item, &QAction::triggered, &history, nullptr);
         QObject::connect(item, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
         menu->addAction(item);
     }
+    QObject::connect(undo, &QAction::triggered, &form, &Form::undo);
+    QObject::connect(redo, &QAction::triggered, &form, &Form::redo);
     menu->addSeparator();
     addRangeItems(form, menu);
 }

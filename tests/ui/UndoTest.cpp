@@ -206,3 +206,37 @@ TEST_F(Undo, AGestureEndedByASecondButtonIsOneStep) {
     EXPECT_EQ(form->sequence().cell(0, 5), 1);
     EXPECT_FALSE(action("MENUundo")->isEnabled());
 }
+
+// Undo or Redo while the button is held ends the gesture first: a gesture that painted is one step
+// (which the Undo then takes back), one that painted nothing is none, and the pointer paints no
+// more, nor does its release switch or fill, until the next press.
+TEST_F(Undo, UndoAndRedoDuringAPressEndTheGestureFirst) {
+    start();
+    click(0, 1);
+    press(0, 5); // nothing painted yet
+    action("MENUundo")->trigger();
+    EXPECT_EQ(form->sequence().cell(0, 1), 0);
+    EXPECT_EQ(action("MENUredo")->text(), "&Redo Cell");
+    releaseOver(0, 5); // not a click any more
+    EXPECT_EQ(form->sequence().cell(0, 5), 0);
+    EXPECT_FALSE(action("MENUundo")->isEnabled());
+    EXPECT_EQ(action("MENUredo")->text(), "&Redo Cell");
+
+    click(1, 5);
+    press(1, 5);
+    moveTo(1, 7);
+    action("MENUundo")->trigger();
+    for (int e : {6, 7})
+        EXPECT_EQ(form->sequence().cell(1, e), 0) << e;
+    EXPECT_EQ(action("MENUundo")->text(), "&Undo Cell");
+    EXPECT_EQ(action("MENUredo")->text(), "&Redo Paint");
+    moveTo(1, 9);
+    releaseOver(1, 9);
+    EXPECT_EQ(form->sequence().cell(1, 8), 0);
+    press(1, 20);
+    action("MENUredo")->trigger();
+    releaseOver(1, 20);
+    EXPECT_EQ(form->sequence().cell(1, 7), 1);
+    EXPECT_EQ(form->sequence().cell(1, 20), 0);
+    EXPECT_EQ(action("MENUundo")->text(), "&Undo Paint");
+}
