@@ -4,15 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <memory>
-#include <system_error>
 
 namespace zg {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -76,18 +71,18 @@ bool putFrame(GifFileType* gif, const IndexedAnimation& a, const IndexedAnimatio
     return true;
 }
 
-// giflib hands the encoded bytes here; the stream is its user data.
+// giflib hands the encoded bytes here; the buffer is its user data.
 int writeBytes(GifFileType* gif, const GifByteType* bytes, int count) {
-    auto* out = static_cast<std::ofstream*>(gif->UserData);
-    out->write(reinterpret_cast<const char*>(bytes), count);
-    return out->good() ? count : 0;
+    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), std::size_t(count));
+    return count;
 }
 
-// The stream makes the file as any other the program writes (giflib's own would be private).
-std::optional<std::string> writeTo(const fs::path& path, const IndexedAnimation& a) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return std::error_code(errno, std::generic_category()).message();
+} // namespace
+
+std::optional<std::string> EncodeGif(const IndexedAnimation& a, std::string& out) {
+    out.clear();
+    if (a.frames.empty() || a.palette.empty() || a.palette.size() > 256)
+        return "nothing to write";
     int error = 0;
     GifFile gif(EGifOpen(&out, writeBytes, &error));
     if (!gif)
@@ -110,29 +105,7 @@ std::optional<std::string> writeTo(const fs::path& path, const IndexedAnimation&
     const int lastError = gif->Error;
     if (EGifCloseFile(gif.release(), &error) != GIF_OK || !ok)
         return GifErrorString(ok ? error : lastError);
-    out.close();
-    if (!out)
-        return std::error_code(errno, std::generic_category()).message();
     return std::nullopt;
-}
-
-} // namespace
-
-std::optional<std::string> WriteGif(const fs::path& path, const IndexedAnimation& animation) {
-    if (animation.frames.empty() || animation.palette.empty() || animation.palette.size() > 256)
-        return "nothing to write";
-    fs::path partial = path;
-    partial += ".part";
-    auto problem = writeTo(partial, animation);
-    std::error_code error;
-    if (!problem) {
-        fs::rename(partial, path, error);
-        if (error)
-            problem = error.message();
-    }
-    if (problem)
-        fs::remove(partial, error);
-    return problem;
 }
 
 } // namespace zg

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,9 +19,8 @@ struct IndexedAnimation {
     std::vector<Frame> frames;
 };
 
-// Writes the animation as a GIF that loops for ever, each frame after the first as the smallest
-// rectangle that holds its changes. The file appears at `path` only once it is complete; an
-// existing one stays as it was when writing fails. Returns why it could not be written.
-std::optional<std::string> WriteGif(const std::filesystem::path& path, const IndexedAnimation& animation);
+// Encodes the animation into `out` as a GIF that loops for ever, each frame after the first as the
+// smallest rectangle that holds its changes. Returns why it could not be encoded.
+std::optional<std::string> EncodeGif(const IndexedAnimation& animation, std::string& out);
 
 } // namespace zg

@@ -4,6 +4,7 @@
 #include "PatternPictures.h"
 #include "files/ApplyRecord.h"
 #include "files/DataFileReader.h"
+#include "files/SameFile.h"
 #include "playback/ServoZone.h"
 
 #include <QFileInfo>
@@ -36,6 +37,8 @@ int RunExport(const CommandLine& line) {
     LedSequence sequence;
     OpenRecord(read.Record, sequence);
     const QString& out = line.exportGif ? *line.exportGif : *line.exportPng;
+    if (IsSameFile(out, file))
+        return fail(OwnFileRefusal(out));
     const auto error = line.exportGif
                            ? WriteAnimation(sequence, ServoZoneMaskOf(line.stickMicroseconds / 10), out)
                            : WritePatternPicture(sequence, out);

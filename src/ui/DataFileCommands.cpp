@@ -35,8 +35,8 @@ void DataFileCommands::record(const QString& stepName, const std::function<void(
     showName();
 }
 
-DocumentName DataFileCommands::fileName(const QString& fileTitle) {
-    return {kPlainTitle + QStringLiteral(" - ") + fileTitle, fileTitle};
+DocumentName DataFileCommands::fileName(const ChosenFile& file) {
+    return {kPlainTitle + QStringLiteral(" - ") + file.title, file.title, file.path};
 }
 
 void DataFileCommands::newDocument() {
@@ -50,7 +50,7 @@ void DataFileCommands::newFrom(const DataFileRecord& record, const QString& step
 }
 
 std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString& title, const QString& name) {
-    const FileDialogRequest request{title, kDataFileFilter, name};
+    const FileDialogRequest request{title, kDataFileFilter, name, QStringLiteral("DAT")};
     const auto path = save ? p_.dialogs.getSaveFileName(&p_.window, request)
                            : p_.dialogs.getOpenFileName(&p_.window, request);
     if (!path)
@@ -116,7 +116,7 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
         return;
     }
     takeFolderOf(file);
-    p_.history.rename(fileName(file.title));
+    p_.history.rename(fileName(file));
     showName();
     if (p_.onSaved)
         p_.onSaved();
@@ -175,7 +175,7 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     takeFolderOf(file);
     AppliedSpeeds speeds;
     this->record(
-        stepName, [&] { speeds = apply(*record, p_.sequence); }, fileName(file.title));
+        stepName, [&] { speeds = apply(*record, p_.sequence); }, fileName(file));
     p_.settings.selectSpeeds(speeds);
     if (apply == &OpenRecord && p_.onOpened) // the document is now what the file holds
         p_.onOpened();

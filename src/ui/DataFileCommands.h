@@ -64,7 +64,7 @@ class DataFileCommands {
     std::optional<ChosenFile> chooseFile(bool save, const QString& title, const QString& name);
     static ChosenFile chosen(const QString& path);
     static void takeFolderOf(const ChosenFile& file);
-    static DocumentName fileName(const QString& fileTitle);
+    static DocumentName fileName(const ChosenFile& file);
     std::optional<ChosenFile> chooseSaveTarget();
     void showName();
     void record(const QString& stepName, const std::function<void()>& change, const DocumentName& name);

@@ -17,6 +17,7 @@ namespace zg {
 struct DocumentName {
     QString caption;
     QString fileTitle;
+    QString filePath = {}; // the file's full path, where there is one
 
     bool operator==(const DocumentName&) const = default;
 };

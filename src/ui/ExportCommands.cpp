@@ -4,6 +4,7 @@
 #include "FileCommandTexts.h"
 #include "PatternPictures.h"
 #include "UserDialogs.h"
+#include "files/SameFile.h"
 #include "playback/ModuleAnimation.h"
 #include "playback/ServoZone.h"
 
@@ -60,9 +61,13 @@ std::optional<QString> ExportCommands::chooseTarget(const QString& title, const 
     const QString fileTitle = p_.history.documentName().fileTitle;
     const QString offered =
         (fileTitle.isEmpty() ? QStringLiteral("pattern") : QFileInfo(fileTitle).completeBaseName()) + suffix;
-    const auto path = p_.dialogs.getSaveFileName(&p_.window, {title, filter, offered});
+    const auto path = p_.dialogs.getSaveFileName(&p_.window, {title, filter, offered, suffix.mid(1)});
     if (!path || !QFileInfo::exists(*path))
         return path;
+    if (const QString& own = p_.history.documentName().filePath; !own.isEmpty() && IsSameFile(*path, own)) {
+        p_.dialogs.exclaim(&p_.window, OwnFileRefusal(*path));
+        return std::nullopt;
+    }
     const MessageRequest replace{kAppTitle, ReplaceQuestion(*path), MessageButtons::YesNo,
                                  MessageIcon::Question};
     if (p_.dialogs.showMessage(&p_.window, replace) != MessageAnswer::Yes)

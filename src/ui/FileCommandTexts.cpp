@@ -42,6 +42,12 @@ QString NotADataFileMessage(const QString& path, const QString& why) {
         .arg(path, why);
 }
 
+QString OwnFileRefusal(const QString& path) {
+    return QStringLiteral("%1 is the pattern's own data file: an export would write over it. Choose "
+                          "another name.")
+        .arg(path);
+}
+
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines) {
     return QStringLiteral(
                "The file %1 is incomplete or damaged.\r\rThese lines could not be used and were left "

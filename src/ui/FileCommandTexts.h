@@ -31,5 +31,7 @@ QString NotADataFileMessage(const QString& path, const QString& why);
 // Asked at start when the last run left a pattern unsaved at `leftAt`.
 QString UnsavedWorkQuestion(const QDateTime& leftAt);
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines);
+// An export whose target is the data file it shows.
+QString OwnFileRefusal(const QString& path);
 
 } // namespace zg

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <functional>
+
 namespace zg {
 
 namespace {
@@ -72,12 +74,33 @@ IndexedAnimation DrawAnimation(const LedSequence& sequence, const ModuleAnimatio
     return indexed;
 }
 
-std::optional<QString> WriteAnimation(const LedSequence& sequence, int servoZoneMask, const QString& path) {
-    const auto error = WriteGif(QFileInfo(path).filesystemFilePath(),
-                                DrawAnimation(sequence, AnimateModule(sequence, servoZoneMask)));
-    if (error)
-        return QString::fromStdString(*error);
+namespace {
+
+// The file appears at `path` only once it is complete, from a temporary file of a unique name
+// beside it; an existing one stays as it was when writing fails.
+std::optional<QString> saveWhole(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!write(file)) {
+        file.cancelWriting();
+        return file.error() != QFileDevice::NoError ? file.errorString()
+                                                    : QStringLiteral("The picture could not be encoded.");
+    }
+    if (!file.commit())
+        return file.errorString();
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> WriteAnimation(const LedSequence& sequence, int servoZoneMask, const QString& path) {
+    std::string bytes;
+    if (const auto error = EncodeGif(DrawAnimation(sequence, AnimateModule(sequence, servoZoneMask)), bytes))
+        return QString::fromStdString(*error);
+    return saveWhole(path, [&bytes](QIODevice& file) {
+        return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    });
 }
 
 QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
@@ -117,16 +140,8 @@ QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
 }
 
 std::optional<QString> WritePatternPicture(const LedSequence& sequence, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!DrawPatternPicture(sequence).save(&file, "PNG")) {
-        file.cancelWriting();
-        return QStringLiteral("The picture could not be encoded.");
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    const QImage picture = DrawPatternPicture(sequence);
+    return saveWhole(path, [&picture](QIODevice& file) { return picture.save(&file, "PNG"); });
 }
 
 } // namespace zg

@@ -52,6 +52,10 @@ class Export : public UiFixture {
         s.setSequencerDelay(50);
     }
     QString path(const QString& name) const { return dir.filePath(name); }
+    static QByteArray readAll(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
 };
 
 TEST_F(Export, TheAnimationShowsEachEventAsTheModuleDoesAndLoopsForEver) {
@@ -157,4 +161,43 @@ TEST_F(Export, TheCommandLineExportsWithoutADisplayAndExitsTwoOnARefusedFile) {
     for (const char* name : {"bad.gif", "bad.png", "nowhere"})
         EXPECT_FALSE(QFile::exists(path(name))) << name;
     EXPECT_TRUE(QDir(dir.path()).entryList({"*.part"}).isEmpty());
+
+    // The pattern's own file is never written over, by any of its names; a user's own file that
+    // happens to carry the name of a temporary one stays as it was.
+    const QByteArray original = readAll(path("p.DAT"));
+    ASSERT_TRUE(QFile::link(path("p.DAT"), path("link.DAT")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    for (const char* out : {"p.DAT", "link.DAT", "sub/../p.DAT"}) {
+        for (const char* option : {"--export-gif", "--export-png"}) {
+            const auto [code, message] = run({option, out, "p.DAT"});
+            EXPECT_EQ(code, 2) << option << ' ' << out;
+            EXPECT_TRUE(message.contains("own data file")) << message.toStdString();
+        }
+    }
+    EXPECT_EQ(readAll(path("p.DAT")), original);
+    QFile mine(path("out.gif.part"));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("mine");
+    mine.close();
+    EXPECT_EQ(run({"--export-gif", "out.gif", "p.DAT"}).first, 0);
+    EXPECT_EQ(readAll(path("out.gif.part")), "mine");
+}
+
+// In the window too: the file the pattern was opened from is refused before the replace question.
+TEST_F(Export, TheWindowRefusesToExportOverThePatternsOwnFile) {
+    start();
+    LedSequence pattern;
+    drawPattern(pattern);
+    ASSERT_FALSE(WriteDataFile(path("p.DAT").toStdString(), MakeDataFileRecord(pattern)));
+    form->openFromOutside(path("p.DAT"));
+    const QByteArray original = readAll(path("p.DAT"));
+    dialogs.fileNames.emplace_back(path("p.DAT"));
+    dialogs.answers = {MessageAnswer::Yes};
+    form->exportPicture();
+    ASSERT_EQ(dialogs.fileAsks.size(), 1u);
+    EXPECT_EQ(dialogs.fileAsks[0].request.defaultSuffix, "png");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("own data file"));
+    EXPECT_EQ(readAll(path("p.DAT")), original);
 }
