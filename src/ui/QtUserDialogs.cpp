@@ -78,8 +78,11 @@ void SetUpDataFileDialog(QFileDialog& dialog, const FileDialogRequest& request,
     // The open dialog also returns a name that does not exist.
     dialog.setFileMode(QFileDialog::AnyFile);
     // Qt's own dialog matches "*.dat" whatever the case of the extension; a name typed without
-    // extension is used exactly as typed, and the replace question is the program's own.
+    // extension gets the default one, so that the file shows under the filter; the replace
+    // question is the program's own.
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setDirectory(QDir::currentPath());
     const QStringList filters = QtNameFilters(request.filter);
     dialog.setNameFilters(filters);

@@ -27,6 +27,7 @@ struct FileDialogRequest {
     QString title;
     QString filter;      // "caption|pattern|caption|pattern"
     QString initialName; // file name offered in the name field
+    QString defaultSuffix = {}; // added to a name typed without an extension when saving
 };
 
 struct TextRequest {

@@ -71,6 +71,7 @@ TEST_F(FileCommands, SaveWritesTheFreshProgramsFileUnderTheNameTyped) {
     EXPECT_EQ(dialogs.fileAsks[0].request.title, kSaveTitle);
     EXPECT_EQ(dialogs.fileAsks[0].request.filter, "Data Files (*.DAT)|*.dat|All Files (*.*)|*.*");
     EXPECT_EQ(dialogs.fileAsks[0].request.initialName, "");
+    EXPECT_EQ(dialogs.fileAsks[0].request.defaultSuffix, "DAT");
     const QByteArray expected = quotedZeros(50) + lines({"7", "7", "7", "7", "0", "0", "0", "0", "49", "15",
                                                          "15", "15", "15", "30", "20"});
     EXPECT_EQ(expected.size(), 302);

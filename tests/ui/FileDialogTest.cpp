@@ -62,3 +62,18 @@ TEST(FileDialog, DataFilesFilterListsEveryCaseOfTheExtensionAndAllFilesListsEver
     const QStringList allFiles{"B.DAT", "a.dat", "c.Dat", "notes.txt", "plain"};
     EXPECT_EQ(waitForListing(dialog, allFiles), allFiles);
 }
+
+// A name typed without an extension is saved with the data files' one, so that the Open dialog's
+// filter shows the file afterwards; a name with an extension of its own keeps it.
+TEST(FileDialog, ANameTypedWithoutAnExtensionIsSavedWithTheDefaultOne) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    for (const auto& [typed, saved] : {std::pair{"mynav", "mynav.DAT"}, std::pair{"old.dat", "old.dat"}}) {
+        QFileDialog dialog;
+        SetUpDataFileDialog(dialog, {kSaveTitle, kDataFileFilter, QLatin1String(typed), QStringLiteral("DAT")},
+                            QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog.selectedFiles(), QStringList{dir.filePath(QLatin1String(saved))});
+    }
+    QDir::setCurrent(previous);
+}
