@@ -10,6 +10,7 @@
 #include "files/ConfigFile.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,6 +44,13 @@ constexpr std::array<int, 3> kEntries{6, 100, 100};
 // Position value - 1; a value without an entry (0 among them) selects nothing.
 int positionOf(int value, int entries) {
     return value >= 1 && value <= entries ? value - 1 : -1;
+}
+
+QString NotAnEntryMessage(const QString& list, const QString& text, int entries) {
+    return QStringLiteral("The list %1 holds \"%2\", which is not one of its entries.\r\rPick or type a "
+                          "number from 1 to %3. Nothing was changed.")
+        .arg(list, text.trimmed())
+        .arg(entries);
 }
 
 } // namespace
@@ -159,7 +167,31 @@ void SettingsDialog::selectReadValue(List which, int value) {
         positions_[std::size_t(which)] = positionOf(value, entries);
 }
 
+// A list's text is taken as the entry it spells (blanks around it aside); text that spells none
+// would be shown but kept as 0, so OK refuses it and names the list. An empty list stays empty.
+bool SettingsDialog::takeTypedEntries() {
+    static const std::array<const char*, ListCount> captions{"Label2", "Label1", "SequencerSpeed"};
+    for (std::size_t which = 0; which < lists_.size(); ++which) {
+        QComboBox* box = list(List(which));
+        const QString text = box->currentText().trimmed();
+        const int entry = box->findText(text, Qt::MatchExactly);
+        if (entry >= 0) {
+            box->setCurrentIndex(entry);
+            box->setEditText(text);
+        } else if (!text.isEmpty()) {
+            const auto* caption = findChild<QLabel*>(QLatin1String(captions[which]));
+            dialogs_.exclaim(this, NotAnEntryMessage(caption->text(), box->currentText(), kEntries[which]));
+            box->setFocus();
+            box->lineEdit()->selectAll();
+            return false;
+        }
+    }
+    return true;
+}
+
 void SettingsDialog::acceptSettings() {
+    if (!takeTypedEntries())
+        return;
     hide();
     // The speeds travel with the document, so their change is a step of its history; the port
     // belongs to the machine and is not undone.

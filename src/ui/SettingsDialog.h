@@ -58,6 +58,7 @@ class SettingsDialog : public QDialog {
     enum List { Port, TestSpeed, SequencerDelay, ListCount };
 
     QComboBox* list(List which);
+    bool takeTypedEntries();
     void selectReadValue(List which, int value);
     void showPortDevices();
     void showDeviceOverride();

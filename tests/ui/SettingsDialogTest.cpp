@@ -2,6 +2,7 @@
 
 #include "ui/SettingsDialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -86,20 +87,36 @@ TEST_F(Settings, CancelKeepsTheSettingsButTheListsKeepTheChoice) {
     EXPECT_EQ(ledCfg(), QByteArray("5\r\n"));
 }
 
-TEST_F(Settings, TypedTextGivesZero) {
+// Typed text counts as the entry it spells; text that spells none is refused on OK, naming the
+// list and its range, with the dialog left open on that field and nothing changed.
+TEST_F(Settings, TypedTextThatSpellsNoEntryIsRefusedAndNothingChanges) {
     start();
     open();
-    QLineEdit* edit = dialog().portList()->lineEdit();
-    edit->selectAll();
-    QTest::keyClicks(edit, "7");
-    edit = dialog().sequencerDelayList()->lineEdit();
-    edit->selectAll();
-    QTest::keyClicks(edit, "abc");
+    const auto type = [](QComboBox* list, const char* text) {
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), QLatin1String(text));
+    };
+    type(dialog().portList(), " 4 ");
+    type(dialog().sequencerDelayList(), "300");
     ok();
-    EXPECT_EQ(form->config().CommPort, 0);
-    EXPECT_EQ(form->sequence().sequencerDelay(), 0);
-    EXPECT_EQ(form->sequence().testSpeed(), 20);
-    EXPECT_EQ(ledCfg(), QByteArray("0\r\n"));
+    EXPECT_TRUE(dialog().isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Sequencer Delay (ms)"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("\"300\""));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("1 to 100"));
+    EXPECT_EQ(dialog().focusWidget(), dialog().sequencerDelayList());
+    EXPECT_EQ(dialog().sequencerDelayList()->lineEdit()->selectedText(), "300");
+    EXPECT_EQ(form->config().CommPort, 1);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 30);
+    EXPECT_EQ(ledCfg(), QByteArray("<missing>"));
+
+    type(dialog().sequencerDelayList(), "45");
+    ok();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(form->config().CommPort, 4);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 45);
+    EXPECT_EQ(ledCfg(), QByteArray("4\r\n"));
 }
 
 TEST_F(Settings, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
@@ -137,7 +154,7 @@ TEST_F(Settings, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(form->sequence().testSpeed(), 5);
     EXPECT_EQ(ledCfg(), QByteArray("1\r\n"));
-    // Typed text is typed text with Enter as with OK, even when it spells an entry.
+    // Enter takes typed text as OK does: as the entry it spells.
     open();
     QLineEdit* typed = dialog().sequencerDelayList()->lineEdit();
     typed->setFocus();
@@ -145,7 +162,7 @@ TEST_F(Settings, EnterIsOkAndEscapeOrTheCloseButtonIsCancel) {
     QTest::keyClicks(typed, "5");
     QTest::keyClick(typed, Qt::Key_Return);
     EXPECT_FALSE(dialog().isVisible());
-    EXPECT_EQ(form->sequence().sequencerDelay(), 0);
+    EXPECT_EQ(form->sequence().sequencerDelay(), 5);
 }
 
 TEST_F(Settings, TheMenuShowsTheSameDialogAgainWithoutRefillingIt) {
