@@ -85,8 +85,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         return line;
     }
     if (parser.isSet(help) || parser.isSet(version)) {
-        line.earlyAnswer =
-            parser.isSet(help) ? parser.helpText() : QStringLiteral("zelta-glow " ZG_VERSION "\n");
+        // Answered before the application object exists, so Qt cannot know the program's name.
+        line.earlyAnswer = parser.isSet(help) ? parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                                          QStringLiteral("zelta-glow"))
+                                              : QStringLiteral("zelta-glow " ZG_VERSION "\n");
         return line;
     }
     if (parser.isSet(QStringLiteral("platform")))

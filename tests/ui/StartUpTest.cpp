@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QProcess>
 
 #include <chrono>
 #include <map>
@@ -63,6 +64,11 @@ TEST_F(StartUp, ArgumentsAreReadOnceWithQtsOwnOptionsKnown) {
     EXPECT_TRUE(dashV.earlyAnswer.isEmpty());
     EXPECT_EQ(dashV.file, "-v");
     EXPECT_FALSE(ReadCommandLine({"zelta-glow", "a.DAT", "-v"}).earlyAnswer.isEmpty());
+    QProcess program; // --help is answered before Qt knows the program's name
+    program.start(QStringLiteral(ZG_PROGRAM), {"--help"});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    const QString help = QString::fromLocal8Bit(program.readAllStandardOutput());
+    EXPECT_TRUE(help.startsWith("Usage: zelta-glow [options] [file]")) << help.toStdString();
     const CommandLine qt =
         ReadCommandLine({"zelta-glow", "-platform", "offscreen", "-style", "fusion", "a.DAT"});
     EXPECT_TRUE(qt.error.isEmpty()) << qt.error.toStdString();
