@@ -11,6 +11,9 @@
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 #include <iostream>
 #include <memory>
@@ -55,6 +58,37 @@ std::optional<int> Answered(const CommandLine& line) {
     return std::nullopt;
 }
 
+// Runs a function once the window is on the screen, so that a box it opens is centred on the
+// window's real place: a window manager places a window only when it maps it.
+class WhenExposed : public QObject {
+  public:
+    WhenExposed(QWidget& window, std::function<void()> run)
+        : QObject(&window), window_(window), run_(std::move(run)) {
+        window_.windowHandle()->installEventFilter(this);
+        if (window_.windowHandle()->isExposed())
+            runSoon();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed())
+            runSoon();
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void runSoon() {
+        window_.windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, &window_, [run = run_, self = this] {
+            self->deleteLater();
+            run();
+        });
+    }
+
+    QWidget& window_;
+    std::function<void()> run_;
+};
+
 QStringList argumentsOf(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -71,10 +105,10 @@ std::unique_ptr<MainWindow> StartWindow(const CommandLine& line, UserDialogs& di
     if (line.device)
         window->settingsDialog()->setDeviceOverride(*line.device);
     window->show();
-    // Asked once the window is up; a file named on the command line then opens as if chosen in Open.
-    QTimer::singleShot(0, window.get(), [form = window.get(), file = line.file] {
-        form->offerUnsavedWork();
-        if (file)
+    // Asked once the window is up; a file named on the command line then opens as if chosen in
+    // Open, unless unsaved work came back instead.
+    new WhenExposed(*window, [form = window.get(), file = line.file] {
+        if (!form->offerUnsavedWork(file) && file)
             form->openFromOutside(*file);
     });
     return window;

@@ -191,21 +191,47 @@ void DataFileCommands::newFromFile(const QString& path, const QString& stepName)
     }
 }
 
-// Work left unsaved by the last run comes back only when the user wants it, as one step.
-void DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved) {
-    const auto leftAt = unsaved.leftBehind();
-    if (!leftAt)
-        return;
-    const MessageRequest question{kAppTitle, UnsavedWorkQuestion(*leftAt), MessageButtons::YesNo,
-                                  MessageIcon::Question};
-    if (p_.dialogs.showMessage(&p_.window, question) != MessageAnswer::Yes) {
-        unsaved.discard();
+// Work that programs no longer running left unsaved comes back only when the user wants it, as
+// one step, newest first. A Yes ends the questions (older copies wait for the next start) and
+// keeps the file named at start from being opened over the work brought back.
+bool DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved, const std::optional<QString>& fileNamed) {
+    for (const LeftCopy& copy : unsaved.leftBehind()) {
+        const DataFileReadResult read = ReadDataFile(QFileInfo(copy.file).filesystemFilePath());
+        if (!read.Opened || !HasReadableEventLine(read.Record)) {
+            p_.dialogs.exclaim(&p_.window, UnreadableCopyMessage(copy.leftAt, UnsavedWork::setAside(copy)));
+            continue;
+        }
+        const MessageRequest question{kAppTitle, UnsavedWorkQuestion(copy.leftAt, copy.belongedTo, fileNamed),
+                                      MessageButtons::YesNo, MessageIcon::Question};
+        if (p_.dialogs.showMessage(&p_.window, question) != MessageAnswer::Yes) {
+            UnsavedWork::discard(copy);
+            continue;
+        }
+        bringBack(read.Record, copy.belongedTo);
+        unsaved.keepNow(); // this program's own copy first, then the old one goes
+        UnsavedWork::discard(copy);
+        if (fileNamed)
+            p_.dialogs.showMessage(&p_.window, {kAppTitle, NotOpenedMessage(*fileNamed), MessageButtons::Ok,
+                                                MessageIcon::Information});
+        return true;
+    }
+    return false;
+}
+
+// Under the name of the file the work belonged to, if it had one, as changed work of that file.
+void DataFileCommands::bringBack(const DataFileRecord& record, const QString& belongedTo) {
+    const QString step = QStringLiteral("Unsaved Pattern");
+    if (belongedTo.isEmpty()) {
+        newFrom(record, step);
         return;
     }
-    const DataFileReadResult read = ReadDataFile(QFileInfo(unsaved.file()).filesystemFilePath());
-    if (read.Opened && HasReadableEventLine(read.Record))
-        newFrom(read.Record, QStringLiteral("Unsaved Pattern"));
-    unsaved.keepNow(); // the copy is this run's work now
+    const ChosenFile file = chosen(belongedTo);
+    AppliedSpeeds speeds;
+    this->record(step, [&] { speeds = OpenRecord(record, p_.sequence); }, fileName(file));
+    p_.settings.selectSpeeds(speeds);
+    if (QFileInfo(QFileInfo(file.path).absolutePath()).isDir())
+        takeFolderOf(file);
+    reportDamage(file, record);
 }
 
 } // namespace zg

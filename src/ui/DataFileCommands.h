@@ -56,8 +56,9 @@ class DataFileCommands {
     void newFrom(const DataFileRecord& record, const QString& stepName);
     // The same from a file that is read as Open reads it (a preset): its faults get Open's messages.
     void newFromFile(const QString& path, const QString& stepName);
-    // Asks whether to bring back the pattern the last run left unsaved, if it left one.
-    void offerUnsavedWork(UnsavedWork& unsaved);
+    // Asks whether to bring back the patterns that earlier runs left unsaved; true when one came
+    // back, in which case `fileNamed` (a file named at start) was not opened.
+    bool offerUnsavedWork(UnsavedWork& unsaved, const std::optional<QString>& fileNamed);
 
   private:
     using ApplyRecordFn = AppliedSpeeds (*)(const DataFileRecord&, LedSequence&);
@@ -71,6 +72,7 @@ class DataFileCommands {
     void writeDataFile(const ChosenFile& file);
     std::optional<DataFileRecord> readUsable(const ChosenFile& file);
     void reportDamage(const ChosenFile& file, const DataFileRecord& record);
+    void bringBack(const DataFileRecord& record, const QString& belongedTo);
     void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName);
 
     Parts p_;

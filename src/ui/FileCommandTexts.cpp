@@ -59,10 +59,33 @@ QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unr
 
 namespace zg {
 
-QString UnsavedWorkQuestion(const QDateTime& leftAt) {
-    return QStringLiteral("The program was closed on %1 with a pattern that had not been saved.\r\r"
-                          "Bring that pattern back?")
-        .arg(QLocale().toString(leftAt, QLocale::ShortFormat));
+QString UnsavedWorkQuestion(const QDateTime& leftAt, const QString& belongedTo,
+                            const std::optional<QString>& fileNamed) {
+    const QString when = QLocale().toString(leftAt, QLocale::ShortFormat);
+    QString text = belongedTo.isEmpty()
+                       ? QStringLiteral("The program was closed on %1 with a pattern that had not been saved.")
+                             .arg(when)
+                       : QStringLiteral("The program was closed on %1 with changes to\r%2\rthat had not been saved.")
+                             .arg(when, belongedTo);
+    if (fileNamed)
+        text += QStringLiteral("\r\rIf you bring them back, %1 is not opened now: open it afterwards when "
+                               "you need it.")
+                    .arg(*fileNamed);
+    return text + QStringLiteral("\r\rBring that pattern back?");
+}
+
+QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs) {
+    const QString when = QLocale().toString(leftAt, QLocale::ShortFormat);
+    if (setAsideAs.isEmpty())
+        return QStringLiteral("The pattern left unsaved on %1 could not be read.").arg(when);
+    return QStringLiteral("The pattern left unsaved on %1 could not be read. It was set aside as\r%2")
+        .arg(when, setAsideAs);
+}
+
+QString NotOpenedMessage(const QString& fileNamed) {
+    return QStringLiteral("%1 was not opened, so that the pattern brought back stays. Open it from the File "
+                          "menu when you need it.")
+        .arg(fileNamed);
 }
 
 } // namespace zg

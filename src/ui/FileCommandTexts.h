@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 #include <vector>
 
 namespace zg {
@@ -28,8 +30,14 @@ QString OpenFailedMessage(const QString& path, const QString& reason);
 QString NotADataFileMessage(const QString& path);
 // Something that is no regular file at all (a folder, a pipe, a device): `why` says what it is.
 QString NotADataFileMessage(const QString& path, const QString& why);
-// Asked at start when the last run left a pattern unsaved at `leftAt`.
-QString UnsavedWorkQuestion(const QDateTime& leftAt);
+// Asked at start for each pattern an earlier run left unsaved at `leftAt`: the file it belonged
+// to, if any, and the file named at start that a Yes keeps from being opened.
+QString UnsavedWorkQuestion(const QDateTime& leftAt, const QString& belongedTo,
+                            const std::optional<QString>& fileNamed);
+// A copy of unsaved work that could not be read, and where it was set aside.
+QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs);
+// The file named at start that was not opened because unsaved work was brought back.
+QString NotOpenedMessage(const QString& fileNamed);
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines);
 // An export whose target is the data file it shows.
 QString OwnFileRefusal(const QString& path);

@@ -79,7 +79,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     grid_ = std::make_unique<GridEditor>(c_, sequence_, *history_);
     ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.sentLabel, this);
     player_ = new TestPlayer(c_, sequence_, this);
-    unsaved_ = new UnsavedWork(sequence_, this);
+    unsaved_ = new UnsavedWork(sequence_, [this] { return history_->documentName().filePath; }, this);
     connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
@@ -255,8 +255,8 @@ void MainWindow::servoStickMoved() {
     player_->servoStickMoved();
 }
 
-void MainWindow::offerUnsavedWork() {
-    files_->offerUnsavedWork(*unsaved_);
+bool MainWindow::offerUnsavedWork(const std::optional<QString>& fileNamed) {
+    return files_->offerUnsavedWork(*unsaved_, fileNamed);
 }
 
 void MainWindow::showSettings() {

@@ -61,8 +61,9 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     void openFile() { files_->open(); }
     // A file named on the command line or dropped on the window, opened as Open opens it.
     void openFromOutside(const QString& path) { files_->openPath(path); }
-    // Offers the pattern that the last run left unsaved, if it left one.
-    void offerUnsavedWork();
+    // Offers the patterns that earlier runs left unsaved; true when one came back, and with it
+    // `fileNamed` (a file named at start) was not opened.
+    bool offerUnsavedWork(const std::optional<QString>& fileNamed = std::nullopt);
     void mergeFile() { files_->merge(); }
     void saveFile() { files_->save(); }
     PresetCommands& presets() { return *presets_; }

@@ -1,26 +1,23 @@
 #include "UnsavedWork.h"
 
 #include "files/DataFileRecord.h"
-#include "files/DataFileWriter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace zg {
 
-UnsavedWork::UnsavedWork(const LedSequence& sequence, QObject* parent)
-    : QObject(parent), sequence_(sequence), file_(DefaultFile()) {
+UnsavedWork::UnsavedWork(const LedSequence& sequence, std::function<QString()> belongedTo, QObject* parent)
+    : QObject(parent), sequence_(sequence), belongedTo_(std::move(belongedTo)), folder_(DefaultFolder()) {
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
     connect(&timer_, &QTimer::timeout, this, &UnsavedWork::keepNow);
     clean_ = TakeSnapshot(sequence_);
 }
 
-QString UnsavedWork::DefaultFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/unsaved.DAT");
+QString UnsavedWork::DefaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 void UnsavedWork::markClean() {
@@ -29,10 +26,10 @@ void UnsavedWork::markClean() {
     dropOwnCopy();
 }
 
-// Only a copy this run wrote is ours to remove: the one an earlier run left waits for its answer.
+// Only this program's own copy: the ones others left wait for their answer.
 void UnsavedWork::dropOwnCopy() {
-    if (wroteCopy_)
-        discard();
+    if (!file_.isEmpty())
+        UnsavedCopyFolder::remove(file_);
 }
 
 void UnsavedWork::changed() {
@@ -40,34 +37,34 @@ void UnsavedWork::changed() {
         timer_.start();
 }
 
-bool UnsavedWork::unsaved() const {
-    return TakeSnapshot(sequence_) != clean_;
+// An empty grid at the speeds it was opened or started with holds nothing to bring back.
+bool UnsavedWork::worthKeeping() const {
+    const DocumentSnapshot now = TakeSnapshot(sequence_);
+    if (now == clean_)
+        return false;
+    const bool anyLit = std::any_of(now.EventGrid.begin(), now.EventGrid.end(), [](const auto& row) {
+        return std::any_of(row.begin(), row.end(), [](std::uint8_t cell) { return cell != 0; });
+    });
+    const LedSequence start;
+    const auto sameSpeeds = [&now](std::int16_t delay, std::int16_t test) {
+        return now.SequencerDelay == delay && now.TestSpeed == test;
+    };
+    return anyLit || !(sameSpeeds(clean_.SequencerDelay, clean_.TestSpeed) ||
+                       sameSpeeds(start.sequencerDelay(), start.testSpeed()));
 }
 
 void UnsavedWork::keepNow() {
     timer_.stop();
-    if (file_.isEmpty())
+    if (folder_.folder().isEmpty())
         return;
-    if (!unsaved()) {
+    if (!worthKeeping()) {
         dropOwnCopy();
         return;
     }
-    // Written whole beside the old copy, then put in its place: a crash never leaves half a file.
-    QDir().mkpath(QFileInfo(file_).absolutePath());
-    wroteCopy_ = !WriteDataFile(QFileInfo(file_).filesystemFilePath(), MakeDataFileRecord(sequence_));
-}
-
-std::optional<QDateTime> UnsavedWork::leftBehind() const {
-    const QFileInfo info(file_);
-    if (file_.isEmpty() || !info.isFile())
-        return std::nullopt;
-    return info.lastModified();
-}
-
-void UnsavedWork::discard() {
-    if (!file_.isEmpty())
-        QFile::remove(file_);
-    wroteCopy_ = false;
+    if (!lock_)
+        lock_ = folder_.claim(file_);
+    if (lock_)
+        UnsavedCopyFolder::write(file_, MakeDataFileRecord(sequence_), belongedTo_());
 }
 
 } // namespace zg

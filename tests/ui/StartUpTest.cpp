@@ -29,6 +29,15 @@ class StartUp : public UiFixture {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     QAction* action(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
+    // The copies of unsaved work in the user's data folder, set-aside ones left out.
+    static QStringList keptCopies() {
+        QStringList copies;
+        const QDir folder(UnsavedWork::DefaultFolder());
+        for (const QString& name : folder.entryList({"unsaved*.DAT"}, QDir::Files))
+            if (!name.contains("unreadable"))
+                copies << folder.filePath(name);
+        return copies;
+    }
 };
 
 TEST_F(StartUp, TheFileNamedIsOpenedAndTheDeviceNamedIsWhereTheDownloadGoes) {
@@ -90,28 +99,32 @@ TEST_F(StartUp, ArgumentsAreReadOnceWithQtsOwnOptionsKnown) {
 // Closing the window quits without a question, as it always did; the unsaved pattern is kept
 // for the next start instead of being lost with the undo history.
 TEST_F(StartUp, UnsavedWorkIsKeptOnCloseAndOfferedAtTheNextStart) {
+    LedSequence opened;
+    opened.setCell(0, 4, 1);
+    opened.setSequencerDelay(45);
+    ASSERT_FALSE(WriteDataFile(dir.filePath("opened.DAT").toStdString(), MakeDataFileRecord(opened)));
     start();
+    ASSERT_TRUE(UnsavedWork::DefaultFolder().startsWith(dir.path()));
+    form->openFromOutside(dir.filePath("opened.DAT"));
     form->findChild<QAction*>("MENUnew")->trigger();
-    const QString kept = UnsavedWork::DefaultFile();
-    ASSERT_TRUE(kept.startsWith(dir.path()));
-    form->close(); // nothing differs from the start: nothing kept
+    form->close(); // an empty grid at the speeds opened: nothing worth bringing back, nothing kept
     EXPECT_EQ(end.calls, 1);
-    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_TRUE(keptCopies().isEmpty());
 
     start();
     click(1, 12);
     form->sequence().setTestSpeed(45);
     const auto edited = TakeSnapshot(form->sequence());
     form->close();
-    ASSERT_TRUE(QFile::exists(kept));
+    ASSERT_EQ(keptCopies().size(), 1);
     start();
     form->close(); // a run that ends before it asked leaves the copy alone
-    ASSERT_TRUE(QFile::exists(kept));
+    ASSERT_EQ(keptCopies().size(), 1);
 
     start();
-    const QDateTime leftAt = QFileInfo(kept).lastModified();
+    const QDateTime leftAt = QFileInfo(keptCopies()[0]).lastModified();
     dialogs.answers = {MessageAnswer::Yes};
-    form->offerUnsavedWork();
+    EXPECT_TRUE(form->offerUnsavedWork());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QLocale().toString(leftAt, QLocale::ShortFormat)));
@@ -126,27 +139,98 @@ TEST_F(StartUp, UnsavedWorkIsKeptOnCloseAndOfferedAtTheNextStart) {
     dialogs.fileNames.emplace_back(dir.filePath("done.DAT"));
     action("MENUsave")->trigger();
     form->close();
-    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_TRUE(keptCopies().isEmpty());
     start();
     click(0, 0);
     dialogs.answers = {MessageAnswer::Ok};
     form->findChild<QAction*>("MENUexit")->trigger(); // OK to Exit: kept as on close
-    ASSERT_TRUE(QFile::exists(kept));
+    ASSERT_EQ(keptCopies().size(), 1);
     start();
     dialogs.messages.clear();
     dialogs.answers = {MessageAnswer::No};
-    form->offerUnsavedWork();
+    EXPECT_FALSE(form->offerUnsavedWork());
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_TRUE(keptCopies().isEmpty());
     EXPECT_EQ(form->sequence().cell(0, 0), 0);
+}
+
+// Work on a file comes back under that file's name, as changed work; a file named at start is then
+// not opened over it, and the user is told so. No opens the named file and drops the copy.
+TEST_F(StartUp, WorkOnAFileComesBackUnderItsNameAndTheFileNamedAtStartWaits) {
+    LedSequence pattern;
+    pattern.setCell(2, 7, 1);
+    ASSERT_FALSE(WriteDataFile(dir.filePath("nav.DAT").toStdString(), MakeDataFileRecord(pattern)));
+    ASSERT_FALSE(WriteDataFile(dir.filePath("other.DAT").toStdString(), MakeDataFileRecord(LedSequence())));
+    start();
+    form->openFromOutside(dir.filePath("nav.DAT"));
+    click(0, 3);
+    form->close();
+    form.reset();
+
+    dialogs.answers = {MessageAnswer::Yes};
+    startFrom({"other.DAT"});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dialogs.messages.size() == 2; }, 2000));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(dir.filePath("nav.DAT")));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("other.DAT is not opened"));
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith("other.DAT was not opened"));
+    EXPECT_EQ(form->windowTitle(), kPlainTitle + " - nav.DAT");
+    EXPECT_EQ(form->sequence().cell(0, 3), 1);
+    EXPECT_EQ(form->sequence().cell(2, 7), 1);
+    dialogs.fileNames.emplace_back(std::nullopt);
+    action("MENUsave")->trigger();
+    EXPECT_EQ(dialogs.fileAsks.back().request.initialName, "nav.DAT");
+    form->close(); // still changed: kept again
+    ASSERT_EQ(keptCopies().size(), 1);
+    form.reset();
+
+    dialogs.messages.clear();
+    dialogs.answers = {MessageAnswer::No};
+    startFrom({"other.DAT"});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->windowTitle().endsWith("other.DAT"); }, 2000));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(keptCopies().isEmpty());
+}
+
+// Each running program keeps a copy of its own and offers only those whose program has ended; a
+// copy that cannot be read is said so and set aside, never offered again nor deleted.
+TEST_F(StartUp, TwoWindowsKeepTheirOwnCopiesAndADamagedCopyIsSetAside) {
+    start();
+    click(1, 1);
+    form->findChild<UnsavedWork*>()->keepNow();
+    ASSERT_EQ(keptCopies().size(), 1);
+    ScriptedDialogs secondDialogs;
+    MainWindow second(secondDialogs, end);
+    EXPECT_FALSE(second.offerUnsavedWork());
+    EXPECT_TRUE(secondDialogs.messages.empty());
+    second.findChild<UnsavedWork*>()->keepNow(); // nothing of its own to keep
+    EXPECT_EQ(keptCopies().size(), 1);
+
+    // Left by a program that had this process's number before it: its lock names this process.
+    const QString folder = UnsavedWork::DefaultFolder();
+    const QString stem = folder + QStringLiteral("/unsaved-%1-7").arg(QCoreApplication::applicationPid());
+    QFile lock(stem + ".lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(QCoreApplication::applicationPid()) + "\nui_tests\n\n");
+    lock.close();
+    QFile damaged(stem + ".DAT");
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a pattern\r\n");
+    damaged.close();
+    EXPECT_FALSE(second.offerUnsavedWork());
+    ASSERT_EQ(secondDialogs.messages.size(), 1u);
+    EXPECT_EQ(secondDialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(secondDialogs.messages[0].text.contains(stem + "-unreadable.DAT"));
+    EXPECT_TRUE(QFile::exists(stem + "-unreadable.DAT"));
+    EXPECT_FALSE(second.offerUnsavedWork());
+    EXPECT_EQ(secondDialogs.messages.size(), 1u);
+    EXPECT_EQ(keptCopies().size(), 1);
 }
 
 // A crash or a killed process leaves the copy too: it follows each change within seconds.
 TEST_F(StartUp, AChangeIsKeptWithinSecondsWithoutAnyClose) {
     start();
     click(3, 3);
-    const QString kept = UnsavedWork::DefaultFile();
-    EXPECT_FALSE(QFile::exists(kept));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(kept); }, UnsavedWork::kDelayMs + 2000));
-    EXPECT_EQ(ReadDataFile(kept.toStdString()).Record.eventValue(3), 8);
+    EXPECT_TRUE(keptCopies().isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keptCopies().size() == 1; }, UnsavedWork::kDelayMs + 2000));
+    EXPECT_EQ(ReadDataFile(keptCopies()[0].toStdString()).Record.eventValue(3), 8);
 }
