@@ -14,16 +14,28 @@ std::optional<QString> existingFile(const QString& path) {
     return file.absoluteFilePath();
 }
 
-} // namespace
-
-std::optional<QString> ManualLocation(const QString& applicationDir, const QString& installedManual) {
+QStringList manualPlaces(const QString& applicationDir, const QString& installedManual) {
+    QStringList places;
     if (!applicationDir.isEmpty()) {
         for (const QString& relative : {QStringLiteral("manual.html"), QStringLiteral(ZG_MANUAL_FROM_BINDIR)})
-            if (auto manual = existingFile(applicationDir + u'/' + relative))
-                return manual;
+            places << QFileInfo(applicationDir + u'/' + relative).absoluteFilePath();
     }
     if (!installedManual.isEmpty())
-        return existingFile(installedManual);
+        places << installedManual;
+    places.removeDuplicates();
+    return places;
+}
+
+} // namespace
+
+QStringList ManualPlaces() {
+    return manualPlaces(QCoreApplication::applicationDirPath(), QStringLiteral(ZG_INSTALLED_MANUAL));
+}
+
+std::optional<QString> ManualLocation(const QString& applicationDir, const QString& installedManual) {
+    for (const QString& place : manualPlaces(applicationDir, installedManual))
+        if (auto manual = existingFile(place))
+            return manual;
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -11,6 +12,9 @@ namespace zg {
 // found from the executable's folder, so that a moved prefix still works, then the one in the
 // install prefix the program was built for.
 std::optional<QString> ManualLocation();
+
+// Where the manual is looked for, in that order.
+QStringList ManualPlaces();
 
 // The same search from the executable's folder `applicationDir`, with `installedManual` the full
 // path of the manual in the install prefix (empty for none).

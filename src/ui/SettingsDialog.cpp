@@ -21,7 +21,7 @@ namespace zg {
 
 namespace {
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect where, bool centred = false) {
+QLabel* captionLabel(QWidget* parent, const QString& name, const QString& text, QRect where, bool centred = false) {
     auto* widget = place(new QLabel(text, parent), name, where.x(), where.y(), where.width(), where.height());
     widget->setWordWrap(true);
     widget->setAlignment(centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
@@ -104,27 +104,27 @@ void SettingsDialog::setVisible(bool visible) {
 void SettingsDialog::buildControls() {
     auto* software = place(new QGroupBox(QStringLiteral("Software Settings"), this),
                            QStringLiteral("CommPortSettingsFrame"), 8, 16, 281, 177);
-    label(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"),
+    captionLabel(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"),
           QRect(8, 40, 193, 25));
     lists_[Port] = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
-    label(software, QStringLiteral("Label3"),
+    captionLabel(software, QStringLiteral("Label3"),
           QStringLiteral("(Programming cable is connected to this 9-pin port#)"), QRect(8, 64, 265, 33),
           true);
-    label(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
+    captionLabel(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
     lists_[TestSpeed] = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
-    label(software, QStringLiteral("Label4"),
+    captionLabel(software, QStringLiteral("Label4"),
           QStringLiteral("(Set to match Test speed with Sequencer speed)"), QRect(16, 144, 249, 25), true);
 
     auto* module = place(new QGroupBox(QStringLiteral("Zelta-Glow Settings"), this),
                          QStringLiteral("SpeedSettingsFrame"), 296, 16, 265, 121);
-    label(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"),
+    captionLabel(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"),
           QRect(16, 48, 161, 25));
     lists_[SequencerDelay] = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
-    label(module, QStringLiteral("Label5"), QStringLiteral("(Sets the delay between each of the 50 events )"),
+    captionLabel(module, QStringLiteral("Label5"), QStringLiteral("(Sets the delay between each of the 50 events )"),
           QRect(8, 88, 249, 25), true);
 
     auto* warning =
-        label(this, QStringLiteral("Label6"), QStringLiteral("Use Pull-downs for changing all settings!"),
+        captionLabel(this, QStringLiteral("Label6"), QStringLiteral("Use Pull-downs for changing all settings!"),
               QRect(296, 144, 273, 25), true);
     QPalette red = warning->palette();
     red.setColor(QPalette::WindowText, Qt::red);

@@ -1,12 +1,12 @@
 #include "ShellCommands.h"
 
+#include "HelpWindow.h"
 #include "ManualLocation.h"
 #include "ShellTexts.h"
 #include "TestPlayer.h"
 #include "UnsavedWork.h"
 #include "UserDialogs.h"
 
-#include <QUrl>
 
 namespace zg {
 
@@ -18,13 +18,22 @@ void ShellCommands::showAbout() {
     dialogs_.showMessage(&window_, {kAppTitle, AboutText()});
 }
 
+// The manual that came with the program needs no network; where it is missing, the user learns
+// where it was looked for and the maker's page stands in for it.
 void ShellCommands::showManual() {
-    // The manual that came with the program needs no network; the maker's page stands in for it.
-    const auto manual = ManualLocation();
-    dialogs_.showMessage(&window_, {kAppTitle, manual ? kHowToManualText : kHowToText});
-    const QString address = manual ? QUrl::fromLocalFile(*manual).toString() : kManualAddress;
-    if (!dialogs_.openWebAddress(address))
-        dialogs_.exclaim(&window_, ManualNotShownText(address));
+    if (help_ && help_->isVisible()) {
+        help_->raise();
+        help_->activateWindow();
+        return;
+    }
+    if (const auto manual = ManualLocation()) {
+        help_ = new HelpWindow(*manual, &window_);
+        help_->show();
+        return;
+    }
+    dialogs_.showMessage(&window_, {kAppTitle, ManualMissingText(ManualPlaces())});
+    if (!dialogs_.openWebAddress(kManualAddress))
+        dialogs_.exclaim(&window_, ManualNotShownText(kManualAddress));
 }
 
 void ShellCommands::askToExit() {

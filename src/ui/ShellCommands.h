@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPointer>
+
 class QWidget;
 
 namespace zg {
 
+class HelpWindow;
 class ProgramEnd;
 class TestPlayer;
 class UnsavedWork;
@@ -16,6 +19,7 @@ class ShellCommands {
                   UnsavedWork& unsaved);
 
     void showAbout();
+    // The manual that came with the program, in the program's own help window.
     void showManual();
     void askToExit();      // asks first; the File menu's item leaves a running test alone
     void exitFromButton(); // stops a running test, then asks
@@ -27,6 +31,7 @@ class ShellCommands {
     ProgramEnd& programEnd_;
     TestPlayer& player_;
     UnsavedWork& unsaved_;
+    QPointer<HelpWindow> help_; // while it is open
 };
 
 } // namespace zg

@@ -30,6 +30,12 @@ QString ManualNotShownText(const QString& address) {
         .arg(address);
 }
 
+QString ManualMissingText(const QStringList& placesLookedAt) {
+    return QStringLiteral("The user manual that came with the program was not found. It was looked for "
+                          "as\r%1\r\r%2")
+        .arg(placesLookedAt.join(u'\r'), kHowToText.trimmed());
+}
+
 QString ExitQuestion() {
     return QStringList{indented(23, QStringLiteral("OK to Really Exit ?")), QString(),
                        indented(12, QStringLiteral("(Be sure you have saved your files)"))}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zg {
 
@@ -18,7 +19,7 @@ QString ManualNotShownText(const QString& address);
 QString ExitQuestion();
 
 inline const QString kHowToText = QStringLiteral(" Redirecting to VANTORO webpage for more info...");
-// Said instead when the manual that came with the program is there to open.
-inline const QString kHowToManualText = QStringLiteral(" Opening the Zelta-Glow user manual...");
+// Said before the maker's page is opened when the manual that came with the program is missing.
+QString ManualMissingText(const QStringList& placesLookedAt);
 
 } // namespace zg

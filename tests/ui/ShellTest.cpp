@@ -3,6 +3,7 @@
 #include "device/QtSerialLink.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FileCommandTexts.h"
+#include "ui/HelpWindow.h"
 #include "ui/ManualLocation.h"
 #include "ui/PopupList.h"
 #include "ui/QtUserDialogs.h"
@@ -10,6 +11,10 @@
 #include "ui/ShellTexts.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -43,6 +48,28 @@ class Shell : public UiFixture {
         QObject::disconnect(c);
         return ticks;
     }
+    void closeHelp() {
+        if (auto* help = form->findChild<HelpWindow*>())
+            help->close();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !form->findChild<HelpWindow*>(); }));
+    }
+    bool helpShown() const {
+        const auto* help = form->findChild<HelpWindow*>();
+        return help && help->isVisible();
+    }
+    // Where the link to `anchor` stands in the browser's view.
+    static QPoint linkPosition(QTextBrowser& browser, const QString& anchor) {
+        for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().anchorHref() == anchor) {
+                    QTextCursor cursor(browser.document());
+                    cursor.setPosition(it.fragment().position() + 1);
+                    browser.setTextCursor(cursor);
+                    browser.ensureCursorVisible();
+                    return browser.cursorRect(cursor).center();
+                }
+        return {};
+    }
     QString lastMessage() const {
         return dialogs.messages.empty() ? QString() : dialogs.messages.back().text;
     }
@@ -69,7 +96,7 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         {"MENUsettings", [&] { return form->settingsDialog()->isVisible(); }},
         {"Settings_button", [&] { return form->settingsDialog()->isVisible(); }},
         {"MENUabout", [&] { return lastMessage() == AboutText(); }},
-        {"MENUhowto", [&] { return lastMessage() == kHowToManualText && dialogs.webAddresses.size() == 1; }},
+        {"MENUhowto", [&] { return helpShown(); }},
         {"MENUdownload", [&] { return lastMessage().startsWith("Cannot open serial port 1"); }},
         {"DownloadButton", [&] { return lastMessage().startsWith("Cannot open serial port 1"); }},
     };
@@ -78,6 +105,7 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         dialogs.fileAsks.clear();
         dialogs.webAddresses.clear();
         form->settingsDialog()->hide();
+        closeHelp();
         form->setWindowTitle(kStartTitle);
         trigger(QLatin1String(route.control));
         EXPECT_TRUE(route.ran()) << route.control;
@@ -151,29 +179,49 @@ TEST_F(Shell, AboutTextIsExactToTheBlank) {
     EXPECT_EQ(about.text.count(u'\r'), 9);
 }
 
-TEST_F(Shell, HowToShowsTheBoxThenTheManualThatCameWithTheProgram) {
+// How to shows the manual that came with the program in a window of its own, where links, Back
+// and Ctrl+F work, and which keeps its size; without the manual the user learns where it was
+// looked for, and the maker's page stands in.
+TEST_F(Shell, HowToShowsTheManualThatCameWithTheProgramInItsOwnWindow) {
     start();
     form->findChild<QAction*>("MENUhowto")->trigger();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    // It opens the manual beside the program, so it says so and not that it goes to the web.
-    EXPECT_EQ(dialogs.messages[0].text, " Opening the Zelta-Glow user manual...");
-    ASSERT_EQ(dialogs.webAddresses.size(), 1);
-    const QUrl manual(dialogs.webAddresses[0]);
+    EXPECT_TRUE(dialogs.messages.empty());
+    auto* help = form->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     const QString beside = QCoreApplication::applicationDirPath() + "/manual.html";
-    EXPECT_EQ(manual.toLocalFile(), beside);
-    // Nothing could show it: the user is told where it is instead of silence.
-    dialogs.browserFound = false;
-    QTest::keyClick(form->windowHandle(), Qt::Key_F1);
-    ASSERT_EQ(dialogs.messages.size(), 3u);
-    EXPECT_EQ(dialogs.messages[2].text, ManualNotShownText(manual.toString()));
-    // Without a manual the maker's page stands in, and the box says the words it always said.
+    EXPECT_EQ(help->browser()->source().toLocalFile(), beside);
+    QTest::mouseClick(help->browser()->viewport(), Qt::LeftButton, {}, linkPosition(*help->browser(), "#keys"));
+    EXPECT_EQ(help->browser()->source().fragment(), "keys");
+    auto* back = help->findChild<QToolButton*>("HelpBack");
+    ASSERT_TRUE(back->isEnabled());
+    back->click();
+    EXPECT_EQ(help->browser()->source().fragment(), "");
+    QTest::keySequence(help->windowHandle(), QKeySequence::Find);
+    auto* find = help->findChild<QLineEdit*>("HelpFind");
+    ASSERT_TRUE(find->isVisible());
+    QTest::keyClicks(find, "dialout");
+    EXPECT_EQ(help->browser()->textCursor().selectedText(), "dialout");
+    help->resize(500, 420);
+    closeHelp();
+    form->findChild<QAction*>("MENUhowto")->trigger();
+    help = form->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->size(), QSize(500, 420));
+    closeHelp();
+
     ASSERT_TRUE(QFile::rename(beside, beside + ".away"));
-    dialogs.browserFound = true;
-    QTest::keyClick(form->windowHandle(), Qt::Key_F1);
+    form->findChild<QAction*>("MENUhowto")->trigger();
     QFile::rename(beside + ".away", beside);
-    ASSERT_EQ(dialogs.messages.size(), 4u);
-    EXPECT_EQ(dialogs.messages[3].text, " Redirecting to VANTORO webpage for more info...");
-    EXPECT_EQ(dialogs.webAddresses.back(), kManualAddress);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(beside));
+    EXPECT_EQ(dialogs.webAddresses, QStringList{kManualAddress});
+    dialogs.browserFound = false; // nothing could show it: said instead of silence
+    ASSERT_TRUE(QFile::rename(beside, beside + ".away"));
+    form->findChild<QAction*>("MENUhowto")->trigger();
+    QFile::rename(beside + ".away", beside);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].text, ManualNotShownText(kManualAddress));
     // The installed copy is found from the program's folder, or in the install prefix; no source
     // path of the build machine is looked at.
     EXPECT_EQ(ManualLocation(dir.filePath("bin"), QString()), std::nullopt);

@@ -1,12 +1,16 @@
 #include "ui/Application.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // The suite runs without a display, also when ctest lists the tests.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What the program remembers for the user goes to a folder of the suite's own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     zg::ApplyProgramFont();
     ::testing::InitGoogleTest(&argc, argv);
