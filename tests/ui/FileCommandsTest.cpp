@@ -236,7 +236,7 @@ TEST_F(FileCommands, PipesFoldersAndRefusedFilesChangeNothingNotEvenTheFolder) {
         EXPECT_TRUE(dialogs.messages[0].text.startsWith(NotADataFileMessage(path(name)).left(30)))
             << dialogs.messages[0].text.toStdString();
     }
-    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_LT(clock.elapsed(), 10000); // a pipe opened for reading would wait for ever
     form->openFromOutside(path("elsewhere/empty.DAT"));
     form->openFromOutside(path("elsewhere/gone.DAT"));
     EXPECT_EQ(TakeSnapshot(form->sequence()), before);
