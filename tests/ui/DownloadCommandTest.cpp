@@ -233,9 +233,13 @@ TEST_F(DownloadCommand, ACableThatVanishesEndsInIdleSayingHowFarItGot) {
         }
     });
     watch.start(5);
+    int lastShown = -1; // the bar shows the last item sent
+    QObject::connect(find<QProgressBar>("ProgressBar1"), &QProgressBar::valueChanged, form.get(),
+                     [&lastShown](int value) { lastShown = value; });
     download();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     const QString failure = dialogs.messages[1].text;
+    EXPECT_TRUE(failure.contains(QStringLiteral("after %1 of 56").arg(lastShown + 1))) << failure.toStdString();
     EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(failure.contains(QString::fromStdString(pty->ProgramEnd()))) << failure.toStdString();
     EXPECT_TRUE(failure.contains("of 56")) << failure.toStdString();

@@ -346,3 +346,16 @@ TEST_F(GridEditing, NewClearResetsEveryRowColourModeAndTheMark) {
     EXPECT_EQ(form->sequence().testSpeed(), 44);
     EXPECT_EQ(form->windowTitle(), "ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
 }
+
+// Neighbouring cells share a pixel column (8 px apart, 9 wide): a click there is the later
+// event's, in the cells as on the time axis.
+TEST_F(GridEditing, TheSharedPixelColumnOfTwoCellsBelongsToTheLaterEvent) {
+    start();
+    const QRect later = GridGeometry::CellRect(1, 21);
+    ASSERT_EQ(later.left(), GridGeometry::CellRect(1, 20).right());
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, QPoint(later.left(), later.center().y()));
+    EXPECT_EQ(form->sequence().cell(1, 21), 1);
+    EXPECT_EQ(form->sequence().cell(1, 20), 0);
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, QPoint(later.left(), GridGeometry::AxisRect(21).center().y()));
+    EXPECT_EQ(form->sequence().endEvent(), 21);
+}

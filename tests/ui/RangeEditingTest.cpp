@@ -156,3 +156,16 @@ TEST_F(RangeEditing, ARightClickOffersTheCommandsAndSwitchesNothing) {
     EXPECT_EQ(form->sequence().cell(3, 20), 0);
     EXPECT_FALSE(find<QAction>("MENUundo")->isEnabled());
 }
+
+// The event the end mark stands on moves right with an event inserted before it, and the mark
+// with it: the loop keeps its last event.
+TEST_F(RangeEditing, InsertingAtTheEndMarksEventMovesTheMarkWithIt) {
+    start();
+    form->sequence().setEndEvent(20);
+    form->sequence().setCell(2, 20, 1);
+    focusOn(2, 20);
+    key(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(form->sequence().endEvent(), 21);
+    EXPECT_EQ(form->sequence().cell(2, 21), 1);
+    EXPECT_EQ(form->sequence().cell(2, 20), 0);
+}

@@ -383,3 +383,18 @@ TEST_F(TestPlayback, RightArrowAndWheelUpRaiseTheStickAndMoveItsThumbRight) {
     EXPECT_EQ(find<QLabel>("PulseWidth")->text(), QString::number(stick->value() * 10));
     stick->setValue(150);
 }
+
+// Stopped while every LED is lit, the test leaves every indicator dark, not as the last step showed.
+TEST_F(TestPlayback, ATestStoppedOnALitStepLeavesEveryIndicatorDark) {
+    start();
+    for (int row = 0; row < kLedCount; ++row)
+        for (int e = 0; e <= kLastEvent; ++e)
+            doc().setCell(row, e, 1);
+    const auto steps = play([&](const Step&, int n) {
+        if (n == 2)
+            stop();
+    });
+    ASSERT_GE(steps.size(), 3u);
+    EXPECT_EQ(steps[2].leds[0], QColor(Qt::white)); // the step the stop came in was lit
+    expectAtRest();
+}

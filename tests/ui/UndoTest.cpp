@@ -240,3 +240,44 @@ TEST_F(Undo, UndoAndRedoDuringAPressEndTheGestureFirst) {
     EXPECT_EQ(form->sequence().cell(1, 20), 0);
     EXPECT_EQ(action("MENUundo")->text(), "&Undo Paint");
 }
+
+// A command given while the button is held is a step of its own, and the painting on each side of
+// it stays one step each: nothing painted is lost from the history.
+TEST_F(Undo, APaintGestureInterruptedByACommandStaysUndoable) {
+    start();
+    form->controls().servoLists[2]->setCurrentIndex(3);
+    emit form->controls().servoLists[2]->activated(3);
+    click(0, 9);
+    press(0, 9);
+    moveTo(0, 10);
+    form->controls().servoLists[2]->setCurrentIndex(4);
+    emit form->controls().servoLists[2]->activated(4);
+    moveTo(0, 11);
+    releaseOver(0, 11);
+    for (int e : {9, 10, 11})
+        EXPECT_EQ(form->sequence().cell(0, e), 1) << e;
+    action("MENUundo")->trigger();
+    EXPECT_EQ(form->sequence().cell(0, 11), 0);
+    EXPECT_EQ(form->sequence().cell(0, 10), 1);
+    EXPECT_EQ(form->sequence().servoMode(2), 4);
+    action("MENUundo")->trigger();
+    EXPECT_EQ(form->sequence().servoMode(2), 3);
+    action("MENUundo")->trigger();
+    EXPECT_EQ(form->sequence().cell(0, 10), 0);
+    EXPECT_EQ(form->sequence().cell(0, 9), 1);
+}
+
+TEST_F(Undo, TheHistoryHoldsTwoHundredSteps) {
+    start();
+    for (int i = 0; i < 200; ++i)
+        click(i % kLedCount, (i / kLedCount) % kEventCount);
+    int undone = 0;
+    while (action("MENUundo")->isEnabled() && undone < 300) {
+        action("MENUundo")->trigger();
+        ++undone;
+    }
+    EXPECT_EQ(undone, 200);
+    for (int row = 0; row < kLedCount; ++row)
+        for (int e = 0; e < kEventCount; ++e)
+            ASSERT_EQ(form->sequence().cell(row, e), 0) << row << ' ' << e;
+}
