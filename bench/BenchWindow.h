@@ -1,9 +1,9 @@
 #pragma once
 
 // A main window for benchmarks: offscreen, with every box answered by its default.
-#include "ui/Application.h"
-#include "ui/MainWindow.h"
-#include "ui/UserDialogs.h"
+#include "app/Application.h"
+#include "ui/dialogs/UserDialogs.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 

@@ -2,9 +2,9 @@
 // and what the playback costs in processor time.
 #include "BenchFigures.h"
 #include "BenchWindow.h"
-#include "ui/Application.h"
-#include "ui/MainWindow.h"
-#include "ui/UserDialogs.h"
+#include "app/Application.h"
+#include "ui/dialogs/UserDialogs.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>

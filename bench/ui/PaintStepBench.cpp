@@ -2,9 +2,9 @@
 // the repaint it causes. A step must end well within the interval of pointer events.
 #include "BenchFigures.h"
 #include "BenchWindow.h"
-#include "ui/Application.h"
-#include "ui/GridWidget.h"
-#include "ui/MainWindow.h"
+#include "app/Application.h"
+#include "ui/grid/GridWidget.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>

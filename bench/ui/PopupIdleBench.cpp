@@ -1,11 +1,11 @@
 // How much processor time an open pop-up list costs while the user looks at it.
 #include "BenchFigures.h"
 #include "BenchWindow.h"
-#include "ui/Application.h"
-#include "ui/ClickableLabel.h"
-#include "ui/MainWindow.h"
-#include "ui/PopupList.h"
-#include "ui/UserDialogs.h"
+#include "app/Application.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/controls/PopupList.h"
+#include "ui/dialogs/UserDialogs.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // Writes pictures of the main window, the settings dialog and the About box, as the program draws
 // them, into the folder named on the command line.
 #include "BenchWindow.h"
-#include "ui/QtUserDialogs.h"
-#include "ui/SettingsDialog.h"
+#include "ui/dialogs/QtUserDialogs.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>

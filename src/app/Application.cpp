@@ -1,11 +1,11 @@
 #include "Application.h"
 
-#include "CommandLine.h"
-#include "CommandLineExport.h"
-#include "MainWindow.h"
-#include "QtUserDialogs.h"
-#include "SettingsDialog.h"
+#include "app/CommandLine.h"
+#include "app/CommandLineExport.h"
 #include "device/QtSerialLink.h"
+#include "ui/dialogs/QtUserDialogs.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QFont>

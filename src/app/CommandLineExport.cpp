@@ -1,11 +1,11 @@
 #include "CommandLineExport.h"
 
-#include "FileCommandTexts.h"
-#include "PatternPictures.h"
+#include "export/PatternPictures.h"
 #include "files/ApplyRecord.h"
 #include "files/DataFileReader.h"
 #include "files/SameFile.h"
 #include "playback/ServoZone.h"
+#include "ui/commands/FileCommandTexts.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "ui/Application.h"
+#include "Application.h"
 
 int main(int argc, char* argv[]) {
     return zg::RunApplication(argc, argv);

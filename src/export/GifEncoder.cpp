@@ -73,7 +73,8 @@ bool putFrame(GifFileType* gif, const IndexedAnimation& a, const IndexedAnimatio
 
 // giflib hands the encoded bytes here; the buffer is its user data.
 int writeBytes(GifFileType* gif, const GifByteType* bytes, int count) {
-    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), std::size_t(count));
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(bytes), std::size_t(count));
     return count;
 }
 

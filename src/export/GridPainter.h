@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GridGeometry.h"
+#include "export/GridGeometry.h"
 #include "model/LedSequence.h"
 #include "model/RangeEditing.h"
 

@@ -1,7 +1,7 @@
 #include "PatternPictures.h"
 
-#include "FormColors.h"
-#include "GridPainter.h"
+#include "export/FormColors.h"
+#include "export/GridPainter.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -83,7 +83,8 @@ std::vector<LeftCopy> UnsavedCopyFolder::leftCopies(const QString& ownFile) cons
     for (const QFileInfo& info : files) {
         if (!copyName.match(info.fileName()).hasMatch() || info.absoluteFilePath() == ownFile)
             continue;
-        std::shared_ptr<QLockFile> lock = lockIfUnheld(withSuffix(info.absoluteFilePath(), QStringLiteral(".lock")));
+        std::shared_ptr<QLockFile> lock =
+            lockIfUnheld(withSuffix(info.absoluteFilePath(), QStringLiteral(".lock")));
         if (!lock)
             continue; // its program is still running
         copies.push_back({info.absoluteFilePath(), info.lastModified(),
@@ -102,7 +103,8 @@ void UnsavedCopyFolder::remove(const QString& file) {
 QString UnsavedCopyFolder::setAside(const QString& file) {
     const QString stem = withSuffix(file, QStringLiteral("-unreadable"));
     for (int n = 1; n < 100; ++n) {
-        const QString aside = stem + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) + QStringLiteral(".DAT");
+        const QString aside =
+            stem + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) + QStringLiteral(".DAT");
         if (!QFileInfo::exists(aside) && QFile::rename(file, aside)) {
             QFile::remove(withSuffix(file, QStringLiteral(".name")));
             return aside;

@@ -5,7 +5,7 @@
 #include "SocatPtyPair.h"
 #include "WorkedExample.h"
 #include "device/QtSerialLink.h"
-#include "ui/SettingsDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -239,7 +239,8 @@ TEST_F(DownloadCommand, ACableThatVanishesEndsInIdleSayingHowFarItGot) {
     download();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     const QString failure = dialogs.messages[1].text;
-    EXPECT_TRUE(failure.contains(QStringLiteral("after %1 of 56").arg(lastShown + 1))) << failure.toStdString();
+    EXPECT_TRUE(failure.contains(QStringLiteral("after %1 of 56").arg(lastShown + 1)))
+        << failure.toStdString();
     EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(failure.contains(QString::fromStdString(pty->ProgramEnd()))) << failure.toStdString();
     EXPECT_TRUE(failure.contains("of 56")) << failure.toStdString();

@@ -1,8 +1,8 @@
 #include "UiFixture.h"
 
+#include "export/PatternPictures.h"
 #include "files/DataFileRecord.h"
 #include "files/DataFileWriter.h"
-#include "ui/PatternPictures.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "UiFixture.h"
 
+#include "app/CommandLine.h"
 #include "files/ConfigFile.h"
 #include "model/DocumentSnapshot.h"
-#include "ui/CommandLine.h"
-#include "ui/FileCommandTexts.h"
-#include "ui/LedIndicator.h"
-#include "ui/SettingsDialog.h"
+#include "ui/commands/FileCommandTexts.h"
+#include "ui/controls/LedIndicator.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QComboBox>
 #include <QDropEvent>

@@ -1,5 +1,5 @@
-#include "ui/FileCommandTexts.h"
-#include "ui/QtUserDialogs.h"
+#include "ui/commands/FileCommandTexts.h"
+#include "ui/dialogs/QtUserDialogs.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -71,7 +71,8 @@ TEST(FileDialog, ANameTypedWithoutAnExtensionIsSavedWithTheDefaultOne) {
     QDir::setCurrent(dir.path());
     for (const auto& [typed, saved] : {std::pair{"mynav", "mynav.DAT"}, std::pair{"old.dat", "old.dat"}}) {
         QFileDialog dialog;
-        SetUpDataFileDialog(dialog, {kSaveTitle, kDataFileFilter, QLatin1String(typed), QStringLiteral("DAT")},
+        SetUpDataFileDialog(dialog,
+                            {kSaveTitle, kDataFileFilter, QLatin1String(typed), QStringLiteral("DAT")},
                             QFileDialog::AcceptSave);
         EXPECT_EQ(dialog.selectedFiles(), QStringList{dir.filePath(QLatin1String(saved))});
     }

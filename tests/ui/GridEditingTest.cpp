@@ -1,8 +1,8 @@
 #include "UiFixture.h"
 
-#include "ui/ClickableLabel.h"
-#include "ui/GridGeometry.h"
-#include "ui/PopupList.h"
+#include "export/GridGeometry.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/controls/PopupList.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -356,6 +356,7 @@ TEST_F(GridEditing, TheSharedPixelColumnOfTwoCellsBelongsToTheLaterEvent) {
     QTest::mouseClick(grid(), Qt::LeftButton, {}, QPoint(later.left(), later.center().y()));
     EXPECT_EQ(form->sequence().cell(1, 21), 1);
     EXPECT_EQ(form->sequence().cell(1, 20), 0);
-    QTest::mouseDClick(grid(), Qt::LeftButton, {}, QPoint(later.left(), GridGeometry::AxisRect(21).center().y()));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {},
+                       QPoint(later.left(), GridGeometry::AxisRect(21).center().y()));
     EXPECT_EQ(form->sequence().endEvent(), 21);
 }

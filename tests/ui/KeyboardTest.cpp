@@ -1,11 +1,11 @@
 #include "UiFixture.h"
 
-#include "ui/HelpWindow.h"
-#include "ui/ClickableLabel.h"
-#include "ui/FileCommandTexts.h"
-#include "ui/PopupList.h"
-#include "ui/SettingsDialog.h"
-#include "ui/ShellTexts.h"
+#include "ui/commands/FileCommandTexts.h"
+#include "ui/commands/ShellTexts.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/controls/PopupList.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "UiFixture.h"
 
-#include "ui/ClickableLabel.h"
-#include "ui/GridGeometry.h"
-#include "ui/LedIndicator.h"
-#include "ui/PopupList.h"
-#include "ui/SettingsDialog.h"
+#include "export/GridGeometry.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/controls/LedIndicator.h"
+#include "ui/controls/PopupList.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "UiFixture.h"
 
-#include "ui/DataFileCommands.h"
-#include "ui/PresetFolders.h"
-#include "ui/SettingsDialog.h"
+#include "ui/commands/DataFileCommands.h"
+#include "ui/commands/PresetFolders.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QAction>
 #include <QComboBox>

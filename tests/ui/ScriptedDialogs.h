@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/UserDialogs.h"
+#include "ui/dialogs/UserDialogs.h"
 
 #include <QStringList>
 

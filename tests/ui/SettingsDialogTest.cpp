@@ -1,6 +1,6 @@
 #include "UiFixture.h"
 
-#include "ui/SettingsDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,22 +1,22 @@
 #include "UiFixture.h"
 
 #include "device/QtSerialLink.h"
-#include "ui/ClickableLabel.h"
-#include "ui/FileCommandTexts.h"
-#include "ui/HelpWindow.h"
-#include "ui/ManualLocation.h"
-#include "ui/PopupList.h"
-#include "ui/QtUserDialogs.h"
-#include "ui/SettingsDialog.h"
-#include "ui/ShellTexts.h"
+#include "ui/commands/FileCommandTexts.h"
+#include "ui/commands/ManualLocation.h"
+#include "ui/commands/ShellTexts.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/controls/PopupList.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/QtUserDialogs.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QToolButton>
-#include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include <functional>
@@ -191,7 +191,8 @@ TEST_F(Shell, HowToShowsTheManualThatCameWithTheProgramInItsOwnWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     const QString beside = QCoreApplication::applicationDirPath() + "/manual.html";
     EXPECT_EQ(help->browser()->source().toLocalFile(), beside);
-    QTest::mouseClick(help->browser()->viewport(), Qt::LeftButton, {}, linkPosition(*help->browser(), "#keys"));
+    QTest::mouseClick(help->browser()->viewport(), Qt::LeftButton, {},
+                      linkPosition(*help->browser(), "#keys"));
     EXPECT_EQ(help->browser()->source().fragment(), "keys");
     auto* back = help->findChild<QToolButton*>("HelpBack");
     ASSERT_TRUE(back->isEnabled());

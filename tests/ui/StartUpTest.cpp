@@ -2,13 +2,13 @@
 
 #include "ModuleReader.h"
 #include "SocatPtyPair.h"
+#include "app/Application.h"
+#include "app/CommandLine.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "model/DocumentSnapshot.h"
-#include "ui/Application.h"
-#include "ui/CommandLine.h"
-#include "ui/DataFileCommands.h"
-#include "ui/UnsavedWork.h"
+#include "ui/commands/DataFileCommands.h"
+#include "ui/commands/UnsavedWork.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "UiFixture.h"
 
-#include "ui/GridGeometry.h"
-#include "ui/LedIndicator.h"
-#include "ui/SettingsDialog.h"
+#include "export/GridGeometry.h"
+#include "ui/controls/LedIndicator.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "ui/GridWidget.h"
-#include "ui/MainWindow.h"
-#include "ui/PopupList.h"
-#include "ui/TestPlayer.h"
+#include "ui/commands/TestPlayer.h"
+#include "ui/controls/PopupList.h"
+#include "ui/grid/GridWidget.h"
+#include "ui/window/MainWindow.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/Application.h"
+#include "app/Application.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

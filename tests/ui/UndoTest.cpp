@@ -2,9 +2,9 @@
 
 #include "files/DataFileWriter.h"
 #include "model/DocumentSnapshot.h"
-#include "ui/ClickableLabel.h"
-#include "ui/PopupList.h"
-#include "ui/SettingsDialog.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/controls/PopupList.h"
+#include "ui/dialogs/SettingsDialog.h"
 
 #include <QAction>
 #include <QComboBox>

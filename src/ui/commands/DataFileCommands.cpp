@@ -1,12 +1,12 @@
 #include "DataFileCommands.h"
 
-#include "FileCommandTexts.h"
-#include "SettingsDialog.h"
-#include "TestPlayer.h"
-#include "UnsavedWork.h"
-#include "UserDialogs.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
+#include "ui/commands/FileCommandTexts.h"
+#include "ui/commands/TestPlayer.h"
+#include "ui/commands/UnsavedWork.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/dialogs/UserDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -227,7 +227,8 @@ void DataFileCommands::bringBack(const DataFileRecord& record, const QString& be
     }
     const ChosenFile file = chosen(belongedTo);
     AppliedSpeeds speeds;
-    this->record(step, [&] { speeds = OpenRecord(record, p_.sequence); }, fileName(file));
+    this->record(
+        step, [&] { speeds = OpenRecord(record, p_.sequence); }, fileName(file));
     p_.settings.selectSpeeds(speeds);
     if (QFileInfo(QFileInfo(file.path).absolutePath()).isDir())
         takeFolderOf(file);

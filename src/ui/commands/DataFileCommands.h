@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DocumentHistory.h"
-#include "MainWindowControls.h"
 #include "files/ApplyRecord.h"
 #include "model/LedSequence.h"
+#include "ui/commands/DocumentHistory.h"
+#include "ui/controls/MainWindowControls.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 #include "Downloader.h"
 
-#include "TestPlayer.h"
-#include "UserDialogs.h"
 #include "device/DownloadFrame.h"
 #include "device/DownloadMessages.h"
 #include "device/DownloadSession.h"
 #include "device/LineSettings.h"
+#include "ui/commands/TestPlayer.h"
+#include "ui/dialogs/UserDialogs.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "MainWindowControls.h"
 #include "device/DownloadResult.h"
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
+#include "ui/controls/MainWindowControls.h"
 
 #include <QObject>
 

@@ -1,12 +1,12 @@
 #include "ExportCommands.h"
 
-#include "DocumentHistory.h"
-#include "FileCommandTexts.h"
-#include "PatternPictures.h"
-#include "UserDialogs.h"
+#include "export/PatternPictures.h"
 #include "files/SameFile.h"
 #include "playback/ModuleAnimation.h"
 #include "playback/ServoZone.h"
+#include "ui/commands/DocumentHistory.h"
+#include "ui/commands/FileCommandTexts.h"
+#include "ui/dialogs/UserDialogs.h"
 
 #include <QFileInfo>
 #include <QScrollBar>

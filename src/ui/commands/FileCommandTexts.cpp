@@ -62,11 +62,11 @@ namespace zg {
 QString UnsavedWorkQuestion(const QDateTime& leftAt, const QString& belongedTo,
                             const std::optional<QString>& fileNamed) {
     const QString when = QLocale().toString(leftAt, QLocale::ShortFormat);
-    QString text = belongedTo.isEmpty()
-                       ? QStringLiteral("The program was closed on %1 with a pattern that had not been saved.")
-                             .arg(when)
-                       : QStringLiteral("The program was closed on %1 with changes to\r%2\rthat had not been saved.")
-                             .arg(when, belongedTo);
+    QString text =
+        belongedTo.isEmpty()
+            ? QStringLiteral("The program was closed on %1 with a pattern that had not been saved.").arg(when)
+            : QStringLiteral("The program was closed on %1 with changes to\r%2\rthat had not been saved.")
+                  .arg(when, belongedTo);
     if (fileNamed)
         text += QStringLiteral("\r\rIf you bring them back, %1 is not opened now: open it afterwards when "
                                "you need it.")

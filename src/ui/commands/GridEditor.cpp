@@ -1,8 +1,8 @@
 #include "GridEditor.h"
 
-#include "DocumentHistory.h"
-#include "PopupList.h"
 #include "model/RowOperations.h"
+#include "ui/commands/DocumentHistory.h"
+#include "ui/controls/PopupList.h"
 
 namespace zg {
 

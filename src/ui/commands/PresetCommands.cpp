@@ -1,12 +1,12 @@
 #include "PresetCommands.h"
 
-#include "DataFileCommands.h"
-#include "FileCommandTexts.h"
-#include "PresetFolders.h"
-#include "UserDialogs.h"
 #include "files/DataFileRecord.h"
 #include "files/DataFileWriter.h"
 #include "files/PresetLibrary.h"
+#include "ui/commands/DataFileCommands.h"
+#include "ui/commands/FileCommandTexts.h"
+#include "ui/commands/PresetFolders.h"
+#include "ui/dialogs/UserDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "RangeCommands.h"
 
-#include "DocumentHistory.h"
-#include "GridWidget.h"
+#include "ui/commands/DocumentHistory.h"
+#include "ui/grid/GridWidget.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

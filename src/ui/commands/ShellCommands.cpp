@@ -1,12 +1,11 @@
 #include "ShellCommands.h"
 
-#include "HelpWindow.h"
-#include "ManualLocation.h"
-#include "ShellTexts.h"
-#include "TestPlayer.h"
-#include "UnsavedWork.h"
-#include "UserDialogs.h"
-
+#include "ui/commands/ManualLocation.h"
+#include "ui/commands/ShellTexts.h"
+#include "ui/commands/TestPlayer.h"
+#include "ui/commands/UnsavedWork.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/UserDialogs.h"
 
 namespace zg {
 

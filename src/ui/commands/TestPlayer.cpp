@@ -1,10 +1,10 @@
 #include "TestPlayer.h"
 
-#include "FormColors.h"
-#include "GridWidget.h"
-#include "LedIndicator.h"
+#include "export/FormColors.h"
 #include "playback/ServoZone.h"
 #include "playback/TestStep.h"
+#include "ui/controls/LedIndicator.h"
+#include "ui/grid/GridWidget.h"
 
 #include <QKeySequence>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MainWindowControls.h"
 #include "model/LedSequence.h"
+#include "ui/controls/MainWindowControls.h"
 
 #include <QObject>
 

@@ -1,10 +1,11 @@
 #include "MainWindowControls.h"
 
-#include "ClickableLabel.h"
-#include "GridWidget.h"
-#include "LedIndicator.h"
-#include "Placement.h"
-#include "PopupList.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/controls/LedIndicator.h"
+#include "ui/controls/Placement.h"
+#include "ui/controls/PopupList.h"
+#include "ui/grid/GridAccessibility.h"
+#include "ui/grid/GridWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,6 +79,7 @@ PopupList* popupList(QWidget* client, const QString& name, int left, int top, in
 }
 
 void buildGrid(QWidget* client, const LedSequence& sequence, MainWindowControls& c) {
+    InstallGridAccessibility(); // before anything asks for the grid's accessible interface
     c.grid = new GridWidget(sequence, client);
     for (LedChannel row = 0; row < kLedCount; ++row) {
         const int top = 24 + 24 * row;

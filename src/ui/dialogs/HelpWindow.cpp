@@ -85,7 +85,8 @@ void HelpWindow::find(bool backwards) {
     const QString word = findText_->text();
     if (word.isEmpty())
         return;
-    const QTextDocument::FindFlags flags = backwards ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    const QTextDocument::FindFlags flags =
+        backwards ? QTextDocument::FindBackward : QTextDocument::FindFlags();
     if (!browser_->find(word, flags)) {
         browser_->moveCursor(backwards ? QTextCursor::End : QTextCursor::Start);
         browser_->find(word, flags);

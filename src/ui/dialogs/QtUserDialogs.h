@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserDialogs.h"
+#include "ui/dialogs/UserDialogs.h"
 
 #include <QFileDialog>
 

@@ -1,16 +1,14 @@
 #include "SettingsDialog.h"
 
-#include "DocumentHistory.h"
-#include "Placement.h"
-#include "TypedText.h"
-#include "UserDialogs.h"
 #include "device/CommPortDevice.h"
 #include "device/PortTooltip.h"
 #include "device/PresentSerialPorts.h"
 #include "files/ConfigFile.h"
+#include "ui/controls/Placement.h"
+#include "ui/controls/TypedText.h"
+#include "ui/dialogs/UserDialogs.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,7 +19,8 @@ namespace zg {
 
 namespace {
 
-QLabel* captionLabel(QWidget* parent, const QString& name, const QString& text, QRect where, bool centred = false) {
+QLabel* captionLabel(QWidget* parent, const QString& name, const QString& text, QRect where,
+                     bool centred = false) {
     auto* widget = place(new QLabel(text, parent), name, where.x(), where.y(), where.width(), where.height());
     widget->setWordWrap(true);
     widget->setAlignment(centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
@@ -105,27 +104,30 @@ void SettingsDialog::buildControls() {
     auto* software = place(new QGroupBox(QStringLiteral("Software Settings"), this),
                            QStringLiteral("CommPortSettingsFrame"), 8, 16, 281, 177);
     captionLabel(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"),
-          QRect(8, 40, 193, 25));
+                 QRect(8, 40, 193, 25));
     lists_[Port] = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
     captionLabel(software, QStringLiteral("Label3"),
-          QStringLiteral("(Programming cable is connected to this 9-pin port#)"), QRect(8, 64, 265, 33),
-          true);
-    captionLabel(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
+                 QStringLiteral("(Programming cable is connected to this 9-pin port#)"),
+                 QRect(8, 64, 265, 33), true);
+    captionLabel(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"),
+                 QRect(16, 112, 161, 25));
     lists_[TestSpeed] = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
     captionLabel(software, QStringLiteral("Label4"),
-          QStringLiteral("(Set to match Test speed with Sequencer speed)"), QRect(16, 144, 249, 25), true);
+                 QStringLiteral("(Set to match Test speed with Sequencer speed)"), QRect(16, 144, 249, 25),
+                 true);
 
     auto* module = place(new QGroupBox(QStringLiteral("Zelta-Glow Settings"), this),
                          QStringLiteral("SpeedSettingsFrame"), 296, 16, 265, 121);
     captionLabel(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"),
-          QRect(16, 48, 161, 25));
+                 QRect(16, 48, 161, 25));
     lists_[SequencerDelay] = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
-    captionLabel(module, QStringLiteral("Label5"), QStringLiteral("(Sets the delay between each of the 50 events )"),
-          QRect(8, 88, 249, 25), true);
+    captionLabel(module, QStringLiteral("Label5"),
+                 QStringLiteral("(Sets the delay between each of the 50 events )"), QRect(8, 88, 249, 25),
+                 true);
 
-    auto* warning =
-        captionLabel(this, QStringLiteral("Label6"), QStringLiteral("Use Pull-downs for changing all settings!"),
-              QRect(296, 144, 273, 25), true);
+    auto* warning = captionLabel(this, QStringLiteral("Label6"),
+                                 QStringLiteral("Use Pull-downs for changing all settings!"),
+                                 QRect(296, 144, 273, 25), true);
     QPalette red = warning->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     warning->setPalette(red);
@@ -199,8 +201,8 @@ void SettingsDialog::acceptSettings() {
         sequence_.setSequencerDelay(static_cast<std::int16_t>(ListValue(*sequencerDelayList())));
         sequence_.setTestSpeed(static_cast<std::int16_t>(ListValue(*testSpeedList())));
     };
-    if (history_)
-        history_->record(QStringLiteral("Settings"), takeSpeeds);
+    if (record_)
+        record_(QStringLiteral("Settings"), takeSpeeds);
     else
         takeSpeeds();
     config_.CommPort = static_cast<std::int16_t>(ListValue(*portList()));

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,7 +17,6 @@ class QPushButton;
 
 namespace zg {
 
-class DocumentHistory;
 class UserDialogs;
 
 // The modeless settings dialog: port, test speed and sequencer delay, each picked from a list. The
@@ -33,8 +33,10 @@ class SettingsDialog : public QDialog {
     // selects nothing, a value with no entry leaves the list as it was.
     void selectSpeeds(AppliedSpeeds applied);
 
-    // OK records a change of the speeds as one undo step, "Settings", in `history`.
-    void setHistory(DocumentHistory* history) { history_ = history; }
+    // Runs a change of the document as one undo step of the given name.
+    using StepRecorder = std::function<void(const QString& name, const std::function<void()>& change)>;
+    // OK records a change of the speeds as one undo step, "Settings", through `record`.
+    void setStepRecorder(StepRecorder record) { record_ = std::move(record); }
 
     // A device named on the command line stands for every port number in this run.
     void setDeviceOverride(const std::string& device);
@@ -68,7 +70,7 @@ class SettingsDialog : public QDialog {
     AppConfig& config_;
     LedSequence& sequence_;
     UserDialogs& dialogs_;
-    DocumentHistory* history_ = nullptr;
+    StepRecorder record_;
     std::optional<std::string> deviceOverride_;
     QLabel* overrideNote_ = nullptr;
     std::array<QComboBox*, ListCount> lists_{}; // null until built

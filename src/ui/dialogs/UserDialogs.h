@@ -25,8 +25,8 @@ struct MessageRequest {
 
 struct FileDialogRequest {
     QString title;
-    QString filter;      // "caption|pattern|caption|pattern"
-    QString initialName; // file name offered in the name field
+    QString filter;             // "caption|pattern|caption|pattern"
+    QString initialName;        // file name offered in the name field
     QString defaultSuffix = {}; // added to a name typed without an extension when saving
 };
 

@@ -1,6 +1,7 @@
 #include "GridAccessibility.h"
 
-#include "GridWidget.h"
+#include "ui/grid/GridAccessibleEvents.h"
+#include "ui/grid/GridWidget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,10 +11,6 @@
 namespace zg {
 
 namespace {
-
-int indexOf(GridCell cell) {
-    return cell.row * kEventCount + cell.event;
-}
 
 class GridAccessible;
 
@@ -79,10 +76,10 @@ class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterfac
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const auto cell = GridGeometry::CellAt(grid()->mapFromGlobal(QPoint(x, y)));
-        return cell ? child(indexOf(*cell)) : nullptr;
+        return cell ? child(AccessibleIndexOf(*cell)) : nullptr;
     }
     QAccessibleInterface* focusChild() const override {
-        return grid()->hasFocus() ? child(indexOf(grid()->focusCell())) : nullptr;
+        return grid()->hasFocus() ? child(AccessibleIndexOf(grid()->focusCell())) : nullptr;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
@@ -94,7 +91,7 @@ class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterfac
     QAccessibleInterface* cellAt(int row, int column) const override {
         if (row < 0 || row >= kLedCount || column < 0 || column >= kEventCount)
             return nullptr;
-        return child(indexOf(GridCell{row, column}));
+        return child(AccessibleIndexOf(GridCell{row, column}));
     }
     int columnCount() const override { return kEventCount; }
     int rowCount() const override { return kLedCount; }
@@ -168,24 +165,6 @@ void InstallGridAccessibility() {
         return true;
     }();
     (void)installed;
-}
-
-void NotifyGridFocus(QWidget* grid, GridCell cell) {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(grid, QAccessible::Focus);
-    event.setChild(indexOf(cell));
-    QAccessible::updateAccessibility(&event);
-}
-
-void NotifyGridCellChanged(QWidget* grid, GridCell cell) {
-    if (!QAccessible::isActive())
-        return;
-    QAccessible::State changed;
-    changed.checked = true;
-    QAccessibleStateChangeEvent event(grid, changed);
-    event.setChild(indexOf(cell));
-    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace zg

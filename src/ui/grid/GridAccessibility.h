@@ -1,15 +1,10 @@
 #pragma once
 
-#include "GridGeometry.h"
-
-class QWidget;
-
 namespace zg {
 
 // What assistive technology sees of the grid: a table of 4 rows by 50 columns whose cells are
-// check boxes named "LED #n, event e" and checked when lit.
+// check boxes named "LED #n, event e" and checked when lit. Installed before the first grid is
+// made; installing it again does nothing.
 void InstallGridAccessibility();
-void NotifyGridFocus(QWidget* grid, GridCell cell);
-void NotifyGridCellChanged(QWidget* grid, GridCell cell);
 
 } // namespace zg

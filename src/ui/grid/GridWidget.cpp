@@ -1,6 +1,6 @@
 #include "GridWidget.h"
 
-#include "GridAccessibility.h"
+#include "ui/grid/GridAccessibleEvents.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -14,7 +14,6 @@ using namespace GridGeometry;
 
 GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent)
     : QWidget(parent), sequence_(sequence), painter_(font()) {
-    InstallGridAccessibility(); // before anything asks for the grid's accessible interface
     setObjectName(QStringLiteral("Grid"));
     setGeometry(QRect(kOrigin, QSize(kWidth, kHeight)));
     setFocusPolicy(Qt::StrongFocus);

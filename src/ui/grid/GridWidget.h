@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GridGeometry.h"
-#include "GridPainter.h"
+#include "export/GridGeometry.h"
+#include "export/GridPainter.h"
 #include "model/LedSequence.h"
 #include "model/RangeEditing.h"
 

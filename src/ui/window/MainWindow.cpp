@@ -1,22 +1,23 @@
 #include "MainWindow.h"
 
-#include "ClickableLabel.h"
-#include "DigitKey.h"
-#include "DocumentHistory.h"
-#include "FileCommandTexts.h"
-#include "FormColors.h"
-#include "GridWidget.h"
-#include "MainWindowMenus.h"
-#include "PopupList.h"
-#include "PresetCommands.h"
-#include "RangeCommands.h"
-#include "SettingsDialog.h"
-#include "TestPlayer.h"
-#include "TypedText.h"
-#include "UnsavedWork.h"
-#include "UserDialogs.h"
 #include "device/QtSerialLink.h"
+#include "export/FormColors.h"
 #include "files/ConfigFile.h"
+#include "ui/commands/DocumentHistory.h"
+#include "ui/commands/FileCommandTexts.h"
+#include "ui/commands/PresetCommands.h"
+#include "ui/commands/RangeCommands.h"
+#include "ui/commands/TestPlayer.h"
+#include "ui/commands/UnsavedWork.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/controls/PopupList.h"
+#include "ui/controls/TypedText.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/dialogs/UserDialogs.h"
+#include "ui/grid/GridWidget.h"
+#include "ui/window/DigitKey.h"
+#include "ui/window/DocumentDisplay.h"
+#include "ui/window/MainWindowMenus.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,10 +59,11 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
     setCentralWidget(client);
     c_ = BuildMainWindowControls(client, sequence_);
 
-    sequence_.setObserver(this);
+    display_ = std::make_unique<DocumentDisplay>(c_, sequence_);
+    sequence_.setObserver(display_.get());
     loadStartState();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainWindowMenus(*this, history_->stack());
+    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_}, history_->stack());
     connectControls();
     setFixedSize(sizeHint());
     setAcceptDrops(true);
@@ -74,12 +76,14 @@ MainWindow::~MainWindow() {
 void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
                                std::unique_ptr<SerialLink> link) {
     history_ = new DocumentHistory(sequence_, this);
-    settings_->setHistory(history_);
+    settings_->setStepRecorder(
+        [this](const QString& name, const std::function<void()>& change) { history_->record(name, change); });
     connect(history_, &DocumentHistory::speedsRestored, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(c_, sequence_, *history_);
     ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.sentLabel, this);
     player_ = new TestPlayer(c_, sequence_, this);
-    unsaved_ = new UnsavedWork(sequence_, [this] { return history_->documentName().filePath; }, this);
+    unsaved_ = new UnsavedWork(
+        sequence_, [this] { return history_->documentName().filePath; }, this);
     connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
@@ -127,9 +131,9 @@ void MainWindow::connectControls() {
 void MainWindow::connectTypedServoText(LedChannel row, QComboBox* list) {
     KeepTypedText(*list);
     connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, row] {
-        typingInServoList_ = row;
+        display_->setTypingInServoList(row);
         servoModeChosen(row, -1);
-        typingInServoList_.reset();
+        display_->setTypingInServoList(std::nullopt);
     });
 }
 
@@ -164,57 +168,7 @@ void MainWindow::loadStartState() {
             list->addItem(QString::fromLatin1(mode.data(), qsizetype(mode.size())));
     }
     sequence_.setEndEvent(kLastEvent);
-    showDocument();
-}
-
-// Brings the controls beside the grid in line with the document at start; the grid draws it.
-void MainWindow::showDocument() {
-    for (LedChannel row = 0; row < kLedCount; ++row) {
-        setLabelColor(row);
-        servoModeChanged(row, sequence_.servoMode(row));
-    }
-    c_.grid->update();
-}
-
-void MainWindow::setLabelColor(LedChannel led) {
-    QPalette palette = c_.ledLabels[led]->palette();
-    palette.setColor(QPalette::WindowText, ColorOf(LedColorTable[sequence_.ledColor(led)].value));
-    c_.ledLabels[led]->setPalette(palette);
-}
-
-// --- the document's changes, shown at once ---
-
-void MainWindow::cellChanged(LedChannel row, EventIndex e, int) {
-    c_.sentLabel->hide();
-    c_.grid->showCell(row, e);
-}
-
-void MainWindow::eventValueChanged(EventIndex, const std::string&) {
-    c_.sentLabel->hide();
-}
-
-void MainWindow::endEventChanged(EventIndex previous, EventIndex current) {
-    c_.sentLabel->hide();
-    c_.grid->showAxisLabel(previous);
-    c_.grid->showAxisLabel(current);
-}
-
-void MainWindow::ledColorChanged(int slot, LedColor) {
-    c_.sentLabel->hide();
-    if (slot < kLedCount)
-        setLabelColor(slot);
-}
-
-void MainWindow::servoModeChanged(LedChannel row, ServoControlMode mode) {
-    c_.sentLabel->hide();
-    if (row == typingInServoList_)
-        return;
-    QComboBox* list = c_.servoLists[row];
-    const QSignalBlocker blocker(list);
-    // Typed text already leaves the list without an entry; keep what the user typed.
-    if (mode < 0 && list->isEditable() && list->findText(list->currentText(), Qt::MatchExactly) < 0)
-        return;
-    list->setCurrentIndex(mode);
+    display_->showAll();
 }
 
 bool MainWindow::testRunning() const {

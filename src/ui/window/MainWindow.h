@@ -1,14 +1,15 @@
 #pragma once
 
-#include "DataFileCommands.h"
-#include "Downloader.h"
-#include "ExportCommands.h"
-#include "GridEditor.h"
-#include "MainWindowControls.h"
-#include "ShellCommands.h"
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
+#include "ui/commands/DataFileCommands.h"
+#include "ui/commands/Downloader.h"
+#include "ui/commands/ExportCommands.h"
+#include "ui/commands/GridEditor.h"
+#include "ui/commands/ShellCommands.h"
+#include "ui/controls/MainWindowControls.h"
+#include "ui/window/WindowCommands.h"
 
 #include <QMainWindow>
 
@@ -19,6 +20,7 @@ class QComboBox;
 
 namespace zg {
 
+class DocumentDisplay;
 class DocumentHistory;
 class ProgramEnd;
 class PresetCommands;
@@ -30,7 +32,7 @@ class UserDialogs;
 
 // The main window: shows the one sequence as a 4 x 50 grid and routes each control's event to the
 // command family that handles it (grid editing, test playback, data files, download, shell).
-class MainWindow : public QMainWindow, private LedSequenceObserver {
+class MainWindow : public QMainWindow, public WindowCommands {
     Q_OBJECT
   public:
     // `link` is the serial port of the downloads; without one, the system's serial ports.
@@ -53,34 +55,34 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     void stopTest();
 
     // Grid editing.
-    void chooseLedColor(LedChannel led) { grid_->chooseColor(led); }
-    void showRowOptions(LedChannel row) { grid_->showRowOptions(row); }
+    void chooseLedColor(LedChannel led) override { grid_->chooseColor(led); }
+    void showRowOptions(LedChannel row) override { grid_->showRowOptions(row); }
 
     // Commands.
-    void newDocument() { files_->newDocument(); }
-    void openFile() { files_->open(); }
+    void newDocument() override { files_->newDocument(); }
+    void openFile() override { files_->open(); }
     // A file named on the command line or dropped on the window, opened as Open opens it.
     void openFromOutside(const QString& path) { files_->openPath(path); }
     // Offers the patterns that earlier runs left unsaved; true when one came back, and with it
     // `fileNamed` (a file named at start) was not opened.
     bool offerUnsavedWork(const std::optional<QString>& fileNamed = std::nullopt);
-    void mergeFile() { files_->merge(); }
-    void saveFile() { files_->save(); }
+    void mergeFile() override { files_->merge(); }
+    void saveFile() override { files_->save(); }
     PresetCommands& presets() { return *presets_; }
     RangeCommands& ranges() { return *ranges_; }
-    void exportAnimation() { exports_->exportAnimation(); }
-    void exportPicture() { exports_->exportPicture(); }
+    void exportAnimation() override { exports_->exportAnimation(); }
+    void exportPicture() override { exports_->exportPicture(); }
     // Undo and Redo first end a paint gesture under way, so that it neither becomes a step of
     // nothing painted nor goes on over the state they bring back.
-    void undo();
-    void redo();
-    void toggleTest();
+    void undo() override;
+    void redo() override;
+    void toggleTest() override;
     void servoStickMoved();
-    void download() { download_->start(); }
-    void showSettings();
-    void showAbout() { shell_->showAbout(); }
-    void showManual() { shell_->showManual(); }
-    void askToExit() { shell_->askToExit(); }
+    void download() override { download_->start(); }
+    void showSettings() override;
+    void showAbout() override { shell_->showAbout(); }
+    void showManual() override { shell_->showManual(); }
+    void askToExit() override { shell_->askToExit(); }
     void exitFromButton() { shell_->exitFromButton(); }
     void endProgram() { shell_->endNow(); }
 
@@ -97,22 +99,13 @@ class MainWindow : public QMainWindow, private LedSequenceObserver {
     void connectTypedServoText(LedChannel row, QComboBox* list);
     void servoModeChosen(LedChannel row, ServoControlMode mode);
     void connectGrid();
-    void showDocument();
-    void setLabelColor(LedChannel led);
-
-    // LedSequenceObserver
-    void cellChanged(LedChannel row, EventIndex e, int state) override;
-    void eventValueChanged(EventIndex e, const std::string& text) override;
-    void endEventChanged(EventIndex previous, EventIndex current) override;
-    void ledColorChanged(int slot, LedColor color) override;
-    void servoModeChanged(LedChannel row, ServoControlMode mode) override;
 
     UserDialogs& dialogs_;
     LedSequence sequence_;
     AppConfig config_;
     MainWindowControls c_;
     SettingsDialog* settings_ = nullptr;
-    std::optional<LedChannel> typingInServoList_;
+    std::unique_ptr<DocumentDisplay> display_;
 
     DocumentHistory* history_ = nullptr; // a child object: it owns the undo stack
     std::unique_ptr<GridEditor> grid_;

@@ -1,9 +1,9 @@
 #include "MainWindowMenus.h"
 
-#include "GridWidget.h"
-#include "MainWindow.h"
-#include "PresetCommands.h"
-#include "RangeCommands.h"
+#include "ui/commands/PresetCommands.h"
+#include "ui/commands/RangeCommands.h"
+#include "ui/controls/MainWindowControls.h"
+#include "ui/grid/GridWidget.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,9 +15,10 @@ namespace zg {
 
 namespace {
 
-using Form = MainWindow;
+using Form = MenuTargets;
+using Handler = void (WindowCommands::*)();
 
-QAction* addItem(Form& form, QWidget* menu, const char* name, const QString& caption, void (Form::*handler)(),
+QAction* addItem(const Form& form, QWidget* menu, const char* name, const QString& caption, Handler handler,
                  const QList<QKeySequence>& keys = {}) {
     auto* item = new QAction(caption, menu);
     item->setObjectName(QLatin1String(name));
@@ -25,8 +26,9 @@ QAction* addItem(Form& form, QWidget* menu, const char* name, const QString& cap
     menu->addAction(item);
     // Any command ends the report of the last download; connected first, so that a new download
     // can report again.
-    QObject::connect(item, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
-    QObject::connect(item, &QAction::triggered, &form, handler);
+    QObject::connect(item, &QAction::triggered, form.controls.sentLabel, &QWidget::hide);
+    QObject::connect(item, &QAction::triggered, &form.window,
+                     [&commands = form.commands, handler] { (commands.*handler)(); });
     return item;
 }
 
@@ -38,31 +40,36 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
 }
 
 // Listed afresh each time it opens, so that presets saved meanwhile are there.
-void addPresetMenu(Form& form, QMenu* file) {
+void addPresetMenu(const Form& form, QMenu* file) {
     QMenu* presets = file->addMenu(QStringLiteral("New from &Preset"));
     presets->setObjectName(QStringLiteral("MENUpresets"));
-    PresetCommands* commands = &form.presets();
+    PresetCommands* commands = &form.presets;
     QObject::connect(presets, &QMenu::aboutToShow, commands,
                      [commands, presets] { commands->fillMenu(presets); });
-    QObject::connect(presets, &QMenu::triggered, form.controls().sentLabel, &QWidget::hide);
+    QObject::connect(presets, &QMenu::triggered, form.controls.sentLabel, &QWidget::hide);
 }
 
-void addFileMenu(Form& form, QMenuBar* bar) {
+void addFileMenu(const Form& form, QMenuBar* bar) {
     QMenu* file = addMenu(bar, "MENUfile", QStringLiteral("&File"));
-    addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &Form::newDocument, {QKeySequence::New});
+    addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &WindowCommands::newDocument,
+            {QKeySequence::New});
     addPresetMenu(form, file);
-    addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &Form::openFile, {QKeySequence::Open});
-    addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &Form::mergeFile,
+    addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &WindowCommands::openFile,
+            {QKeySequence::Open});
+    addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &WindowCommands::mergeFile,
             {QKeySequence(Qt::CTRL | Qt::Key_M)});
-    addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &Form::saveFile, {QKeySequence::Save});
+    addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &WindowCommands::saveFile,
+            {QKeySequence::Save});
     auto* savePreset = new QAction(QStringLiteral("Save &as Preset..."), file);
     savePreset->setObjectName(QStringLiteral("MENUsavepreset"));
     file->addAction(savePreset);
-    QObject::connect(savePreset, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
-    QObject::connect(savePreset, &QAction::triggered, &form.presets(), &PresetCommands::saveAsPreset);
-    addItem(form, file, "MENUexportgif", QStringLiteral("Expor&t Animation..."), &Form::exportAnimation);
-    addItem(form, file, "MENUexportpng", QStringLiteral("Export Pict&ure..."), &Form::exportPicture);
-    addItem(form, file, "MENUexit", QStringLiteral("E&xit"), &Form::askToExit,
+    QObject::connect(savePreset, &QAction::triggered, form.controls.sentLabel, &QWidget::hide);
+    QObject::connect(savePreset, &QAction::triggered, &form.presets, &PresetCommands::saveAsPreset);
+    addItem(form, file, "MENUexportgif", QStringLiteral("Expor&t Animation..."),
+            &WindowCommands::exportAnimation);
+    addItem(form, file, "MENUexportpng", QStringLiteral("Export Pict&ure..."),
+            &WindowCommands::exportPicture);
+    addItem(form, file, "MENUexit", QStringLiteral("E&xit"), &WindowCommands::askToExit,
             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
@@ -75,7 +82,7 @@ struct RangeItem {
 };
 
 // The commands on ranges of cells, in the Edit menu and in the grid's context menu.
-void addRangeItems(Form& form, QMenu* menu) {
+void addRangeItems(const Form& form, QMenu* menu) {
     using R = RangeCommands;
     const RangeItem items[]{
         {"MENUcut", QStringLiteral("Cu&t"), &R::cut, {QKeySequence::Cut}},
@@ -105,7 +112,7 @@ void addRangeItems(Form& form, QMenu* menu) {
          &R::repeatSelection,
          {QKeySequence(Qt::CTRL | Qt::Key_R)}},
     };
-    GridWidget* grid = form.controls().grid;
+    GridWidget* grid = form.controls.grid;
     grid->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const RangeItem& entry : items) {
         if (entry.separatorBefore) {
@@ -119,14 +126,14 @@ void addRangeItems(Form& form, QMenu* menu) {
         item->setShortcuts(entry.keys);
         menu->addAction(item);
         grid->addAction(item);
-        QObject::connect(item, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
-        QObject::connect(item, &QAction::triggered, &form.ranges(), entry.handler);
+        QObject::connect(item, &QAction::triggered, form.controls.sentLabel, &QWidget::hide);
+        QObject::connect(item, &QAction::triggered, &form.ranges, entry.handler);
     }
 }
 
 // The items name the step they would take back or bring again ("&Undo Open") and are enabled
 // only when there is one.
-void addEditMenu(Form& form, QMenuBar* bar, QUndoStack& history) {
+void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
     // Alt+E belongs to the "S&ettings..." button, hence Alt+I.
     QMenu* menu = addMenu(bar, "MENUedit", QStringLiteral("Ed&it"));
     QAction* undo = history.createUndoAction(menu, QStringLiteral("&Undo"));
@@ -138,47 +145,52 @@ void addEditMenu(Form& form, QMenuBar* bar, QUndoStack& history) {
     // The stack keeps the items' text and state; the window runs them, ending a gesture first.
     for (QAction* item : {undo, redo}) {
         QObject::disconnect(item, &QAction::triggered, &history, nullptr);
-        QObject::connect(item, &QAction::triggered, form.controls().sentLabel, &QWidget::hide);
+        QObject::connect(item, &QAction::triggered, form.controls.sentLabel, &QWidget::hide);
         menu->addAction(item);
     }
-    QObject::connect(undo, &QAction::triggered, &form, &Form::undo);
-    QObject::connect(redo, &QAction::triggered, &form, &Form::redo);
+    QObject::connect(undo, &QAction::triggered, &form.window,
+                     [&commands = form.commands] { commands.undo(); });
+    QObject::connect(redo, &QAction::triggered, &form.window,
+                     [&commands = form.commands] { commands.redo(); });
     menu->addSeparator();
     addRangeItems(form, menu);
 }
 
 // Ctrl+n and Ctrl+Shift+n for LED #n. With Shift held, a keyboard may report the digit's symbol
 // instead ("!" for 1 on many layouts), so both are bound.
-void addLedShortcuts(Form& form) {
+void addLedShortcuts(const Form& form) {
     const std::array<Qt::Key, kLedCount> symbols{Qt::Key_Exclam, Qt::Key_At, Qt::Key_NumberSign,
                                                  Qt::Key_Dollar};
     for (LedChannel led = 0; led < kLedCount; ++led) {
         const auto digit = Qt::Key(Qt::Key_1 + led);
-        auto* color = new QAction(&form);
+        auto* color = new QAction(&form.window);
         color->setObjectName(QStringLiteral("KEYcolor%1").arg(led + 1));
         color->setShortcut(QKeySequence(Qt::CTRL | digit));
-        QObject::connect(color, &QAction::triggered, &form, [&form, led] { form.chooseLedColor(led); });
-        auto* options = new QAction(&form);
+        QObject::connect(color, &QAction::triggered, &form.window,
+                         [&commands = form.commands, led] { commands.chooseLedColor(led); });
+        auto* options = new QAction(&form.window);
         options->setObjectName(QStringLiteral("KEYrowoptions%1").arg(led + 1));
         options->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | digit),
                                QKeySequence(Qt::CTRL | Qt::SHIFT | symbols[std::size_t(led)])});
-        QObject::connect(options, &QAction::triggered, &form, [&form, led] { form.showRowOptions(led); });
-        form.addActions({color, options});
+        QObject::connect(options, &QAction::triggered, &form.window,
+                         [&commands = form.commands, led] { commands.showRowOptions(led); });
+        form.window.addActions({color, options});
     }
 }
 
 } // namespace
 
-void BuildMainWindowMenus(MainWindow& form, QUndoStack& history) {
-    QMenuBar* bar = form.menuBar();
+void BuildMainWindowMenus(const MenuTargets& form, QUndoStack& history) {
+    QMenuBar* bar = form.window.menuBar();
     addFileMenu(form, bar);
     addEditMenu(form, bar, history);
-    addItem(form, bar, "MENUtest", QStringLiteral("&Test"), &Form::toggleTest, {QKeySequence(Qt::Key_F5)});
-    addItem(form, bar, "MENUdownload", QStringLiteral("&Download"), &Form::download);
-    addItem(form, bar, "MENUsettings", QStringLiteral("&Settings"), &Form::showSettings);
+    addItem(form, bar, "MENUtest", QStringLiteral("&Test"), &WindowCommands::toggleTest,
+            {QKeySequence(Qt::Key_F5)});
+    addItem(form, bar, "MENUdownload", QStringLiteral("&Download"), &WindowCommands::download);
+    addItem(form, bar, "MENUsettings", QStringLiteral("&Settings"), &WindowCommands::showSettings);
     QMenu* help = addMenu(bar, "MENUhelp", QStringLiteral("&Help"));
-    addItem(form, help, "MENUabout", QStringLiteral("&About"), &Form::showAbout);
-    addItem(form, help, "MENUhowto", QStringLiteral("H&ow to ..."), &Form::showManual,
+    addItem(form, help, "MENUabout", QStringLiteral("&About"), &WindowCommands::showAbout);
+    addItem(form, help, "MENUhowto", QStringLiteral("H&ow to ..."), &WindowCommands::showManual,
             {QKeySequence(Qt::Key_F1)});
     addLedShortcuts(form);
 }

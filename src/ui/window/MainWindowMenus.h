@@ -1,15 +1,29 @@
 #pragma once
 
+#include "ui/window/WindowCommands.h"
+
+class QMainWindow;
 class QUndoStack;
 
 namespace zg {
 
-class MainWindow;
+struct MainWindowControls;
+class PresetCommands;
+class RangeCommands;
+
+// What the menus are built on: the window that holds them and what their items run.
+struct MenuTargets {
+    QMainWindow& window;
+    WindowCommands& commands;
+    const MainWindowControls& controls;
+    PresetCommands& presets;
+    RangeCommands& ranges;
+};
 
 // Builds the window's menu bar, each item with its shortcut, and the shortcuts without an item:
 // Ctrl+1..4 open the colour list of LED #1..#4, Ctrl+Shift+1..4 its row options. Every item and
 // shortcut runs the window's own handler, as a click on the matching control does.
-// The Edit menu's Undo and Redo are the undo stack's own actions.
-void BuildMainWindowMenus(MainWindow& form, QUndoStack& history);
+// The Edit menu's Undo and Redo take their text and state from the undo stack.
+void BuildMainWindowMenus(const MenuTargets& targets, QUndoStack& history);
 
 } // namespace zg

@@ -1,0 +1,60 @@
+#include "DocumentDisplay.h"
+
+#include "export/FormColors.h"
+#include "model/LedSequence.h"
+#include "ui/controls/ClickableLabel.h"
+#include "ui/grid/GridWidget.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace zg {
+
+void DocumentDisplay::showAll() {
+    for (LedChannel row = 0; row < kLedCount; ++row) {
+        setLabelColor(row);
+        servoModeChanged(row, sequence_.servoMode(row));
+    }
+    c_.grid->update();
+}
+
+void DocumentDisplay::setLabelColor(LedChannel led) {
+    QPalette palette = c_.ledLabels[led]->palette();
+    palette.setColor(QPalette::WindowText, ColorOf(LedColorTable[sequence_.ledColor(led)].value));
+    c_.ledLabels[led]->setPalette(palette);
+}
+
+void DocumentDisplay::cellChanged(LedChannel row, EventIndex e, int) {
+    c_.sentLabel->hide();
+    c_.grid->showCell(row, e);
+}
+
+void DocumentDisplay::eventValueChanged(EventIndex, const std::string&) {
+    c_.sentLabel->hide();
+}
+
+void DocumentDisplay::endEventChanged(EventIndex previous, EventIndex current) {
+    c_.sentLabel->hide();
+    c_.grid->showAxisLabel(previous);
+    c_.grid->showAxisLabel(current);
+}
+
+void DocumentDisplay::ledColorChanged(int slot, LedColor) {
+    c_.sentLabel->hide();
+    if (slot < kLedCount)
+        setLabelColor(slot);
+}
+
+void DocumentDisplay::servoModeChanged(LedChannel row, ServoControlMode mode) {
+    c_.sentLabel->hide();
+    if (row == typingInServoList_)
+        return;
+    QComboBox* list = c_.servoLists[row];
+    const QSignalBlocker blocker(list);
+    // Typed text already leaves the list without an entry; keep what the user typed.
+    if (mode < 0 && list->isEditable() && list->findText(list->currentText(), Qt::MatchExactly) < 0)
+        return;
+    list->setCurrentIndex(mode);
+}
+
+} // namespace zg

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/LedSequenceObserver.h"
+#include "ui/controls/MainWindowControls.h"
+
+#include <optional>
+
+namespace zg {
+
+class LedSequence;
+
+// Shows each change of the document at once in the controls beside the grid (the grid draws the
+// cells itself): the labels' colours, the servo lists, the end mark, and the end of the report of
+// the last download.
+class DocumentDisplay : public LedSequenceObserver {
+  public:
+    DocumentDisplay(MainWindowControls& controls, const LedSequence& sequence)
+        : c_(controls), sequence_(sequence) {}
+
+    // Brings every control in line with the document, as at start.
+    void showAll();
+    // While the user types in a servo list, the document's change of that LED's mode is not
+    // echoed back into the box being typed in.
+    void setTypingInServoList(std::optional<LedChannel> row) { typingInServoList_ = row; }
+
+    void cellChanged(LedChannel row, EventIndex e, int state) override;
+    void eventValueChanged(EventIndex e, const std::string& text) override;
+    void endEventChanged(EventIndex previous, EventIndex current) override;
+    void ledColorChanged(int slot, LedColor color) override;
+    void servoModeChanged(LedChannel row, ServoControlMode mode) override;
+
+  private:
+    void setLabelColor(LedChannel led);
+
+    MainWindowControls& c_;
+    const LedSequence& sequence_;
+    std::optional<LedChannel> typingInServoList_;
+};
+
+} // namespace zg
