@@ -1,6 +1,10 @@
 #include "GridPainter.h"
 
+#include "export/FormColors.h"
+
 #include <QPainter>
+
+#include <cmath>
 
 namespace zg {
 
@@ -33,6 +37,7 @@ void GridPainter::paint(QPainter& painter, const QRect& dirty, const QPalette& p
     if (dirty.intersects(kFrame)) {
         painter.setPen(palette.color(QPalette::WindowText));
         painter.drawRect(kFrame.adjusted(0, 0, -1, -1));
+        paintSeparators(painter, palette);
         paintCells(painter, dirty, palette, state);
     }
     paintAxis(painter, dirty, palette, state);
@@ -43,23 +48,46 @@ void GridPainter::paint(QPainter& painter, const QRect& dirty, const QPalette& p
         paintFocus(painter, palette, *state.focus);
 }
 
-// A box with a solid mark for a lit cell, drawn inside the cell's place at any scale. Filled
-// rectangles only: a frame and a mark are three fills, the cheapest thing a painter draws.
+// A faint line every ten events, between the rows, so that nobody counts cells.
+void GridPainter::paintSeparators(QPainter& painter, const QPalette& palette) {
+    QColor faint = palette.color(QPalette::WindowText);
+    faint.setAlpha(70);
+    for (EventIndex e = 10; e < kEventCount; e += 10) {
+        const int x = CellRect(0, e).left();
+        painter.fillRect(QRect(x, kFrame.top() + 1, 1, kFrame.height() - 2), faint);
+    }
+}
+
+// A box filled in its LED's own colour when lit and plainly empty when dark, drawn inside the
+// cell's place at any scale. A colour close to the box's own (white or yellow on a light palette,
+// black on a dark one) gets a mark in the middle, so that a lit cell never reads as a dark one.
+// Filled rectangles only: the cheapest thing a painter draws.
 void GridPainter::paintCells(QPainter& painter, const QRect& dirty, const QPalette& palette,
                              const State& state) const {
     const QColor border = palette.color(QPalette::Text);
     const QColor base = palette.color(QPalette::Base);
     for (LedChannel row = 0; row < kLedCount; ++row) {
+        const QColor lit = ColorOf(LedColorTable[std::size_t(state.sequence.ledColor(row))].value);
+        const bool marked = CloseColors(lit, base);
         for (EventIndex e = 0; e < kEventCount; ++e) {
             if (!dirty.intersects(CellRect(row, e)))
                 continue;
             const QRect box = CellRect(row, e).adjusted(0, 3, -1, -2);
             painter.fillRect(box, border);
-            painter.fillRect(box.adjusted(1, 1, -1, -1), base);
-            if (state.sequence.cell(row, e) != 0)
-                painter.fillRect(box.adjusted(2, 2, -2, -2), border);
+            if (state.sequence.cell(row, e) == 0) {
+                painter.fillRect(box.adjusted(1, 1, -1, -1), base);
+                continue;
+            }
+            painter.fillRect(box.adjusted(1, 1, -1, -1), lit);
+            if (marked)
+                painter.fillRect(box.adjusted(3, 3, -3, -3), border);
         }
     }
+}
+
+bool GridPainter::CloseColors(const QColor& a, const QColor& b) {
+    const auto luma = [](const QColor& c) { return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue(); };
+    return std::abs(luma(a) - luma(b)) < 100;
 }
 
 void GridPainter::paintAxis(QPainter& painter, const QRect& dirty, const QPalette& palette,

@@ -36,8 +36,11 @@ class GridPainter {
 
     // Where the selection's band is drawn.
     static QRect SelectionRect(const CellRange& range);
+    // Whether a lit cell of colour `a` on a box of colour `b` needs a mark to be told from a dark one.
+    static bool CloseColors(const QColor& a, const QColor& b);
 
   private:
+    static void paintSeparators(QPainter& painter, const QPalette& palette);
     void paintCells(QPainter& painter, const QRect& dirty, const QPalette& palette, const State& state) const;
     void paintAxis(QPainter& painter, const QRect& dirty, const QPalette& palette, const State& state) const;
     static void paintSelection(QPainter& painter, const QPalette& palette, const CellRange& range);

@@ -110,19 +110,23 @@ TEST_F(Export, AFiveMillisecondDelayGivesFramesOf20MsAtLeastAndSaysSo) {
 TEST_F(Export, ThePictureIsThePatternAtTwiceTheScreensSize) {
     start();
     drawPattern(form->sequence());
+    form->sequence().setCell(1, 5, 1);
     dialogs.fileNames = {path("pattern.png")};
     find<QAction>("MENUexportpng")->trigger();
     const QImage picture(path("pattern.png"));
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSize(1224, 312));
-    // The centre of a cell, at (80, 4) + the cell's place, twice over: the mark of a lit cell is
-    // black, an unlit cell white.
+    // The centre of a cell, at (80, 4) + the cell's place, twice over: a lit cell is its LED's
+    // colour, with a black mark where that is white as the box, an unlit cell white.
     const auto centre = [](int row, int e) {
         return (QPoint(80, 4) + GridGeometry::CellRect(row, e).center()) * 2;
     };
-    EXPECT_EQ(picture.pixelColor(centre(0, 1)), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(centre(0, 1)), QColor(Qt::red));
     EXPECT_EQ(picture.pixelColor(centre(0, 2)), QColor(Qt::white));
-    EXPECT_EQ(picture.pixelColor(centre(2, 3)), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(centre(2, 3)), QColor(Qt::green));
+    EXPECT_EQ(picture.pixelColor(centre(1, 5)), QColor(Qt::black)); // LED #2 is white
+    EXPECT_EQ(picture.pixelColor(centre(1, 5) + QPoint(-4, -4)), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(centre(1, 6) + QPoint(-4, -4)), QColor(Qt::white));
 }
 
 // Run as a user runs it, without a display.

@@ -28,9 +28,12 @@ void LedIndicator::paintEvent(QPaintEvent*) {
 QPixmap LedIndicator::picture() const {
     const QColor background = parentWidget() ? parentWidget()->palette().color(QPalette::Window)
                                              : palette().color(QPalette::Window);
+    // The outline in the window's text colour: a dark LED stays a circle under a dark palette too.
+    const QColor outline = palette().color(QPalette::WindowText);
     const qreal scale = devicePixelRatioF();
     const QString key = QStringLiteral("zg-led-") + QString::number(fill_.rgba(), 16) + u'-' +
-                        QString::number(background.rgba(), 16) + u'-' + QString::number(width()) + u'x' +
+                        QString::number(background.rgba(), 16) + u'-' + QString::number(outline.rgba(), 16) +
+                        u'-' + QString::number(width()) + u'x' +
                         QString::number(height()) + u'@' + QString::number(scale);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
@@ -40,7 +43,7 @@ QPixmap LedIndicator::picture() const {
     pixmap.fill(background);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(outline, 1));
     painter.setBrush(fill_);
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     painter.end();

@@ -1,0 +1,88 @@
+#include "TimingText.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+namespace zg {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("zg::TimingText", text);
+}
+
+// "in stick zones 3 and 4 only", counted from 1 as the manual and the picture count them.
+QString zonesText(int zones) {
+    QStringList names;
+    for (int zone = 0; zone < 4; ++zone)
+        if (zones & (1 << zone))
+            names << QString::number(zone + 1);
+    if (names.size() == 1)
+        return tr("in stick zone %1 only").arg(names.front());
+    const QString last = names.takeLast();
+    return tr("in stick zones %1 and %2 only").arg(names.join(QStringLiteral(", ")), last);
+}
+
+QString flashesText(const RowTiming& t) {
+    const int count = int(t.flashes.size());
+    const QString shortest = DurationText(t.shortestFlash * t.delayMs);
+    if (t.shortestFlash == t.longestFlash)
+        return count == 1 ? tr("1 flash of %1").arg(shortest) : tr("%1 flashes of %2").arg(count).arg(shortest);
+    return tr("%1 flashes of %2 to %3").arg(count).arg(shortest, DurationText(t.longestFlash * t.delayMs));
+}
+
+QString flashingText(const RowTiming& t) {
+    if (t.delayMs == 0) {
+        const QString flashes = t.flashes.size() == 1 ? tr("1 flash") : tr("%1 flashes").arg(t.flashes.size());
+        return tr("%1 in a cycle of %2 events; at a sequencer delay of 0 the module runs at its fastest, "
+                  "so no rate can be given")
+            .arg(flashes)
+            .arg(t.cycleEvents);
+    }
+    QString text = tr("%1 every %2 (%3)").arg(flashesText(t), DurationText(t.cycleMs()), RateText(t.cycleMs()));
+    if (t.shortestFlash == t.longestFlash)
+        text = tr("%1, dark %2").arg(text, DurationText(t.longestDark * t.delayMs));
+    return text;
+}
+
+} // namespace
+
+QString DurationText(int ms) {
+    if (ms < 1000)
+        return tr("%1 ms").arg(ms);
+    return tr("%1 s").arg(QLocale().toString(ms / 1000.0, 'f', 2));
+}
+
+QString RateText(int cycleMs) {
+    const double perMinute = 60000.0 / cycleMs;
+    if (perMinute <= 120)
+        return tr("%1 a minute").arg(qRound(perMinute));
+    return tr("%1 Hz").arg(QLocale().toString(perMinute / 60, 'f', 1));
+}
+
+QString TimingSummary(const RowTiming& t) {
+    QString text;
+    switch (t.kind) {
+    case RowTiming::Kind::NeverLit:
+        return t.servoMode == 0 ? tr("never lit (servo mode OFF)") : tr("never lit");
+    case RowTiming::Kind::AlwaysOn:
+        text = tr("on all the time");
+        break;
+    case RowTiming::Kind::Flashing:
+        text = flashingText(t);
+        break;
+    }
+    const int zones = t.servoZones();
+    if (zones < 0)
+        return tr("%1, with no servo mode chosen").arg(text);
+    if (zones != 0b1111)
+        return tr("%1, %2").arg(text, zonesText(zones));
+    return text;
+}
+
+QString RowReadout(LedChannel row, const RowTiming& timing) {
+    return tr("LED#%1: %2").arg(row + 1).arg(TimingSummary(timing));
+}
+
+} // namespace zg

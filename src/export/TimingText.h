@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/RowTiming.h"
+
+#include <QString>
+
+namespace zg {
+
+// What one LED does in a cycle, in a modeller's words:
+// "LED#3: 2 flashes of 60 ms every 1.50 s (40 a minute), dark 1.32 s".
+QString RowReadout(LedChannel row, const RowTiming& timing);
+
+// The same without the LED's name, as the flash generator previews it.
+QString TimingSummary(const RowTiming& timing);
+
+// A time as people read it: "60 ms" below a second, "1.50 s" from there on.
+QString DurationText(int ms);
+// How often a cycle comes: "40 a minute", or "3.3 Hz" when that is more than two a second.
+QString RateText(int cycleMs);
+
+} // namespace zg

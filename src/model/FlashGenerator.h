@@ -1,0 +1,49 @@
+#pragma once
+
+#include "LedSequence.h"
+#include "RowTiming.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace zg {
+
+enum class FlashEffect { Steady, Single, Double, Triple, Beacon, Alternate, Chase, Flicker };
+inline constexpr std::array<FlashEffect, 8> kFlashEffects{
+    FlashEffect::Steady, FlashEffect::Single,    FlashEffect::Double, FlashEffect::Triple,
+    FlashEffect::Beacon, FlashEffect::Alternate, FlashEffect::Chase,  FlashEffect::Flicker};
+
+// A flash pattern as a modeller states it; every figure is rounded to whole events when laid out.
+struct FlashSettings {
+    FlashEffect effect = FlashEffect::Double;
+    std::array<bool, kLedCount> leds{true, false, false, false};
+    int perMinute = 60; // flashes, or groups of flashes, a minute
+    int flashMs = 50;
+    int gapMs = 50; // between the flashes of a group, and between the lights of a chase
+    int offsetMs = 0; // where the first flash starts, so that two LEDs can be out of phase
+    bool fitCycle = true; // the end mark so that one cycle is one period
+    unsigned seed = 1; // Flicker's random pattern, the same for the same seed
+};
+
+// What the settings give at a sequencer delay: the chosen rows' cells, the end mark, and whether
+// one period fits into the 50 events.
+struct FlashLayout {
+    std::array<RowCells, kLedCount> cells{};
+    EventIndex endEvent = kLastEvent;
+    int periodEvents = 0;
+    bool fits = true;
+    // Where a period does not fit and the cycle is fitted to it: the nearest sequencer delay of
+    // the settings list (1 to 100 ms) at which it does, if there is one.
+    std::optional<int> fittingDelay;
+};
+
+// The longest delay the settings list offers.
+inline constexpr int kLongestDelayMs = 100;
+
+FlashLayout LayOutFlashes(const FlashSettings& settings, int delayMs, EventIndex endEvent);
+
+// Writes the chosen rows and, with the cycle fitted, the end mark: every other row stays.
+void ApplyFlashes(const FlashSettings& settings, const FlashLayout& layout, LedSequence& sequence);
+
+} // namespace zg

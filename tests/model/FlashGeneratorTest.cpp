@@ -1,0 +1,121 @@
+#include "RowText.h"
+#include "model/FlashGenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace zg;
+using zg::test::RowText;
+
+namespace {
+
+std::string cellsOf(const FlashLayout& layout, LedChannel row) {
+    std::string text;
+    for (EventIndex e = 0; e <= layout.endEvent; ++e)
+        text += layout.cells[std::size_t(row)][std::size_t(e)] ? '1' : '0';
+    return text;
+}
+
+FlashSettings effect(FlashEffect which, std::array<bool, kLedCount> leds = {true, false, false, false}) {
+    FlashSettings s;
+    s.effect = which;
+    s.leds = leds;
+    return s;
+}
+
+} // namespace
+
+// The defaults at the program's 30 ms: two flashes of 2 events with 2 between them, and a cycle of
+// 33 events (0.99 s) for 60 a minute.
+TEST(FlashGenerator, EachEffectAtTwoDelays) {
+    const FlashLayout at30 = LayOutFlashes(effect(FlashEffect::Double), 30, kLastEvent);
+    EXPECT_EQ(at30.endEvent, 32);
+    EXPECT_EQ(cellsOf(at30, 0), "110011" + std::string(27, '0'));
+    EXPECT_EQ(cellsOf(at30, 1), std::string(33, '0')); // a row not chosen stays dark
+
+    struct Case {
+        FlashEffect effect;
+        int delay;
+        std::string row0;
+    };
+    const Case cases[]{
+        // At 50 ms a second is 20 events and a 50 ms flash one event.
+        {FlashEffect::Steady, 50, std::string(20, '1')},
+        {FlashEffect::Single, 50, "1" + std::string(19, '0')},
+        {FlashEffect::Double, 50, "101" + std::string(17, '0')},
+        {FlashEffect::Triple, 50, "10101" + std::string(15, '0')},
+        {FlashEffect::Beacon, 50, std::string(10, '1') + std::string(10, '0')},
+        // At 20 ms, 50 events; 2.5 events round to 3.
+        {FlashEffect::Triple, 20, "111000111000111" + std::string(35, '0')},
+        {FlashEffect::Beacon, 40, std::string(12, '1') + std::string(13, '0')},
+    };
+    for (const Case& c : cases) {
+        const FlashLayout layout = LayOutFlashes(effect(c.effect), c.delay, kLastEvent);
+        EXPECT_EQ(cellsOf(layout, 0), c.row0) << int(c.effect) << " at " << c.delay;
+    }
+    // Two lights taking turns, and three in a chase, each behind the one before it.
+    const FlashLayout wigwag = LayOutFlashes(effect(FlashEffect::Alternate, {true, true, false, false}), 50, 0);
+    EXPECT_EQ(cellsOf(wigwag, 0), "1" + std::string(19, '0'));
+    EXPECT_EQ(cellsOf(wigwag, 1), std::string(10, '0') + "1" + std::string(9, '0'));
+    FlashSettings chase = effect(FlashEffect::Chase, {true, false, true, true});
+    chase.flashMs = 100;
+    const FlashLayout chased = LayOutFlashes(chase, 50, 0);
+    EXPECT_EQ(cellsOf(chased, 0).substr(0, 9), "110000000");
+    EXPECT_EQ(cellsOf(chased, 2).substr(0, 9), "000110000");
+    EXPECT_EQ(cellsOf(chased, 3).substr(0, 9), "000000110");
+}
+
+// An offset moves the flashes round the cycle; without fitting, the end mark stays and the
+// pattern repeats every period up to it.
+TEST(FlashGenerator, OffsetAndAnUnfittedCycle) {
+    FlashSettings s = effect(FlashEffect::Single);
+    s.offsetMs = 250;
+    s.perMinute = 120;
+    const FlashLayout shifted = LayOutFlashes(s, 50, kLastEvent);
+    EXPECT_EQ(cellsOf(shifted, 0), "0000010000");
+    s.offsetMs = 0;
+    s.fitCycle = false;
+    const FlashLayout repeated = LayOutFlashes(s, 50, 24);
+    EXPECT_EQ(repeated.endEvent, 24);
+    EXPECT_EQ(cellsOf(repeated, 0), "1000000000100000000010000");
+}
+
+// A period longer than 50 events does not fit: the nearest delay of the list at which it does is
+// offered, and none when even 100 ms is too short.
+TEST(FlashGenerator, APeriodThatDoesNotFitOffersTheNearestDelay) {
+    FlashSettings s = effect(FlashEffect::Single);
+    s.perMinute = 30; // a period of 2 s
+    const FlashLayout at30 = LayOutFlashes(s, 30, kLastEvent);
+    EXPECT_FALSE(at30.fits);
+    EXPECT_EQ(at30.periodEvents, 67);
+    EXPECT_EQ(at30.endEvent, kLastEvent);
+    EXPECT_EQ(at30.fittingDelay, 40);
+    EXPECT_TRUE(LayOutFlashes(s, 40, kLastEvent).fits);
+    EXPECT_EQ(LayOutFlashes(s, 0, kLastEvent).fittingDelay, 40); // 0 plays at the module's fastest
+    s.perMinute = 10;
+    EXPECT_EQ(LayOutFlashes(s, 30, kLastEvent).fittingDelay, std::nullopt);
+}
+
+// The same seed gives the same flicker, another seed another one, and each row its own.
+TEST(FlashGenerator, FlickerRepeatsForItsSeed) {
+    FlashSettings s = effect(FlashEffect::Flicker, {true, true, false, false});
+    const FlashLayout first = LayOutFlashes(s, 30, kLastEvent);
+    EXPECT_EQ(cellsOf(LayOutFlashes(s, 30, kLastEvent), 0), cellsOf(first, 0));
+    EXPECT_NE(cellsOf(first, 0), cellsOf(first, 1));
+    EXPECT_NE(cellsOf(first, 0).find('1'), std::string::npos);
+    EXPECT_NE(cellsOf(first, 0).find('0'), std::string::npos);
+    s.seed = 2;
+    EXPECT_NE(cellsOf(LayOutFlashes(s, 30, kLastEvent), 0), cellsOf(first, 0));
+}
+
+TEST(FlashGenerator, ApplyWritesTheChosenRowsAndTheEndMarkOnly) {
+    LedSequence sequence;
+    sequence.setCell(1, 40, 1);
+    sequence.setCell(0, 45, 1);
+    const FlashSettings s = effect(FlashEffect::Double);
+    ApplyFlashes(s, LayOutFlashes(s, 30, kLastEvent), sequence);
+    EXPECT_EQ(sequence.endEvent(), 32);
+    EXPECT_EQ(RowText(sequence, 0), "110011" + std::string(44, '0'));
+    EXPECT_EQ(sequence.cell(1, 40), 1);
+}
