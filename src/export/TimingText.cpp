@@ -28,19 +28,25 @@ QString flashesText(const RowTiming& t) {
     const int count = int(t.flashes.size());
     const QString shortest = DurationText(t.shortestFlash * t.delayMs);
     if (t.shortestFlash == t.longestFlash)
-        return count == 1 ? tr("1 flash of %1").arg(shortest) : tr("%1 flashes of %2").arg(count).arg(shortest);
-    return tr("%1 flashes of %2 to %3").arg(count).arg(shortest, DurationText(t.longestFlash * t.delayMs));
+        return count == 1 ? tr("1 flash of %1").arg(shortest)
+                          : tr("%1 flashes of %2").arg(count).arg(shortest);
+    const int longestMs = t.longestFlash * t.delayMs;
+    if (longestMs < 1000)
+        return tr("%1 flashes of %2 to %3 ms").arg(count).arg(t.shortestFlash * t.delayMs).arg(longestMs);
+    return tr("%1 flashes of %2 to %3").arg(count).arg(shortest, DurationText(longestMs));
 }
 
 QString flashingText(const RowTiming& t) {
     if (t.delayMs == 0) {
-        const QString flashes = t.flashes.size() == 1 ? tr("1 flash") : tr("%1 flashes").arg(t.flashes.size());
+        const QString flashes =
+            t.flashes.size() == 1 ? tr("1 flash") : tr("%1 flashes").arg(t.flashes.size());
         return tr("%1 in a cycle of %2 events; at a sequencer delay of 0 the module runs at its fastest, "
                   "so no rate can be given")
             .arg(flashes)
             .arg(t.cycleEvents);
     }
-    QString text = tr("%1 every %2 (%3)").arg(flashesText(t), DurationText(t.cycleMs()), RateText(t.cycleMs()));
+    QString text =
+        tr("%1 every %2 (%3)").arg(flashesText(t), DurationText(t.cycleMs()), RateText(t.cycleMs()));
     if (t.shortestFlash == t.longestFlash)
         text = tr("%1, dark %2").arg(text, DurationText(t.longestDark * t.delayMs));
     return text;
@@ -78,6 +84,27 @@ QString TimingSummary(const RowTiming& t) {
         return tr("%1, with no servo mode chosen").arg(text);
     if (zones != 0b1111)
         return tr("%1, %2").arg(text, zonesText(zones));
+    return text;
+}
+
+namespace {
+QString eventTime(EventIndex e, int delayMs) {
+    if (delayMs <= 0)
+        return tr("event %1").arg(e + 1);
+    return tr("event %1: %2 to %3 ms").arg(e + 1).arg(e * delayMs).arg((e + 1) * delayMs);
+}
+} // namespace
+
+QString CellTimeText(LedChannel row, EventIndex e, int delayMs) {
+    return tr("LED#%1, %2").arg(row + 1).arg(eventTime(e, delayMs));
+}
+
+QString AxisTimeText(EventIndex e, int delayMs, bool endMark) {
+    QString text = delayMs <= 0
+                       ? tr("Event %1").arg(e + 1)
+                       : tr("Event %1: %2 to %3 ms").arg(e + 1).arg(e * delayMs).arg((e + 1) * delayMs);
+    if (endMark)
+        text = tr("%1 (the end mark: the cycle starts again after it)").arg(text);
     return text;
 }
 

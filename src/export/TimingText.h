@@ -13,6 +13,11 @@ QString RowReadout(LedChannel row, const RowTiming& timing);
 // The same without the LED's name, as the flash generator previews it.
 QString TimingSummary(const RowTiming& timing);
 
+// A cell's tooltip: "LED#3, event 24: 690 to 720 ms", events counted from 1 as on the time axis.
+QString CellTimeText(LedChannel row, EventIndex e, int delayMs);
+// The time axis's: "Event 24: 690 to 720 ms", and whether the cycle ends there.
+QString AxisTimeText(EventIndex e, int delayMs, bool endMark);
+
 // A time as people read it: "60 ms" below a second, "1.50 s" from there on.
 QString DurationText(int ms);
 // How often a cycle comes: "40 a minute", or "3.3 Hz" when that is more than two a second.

@@ -177,7 +177,7 @@ TEST_F(MainWindowStart, TitleAndMenusInOrder) {
                            "MENUpaste=&Paste", "MENUdelete=&Delete", "MENUselectall=Select &All", "=",
                            "MENUinsertevent=&Insert Event", "MENUdeleteevent=D&elete Event",
                            "MENUshiftleft=Shift &Left", "MENUshiftright=Shift Ri&ght",
-                           "MENUrepeat=Repeat &Selection"}));
+                           "MENUrepeat=Repeat &Selection", "=", "MENUflashpattern=&Flash Pattern..."}));
     EXPECT_EQ(items("MENUhelp"), QStringList({"MENUabout=&About", "MENUhowto=H&ow to ..."}));
 }
 

@@ -2,11 +2,15 @@
 
 #include "ui/grid/GridAccessibleEvents.h"
 
+#include "export/TimingText.h"
+
 #include <QAccessible>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace zg {
 
@@ -21,6 +25,7 @@ GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent)
     // every step of a test.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Pattern"));
+    setMouseTracking(true); // the row under the pointer is the one whose timing the window reads out
 }
 
 void GridWidget::moveFocusTo(GridCell cell) {
@@ -30,6 +35,8 @@ void GridWidget::moveFocusTo(GridCell cell) {
     update(CellRect(cell.row, cell.event).adjusted(-2, -2, 2, 2));
     if (hasFocus())
         NotifyGridFocus(this, cell);
+    if (old != cell)
+        emit focusMoved(cell);
 }
 
 void GridWidget::setPlayingEvent(std::optional<EventIndex> e) {
@@ -138,13 +145,45 @@ void GridWidget::press(QPoint pos) {
 }
 
 void GridWidget::mouseMoveEvent(QMouseEvent* event) {
+    const auto cell = CellAt(event->position().toPoint());
+    setPointerRow(cell ? cell->row : -1);
     if (!pressedCell_)
         return;
-    const auto cell = CellAt(event->position().toPoint());
     if (cell && cell != lastEntered_) {
         lastEntered_ = cell;
         emit entered(*cell);
     }
+}
+
+void GridWidget::leaveEvent(QEvent* event) {
+    setPointerRow(-1);
+    QWidget::leaveEvent(event);
+}
+
+void GridWidget::setPointerRow(LedChannel row) {
+    if (row == pointerRow_)
+        return;
+    pointerRow_ = row;
+    emit pointerRowChanged(row);
+}
+
+// Over a cell or the time axis: which LED and event it is, and when in the cycle it plays.
+bool GridWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const QPoint pos = static_cast<QHelpEvent*>(event)->pos();
+    const auto cell = CellAt(pos);
+    const auto axis = AxisAt(pos);
+    if (!cell && !axis) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const int delay = sequence_.sequencerDelay();
+    const QString text = cell ? CellTimeText(cell->row, cell->event, delay)
+                              : AxisTimeText(*axis, delay, *axis == sequence_.endEvent());
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, this);
+    return true;
 }
 
 void GridWidget::mouseReleaseEvent(QMouseEvent* event) {

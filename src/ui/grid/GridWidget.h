@@ -34,6 +34,9 @@ class GridWidget : public QWidget {
     // cell stays where it is when the range holds it and goes to that corner otherwise.
     void setSelection(std::optional<CellRange> range);
 
+    // The LED row under the pointer, -1 when the pointer is on no cell.
+    LedChannel pointerRow() const { return pointerRow_; }
+
     void showCell(LedChannel row, EventIndex e);
     void showAxisLabel(EventIndex e);
 
@@ -54,6 +57,9 @@ class GridWidget : public QWidget {
     void spacePressed(GridCell cell);
     // A double-click on the time axis, or Enter.
     void endMarkChosen(EventIndex e);
+    // The pointer went onto another LED's row, or off the cells (-1); the keyboard's focus cell moved.
+    void pointerRowChanged(zg::LedChannel row);
+    void focusMoved(zg::GridCell cell);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,6 +67,8 @@ class GridWidget : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -70,6 +78,7 @@ class GridWidget : public QWidget {
     void stretchSelectionTo(GridCell cell);
     bool moveByKey(QKeyEvent* event, GridCell cell);
     void pressOtherButton(QPoint pos);
+    void setPointerRow(LedChannel row);
 
     const LedSequence& sequence_;
     GridPainter painter_;
@@ -79,6 +88,7 @@ class GridWidget : public QWidget {
     std::optional<EventIndex> playing_;
     std::optional<GridCell> pressedCell_; // the gesture under way, from its press
     std::optional<GridCell> lastEntered_;
+    LedChannel pointerRow_ = -1;
 };
 
 } // namespace zg

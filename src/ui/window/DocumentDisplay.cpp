@@ -24,29 +24,36 @@ void DocumentDisplay::setLabelColor(LedChannel led) {
     c_.ledLabels[led]->setPalette(palette);
 }
 
-void DocumentDisplay::cellChanged(LedChannel row, EventIndex e, int) {
+// Any change ends the report of the last download.
+void DocumentDisplay::changed() {
     c_.sentLabel->hide();
+    if (onChange_)
+        onChange_();
+}
+
+void DocumentDisplay::cellChanged(LedChannel row, EventIndex e, int) {
+    changed();
     c_.grid->showCell(row, e);
 }
 
 void DocumentDisplay::eventValueChanged(EventIndex, const std::string&) {
-    c_.sentLabel->hide();
+    changed();
 }
 
 void DocumentDisplay::endEventChanged(EventIndex previous, EventIndex current) {
-    c_.sentLabel->hide();
+    changed();
     c_.grid->showAxisLabel(previous);
     c_.grid->showAxisLabel(current);
 }
 
 void DocumentDisplay::ledColorChanged(int slot, LedColor) {
-    c_.sentLabel->hide();
+    changed();
     if (slot < kLedCount)
         setLabelColor(slot);
 }
 
 void DocumentDisplay::servoModeChanged(LedChannel row, ServoControlMode mode) {
-    c_.sentLabel->hide();
+    changed();
     if (row == typingInServoList_)
         return;
     QComboBox* list = c_.servoLists[row];

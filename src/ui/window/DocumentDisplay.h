@@ -3,6 +3,7 @@
 #include "model/LedSequenceObserver.h"
 #include "ui/controls/MainWindowControls.h"
 
+#include <functional>
 #include <optional>
 
 namespace zg {
@@ -22,6 +23,8 @@ class DocumentDisplay : public LedSequenceObserver {
     // While the user types in a servo list, the document's change of that LED's mode is not
     // echoed back into the box being typed in.
     void setTypingInServoList(std::optional<LedChannel> row) { typingInServoList_ = row; }
+    // Told of every change too, for what is worked out from the whole document.
+    void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
     void cellChanged(LedChannel row, EventIndex e, int state) override;
     void eventValueChanged(EventIndex e, const std::string& text) override;
@@ -34,7 +37,10 @@ class DocumentDisplay : public LedSequenceObserver {
 
     MainWindowControls& c_;
     const LedSequence& sequence_;
+    void changed();
+
     std::optional<LedChannel> typingInServoList_;
+    std::function<void()> onChange_;
 };
 
 } // namespace zg

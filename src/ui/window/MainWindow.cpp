@@ -5,6 +5,7 @@
 #include "files/ConfigFile.h"
 #include "ui/commands/DocumentHistory.h"
 #include "ui/commands/FileCommandTexts.h"
+#include "ui/commands/FlashCommands.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
 #include "ui/commands/TestPlayer.h"
@@ -18,6 +19,7 @@
 #include "ui/window/DigitKey.h"
 #include "ui/window/DocumentDisplay.h"
 #include "ui/window/MainWindowMenus.h"
+#include "ui/window/TimingReadout.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,6 +34,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -63,8 +66,9 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
     sequence_.setObserver(display_.get());
     loadStartState();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_}, history_->stack());
+    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_, *flashes_}, history_->stack());
     connectControls();
+    buildTimingReadout();
     setFixedSize(sizeHint());
     setAcceptDrops(true);
 }
@@ -89,11 +93,23 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
         *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
     presets_ = new PresetCommands({*this, sequence_, dialogs, *files_}, this);
+    flashes_ = new FlashCommands({*this, sequence_, *history_, *c_.grid, *settings_}, this);
     exports_ = std::make_unique<ExportCommands>(
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_);
+}
+
+// Below the client area, which keeps the design's size and places.
+void MainWindow::buildTimingReadout() {
+    auto* line = new QLabel(this);
+    line->setObjectName(QStringLiteral("TimingReadout"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(line, 1);
+    readout_ = new TimingReadout(sequence_, *c_.grid, *line, this);
+    display_->setOnChange([this] { readout_->documentChanged(); });
+    connect(&history_->stack(), &QUndoStack::indexChanged, readout_, &TimingReadout::documentChanged);
 }
 
 void MainWindow::connectControls() {

@@ -22,11 +22,13 @@ namespace zg {
 
 class DocumentDisplay;
 class DocumentHistory;
+class FlashCommands;
 class ProgramEnd;
 class PresetCommands;
 class RangeCommands;
 class SettingsDialog;
 class TestPlayer;
+class TimingReadout;
 class UnsavedWork;
 class UserDialogs;
 
@@ -96,6 +98,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     void loadStartState();
     void buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link);
     void connectControls();
+    void buildTimingReadout();
     void connectTypedServoText(LedChannel row, QComboBox* list);
     void servoModeChosen(LedChannel row, ServoControlMode mode);
     void connectGrid();
@@ -106,6 +109,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     MainWindowControls c_;
     SettingsDialog* settings_ = nullptr;
     std::unique_ptr<DocumentDisplay> display_;
+    TimingReadout* readout_ = nullptr;
 
     DocumentHistory* history_ = nullptr; // a child object: it owns the undo stack
     std::unique_ptr<GridEditor> grid_;
@@ -114,6 +118,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     std::unique_ptr<DataFileCommands> files_;
     PresetCommands* presets_ = nullptr;
     RangeCommands* ranges_ = nullptr;
+    FlashCommands* flashes_ = nullptr;
     std::unique_ptr<ExportCommands> exports_;
     std::unique_ptr<Downloader> download_;
     std::unique_ptr<ShellCommands> shell_;

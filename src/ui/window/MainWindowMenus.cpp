@@ -1,5 +1,6 @@
 #include "MainWindowMenus.h"
 
+#include "ui/commands/FlashCommands.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
 #include "ui/controls/MainWindowControls.h"
@@ -131,6 +132,22 @@ void addRangeItems(const Form& form, QMenu* menu) {
     }
 }
 
+// The flash generator, in the Edit menu and the grid's context menu after the range commands.
+void addFlashItem(const Form& form, QMenu* menu) {
+    GridWidget* grid = form.controls.grid;
+    menu->addSeparator();
+    auto* separator = new QAction(grid);
+    separator->setSeparator(true);
+    grid->addAction(separator);
+    auto* item = new QAction(QObject::tr("&Flash Pattern..."), menu);
+    item->setObjectName(QStringLiteral("MENUflashpattern"));
+    item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    menu->addAction(item);
+    grid->addAction(item);
+    QObject::connect(item, &QAction::triggered, form.controls.sentLabel, &QWidget::hide);
+    QObject::connect(item, &QAction::triggered, &form.flashes, &FlashCommands::openGenerator);
+}
+
 // The items name the step they would take back or bring again ("&Undo Open") and are enabled
 // only when there is one.
 void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
@@ -154,6 +171,7 @@ void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
                      [&commands = form.commands] { commands.redo(); });
     menu->addSeparator();
     addRangeItems(form, menu);
+    addFlashItem(form, menu);
 }
 
 // Ctrl+n and Ctrl+Shift+n for LED #n. With Shift held, a keyboard may report the digit's symbol

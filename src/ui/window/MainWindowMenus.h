@@ -8,6 +8,7 @@ class QUndoStack;
 namespace zg {
 
 struct MainWindowControls;
+class FlashCommands;
 class PresetCommands;
 class RangeCommands;
 
@@ -18,6 +19,7 @@ struct MenuTargets {
     const MainWindowControls& controls;
     PresetCommands& presets;
     RangeCommands& ranges;
+    FlashCommands& flashes;
 };
 
 // Builds the window's menu bar, each item with its shortcut, and the shortcuts without an item:

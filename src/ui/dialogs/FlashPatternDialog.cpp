@@ -1,0 +1,180 @@
+#include "FlashPatternDialog.h"
+
+#include "export/FormColors.h"
+#include "export/TimingText.h"
+#include "ui/dialogs/FlashPreview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace zg {
+
+FlashPatternDialog::FlashPatternDialog(const LedSequence& sequence, QWidget* parent)
+    : QDialog(parent), sequence_(sequence) {
+    setObjectName(QStringLiteral("FlashPatternDialog"));
+    setWindowTitle(tr("Flash Pattern"));
+    buildControls();
+    showResult();
+}
+
+QString FlashPatternDialog::EffectName(FlashEffect effect) {
+    switch (effect) {
+    case FlashEffect::Steady:
+        return tr("Steady");
+    case FlashEffect::Single:
+        return tr("Single Flash");
+    case FlashEffect::Double:
+        return tr("Double Flash");
+    case FlashEffect::Triple:
+        return tr("Triple Flash");
+    case FlashEffect::Beacon:
+        return tr("Beacon");
+    case FlashEffect::Alternate:
+        return tr("Alternate");
+    case FlashEffect::Chase:
+        return tr("Chase");
+    case FlashEffect::Flicker:
+        return tr("Flicker");
+    }
+    return {};
+}
+
+QSpinBox* FlashPatternDialog::addSpin(const char* name, int minimum, int maximum, int value,
+                                      const QString& suffix) {
+    auto* spin = new QSpinBox(this);
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    spin->setSuffix(suffix);
+    connect(spin, &QSpinBox::valueChanged, this, &FlashPatternDialog::showResult);
+    return spin;
+}
+
+void FlashPatternDialog::buildControls() {
+    const FlashSettings defaults;
+    auto* ledRow = new QHBoxLayout;
+    for (LedChannel row = 0; row < kLedCount; ++row) {
+        auto* box = new QCheckBox(tr("LED#%1").arg(row + 1), this);
+        box->setObjectName(QStringLiteral("FlashLed%1").arg(row + 1));
+        connect(box, &QCheckBox::toggled, this, &FlashPatternDialog::showResult);
+        ledRow->addWidget(box);
+        leds_[std::size_t(row)] = box;
+    }
+    effect_ = new QComboBox(this);
+    effect_->setObjectName(QStringLiteral("FlashEffect"));
+    for (FlashEffect effect : kFlashEffects)
+        effect_->addItem(EffectName(effect));
+    effect_->setCurrentIndex(int(defaults.effect));
+    connect(effect_, &QComboBox::currentIndexChanged, this, &FlashPatternDialog::showResult);
+    rate_ = addSpin("FlashRate", 1, 1200, defaults.perMinute, tr(" a minute"));
+    flash_ = addSpin("FlashLength", 1, 5000, defaults.flashMs, tr(" ms"));
+    gap_ = addSpin("FlashGap", 1, 5000, defaults.gapMs, tr(" ms"));
+    offset_ = addSpin("FlashOffset", 0, 10000, defaults.offsetMs, tr(" ms"));
+    seed_ = addSpin("FlashSeed", 1, 9999, int(defaults.seed), QString());
+    fit_ = new QCheckBox(tr("&Fit the cycle to the rate"), this);
+    fit_->setObjectName(QStringLiteral("FlashFit"));
+    fit_->setChecked(defaults.fitCycle);
+    connect(fit_, &QCheckBox::toggled, this, &FlashPatternDialog::showResult);
+    noFit_ = new QLabel(this);
+    noFit_->setObjectName(QStringLiteral("FlashNoFit"));
+    noFit_->setWordWrap(true);
+    useDelay_ = new QCheckBox(this);
+    useDelay_->setObjectName(QStringLiteral("FlashUseDelay"));
+    useDelay_->setChecked(true);
+    connect(useDelay_, &QCheckBox::toggled, this, &FlashPatternDialog::showResult);
+    preview_ = new FlashPreview(this);
+    readout_ = new QLabel(this);
+    readout_->setObjectName(QStringLiteral("FlashReadout"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("LEDs:"), ledRow);
+    form->addRow(tr("&Effect:"), effect_);
+    form->addRow(tr("&Rate:"), rate_);
+    form->addRow(tr("F&lash length:"), flash_);
+    form->addRow(tr("&Gap between flashes:"), gap_);
+    form->addRow(tr("Start &offset:"), offset_);
+    form->addRow(tr("&Seed:"), seed_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{fit_, noFit_, useDelay_, preview_, readout_, buttons})
+        layout->addWidget(widget);
+    effect_->setFocus();
+}
+
+void FlashPatternDialog::proposeRows(const std::array<bool, kLedCount>& rows) {
+    for (LedChannel row = 0; row < kLedCount; ++row)
+        leds_[std::size_t(row)]->setChecked(rows[std::size_t(row)]);
+    showResult();
+}
+
+FlashSettings FlashPatternDialog::settings() const {
+    FlashSettings s;
+    s.effect = kFlashEffects[std::size_t(effect_->currentIndex())];
+    for (LedChannel row = 0; row < kLedCount; ++row)
+        s.leds[std::size_t(row)] = leds_[std::size_t(row)]->isChecked();
+    s.perMinute = rate_->value();
+    s.flashMs = flash_->value();
+    s.gapMs = gap_->value();
+    s.offsetMs = offset_->value();
+    s.fitCycle = fit_->isChecked();
+    s.seed = unsigned(seed_->value());
+    return s;
+}
+
+std::optional<int> FlashPatternDialog::newDelay() const {
+    const FlashLayout atToday = LayOutFlashes(settings(), sequence_.sequencerDelay(), sequence_.endEvent());
+    if (useDelay_->isChecked() && atToday.fittingDelay)
+        return atToday.fittingDelay;
+    return std::nullopt;
+}
+
+int FlashPatternDialog::delay() const {
+    return newDelay().value_or(sequence_.sequencerDelay());
+}
+
+FlashLayout FlashPatternDialog::layout() const {
+    return LayOutFlashes(settings(), delay(), sequence_.endEvent());
+}
+
+// Everything that comes out, worked out again at each change of a figure.
+void FlashPatternDialog::showResult() {
+    const FlashSettings s = settings();
+    seed_->setEnabled(s.effect == FlashEffect::Flicker);
+    const FlashLayout atToday = LayOutFlashes(s, sequence_.sequencerDelay(), sequence_.endEvent());
+    const bool offer = s.fitCycle && !atToday.fits;
+    noFit_->setVisible(offer);
+    useDelay_->setVisible(offer && atToday.fittingDelay.has_value());
+    if (offer)
+        noFit_->setText(atToday.fittingDelay
+                            ? tr("One period is %1 events at today's sequencer delay of %2 ms: more than the "
+                                 "50 events there are.")
+                                  .arg(atToday.periodEvents)
+                                  .arg(sequence_.sequencerDelay())
+                            : tr("One period is longer than 50 events even at a sequencer delay of 100 ms: "
+                                 "choose a higher rate."));
+    if (atToday.fittingDelay)
+        useDelay_->setText(tr("Change the sequencer &delay to %1 ms").arg(*atToday.fittingDelay));
+    const FlashLayout result = layout();
+    std::array<QColor, kLedCount> colours;
+    QStringList lines;
+    for (LedChannel row = 0; row < kLedCount; ++row) {
+        colours[std::size_t(row)] = ColorOf(LedColorTable[std::size_t(sequence_.ledColor(row))].value);
+        if (s.leds[std::size_t(row)])
+            lines << RowReadout(row, TimeRow(result.cells[std::size_t(row)], result.endEvent, delay(),
+                                             sequence_.servoMode(row)));
+    }
+    preview_->show(result, s.leds, colours);
+    readout_->setText(lines.join(u'\n'));
+}
+
+} // namespace zg

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/FlashGenerator.h"
+
+#include <QDialog>
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QSpinBox;
+
+namespace zg {
+
+class FlashPreview;
+
+// Fills LED rows from a few figures: which LEDs, the effect, the rate, the flash and gap lengths,
+// an offset, and whether the cycle is fitted to the rate. It shows live what comes out, rounded to
+// whole events, and offers the nearest sequencer delay where a period does not fit.
+class FlashPatternDialog : public QDialog {
+    Q_OBJECT
+  public:
+    FlashPatternDialog(const LedSequence& sequence, QWidget* parent);
+
+    // The LEDs to fill this time; the other figures stay as they were last used.
+    void proposeRows(const std::array<bool, kLedCount>& rows);
+
+    FlashSettings settings() const;
+    // The sequencer delay to take along with the pattern, when the one offered is ticked.
+    std::optional<int> newDelay() const;
+    FlashLayout layout() const;
+
+    // "Double Flash": the effect's name, also the name of its undo step.
+    static QString EffectName(FlashEffect effect);
+
+  private:
+    void buildControls();
+    QSpinBox* addSpin(const char* name, int minimum, int maximum, int value, const QString& suffix);
+    int delay() const;
+    void showResult();
+
+    const LedSequence& sequence_;
+    std::array<QCheckBox*, kLedCount> leds_{};
+    QComboBox* effect_ = nullptr;
+    QSpinBox* rate_ = nullptr;
+    QSpinBox* flash_ = nullptr;
+    QSpinBox* gap_ = nullptr;
+    QSpinBox* offset_ = nullptr;
+    QSpinBox* seed_ = nullptr;
+    QCheckBox* fit_ = nullptr;
+    QLabel* noFit_ = nullptr;
+    QCheckBox* useDelay_ = nullptr;
+    FlashPreview* preview_ = nullptr;
+    QLabel* readout_ = nullptr;
+};
+
+} // namespace zg

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/LedTables.h"
+
+#include <QObject>
+
+class QLabel;
+
+namespace zg {
+
+class GridWidget;
+class LedSequence;
+
+// The line at the bottom of the window that says what one LED does in a cycle: the row under the
+// pointer, or else the row of the keyboard's focus cell. It is worked out again when the document
+// changes or another row is meant, once for a burst of changes, never at a paint.
+class TimingReadout : public QObject {
+    Q_OBJECT
+  public:
+    TimingReadout(const LedSequence& sequence, GridWidget& grid, QLabel& line, QObject* parent);
+
+    // Something in the document changed: the line follows once the change is complete.
+    void documentChanged();
+    // The row read out now.
+    LedChannel row() const;
+
+  private:
+    void refresh();
+
+    const LedSequence& sequence_;
+    GridWidget& grid_;
+    QLabel& line_;
+    bool pending_ = false;
+};
+
+} // namespace zg

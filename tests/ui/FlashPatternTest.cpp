@@ -1,0 +1,131 @@
+#include "UiFixture.h"
+
+#include "RowText.h"
+#include "export/TimingText.h"
+#include "ui/commands/FlashCommands.h"
+#include "ui/dialogs/FlashPatternDialog.h"
+#include "ui/dialogs/FlashPreview.h"
+#include "ui/dialogs/SettingsDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSpinBox>
+
+using namespace zg;
+using zg::test::RowText;
+using zg::test::SetRowText;
+
+class FlashPattern : public UiFixture {
+  protected:
+    QAction* action(const char* name) const { return find<QAction>(QLatin1String(name)); }
+    FlashPatternDialog* dialog() const { return form->findChild<FlashPatternDialog*>(); }
+    template <typename T> T* in(const char* name) const {
+        return dialog()->findChild<T*>(QLatin1String(name));
+    }
+    QString readout() const {
+        QTest::qWait(1); // the line follows once the change is complete
+        return find<QLabel>("TimingReadout")->text();
+    }
+    QString summary(LedChannel row) const { return TimingSummary(TimeRow(form->sequence(), row)); }
+};
+
+// Ctrl+G and Return in a fresh window: a double flash on LED #1 at 60 a minute with flashes of
+// 50 ms, rounded to whole events of 30 ms, as one step named after the effect.
+TEST_F(FlashPattern, TheProposedDoubleFlashIsOneStepWithTheCycleFitted) {
+    start();
+    action("MENUflashpattern")->trigger();
+    ASSERT_NE(dialog(), nullptr);
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_TRUE(in<QCheckBox>("FlashLed1")->isChecked());
+    EXPECT_FALSE(in<QCheckBox>("FlashLed2")->isChecked());
+    EXPECT_EQ(in<QComboBox>("FlashEffect")->currentText(), "Double Flash");
+    EXPECT_EQ(in<FlashPreview>("FlashPreview")->cellsText(), "110011" + QString(27, u'0'));
+    EXPECT_EQ(in<QLabel>("FlashReadout")->text(),
+              "LED#1: 2 flashes of 60 ms every 990 ms (61 a minute), dark 810 ms");
+    QTest::keyClick(dialog(), Qt::Key_Return);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(RowText(form->sequence(), 0), "110011" + std::string(44, '0'));
+    EXPECT_EQ(form->sequence().endEvent(), 32);
+    EXPECT_EQ(action("MENUundo")->text(), "&Undo Double Flash");
+    action("MENUundo")->trigger();
+    EXPECT_EQ(RowText(form->sequence(), 0), std::string(50, '0'));
+    EXPECT_EQ(form->sequence().endEvent(), kLastEvent);
+}
+
+// A period longer than the 50 events: the dialog says so and offers the nearest delay that fits,
+// which comes along in the same step; the rows of a selection are the ones proposed.
+TEST_F(FlashPattern, APeriodThatDoesNotFitTakesTheOfferedDelayInTheSameStep) {
+    start();
+    grid()->setSelection(RangeBetween(1, 0, 2, 3));
+    action("MENUflashpattern")->trigger();
+    EXPECT_FALSE(in<QCheckBox>("FlashLed1")->isChecked());
+    EXPECT_TRUE(in<QCheckBox>("FlashLed2")->isChecked());
+    EXPECT_TRUE(in<QCheckBox>("FlashLed3")->isChecked());
+    in<QComboBox>("FlashEffect")->setCurrentIndex(int(FlashEffect::Alternate));
+    EXPECT_FALSE(in<QLabel>("FlashNoFit")->isVisibleTo(dialog()));
+    in<QSpinBox>("FlashRate")->setValue(30);
+    EXPECT_TRUE(in<QLabel>("FlashNoFit")->isVisibleTo(dialog()));
+    EXPECT_TRUE(in<QLabel>("FlashNoFit")->text().contains("67 events"));
+    EXPECT_EQ(in<QCheckBox>("FlashUseDelay")->text(), "Change the sequencer &delay to 40 ms");
+    dialog()->accept();
+    EXPECT_EQ(form->sequence().sequencerDelay(), 40);
+    EXPECT_EQ(form->settingsDialog()->sequencerDelayList()->currentText(), "40");
+    EXPECT_EQ(RowText(form->sequence(), 1).substr(0, 2), "10");
+    EXPECT_EQ(RowText(form->sequence(), 2).substr(24, 2), "01");
+    EXPECT_EQ(action("MENUundo")->text(), "&Undo Alternate");
+    action("MENUundo")->trigger();
+    EXPECT_EQ(form->sequence().sequencerDelay(), 30);
+    EXPECT_EQ(RowText(form->sequence(), 1), std::string(50, '0'));
+}
+
+// The line at the bottom reads out the row under the pointer, or else the focus cell's, and
+// follows the cells, the end mark and the speeds at once.
+TEST_F(FlashPattern, TheReadoutFollowsThePointerTheRowAndEveryChange) {
+    start();
+    EXPECT_EQ(readout(), "LED#1: never lit");
+    SetRowText(form->sequence(), 0, "1100");
+    form->sequence().setEndEvent(9);
+    EXPECT_EQ(readout(), "LED#1: 1 flash of 60 ms every 300 ms (3.3 Hz), dark 240 ms");
+    SetRowText(form->sequence(), 2, "1111111111");
+    QMouseEvent move(QEvent::MouseMove, inCell(2, 4), grid()->mapToGlobal(inCell(2, 4)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(grid(), &move);
+    EXPECT_EQ(readout(), "LED#3: on all the time");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(grid(), &leave);
+    grid()->moveFocusTo({1, 0});
+    EXPECT_EQ(readout(), "LED#2: never lit");
+    grid()->moveFocusTo({0, 0});
+    form->settingsDialog()->sequencerDelayList()->setCurrentIndex(49);
+    form->settingsDialog()->acceptSettings(); // 50 ms, as one step
+    EXPECT_EQ(readout(), "LED#1: 1 flash of 100 ms every 500 ms (120 a minute), dark 400 ms");
+    action("MENUundo")->trigger();
+    EXPECT_EQ(readout(), "LED#1: 1 flash of 60 ms every 300 ms (3.3 Hz), dark 240 ms");
+}
+
+// The readout's words for each kind of row.
+TEST_F(FlashPattern, TheReadoutNamesWrappingIrregularAndServoLimitedRows) {
+    start();
+    LedSequence& s = form->sequence();
+    s.setEndEvent(49);
+    SetRowText(s, 0, "11" + std::string(46, '0') + "11"); // across the end mark: one flash
+    EXPECT_EQ(summary(0), "1 flash of 120 ms every 1.50 s (40 a minute), dark 1.38 s");
+    SetRowText(s, 1, "1011100000");
+    EXPECT_EQ(summary(1), "2 flashes of 30 to 90 ms every 1.50 s (40 a minute)");
+    SetRowText(s, 2, "1");
+    s.setServoMode(2, 12);
+    EXPECT_EQ(summary(2),
+              "1 flash of 30 ms every 1.50 s (40 a minute), dark 1.47 s, in stick zones 3 and 4 only");
+    s.setServoMode(2, 0);
+    EXPECT_EQ(summary(2), "never lit (servo mode OFF)");
+    s.setSequencerDelay(0);
+    EXPECT_EQ(summary(1),
+              "2 flashes in a cycle of 50 events; at a sequencer delay of 0 the module runs at its "
+              "fastest, so no rate can be given");
+    s.setSequencerDelay(10);
+    s.setEndEvent(9);
+    EXPECT_EQ(summary(1), "2 flashes of 10 to 30 ms every 100 ms (10.0 Hz)");
+}
