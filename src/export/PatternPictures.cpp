@@ -2,7 +2,9 @@
 
 #include "export/FormColors.h"
 #include "export/GridPainter.h"
+#include "export/TimingText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QPainter>
@@ -106,7 +108,8 @@ std::optional<QString> WriteAnimation(const LedSequence& sequence, int servoZone
 QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
     const QFont font(QStringLiteral("Liberation Sans"), 8);
     const QPoint grid(80, 4);
-    const QSize size(612, 156);
+    constexpr int kCaptionLine = 14;
+    const QSize size(612, 156 + kLedCount * kCaptionLine);
     QImage image(size * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(kBackground);
@@ -131,11 +134,18 @@ QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
                             {sequence, std::nullopt, std::nullopt, std::nullopt});
     painter.resetTransform();
     const int events = sequence.endEvent() + 1;
-    painter.drawText(QRect(8, grid.y() + GridGeometry::kHeight + 2, size.width() - 16, 17), Qt::AlignLeft,
-                     QStringLiteral("Sequencer Delay %1 ms: %2 events, a cycle of %3 ms")
+    int top = grid.y() + GridGeometry::kHeight + 2;
+    painter.drawText(QRect(8, top, size.width() - 16, 17), Qt::AlignLeft,
+                     QCoreApplication::translate("zg::PatternPictures",
+                                                 "Sequencer Delay %1 ms: %2 events, a cycle of %3 ms")
                          .arg(sequence.sequencerDelay())
                          .arg(events)
                          .arg(events * sequence.sequencerDelay()));
+    // What each LED does, in the words of the window's readout.
+    top += 17;
+    for (LedChannel led = 0; led < kLedCount; ++led, top += kCaptionLine)
+        painter.drawText(QRect(8, top, size.width() - 16, kCaptionLine), Qt::AlignLeft | Qt::AlignVCenter,
+                         RowReadout(led, TimeRow(sequence, led)));
     return image;
 }
 

@@ -5,6 +5,7 @@
 #include "files/DataFileWriter.h"
 #include "files/PresetLibrary.h"
 #include "model/LedSequence.h"
+#include "model/RowTiming.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -37,29 +38,18 @@ std::map<std::string, QStringList> ManualPresetRows() {
     return rows;
 }
 
-// Flashes of one LED in one cycle: its runs of lit events from 0 to the end mark, a run that goes
-// on from the end mark into event 0 counted once; a light that never goes out does not flash.
-int FlashesPerCycle(const LedSequence& sequence, LedChannel led) {
-    const int end = sequence.endEvent();
-    int runs = 0;
-    int lit = 0;
-    for (EventIndex e = 0; e <= end; ++e) {
-        const bool on = sequence.cell(led, e) != 0;
-        const bool before = sequence.cell(led, e == 0 ? end : e - 1) != 0;
-        lit += on;
-        runs += on && !before;
-    }
-    return lit == end + 1 ? 0 : runs;
-}
-
 // What the manual's last three columns must say, worked out from the pattern.
 QStringList Figures(const LedSequence& sequence) {
     const int cycleMs = (sequence.endEvent() + 1) * sequence.sequencerDelay();
     QStringList flashes;
     QStringList zones;
     for (LedChannel led = 0; led < kLedCount; ++led) {
-        if (const int runs = FlashesPerCycle(sequence, led))
-            flashes << QStringLiteral("LED #%1: %2").arg(led + 1).arg(std::lround(runs * 60000.0 / cycleMs));
+        // A light that never goes out does not flash; a run across the end mark is one flash.
+        const RowTiming timing = TimeRow(sequence, led);
+        if (timing.kind == RowTiming::Kind::Flashing)
+            flashes << QStringLiteral("LED #%1: %2")
+                           .arg(led + 1)
+                           .arg(std::lround(double(timing.flashes.size()) * 60000.0 / cycleMs));
         if (const int mode = sequence.servoMode(led); mode != kServoNone) {
             const auto name = mode >= 0 ? ServoModeTable[std::size_t(mode)] : std::string_view("no mode");
             zones << QStringLiteral("LED #%1: %2")

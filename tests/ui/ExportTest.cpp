@@ -115,7 +115,7 @@ TEST_F(Export, ThePictureIsThePatternAtTwiceTheScreensSize) {
     find<QAction>("MENUexportpng")->trigger();
     const QImage picture(path("pattern.png"));
     ASSERT_FALSE(picture.isNull());
-    EXPECT_EQ(picture.size(), QSize(1224, 312));
+    EXPECT_EQ(picture.size(), QSize(1224, 424)); // the pattern and a line of timing for each LED
     // The centre of a cell, at (80, 4) + the cell's place, twice over: a lit cell is its LED's
     // colour, with a black mark where that is white as the box, an unlit cell white.
     const auto centre = [](int row, int e) {
@@ -154,7 +154,7 @@ TEST_F(Export, TheCommandLineExportsWithoutADisplayAndExitsTwoOnARefusedFile) {
     ASSERT_EQ(gif.frames.size(), 2u);
     EXPECT_EQ(lightColour(gif.frames[1], 2), QColor(Qt::green));
     EXPECT_EQ(run({"--export-png", "out.png", "p.DAT"}).first, 0);
-    EXPECT_EQ(QImage(path("out.png")).size(), QSize(1224, 312));
+    EXPECT_EQ(QImage(path("out.png")).size(), QSize(1224, 424));
 
     const auto [refused, why] = run({"--export-gif", "bad.gif", "junk.DAT"});
     EXPECT_EQ(refused, 2);
