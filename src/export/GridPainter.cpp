@@ -80,7 +80,7 @@ void GridPainter::paintCells(QPainter& painter, const QRect& dirty, const QPalet
             }
             painter.fillRect(box.adjusted(1, 1, -1, -1), lit);
             if (marked)
-                painter.fillRect(box.adjusted(3, 3, -3, -3), border);
+                painter.fillRect(box.adjusted(2, 2, -2, -2), border);
         }
     }
 }

@@ -58,7 +58,7 @@ void FlashPreview::paintEvent(QPaintEvent*) {
             const bool on = layout_.cells[std::size_t(row)][std::size_t(e)] != 0;
             painter.fillRect(box.adjusted(1, 1, -1, -1), on ? lit : base);
             if (on && GridPainter::CloseColors(lit, base))
-                painter.fillRect(box.adjusted(3, 3, -3, -3), border);
+                painter.fillRect(box.adjusted(2, 2, -2, -2), border);
         }
         ++line;
     }
