@@ -129,3 +129,24 @@ TEST_F(FlashPattern, TheReadoutNamesWrappingIrregularAndServoLimitedRows) {
     s.setEndEvent(9);
     EXPECT_EQ(summary(1), "2 flashes of 10 to 30 ms every 100 ms (10.0 Hz)");
 }
+
+// The manual's two worked examples, as it quotes them.
+TEST_F(FlashPattern, TheManualsWorkedExamplesComeOutAsItSays) {
+    const auto readout = [](const FlashSettings& s, int delay, LedChannel row) {
+        LedSequence sequence;
+        sequence.setSequencerDelay(std::int16_t(delay));
+        ApplyFlashes(s, LayOutFlashes(s, delay, kLastEvent), sequence);
+        return TimingSummary(TimeRow(sequence, row));
+    };
+    FlashSettings strobe;
+    strobe.leds = {false, false, true, false};
+    EXPECT_EQ(readout(strobe, 30, 2), "2 flashes of 60 ms every 990 ms (61 a minute), dark 810 ms");
+    EXPECT_EQ(readout(strobe, 20, 2), "2 flashes of 60 ms every 1.00 s (60 a minute), dark 820 ms");
+    FlashSettings wigwag;
+    wigwag.effect = FlashEffect::Alternate;
+    wigwag.leds = {true, true, false, false};
+    wigwag.flashMs = 480;
+    for (LedChannel row : {0, 1})
+        EXPECT_EQ(readout(wigwag, 30, row), "1 flash of 480 ms every 990 ms (61 a minute), dark 510 ms")
+            << row;
+}
