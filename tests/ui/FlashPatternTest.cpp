@@ -6,6 +6,7 @@
 #include "ui/dialogs/FlashPatternDialog.h"
 #include "ui/dialogs/FlashPreview.h"
 #include "ui/dialogs/SettingsDialog.h"
+#include "ui/window/TimingReadout.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,7 +27,7 @@ class FlashPattern : public UiFixture {
         return dialog()->findChild<T*>(QLatin1String(name));
     }
     QString readout() const {
-        QTest::qWait(1); // the line follows once the change is complete
+        QTest::qWait(TimingReadout::kDelayMs + 20); // the line follows once a burst of changes is over
         return find<QLabel>("TimingReadout")->text();
     }
     QString summary(LedChannel row) const { return TimingSummary(TimeRow(form->sequence(), row)); }

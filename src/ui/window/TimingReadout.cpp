@@ -5,12 +5,14 @@
 #include "ui/grid/GridWidget.h"
 
 #include <QLabel>
-#include <QTimer>
 
 namespace zg {
 
 TimingReadout::TimingReadout(const LedSequence& sequence, GridWidget& grid, QLabel& line, QObject* parent)
     : QObject(parent), sequence_(sequence), grid_(grid), line_(line) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(kDelayMs);
+    connect(&timer_, &QTimer::timeout, this, &TimingReadout::refresh);
     connect(&grid_, &GridWidget::pointerRowChanged, this, [this] { documentChanged(); });
     connect(&grid_, &GridWidget::focusMoved, this, [this] { documentChanged(); });
     refresh();
@@ -21,14 +23,11 @@ LedChannel TimingReadout::row() const {
 }
 
 void TimingReadout::documentChanged() {
-    if (pending_)
-        return;
-    pending_ = true;
-    QTimer::singleShot(0, this, &TimingReadout::refresh);
+    if (!timer_.isActive())
+        timer_.start();
 }
 
 void TimingReadout::refresh() {
-    pending_ = false;
     const LedChannel shown = row();
     line_.setText(RowReadout(shown, TimeRow(sequence_, shown)));
 }

@@ -3,6 +3,7 @@
 #include "model/LedTables.h"
 
 #include <QObject>
+#include <QTimer>
 
 class QLabel;
 
@@ -13,10 +14,13 @@ class LedSequence;
 
 // The line at the bottom of the window that says what one LED does in a cycle: the row under the
 // pointer, or else the row of the keyboard's focus cell. It is worked out again when the document
-// changes or another row is meant, once for a burst of changes, never at a paint.
+// changes or another row is meant, at most once in kDelayMs: a drag changes a cell at every
+// pointer event, and the line's text and repaint would cost each step several times its paint.
 class TimingReadout : public QObject {
     Q_OBJECT
   public:
+    static constexpr int kDelayMs = 30;
+
     TimingReadout(const LedSequence& sequence, GridWidget& grid, QLabel& line, QObject* parent);
 
     // Something in the document changed: the line follows once the change is complete.
@@ -30,7 +34,7 @@ class TimingReadout : public QObject {
     const LedSequence& sequence_;
     GridWidget& grid_;
     QLabel& line_;
-    bool pending_ = false;
+    QTimer timer_;
 };
 
 } // namespace zg
