@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineExport.h"
 #include "device/QtSerialLink.h"
+#include "files/UserSettings.h"
 #include "ui/dialogs/QtUserDialogs.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/window/MainWindow.h"
@@ -104,6 +105,8 @@ std::unique_ptr<MainWindow> StartWindow(const CommandLine& line, UserDialogs& di
     auto window = std::make_unique<MainWindow>(dialogs, programEnd, std::move(link));
     if (line.device)
         window->settingsDialog()->setDeviceOverride(*line.device);
+    // Where the window was last time; Qt brings a place that is on no screen any more back onto one.
+    window->restoreGeometry(UserSettings::windowGeometry());
     window->show();
     // Asked once the window is up; a file named on the command line then opens as if chosen in
     // Open, unless unsaved work came back instead.

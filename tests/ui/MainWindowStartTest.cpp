@@ -169,9 +169,9 @@ TEST_F(MainWindowStart, TitleAndMenusInOrder) {
     };
     EXPECT_EQ(items("MENUfile"),
               QStringList({"MENUnew=&New/Clear", "MENUpresets=New from &Preset", "MENUopen=&Open...",
-                           "MENUmerge=&Merge", "MENUsave=&Save...", "MENUsavepreset=Save &as Preset...",
-                           "MENUexportgif=Expor&t Animation...", "MENUexportpng=Export Pict&ure...",
-                           "MENUexit=E&xit"}));
+                           "MENUrecent=Recent &Files", "MENUmerge=&Merge", "MENUsave=&Save...",
+                           "MENUsavepreset=Save &as Preset...", "MENUexportgif=Expor&t Animation...",
+                           "MENUexportpng=Export Pict&ure...", "MENUexit=E&xit"}));
     EXPECT_EQ(items("MENUedit"),
               QStringList({"MENUundo=&Undo", "MENUredo=&Redo", "=", "MENUcut=Cu&t", "MENUcopy=&Copy",
                            "MENUpaste=&Paste", "MENUdelete=&Delete", "MENUselectall=Select &All", "=",

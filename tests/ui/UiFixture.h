@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,6 +33,7 @@ class UiFixture : public ::testing::Test {
         // Work left unsaved goes to the user's data folder: here, one of the test's own.
         previousDataHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral(".data")).toLocal8Bit());
+        QSettings().clear(); // what an earlier test had the program remember
     }
     void TearDown() override {
         form.reset();

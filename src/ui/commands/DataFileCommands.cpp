@@ -2,6 +2,7 @@
 
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
+#include "files/UserSettings.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/TestPlayer.h"
 #include "ui/commands/UnsavedWork.h"
@@ -116,6 +117,7 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
         return;
     }
     takeFolderOf(file);
+    UserSettings::addRecentFile(file.path);
     p_.history.rename(fileName(file));
     showName();
     if (p_.onSaved)
@@ -177,8 +179,11 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     this->record(
         stepName, [&] { speeds = apply(*record, p_.sequence); }, fileName(file));
     p_.settings.selectSpeeds(speeds);
-    if (apply == &OpenRecord && p_.onOpened) // the document is now what the file holds
-        p_.onOpened();
+    if (apply == &OpenRecord) {
+        UserSettings::addRecentFile(file.path);
+        if (p_.onOpened) // the document is now what the file holds
+            p_.onOpened();
+    }
     reportDamage(file, *record);
 }
 

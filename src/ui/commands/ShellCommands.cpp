@@ -1,5 +1,6 @@
 #include "ShellCommands.h"
 
+#include "files/UserSettings.h"
 #include "ui/commands/ManualLocation.h"
 #include "ui/commands/ShellTexts.h"
 #include "ui/commands/TestPlayer.h"
@@ -48,6 +49,7 @@ void ShellCommands::exitFromButton() {
 
 void ShellCommands::endNow() {
     unsaved_.keepNow();
+    UserSettings::setWindowGeometry(window_.saveGeometry()); // where the next start puts the window
     programEnd_.endNow();
 }
 

@@ -4,6 +4,7 @@
 #include "device/PortTooltip.h"
 #include "device/PresentSerialPorts.h"
 #include "files/ConfigFile.h"
+#include "files/UserSettings.h"
 #include "ui/controls/Placement.h"
 #include "ui/controls/TypedText.h"
 #include "ui/dialogs/UserDialogs.h"
@@ -206,6 +207,7 @@ void SettingsDialog::acceptSettings() {
     else
         takeSpeeds();
     config_.CommPort = static_cast<std::int16_t>(ListValue(*portList()));
+    UserSettings::setPort(config_.CommPort); // for a start folder without LED.cfg
     if (const auto error = SaveConfig(config_)) {
         // The values still apply for this run; only the port would be lost at the next start.
         dialogs_.exclaim(

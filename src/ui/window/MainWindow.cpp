@@ -3,11 +3,13 @@
 #include "device/QtSerialLink.h"
 #include "export/FormColors.h"
 #include "files/ConfigFile.h"
+#include "files/UserSettings.h"
 #include "ui/commands/DocumentHistory.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/FlashCommands.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
+#include "ui/commands/RecentFiles.h"
 #include "ui/commands/TestPlayer.h"
 #include "ui/commands/UnsavedWork.h"
 #include "ui/controls/ClickableLabel.h"
@@ -38,6 +40,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <filesystem>
+
 namespace zg {
 
 namespace {
@@ -66,7 +70,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
     sequence_.setObserver(display_.get());
     loadStartState();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_, *flashes_}, history_->stack());
+    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_, *flashes_, *recent_}, history_->stack());
     connectControls();
     buildTimingReadout();
     setFixedSize(sizeHint());
@@ -94,6 +98,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
         *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
     presets_ = new PresetCommands({*this, sequence_, dialogs, *files_}, this);
     flashes_ = new FlashCommands({*this, sequence_, *history_, *c_.grid, *settings_}, this);
+    recent_ = new RecentFiles(*this, dialogs, *files_, this);
     exports_ = std::make_unique<ExportCommands>(
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(
@@ -174,6 +179,10 @@ void MainWindow::connectGrid() {
 
 void MainWindow::loadStartState() {
     config_ = LoadConfig();
+    // The port follows the user, not the folder: without LED.cfg here, the port last confirmed.
+    std::error_code error;
+    if (!std::filesystem::exists(kConfigFileName, error))
+        config_.CommPort = std::int16_t(UserSettings::port().value_or(config_.CommPort));
     settings_ = new SettingsDialog(config_, sequence_, dialogs_, this);
     settings_->hide();
     for (LedChannel led = 0; led < kLedCount; ++led)

@@ -26,6 +26,7 @@ class FlashCommands;
 class ProgramEnd;
 class PresetCommands;
 class RangeCommands;
+class RecentFiles;
 class SettingsDialog;
 class TestPlayer;
 class TimingReadout;
@@ -119,6 +120,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     PresetCommands* presets_ = nullptr;
     RangeCommands* ranges_ = nullptr;
     FlashCommands* flashes_ = nullptr;
+    RecentFiles* recent_ = nullptr;
     std::unique_ptr<ExportCommands> exports_;
     std::unique_ptr<Downloader> download_;
     std::unique_ptr<ShellCommands> shell_;

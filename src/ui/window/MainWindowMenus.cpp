@@ -3,6 +3,7 @@
 #include "ui/commands/FlashCommands.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
+#include "ui/commands/RecentFiles.h"
 #include "ui/controls/MainWindowControls.h"
 #include "ui/grid/GridWidget.h"
 
@@ -50,6 +51,16 @@ void addPresetMenu(const Form& form, QMenu* file) {
     QObject::connect(presets, &QMenu::triggered, form.controls.sentLabel, &QWidget::hide);
 }
 
+// Listed afresh each time it opens: another window may have opened or saved a file meanwhile.
+void addRecentMenu(const Form& form, QMenu* file) {
+    QMenu* recent = file->addMenu(QObject::tr("Recent &Files"));
+    recent->setObjectName(QStringLiteral("MENUrecent"));
+    RecentFiles* commands = &form.recent;
+    QObject::connect(recent, &QMenu::aboutToShow, commands,
+                     [commands, recent] { commands->fillMenu(recent); });
+    QObject::connect(recent, &QMenu::triggered, form.controls.sentLabel, &QWidget::hide);
+}
+
 void addFileMenu(const Form& form, QMenuBar* bar) {
     QMenu* file = addMenu(bar, "MENUfile", QStringLiteral("&File"));
     addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &WindowCommands::newDocument,
@@ -57,6 +68,7 @@ void addFileMenu(const Form& form, QMenuBar* bar) {
     addPresetMenu(form, file);
     addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &WindowCommands::openFile,
             {QKeySequence::Open});
+    addRecentMenu(form, file);
     addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &WindowCommands::mergeFile,
             {QKeySequence(Qt::CTRL | Qt::Key_M)});
     addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &WindowCommands::saveFile,

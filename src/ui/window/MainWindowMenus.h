@@ -11,6 +11,7 @@ struct MainWindowControls;
 class FlashCommands;
 class PresetCommands;
 class RangeCommands;
+class RecentFiles;
 
 // What the menus are built on: the window that holds them and what their items run.
 struct MenuTargets {
@@ -20,6 +21,7 @@ struct MenuTargets {
     PresetCommands& presets;
     RangeCommands& ranges;
     FlashCommands& flashes;
+    RecentFiles& recent;
 };
 
 // Builds the window's menu bar, each item with its shortcut, and the shortcuts without an item:

@@ -1,0 +1,49 @@
+#include "UserSettings.h"
+
+#include <QSettings>
+
+namespace zg {
+
+namespace {
+const QString kPort = QStringLiteral("settings/port");
+const QString kGeometry = QStringLiteral("window/geometry");
+const QString kRecent = QStringLiteral("files/recent");
+} // namespace
+
+std::optional<int> UserSettings::port() {
+    bool ok = false;
+    const int port = QSettings().value(kPort).toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return port;
+}
+
+void UserSettings::setPort(int port) {
+    QSettings().setValue(kPort, port);
+}
+
+QByteArray UserSettings::windowGeometry() {
+    return QSettings().value(kGeometry).toByteArray();
+}
+
+void UserSettings::setWindowGeometry(const QByteArray& geometry) {
+    QSettings().setValue(kGeometry, geometry);
+}
+
+QStringList UserSettings::recentFiles() {
+    return QSettings().value(kRecent).toStringList().mid(0, kRecentFileCount);
+}
+
+void UserSettings::setRecentFiles(QStringList files) {
+    files.removeDuplicates();
+    QSettings().setValue(kRecent, files.mid(0, kRecentFileCount));
+}
+
+void UserSettings::addRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    setRecentFiles(files);
+}
+
+} // namespace zg

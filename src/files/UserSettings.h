@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <optional>
+
+namespace zg {
+
+// What the program remembers for the user from one run to the next, through QSettings: never in a
+// data file, and the port only as a fallback for a start folder without LED.cfg.
+class UserSettings {
+  public:
+    static constexpr int kRecentFileCount = 8;
+
+    static std::optional<int> port();
+    static void setPort(int port);
+
+    static QByteArray windowGeometry();
+    static void setWindowGeometry(const QByteArray& geometry);
+
+    // Newest first, at most kRecentFileCount.
+    static QStringList recentFiles();
+    static void setRecentFiles(QStringList files);
+    // Puts `path` first, once, and drops what falls off the end.
+    static void addRecentFile(const QString& path);
+};
+
+} // namespace zg
