@@ -8,6 +8,7 @@ namespace {
 const QString kPort = QStringLiteral("settings/port");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kRecent = QStringLiteral("files/recent");
+const QString kModuleSpeed = QStringLiteral("test/moduleSpeed");
 } // namespace
 
 std::optional<int> UserSettings::port() {
@@ -20,6 +21,14 @@ std::optional<int> UserSettings::port() {
 
 void UserSettings::setPort(int port) {
     QSettings().setValue(kPort, port);
+}
+
+bool UserSettings::moduleSpeed() {
+    return QSettings().value(kModuleSpeed, false).toBool();
+}
+
+void UserSettings::setModuleSpeed(bool on) {
+    QSettings().setValue(kModuleSpeed, on);
 }
 
 QByteArray UserSettings::windowGeometry() {

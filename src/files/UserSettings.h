@@ -16,6 +16,10 @@ class UserSettings {
     static std::optional<int> port();
     static void setPort(int port);
 
+    // Whether the test steps at the module's sequencer delay instead of the test speed.
+    static bool moduleSpeed();
+    static void setModuleSpeed(bool on);
+
     static QByteArray windowGeometry();
     static void setWindowGeometry(const QByteArray& geometry);
 

@@ -19,6 +19,9 @@ bool IsServoControlled(const LedSequence& sequence);
 std::array<std::uint32_t, kLedCount> IndicatorColors(const LedSequence& sequence, EventIndex event,
                                                      int servoZoneMask);
 
+// The shortest step a test plays, as the settings list's fastest test speed.
+inline constexpr int kFastestStepMs = 1;
+
 // The step timer's interval for a test speed. 1..100 ms as set; a speed of 0 (typed text in the
 // settings list) or one a data file brought outside that range must not stall the test, so those
 // play at the start speed, and anything above 100 at 100 ms.

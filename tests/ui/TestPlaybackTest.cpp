@@ -1,9 +1,11 @@
 #include "UiFixture.h"
 
 #include "export/GridGeometry.h"
+#include "playback/TestStep.h"
 #include "ui/controls/LedIndicator.h"
 #include "ui/dialogs/SettingsDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QThread>
@@ -397,4 +400,41 @@ TEST_F(TestPlayback, ATestStoppedOnALitStepLeavesEveryIndicatorDark) {
     ASSERT_GE(steps.size(), 3u);
     EXPECT_EQ(steps[2].leds[0], QColor(Qt::white)); // the step the stop came in was lit
     expectAtRest();
+}
+
+// Played at the module's speed, the test steps at the sequencer delay; at a delay of 0 it steps at
+// its fastest and says so. A servo mode chosen during a test shows the stick at once, and taking
+// it back hides it.
+TEST_F(TestPlayback, TheModulesSpeedAndAServoModeChosenDuringATest) {
+    start();
+    find<QAction>("MENUmodulespeed")->trigger();
+    doc().setSequencerDelay(45);
+    play([&](const Step&, int) {
+        EXPECT_EQ(find<QTimer>("Timer1")->interval(), 45);
+        stop();
+    });
+    doc().setSequencerDelay(0);
+    play([&](const Step&, int) {
+        EXPECT_EQ(find<QTimer>("Timer1")->interval(), kFastestStepMs);
+        stop();
+    });
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains("sequencer delay is 0"));
+    find<QAction>("MENUmodulespeed")->trigger();
+    auto* stick = find<QScrollBar>("ServoStick");
+    play([&](const Step&, int n) {
+        EXPECT_EQ(find<QTimer>("Timer1")->interval(), 20);
+        if (n == 0) {
+            EXPECT_FALSE(stick->isVisible());
+            form->controls().servoLists[1]->setCurrentIndex(4);
+            emit form->controls().servoLists[1]->activated(4);
+            EXPECT_TRUE(stick->isVisible());
+            EXPECT_FALSE(find<QPushButton>("Settings_button")->isVisible());
+        }
+        if (n == 1) {
+            find<QAction>("MENUundo")->trigger();
+            EXPECT_FALSE(stick->isVisible());
+            EXPECT_TRUE(find<QPushButton>("Settings_button")->isVisible());
+            stop();
+        }
+    });
 }

@@ -35,7 +35,7 @@ void TestPlayer::toggle() {
     }
     running_ = true;
     c_.testButton->setText(QStringLiteral("Stop Test"));
-    stepTimer_->setInterval(StepIntervalMs(sequence_.testSpeed()));
+    stepTimer_->setInterval(stepIntervalMs());
     servoZoneMask_ = ServoZoneMaskOf(c_.servoStick->value());
     // Also when an earlier test is still winding down: the new one starts over at event 0.
     passEnd_ = sequence_.endEvent();
@@ -85,6 +85,30 @@ void TestPlayer::stopTest() {
     // The caption keeps its underlined T, as before the first test; the menu bar owns Alt+T.
     c_.testButton->setText(QStringLiteral("&Test"));
     c_.testButton->setShortcut(QKeySequence());
+}
+
+// At the module's speed the test steps at the sequencer delay; a delay of 0 runs the module at its
+// fastest, which the test can only show at its own fastest step.
+int TestPlayer::stepIntervalMs() {
+    if (!moduleSpeed_)
+        return StepIntervalMs(sequence_.testSpeed());
+    if (sequence_.sequencerDelay() < 1) {
+        emit notice(tr("The sequencer delay is 0: the module runs at its fastest, and the test plays at its "
+                       "fastest step, %1 ms.")
+                        .arg(kFastestStepMs));
+        return kFastestStepMs;
+    }
+    return StepIntervalMs(sequence_.sequencerDelay());
+}
+
+void TestPlayer::followServoModes() {
+    if (!running_)
+        return;
+    const bool controlled = IsServoControlled(sequence_);
+    if (controlled == c_.servoStick->isVisible())
+        return;
+    showServoStick(controlled);
+    c_.settingsButton->setVisible(!controlled);
 }
 
 void TestPlayer::showServoStick(bool shown) {

@@ -30,8 +30,17 @@ class TestPlayer : public QObject {
     // test it does nothing, so commands that stop a test first just call it.
     void stopTest();
     void servoStickMoved();
+    // Steps at the module's sequencer delay instead of the test speed, from the next test on.
+    void setModuleSpeed(bool on) { moduleSpeed_ = on; }
+    bool moduleSpeed() const { return moduleSpeed_; }
+    // The document changed: a test that has become servo-controlled shows the stick at once, one
+    // that no longer is hides it.
+    void followServoModes();
 
   signals:
+    // Something the user should know about the test that has just started.
+    void notice(const QString& text);
+
     // Event `e` has been on screen for its whole step; the player moves on once this returns.
     void stepElapsed(EventIndex e);
 
@@ -40,6 +49,7 @@ class TestPlayer : public QObject {
     void showStep(EventIndex i);
     void windDown();
     void showServoStick(bool shown);
+    int stepIntervalMs();
 
     MainWindowControls& c_;
     const LedSequence& sequence_;
@@ -48,6 +58,7 @@ class TestPlayer : public QObject {
     std::optional<EventIndex> showing_; // the event on screen while a test plays or winds down
     EventIndex passEnd_ = kLastEvent;   // the end mark read at the start of the pass
     int servoZoneMask_ = 4;
+    bool moduleSpeed_ = false;
 };
 
 } // namespace zg

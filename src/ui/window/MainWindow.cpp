@@ -90,6 +90,9 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     grid_ = std::make_unique<GridEditor>(c_, sequence_, *history_);
     ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.sentLabel, this);
     player_ = new TestPlayer(c_, sequence_, this);
+    player_->setModuleSpeed(UserSettings::moduleSpeed());
+    connect(player_, &TestPlayer::notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
     unsaved_ = new UnsavedWork(
         sequence_, [this] { return history_->documentName().filePath; }, this);
     connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);
@@ -113,7 +116,10 @@ void MainWindow::buildTimingReadout() {
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(line, 1);
     readout_ = new TimingReadout(sequence_, *c_.grid, *line, this);
-    display_->setOnChange([this] { readout_->documentChanged(); });
+    display_->setOnChange([this] {
+        readout_->documentChanged();
+        player_->followServoModes();
+    });
     connect(&history_->stack(), &QUndoStack::indexChanged, readout_, &TimingReadout::documentChanged);
 }
 
@@ -236,6 +242,11 @@ void MainWindow::servoStickMoved() {
 
 bool MainWindow::offerUnsavedWork(const std::optional<QString>& fileNamed) {
     return files_->offerUnsavedWork(*unsaved_, fileNamed);
+}
+
+void MainWindow::playAtModuleSpeed(bool on) {
+    player_->setModuleSpeed(on);
+    UserSettings::setModuleSpeed(on);
 }
 
 void MainWindow::showSettings() {

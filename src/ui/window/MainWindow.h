@@ -83,6 +83,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     void servoStickMoved();
     void download() override { download_->start(); }
     void showSettings() override;
+    void playAtModuleSpeed(bool on) override;
     void showAbout() override { shell_->showAbout(); }
     void showManual() override { shell_->showManual(); }
     void askToExit() override { shell_->askToExit(); }

@@ -1,5 +1,6 @@
 #include "MainWindowMenus.h"
 
+#include "files/UserSettings.h"
 #include "ui/commands/FlashCommands.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
@@ -160,6 +161,19 @@ void addFlashItem(const Form& form, QMenu* menu) {
     QObject::connect(item, &QAction::triggered, &form.flashes, &FlashCommands::openGenerator);
 }
 
+// Options that the program remembers for the user. Alt+O belongs to the Open File button, hence
+// Alt+N.
+void addOptionsMenu(const Form& form, QMenuBar* bar) {
+    QMenu* menu = addMenu(bar, "MENUoptions", QObject::tr("Optio&ns"));
+    auto* moduleSpeed = new QAction(QObject::tr("Play at the &Module's Speed"), menu);
+    moduleSpeed->setObjectName(QStringLiteral("MENUmodulespeed"));
+    moduleSpeed->setCheckable(true);
+    moduleSpeed->setChecked(UserSettings::moduleSpeed());
+    menu->addAction(moduleSpeed);
+    QObject::connect(moduleSpeed, &QAction::toggled, &form.window,
+                     [&commands = form.commands](bool on) { commands.playAtModuleSpeed(on); });
+}
+
 // The items name the step they would take back or bring again ("&Undo Open") and are enabled
 // only when there is one.
 void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
@@ -218,6 +232,7 @@ void BuildMainWindowMenus(const MenuTargets& form, QUndoStack& history) {
             {QKeySequence(Qt::Key_F5)});
     addItem(form, bar, "MENUdownload", QStringLiteral("&Download"), &WindowCommands::download);
     addItem(form, bar, "MENUsettings", QStringLiteral("&Settings"), &WindowCommands::showSettings);
+    addOptionsMenu(form, bar);
     QMenu* help = addMenu(bar, "MENUhelp", QStringLiteral("&Help"));
     addItem(form, help, "MENUabout", QStringLiteral("&About"), &WindowCommands::showAbout);
     addItem(form, help, "MENUhowto", QStringLiteral("H&ow to ..."), &WindowCommands::showManual,
