@@ -40,6 +40,7 @@ void TestPlayer::toggle() {
     // Also when an earlier test is still winding down: the new one starts over at event 0.
     passEnd_ = sequence_.endEvent();
     showStep(0);
+    emit runningChanged(true);
 }
 
 // Each event stays on screen for the whole step, counted from the moment it is shown: a step that
@@ -85,6 +86,7 @@ void TestPlayer::stopTest() {
     // The caption keeps its underlined T, as before the first test; the menu bar owns Alt+T.
     c_.testButton->setText(QStringLiteral("&Test"));
     c_.testButton->setShortcut(QKeySequence());
+    emit runningChanged(false);
 }
 
 // At the module's speed the test steps at the sequencer delay; a delay of 0 runs the module at its

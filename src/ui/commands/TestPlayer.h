@@ -40,6 +40,8 @@ class TestPlayer : public QObject {
   signals:
     // Something the user should know about the test that has just started.
     void notice(const QString& text);
+    // A test has started, or has been stopped.
+    void runningChanged(bool running);
 
     // Event `e` has been on screen for its whole step; the player moves on once this returns.
     void stepElapsed(EventIndex e);

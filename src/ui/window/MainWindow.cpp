@@ -7,6 +7,7 @@
 #include "ui/commands/DocumentHistory.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/FlashCommands.h"
+#include "ui/commands/JoystickStick.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
 #include "ui/commands/RecentFiles.h"
@@ -16,6 +17,7 @@
 #include "ui/controls/PopupList.h"
 #include "ui/controls/TypedText.h"
 #include "ui/dialogs/SettingsDialog.h"
+#include "ui/dialogs/StickInputDialog.h"
 #include "ui/dialogs/UserDialogs.h"
 #include "ui/grid/GridWidget.h"
 #include "ui/window/DigitKey.h"
@@ -91,6 +93,10 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.sentLabel, this);
     player_ = new TestPlayer(c_, sequence_, this);
     player_->setModuleSpeed(UserSettings::moduleSpeed());
+    joystick_ = new JoystickStick(*c_.servoStick, this);
+    connect(player_, &TestPlayer::runningChanged, joystick_, &JoystickStick::testRunning);
+    connect(joystick_, &JoystickStick::notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
     connect(player_, &TestPlayer::notice, this,
             [this](const QString& text) { statusBar()->showMessage(text, 8000); });
     unsaved_ = new UnsavedWork(
@@ -242,6 +248,15 @@ void MainWindow::servoStickMoved() {
 
 bool MainWindow::offerUnsavedWork(const std::optional<QString>& fileNamed) {
     return files_->offerUnsavedWork(*unsaved_, fileNamed);
+}
+
+// While the dialog reads the joystick, no test does.
+void MainWindow::showStickInput() {
+    player_->stopTest();
+    auto* dialog = new StickInputDialog(joystick_->input(), joystick_->chosen(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, joystick_, [this, dialog] { joystick_->choose(dialog->chosen()); });
+    dialog->open();
 }
 
 void MainWindow::playAtModuleSpeed(bool on) {

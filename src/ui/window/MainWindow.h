@@ -25,6 +25,7 @@ class DocumentHistory;
 class FlashCommands;
 class ProgramEnd;
 class PresetCommands;
+class JoystickStick;
 class RangeCommands;
 class RecentFiles;
 class SettingsDialog;
@@ -84,6 +85,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     void download() override { download_->start(); }
     void showSettings() override;
     void playAtModuleSpeed(bool on) override;
+    void showStickInput() override;
     void showAbout() override { shell_->showAbout(); }
     void showManual() override { shell_->showManual(); }
     void askToExit() override { shell_->askToExit(); }
@@ -122,6 +124,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     RangeCommands* ranges_ = nullptr;
     FlashCommands* flashes_ = nullptr;
     RecentFiles* recent_ = nullptr;
+    JoystickStick* joystick_ = nullptr;
     std::unique_ptr<ExportCommands> exports_;
     std::unique_ptr<Downloader> download_;
     std::unique_ptr<ShellCommands> shell_;

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUndoStack>
@@ -165,6 +166,7 @@ void addFlashItem(const Form& form, QMenu* menu) {
 // Alt+N.
 void addOptionsMenu(const Form& form, QMenuBar* bar) {
     QMenu* menu = addMenu(bar, "MENUoptions", QObject::tr("Optio&ns"));
+    addItem(form, menu, "MENUstickinput", QObject::tr("&Stick Input..."), &WindowCommands::showStickInput);
     auto* moduleSpeed = new QAction(QObject::tr("Play at the &Module's Speed"), menu);
     moduleSpeed->setObjectName(QStringLiteral("MENUmodulespeed"));
     moduleSpeed->setCheckable(true);

@@ -23,6 +23,7 @@ class WindowCommands {
     virtual void download() = 0;
     virtual void showSettings() = 0;
     virtual void playAtModuleSpeed(bool on) = 0;
+    virtual void showStickInput() = 0;
     virtual void showAbout() = 0;
     virtual void showManual() = 0;
     virtual void chooseLedColor(LedChannel led) = 0;

@@ -1,0 +1,132 @@
+#include "StickInputDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zg {
+
+StickInputDialog::StickInputDialog(JoystickInput& input, const std::optional<StickAxis>& current,
+                                   QWidget* parent)
+    : QDialog(parent), input_(input), current_(current) {
+    setObjectName(QStringLiteral("StickInputDialog"));
+    setWindowTitle(tr("Stick Input"));
+    buildControls();
+    timer_.setInterval(kReadEveryMs);
+    connect(&timer_, &QTimer::timeout, this, &StickInputDialog::read);
+    if (const auto error = input_.start()) {
+        state_->setText(
+            tr("Joysticks cannot be read on this computer: %1").arg(QString::fromStdString(*error)));
+        return;
+    }
+    listJoysticks();
+    timer_.start();
+}
+
+StickInputDialog::~StickInputDialog() {
+    input_.close();
+}
+
+void StickInputDialog::buildControls() {
+    joysticks_ = new QComboBox(this);
+    joysticks_->setObjectName(QStringLiteral("StickJoysticks"));
+    connect(joysticks_, &QComboBox::currentIndexChanged, this, &StickInputDialog::joystickChosen);
+    state_ = new QLabel(this);
+    state_->setObjectName(QStringLiteral("StickState"));
+    state_->setWordWrap(true);
+    learnt_ = new QLabel(this);
+    learnt_->setObjectName(QStringLiteral("StickLearnt"));
+    reverse_ = new QCheckBox(tr("&Reverse"), this);
+    reverse_->setObjectName(QStringLiteral("StickReverse"));
+    reverse_->setChecked(current_ && current_->reverse);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* scrollBar = buttons->addButton(tr("Use the &Scroll Bar"), QDialogButtonBox::ResetRole);
+    scrollBar->setObjectName(QStringLiteral("StickUseScrollBar"));
+    connect(scrollBar, &QPushButton::clicked, this, [this] {
+        scrollBar_ = true;
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("&Joystick:"), this));
+    layout->addWidget(joysticks_);
+    layout->addWidget(state_);
+    layout->addWidget(learnt_);
+    layout->addWidget(reverse_);
+    layout->addWidget(buttons);
+    ok_->setEnabled(false);
+}
+
+void StickInputDialog::listJoysticks() {
+    present_ = input_.present();
+    const QSignalBlocker blocker(joysticks_);
+    joysticks_->clear();
+    int chosen = 0;
+    for (std::size_t i = 0; i < present_.size(); ++i) {
+        joysticks_->addItem(QString::fromStdString(present_[i].name));
+        if (current_ && present_[i].guid == current_->guid)
+            chosen = int(i);
+    }
+    joysticks_->setEnabled(!present_.empty());
+    if (present_.empty()) {
+        state_->setText(tr("No joystick found: plug the transmitter in as a USB joystick."));
+        return;
+    }
+    joysticks_->setCurrentIndex(chosen);
+    joystickChosen(chosen);
+}
+
+void StickInputDialog::joystickChosen(int index) {
+    learner_ = AxisLearner();
+    if (index < 0 || !input_.open(present_[std::size_t(index)].guid))
+        return;
+    state_->setText(tr("Move the stick or switch that drives the lights from one end to the other."));
+    const bool known = current_ && current_->guid == present_[std::size_t(index)].guid;
+    learnt_->setText(
+        known ? tr("Axis %1, from %2 to %3").arg(current_->axis + 1).arg(current_->low).arg(current_->high)
+              : QString());
+    ok_->setEnabled(known);
+}
+
+// Learns from what the joystick reports; looks again for one while none is there.
+void StickInputDialog::read() {
+    if (present_.empty()) {
+        listJoysticks();
+        return;
+    }
+    input_.update();
+    learner_.sample(input_.axes());
+    if (const auto axis = learner_.learnt()) {
+        learnt_->setText(tr("Axis %1, from %2 to %3")
+                             .arg(axis->first + 1)
+                             .arg(axis->second.first)
+                             .arg(axis->second.second));
+        ok_->setEnabled(true);
+    }
+}
+
+std::optional<StickAxis> StickInputDialog::chosen() const {
+    const int index = joysticks_->currentIndex();
+    if (scrollBar_ || index < 0 || present_.empty())
+        return std::nullopt;
+    StickAxis axis;
+    const JoystickInfo& info = present_[std::size_t(index)];
+    if (current_ && current_->guid == info.guid)
+        axis = *current_;
+    axis.guid = info.guid;
+    axis.name = info.name;
+    if (const auto learnt = learner_.learnt()) {
+        axis.axis = learnt->first;
+        axis.low = learnt->second.first;
+        axis.high = learnt->second.second;
+    }
+    axis.reverse = reverse_->isChecked();
+    return axis;
+}
+
+} // namespace zg
