@@ -129,6 +129,8 @@ int RunApplication(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelta-glow"));
+    // What the program remembers goes to ~/.config/zelta-glow/zelta-glow.conf on Linux.
+    QApplication::setOrganizationName(QStringLiteral("zelta-glow"));
     // Wayland takes a window's icon from the desktop entry named here, X11 from the window icon.
     QApplication::setDesktopFileName(QStringLiteral("zelta-glow"));
     ApplyProgramFont();

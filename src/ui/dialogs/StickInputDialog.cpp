@@ -26,8 +26,12 @@ StickInputDialog::StickInputDialog(JoystickInput& input, const std::optional<Sti
     timer_.start();
 }
 
-StickInputDialog::~StickInputDialog() {
+// Answered, the dialog lets the joystick go at once: it may be deleted only later, after the
+// window's own use of the joystick has ended.
+void StickInputDialog::done(int result) {
+    timer_.stop();
     input_.close();
+    QDialog::done(result);
 }
 
 void StickInputDialog::buildControls() {
@@ -53,7 +57,9 @@ void StickInputDialog::buildControls() {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("&Joystick:"), this));
+    auto* caption = new QLabel(tr("&Joystick:"), this);
+    caption->setBuddy(joysticks_);
+    layout->addWidget(caption);
     layout->addWidget(joysticks_);
     layout->addWidget(state_);
     layout->addWidget(learnt_);

@@ -25,7 +25,7 @@ class StickInputDialog : public QDialog {
     static constexpr int kReadEveryMs = 30;
 
     StickInputDialog(JoystickInput& input, const std::optional<StickAxis>& current, QWidget* parent);
-    ~StickInputDialog() override;
+    void done(int result) override;
 
     // The axis chosen on OK; nothing for the scroll bar alone.
     std::optional<StickAxis> chosen() const;
