@@ -1,10 +1,10 @@
 #pragma once
 
+#include "SdlLibrary.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-struct _SDL_Joystick;
 
 namespace zg {
 
@@ -40,8 +40,9 @@ class JoystickInput {
     std::vector<int> axes() const;
 
   private:
+    SdlLibrary sdl_;
     bool started_ = false;
-    _SDL_Joystick* joystick_ = nullptr;
+    SDL_Joystick* joystick_ = nullptr;
 };
 
 } // namespace zg
