@@ -30,20 +30,25 @@ void JoystickInput::update() {
         sdl_.JoystickUpdate();
 }
 
+// SDL's text for the GUID of the joystick at `index`, which names it from one start to the next.
+std::string JoystickInput::guidAt(int index) const {
+    char text[33] = {};
+    sdl_.JoystickGetGUIDString(sdl_.JoystickGetDeviceGUID(index), text, sizeof text);
+    return text;
+}
+
 std::vector<JoystickInfo> JoystickInput::present() {
     std::vector<JoystickInfo> found;
     if (!started_)
         return found;
     update();
     for (int i = 0; i < sdl_.NumJoysticks(); ++i) {
-        char guid[33] = {};
-        sdl_.JoystickGetGUIDString(sdl_.JoystickGetDeviceGUID(i), guid, sizeof guid);
         const char* name = sdl_.JoystickNameForIndex(i);
         SDL_Joystick* open = sdl_.JoystickOpen(i);
         const int axes = open ? sdl_.JoystickNumAxes(open) : 0;
         if (open) // SDL counts each open; the one this program holds stays open
             sdl_.JoystickClose(open);
-        found.push_back({guid, name ? name : "", axes});
+        found.push_back({guidAt(i), name ? name : "", axes});
     }
     return found;
 }
@@ -54,9 +59,7 @@ bool JoystickInput::open(const std::string& guid) {
         return false;
     update();
     for (int i = 0; i < sdl_.NumJoysticks(); ++i) {
-        char text[33] = {};
-        sdl_.JoystickGetGUIDString(sdl_.JoystickGetDeviceGUID(i), text, sizeof text);
-        if (guid == text) {
+        if (guidAt(i) == guid) {
             joystick_ = sdl_.JoystickOpen(i);
             return joystick_ != nullptr;
         }

@@ -40,6 +40,8 @@ class JoystickInput {
     std::vector<int> axes() const;
 
   private:
+    std::string guidAt(int index) const;
+
     SdlLibrary sdl_;
     bool started_ = false;
     SDL_Joystick* joystick_ = nullptr;

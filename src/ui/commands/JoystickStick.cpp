@@ -1,5 +1,7 @@
 #include "JoystickStick.h"
 
+#include "ui/dialogs/StickInputDialog.h"
+
 #include <QScrollBar>
 #include <QSettings>
 
@@ -43,6 +45,13 @@ JoystickStick::JoystickStick(QScrollBar& stick, QObject* parent)
     : QObject(parent), stick_(stick), chosen_(rememberedAxis()) {
     timer_.setInterval(kReadEveryMs);
     connect(&timer_, &QTimer::timeout, this, &JoystickStick::read);
+}
+
+void JoystickStick::openDialog(QWidget* parent) {
+    auto* dialog = new StickInputDialog(input_, chosen_, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { choose(dialog->chosen()); });
+    dialog->open();
 }
 
 void JoystickStick::choose(const std::optional<StickAxis>& axis) {

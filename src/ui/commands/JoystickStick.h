@@ -9,6 +9,7 @@
 #include <optional>
 
 class QScrollBar;
+class QWidget;
 
 namespace zg {
 
@@ -27,6 +28,9 @@ class JoystickStick : public QObject {
     // The axis chosen, kept with QSettings; none for the scroll bar alone.
     const std::optional<StickAxis>& chosen() const { return chosen_; }
     void choose(const std::optional<StickAxis>& axis);
+
+    // Opens the Stick Input dialog over `parent`; its OK chooses the axis.
+    void openDialog(QWidget* parent);
 
     void testRunning(bool running);
     bool following() const { return timer_.isActive(); }

@@ -17,11 +17,11 @@
 #include "ui/controls/PopupList.h"
 #include "ui/controls/TypedText.h"
 #include "ui/dialogs/SettingsDialog.h"
-#include "ui/dialogs/StickInputDialog.h"
 #include "ui/dialogs/UserDialogs.h"
 #include "ui/grid/GridWidget.h"
 #include "ui/window/DigitKey.h"
 #include "ui/window/DocumentDisplay.h"
+#include "ui/window/DroppedFile.h"
 #include "ui/window/MainWindowMenus.h"
 #include "ui/window/TimingReadout.h"
 
@@ -35,12 +35,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 
 #include <filesystem>
 
@@ -117,11 +115,8 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
 
 // Below the client area, which keeps the design's size and places.
 void MainWindow::buildTimingReadout() {
-    auto* line = new QLabel(this);
-    line->setObjectName(QStringLiteral("TimingReadout"));
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(line, 1);
-    readout_ = new TimingReadout(sequence_, *c_.grid, *line, this);
+    readout_ = new TimingReadout(sequence_, *c_.grid, *statusBar(), this);
     display_->setOnChange([this] {
         readout_->documentChanged();
         player_->followServoModes();
@@ -253,10 +248,7 @@ bool MainWindow::offerUnsavedWork(const std::optional<QString>& fileNamed) {
 // While the dialog reads the joystick, no test does.
 void MainWindow::showStickInput() {
     player_->stopTest();
-    auto* dialog = new StickInputDialog(joystick_->input(), joystick_->chosen(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, joystick_, [this, dialog] { joystick_->choose(dialog->chosen()); });
-    dialog->open();
+    joystick_->openDialog(this);
 }
 
 void MainWindow::playAtModuleSpeed(bool on) {
@@ -271,25 +263,15 @@ void MainWindow::showSettings() {
     settings_->activateWindow();
 }
 
-namespace {
-// The one local file a drop carries, if it carries exactly one.
-std::optional<QString> droppedFile(const QMimeData* data) {
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.front().isLocalFile())
-        return std::nullopt;
-    return urls.front().toLocalFile();
-}
-} // namespace
-
 // A file dropped on the window opens as Open opens it, also during a download: that one goes on
 // sending the pattern the user confirmed.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (droppedFile(event->mimeData()))
+    if (DroppedFile(*event->mimeData()))
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    const auto file = droppedFile(event->mimeData());
+    const auto file = DroppedFile(*event->mimeData());
     if (!file)
         return;
     event->acceptProposedAction();

@@ -5,11 +5,14 @@
 #include "ui/grid/GridWidget.h"
 
 #include <QLabel>
+#include <QStatusBar>
 
 namespace zg {
 
-TimingReadout::TimingReadout(const LedSequence& sequence, GridWidget& grid, QLabel& line, QObject* parent)
-    : QObject(parent), sequence_(sequence), grid_(grid), line_(line) {
+TimingReadout::TimingReadout(const LedSequence& sequence, GridWidget& grid, QStatusBar& bar, QObject* parent)
+    : QObject(parent), sequence_(sequence), grid_(grid), line_(*new QLabel(&bar)) {
+    line_.setObjectName(QStringLiteral("TimingReadout"));
+    bar.addWidget(&line_, 1);
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
     connect(&timer_, &QTimer::timeout, this, &TimingReadout::refresh);

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 class QLabel;
+class QStatusBar;
 
 namespace zg {
 
@@ -21,7 +22,8 @@ class TimingReadout : public QObject {
   public:
     static constexpr int kDelayMs = 30;
 
-    TimingReadout(const LedSequence& sequence, GridWidget& grid, QLabel& line, QObject* parent);
+    // The line is a label of its own in `bar`.
+    TimingReadout(const LedSequence& sequence, GridWidget& grid, QStatusBar& bar, QObject* parent);
 
     // Something in the document changed: the line follows once the change is complete.
     void documentChanged();
