@@ -55,4 +55,10 @@ void UserSettings::addRecentFile(const QString& path) {
     setRecentFiles(files);
 }
 
+void UserSettings::removeRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    setRecentFiles(files);
+}
+
 } // namespace zg

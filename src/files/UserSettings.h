@@ -28,6 +28,7 @@ class UserSettings {
     static void setRecentFiles(QStringList files);
     // Puts `path` first, once, and drops what falls off the end.
     static void addRecentFile(const QString& path);
+    static void removeRecentFile(const QString& path);
 };
 
 } // namespace zg

@@ -45,8 +45,15 @@ void DataFileCommands::newDocument() {
 }
 
 void DataFileCommands::newFrom(const DataFileRecord& record, const QString& stepName) {
+    applyAs({kPlainTitle, {}}, record, OpenRecord, stepName);
+}
+
+// One step that applies the record and names the document; the settings lists show its speeds.
+void DataFileCommands::applyAs(const DocumentName& name, const DataFileRecord& record, ApplyRecordFn apply,
+                               const QString& stepName) {
     AppliedSpeeds speeds;
-    this->record(stepName, [&] { speeds = OpenRecord(record, p_.sequence); }, {kPlainTitle, {}});
+    this->record(
+        stepName, [&] { speeds = apply(record, p_.sequence); }, name);
     p_.settings.selectSpeeds(speeds);
 }
 
@@ -175,10 +182,7 @@ void DataFileCommands::applyDataFile(const ChosenFile& file, ApplyRecordFn apply
     if (!record)
         return;
     takeFolderOf(file);
-    AppliedSpeeds speeds;
-    this->record(
-        stepName, [&] { speeds = apply(*record, p_.sequence); }, fileName(file));
-    p_.settings.selectSpeeds(speeds);
+    applyAs(fileName(file), *record, apply, stepName);
     if (apply == &OpenRecord) {
         UserSettings::addRecentFile(file.path);
         if (p_.onOpened) // the document is now what the file holds
@@ -231,10 +235,7 @@ void DataFileCommands::bringBack(const DataFileRecord& record, const QString& be
         return;
     }
     const ChosenFile file = chosen(belongedTo);
-    AppliedSpeeds speeds;
-    this->record(
-        step, [&] { speeds = OpenRecord(record, p_.sequence); }, fileName(file));
-    p_.settings.selectSpeeds(speeds);
+    applyAs(fileName(file), record, OpenRecord, step);
     if (QFileInfo(QFileInfo(file.path).absolutePath()).isDir())
         takeFolderOf(file);
     reportDamage(file, record);

@@ -72,6 +72,8 @@ class DataFileCommands {
     void writeDataFile(const ChosenFile& file);
     std::optional<DataFileRecord> readUsable(const ChosenFile& file);
     void reportDamage(const ChosenFile& file, const DataFileRecord& record);
+    void applyAs(const DocumentName& name, const DataFileRecord& record, ApplyRecordFn apply,
+                 const QString& stepName);
     void bringBack(const DataFileRecord& record, const QString& belongedTo);
     void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName);
 

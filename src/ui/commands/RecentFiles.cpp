@@ -37,9 +37,7 @@ void RecentFiles::fillMenu(QMenu* menu) {
 
 void RecentFiles::open(const QString& path) {
     if (!QFileInfo(path).isFile()) {
-        QStringList files = UserSettings::recentFiles();
-        files.removeAll(path);
-        UserSettings::setRecentFiles(files);
+        UserSettings::removeRecentFile(path);
         dialogs_.exclaim(&window_, tr("The file\r%1\ris no longer there. It was taken off the list of recent "
                                       "files.")
                                        .arg(QDir::toNativeSeparators(path)));

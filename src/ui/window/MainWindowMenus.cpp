@@ -43,34 +43,25 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
     return menu;
 }
 
-// Listed afresh each time it opens, so that presets saved meanwhile are there.
-void addPresetMenu(const Form& form, QMenu* file) {
-    QMenu* presets = file->addMenu(QStringLiteral("New from &Preset"));
-    presets->setObjectName(QStringLiteral("MENUpresets"));
-    PresetCommands* commands = &form.presets;
-    QObject::connect(presets, &QMenu::aboutToShow, commands,
-                     [commands, presets] { commands->fillMenu(presets); });
-    QObject::connect(presets, &QMenu::triggered, form.controls.sentLabel, &QWidget::hide);
-}
-
-// Listed afresh each time it opens: another window may have opened or saved a file meanwhile.
-void addRecentMenu(const Form& form, QMenu* file) {
-    QMenu* recent = file->addMenu(QObject::tr("Recent &Files"));
-    recent->setObjectName(QStringLiteral("MENUrecent"));
-    RecentFiles* commands = &form.recent;
-    QObject::connect(recent, &QMenu::aboutToShow, commands,
-                     [commands, recent] { commands->fillMenu(recent); });
-    QObject::connect(recent, &QMenu::triggered, form.controls.sentLabel, &QWidget::hide);
+// A submenu listed afresh each time it opens, so that presets saved and files opened meanwhile, also
+// by another window, are there.
+template <typename Commands>
+void addListedMenu(const Form& form, QMenu* file, const char* name, const QString& caption,
+                   Commands& commands) {
+    QMenu* menu = file->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    QObject::connect(menu, &QMenu::aboutToShow, &commands, [&commands, menu] { commands.fillMenu(menu); });
+    QObject::connect(menu, &QMenu::triggered, form.controls.sentLabel, &QWidget::hide);
 }
 
 void addFileMenu(const Form& form, QMenuBar* bar) {
     QMenu* file = addMenu(bar, "MENUfile", QStringLiteral("&File"));
     addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &WindowCommands::newDocument,
             {QKeySequence::New});
-    addPresetMenu(form, file);
+    addListedMenu(form, file, "MENUpresets", QStringLiteral("New from &Preset"), form.presets);
     addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &WindowCommands::openFile,
             {QKeySequence::Open});
-    addRecentMenu(form, file);
+    addListedMenu(form, file, "MENUrecent", QObject::tr("Recent &Files"), form.recent);
     addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &WindowCommands::mergeFile,
             {QKeySequence(Qt::CTRL | Qt::Key_M)});
     addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &WindowCommands::saveFile,
