@@ -164,16 +164,19 @@ void FlashPatternDialog::showResult() {
                                  "choose a higher rate."));
     if (atToday.fittingDelay)
         useDelay_->setText(tr("Change the sequencer &delay to %1 ms").arg(*atToday.fittingDelay));
-    const FlashLayout result = layout();
+    // Laid out once more only where the offered delay is taken.
+    const bool takeDelay = useDelay_->isChecked() && atToday.fittingDelay;
+    const int delay = takeDelay ? *atToday.fittingDelay : sequence_.sequencerDelay();
+    const FlashLayout result = takeDelay ? LayOutFlashes(s, delay, sequence_.endEvent()) : atToday;
     std::array<QColor, kLedCount> colours;
     QStringList lines;
     for (LedChannel row = 0; row < kLedCount; ++row) {
         colours[std::size_t(row)] = ColorOf(LedColorTable[std::size_t(sequence_.ledColor(row))].value);
         if (s.leds[std::size_t(row)])
-            lines << RowReadout(row, TimeRow(result.cells[std::size_t(row)], result.endEvent, delay(),
+            lines << RowReadout(row, TimeRow(result.cells[std::size_t(row)], result.endEvent, delay,
                                              sequence_.servoMode(row)));
     }
-    preview_->show(result, s.leds, colours);
+    preview_->showLayout(result, s.leds, colours);
     readout_->setText(lines.join(u'\n'));
 }
 

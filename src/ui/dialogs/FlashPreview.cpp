@@ -20,8 +20,8 @@ QSize FlashPreview::sizeHint() const {
     return {kEventCount * kPitch + 2, kLedCount * kLine + 2};
 }
 
-void FlashPreview::show(const FlashLayout& layout, const std::array<bool, kLedCount>& rows,
-                        const std::array<QColor, kLedCount>& colours) {
+void FlashPreview::showLayout(const FlashLayout& layout, const std::array<bool, kLedCount>& rows,
+                              const std::array<QColor, kLedCount>& colours) {
     layout_ = layout;
     rows_ = rows;
     colours_ = colours;

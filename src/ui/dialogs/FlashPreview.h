@@ -16,8 +16,8 @@ class FlashPreview : public QWidget {
   public:
     explicit FlashPreview(QWidget* parent);
 
-    void show(const FlashLayout& layout, const std::array<bool, kLedCount>& rows,
-              const std::array<QColor, kLedCount>& colours);
+    void showLayout(const FlashLayout& layout, const std::array<bool, kLedCount>& rows,
+                    const std::array<QColor, kLedCount>& colours);
     // The cells shown, for the LEDs shown, as '1' and '0' up to the end mark; lines apart by '/'.
     QString cellsText() const;
 
