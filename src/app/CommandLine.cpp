@@ -1,10 +1,15 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace zg {
 
 namespace {
+
+struct LineText {
+    Q_DECLARE_TR_FUNCTIONS(zg::CommandLine)
+};
 
 // The options every Qt program takes; QApplication reads them itself.
 void addQtOptions(QCommandLineParser& parser) {
@@ -33,18 +38,18 @@ void addQtOptions(QCommandLineParser& parser) {
 // Why the export options do not go together, if they do not; reads the stick's pulse width.
 QString exportProblem(const QCommandLineParser& parser, CommandLine& line, const QCommandLineOption& stick) {
     if (line.exportGif && line.exportPng)
-        return QStringLiteral("Give either --export-gif or --export-png, not both.");
+        return LineText::tr("Give either --export-gif or --export-png, not both.");
     if ((line.exportGif && line.exportGif->isEmpty()) || (line.exportPng && line.exportPng->isEmpty()))
-        return QStringLiteral("An export needs the name of the file to write.");
+        return LineText::tr("An export needs the name of the file to write.");
     if (IsExport(line) && !line.file)
-        return QStringLiteral("An export needs the data file to export.");
+        return LineText::tr("An export needs the data file to export.");
     if (parser.isSet(stick)) {
         bool number = false;
         line.stickMicroseconds = parser.value(stick).toInt(&number);
         if (!line.exportGif)
-            return QStringLiteral("--stick goes with --export-gif.");
+            return LineText::tr("--stick goes with --export-gif.");
         if (!number || line.stickMicroseconds < 1000 || line.stickMicroseconds > 1999)
-            return QStringLiteral("--stick needs a pulse width from 1000 to 1999 microseconds.");
+            return LineText::tr("--stick needs a pulse width from 1000 to 1999 microseconds.");
     }
     return {};
 }
@@ -56,28 +61,28 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     // Qt's own options come with one dash and a whole word ("-platform offscreen").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Editor and downloader for the Zelta-Glow LED sequencer/flasher."));
+        LineText::tr("Editor and downloader for the Zelta-Glow LED sequencer/flasher."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption device(
         QStringLiteral("device"),
-        QStringLiteral("Send downloads to this serial device, whatever the port number."),
-        QStringLiteral("path"));
+        LineText::tr("Send downloads to this serial device, whatever the port number."),
+        LineText::tr("path"));
     parser.addOption(device);
     const QCommandLineOption gif(
         QStringLiteral("export-gif"),
-        QStringLiteral("Write the file's animation as the module shows it to this GIF and end."),
-        QStringLiteral("out.gif"));
+        LineText::tr("Write the file's animation as the module shows it to this GIF and end."),
+        LineText::tr("out.gif"));
     const QCommandLineOption png(QStringLiteral("export-png"),
-                                 QStringLiteral("Write a picture of the file's pattern to this PNG and end."),
-                                 QStringLiteral("out.png"));
-    const QCommandLineOption stick(
-        QStringLiteral("stick"), QStringLiteral("The servo pulse width the animation shows (default 1500)."),
-        QStringLiteral("microseconds"));
+                                 LineText::tr("Write a picture of the file's pattern to this PNG and end."),
+                                 LineText::tr("out.png"));
+    const QCommandLineOption stick(QStringLiteral("stick"),
+                                   LineText::tr("The servo pulse width the animation shows (default 1500)."),
+                                   LineText::tr("microseconds"));
     parser.addOptions({gif, png, stick});
     addQtOptions(parser);
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A data file (*.DAT) to open at start."),
+                                 LineText::tr("A data file (*.DAT) to open at start."),
                                  QStringLiteral("[file]"));
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -95,12 +100,12 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         line.platform = parser.value(QStringLiteral("platform"));
     if (parser.isSet(device)) {
         if (parser.value(device).isEmpty())
-            line.error = QStringLiteral("--device needs the path of a serial device.");
+            line.error = LineText::tr("--device needs the path of a serial device.");
         else
             line.device = parser.value(device).toStdString();
     }
     if (parser.positionalArguments().size() > 1)
-        line.error = QStringLiteral("Only one data file can be opened at start.");
+        line.error = LineText::tr("Only one data file can be opened at start.");
     else if (!parser.positionalArguments().isEmpty())
         line.file = parser.positionalArguments().front();
     if (parser.isSet(gif))
@@ -120,13 +125,13 @@ std::optional<QString> NoDisplayReason(const CommandLine& line,
     const bool x11 = !environment("DISPLAY").isEmpty();
     const bool wayland = !environment("WAYLAND_DISPLAY").isEmpty();
     const QString none =
-        QStringLiteral("no display to show the window on (%1); start it in a desktop session.");
+        LineText::tr("no display to show the window on (%1); start it in a desktop session.");
     // "wayland;xcb" tries each in turn; any other platform (offscreen, vnc, eglfs) needs neither.
     const QString platforms = line.platform.value_or(environment("QT_QPA_PLATFORM"));
     if (platforms.isEmpty())
         return x11 || wayland
                    ? std::nullopt
-                   : std::optional(none.arg(QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set")));
+                   : std::optional(none.arg(LineText::tr("neither DISPLAY nor WAYLAND_DISPLAY is set")));
     for (const QString& platform : platforms.split(u';')) {
         if (platform.startsWith(QStringLiteral("xcb"))       ? x11
             : platform.startsWith(QStringLiteral("wayland")) ? wayland

@@ -7,6 +7,7 @@
 #include "playback/ServoZone.h"
 #include "ui/commands/FileCommandTexts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <iostream>
@@ -14,6 +15,10 @@
 namespace zg {
 
 namespace {
+
+struct ExportText {
+    Q_DECLARE_TR_FUNCTIONS(zg::CommandLine)
+};
 
 int fail(const QString& reason) {
     std::cerr << "zelta-glow: " << qPrintable(reason) << '\n';
@@ -26,14 +31,16 @@ int RunExport(const CommandLine& line) {
     const QString& file = *line.file;
     const DataFileReadResult read = ReadDataFile(QFileInfo(file).filesystemFilePath());
     if (read.NotAFile || !read.Opened)
-        return fail(QStringLiteral("%1 cannot be read: %2").arg(file, QString::fromStdString(read.Reason)));
+        return fail(ExportText::tr("%1 cannot be read: %2").arg(file, QString::fromStdString(read.Reason)));
     if (!HasReadableEventLine(read.Record))
         return fail(
-            QStringLiteral("%1 is not a Zelta-Glow data file: none of its first 50 lines holds an event.")
+            ExportText::tr("%1 is not a Zelta-Glow data file: none of its first 50 lines holds an event.")
                 .arg(file));
     if (const auto lines = UnreadableLines(read.Record); !lines.empty())
-        std::cerr << "zelta-glow: " << qPrintable(file) << ": lines " << qPrintable(LineRanges(lines))
-                  << " could not be used and were left out.\n";
+        std::cerr << "zelta-glow: "
+                  << qPrintable(ExportText::tr("%1: lines %2 could not be used and were left out.")
+                                    .arg(file, LineRanges(lines)))
+                  << '\n';
     LedSequence sequence;
     OpenRecord(read.Record, sequence);
     const QString& out = line.exportGif ? *line.exportGif : *line.exportPng;
@@ -43,7 +50,7 @@ int RunExport(const CommandLine& line) {
                            ? WriteAnimation(sequence, ServoZoneMaskOf(line.stickMicroseconds / 10), out)
                            : WritePatternPicture(sequence, out);
     if (error)
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(out, *error));
+        return fail(ExportText::tr("%1 cannot be written: %2").arg(out, *error));
     return 0;
 }
 

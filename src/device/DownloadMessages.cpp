@@ -3,28 +3,35 @@
 #include "DownloadFrame.h"
 #include "PortTooltip.h"
 
+#include <QCoreApplication>
+
 namespace zg {
 
 namespace {
 
-std::string portName(int port, const LinkError& error) {
-    const std::string number = "serial port " + std::to_string(port);
-    return error.device.empty() ? number : number + " (" + error.device + ")";
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-std::string adviceFor(const LinkError& error, bool dialoutHint) {
+QString adviceFor(const LinkError& error, bool dialoutHint) {
     switch (error.kind) {
     case LinkErrorKind::NotFound:
-        return "Check that the programming cable is plugged in, or choose its port in Settings.";
+        return QCoreApplication::translate(
+            "zg::DownloadMessages",
+            "Check that the programming cable is plugged in, or choose its port in Settings.");
     case LinkErrorKind::NotSerial:
-        return "Name the programming cable's serial device with --device, or leave --device out.";
+        return QCoreApplication::translate(
+            "zg::DownloadMessages",
+            "Name the programming cable's serial device with --device, or leave --device out.");
     case LinkErrorKind::InUse:
-        return "Another program is using the port. Close it and try again.";
+        return QCoreApplication::translate("zg::DownloadMessages",
+                                           "Another program is using the port. Close it and try again.");
     case LinkErrorKind::PermissionDenied:
         if (dialoutHint)
-            return "Your user may not use serial ports. Join the 'dialout' group "
-                   "(sudo usermod -aG dialout $USER), then log out and in again.";
-        return "Your user may not use this serial port.";
+            return QCoreApplication::translate(
+                "zg::DownloadMessages", "Your user may not use serial ports. Join the 'dialout' group "
+                                        "(sudo usermod -aG dialout $USER), then log out and in again.");
+        return QCoreApplication::translate("zg::DownloadMessages", "Your user may not use this serial port.");
     default:
         return {};
     }
@@ -33,26 +40,45 @@ std::string adviceFor(const LinkError& error, bool dialoutHint) {
 } // namespace
 
 std::string NoDeviceMessage(int port, int devicesFound) {
-    return "Cannot open serial port " + std::to_string(port) + ": " + NothingPluggedInText(devicesFound) +
-           ".\n\nPlug in the programming cable, or choose its port number in Settings.";
+    return QCoreApplication::translate(
+               "zg::DownloadMessages",
+               "Cannot open serial port %1: %2.\n\nPlug in the programming cable, or choose its "
+               "port number in Settings.")
+        .arg(port)
+        .arg(fromStd(NothingPluggedInText(devicesFound)))
+        .toStdString();
 }
 
 std::string OpenFailureMessage(int port, const LinkError& error, bool dialoutHint) {
     if (error.kind == LinkErrorKind::NoDevice)
         return NoDeviceMessage(port, error.devicesFound);
-    std::string text = "Cannot open " + portName(port, error) + ":\n" + error.reason;
-    const std::string advice = adviceFor(error, dialoutHint);
-    if (!advice.empty())
-        text += "\n\n" + advice;
-    return text;
+    QString text =
+        error.device.empty()
+            ? QCoreApplication::translate("zg::DownloadMessages", "Cannot open serial port %1:\n%2")
+                  .arg(port)
+                  .arg(fromStd(error.reason))
+            : QCoreApplication::translate("zg::DownloadMessages", "Cannot open serial port %1 (%2):\n%3")
+                  .arg(port)
+                  .arg(fromStd(error.device), fromStd(error.reason));
+    const QString advice = adviceFor(error, dialoutHint);
+    if (!advice.isEmpty())
+        text += QStringLiteral("\n\n") + advice;
+    return text.toStdString();
 }
 
 std::string TransferFailureMessage(const DownloadResult& result) {
     const LinkError& error = result.error;
-    const std::string where = error.device.empty() ? std::string("the serial port") : error.device;
-    return "The download stopped after " + std::to_string(result.itemsSent) + " of " +
-           std::to_string(DownloadFrame::kItemCount) + " items were sent to " + where + ":\n" + error.reason +
-           "\n\nCheck the cable, put the module into its receiving state again and repeat the download.";
+    const QString where = error.device.empty()
+                              ? QCoreApplication::translate("zg::DownloadMessages", "the serial port")
+                              : fromStd(error.device);
+    return QCoreApplication::translate(
+               "zg::DownloadMessages",
+               "The download stopped after %1 of %2 items were sent to %3:\n%4\n\nCheck the cable, "
+               "put the module into its receiving state again and repeat the download.")
+        .arg(result.itemsSent)
+        .arg(DownloadFrame::kItemCount)
+        .arg(where, fromStd(error.reason))
+        .toStdString();
 }
 
 } // namespace zg

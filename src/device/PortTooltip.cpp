@@ -1,5 +1,7 @@
 #include "PortTooltip.h"
 
+#include <QCoreApplication>
+
 namespace zg {
 
 namespace {
@@ -15,14 +17,19 @@ std::string detailsOf(const SerialPortEntry& device) {
 } // namespace
 
 std::string NothingPluggedInText(int devicesFound) {
-    return "no serial device is plugged in for this number (" + std::to_string(devicesFound) + " found)";
+    return QCoreApplication::translate("zg::PortTooltip",
+                                       "no serial device is plugged in for this number (%1 found)")
+        .arg(devicesFound)
+        .toStdString();
 }
 
 std::string PortTooltip(int port, const PortLookup& lookup) {
-    const std::string prefix = "Port " + std::to_string(port) + ": ";
-    if (!lookup.device)
-        return prefix + NothingPluggedInText(lookup.devicesFound);
-    return prefix + lookup.device->location + detailsOf(*lookup.device);
+    const std::string what = lookup.device ? lookup.device->location + detailsOf(*lookup.device)
+                                           : NothingPluggedInText(lookup.devicesFound);
+    return QCoreApplication::translate("zg::PortTooltip", "Port %1: %2")
+        .arg(port)
+        .arg(QString::fromStdString(what))
+        .toStdString();
 }
 
 } // namespace zg

@@ -128,7 +128,9 @@ bool QtSerialLink::Open(int port, std::string_view settings) {
     }
     if (!LineSettings::Parse(settings))
         return fail(LinkErrorKind::Settings,
-                    "Line settings \"" + std::string(settings) + "\" not understood.");
+                    tr("Line settings \"%1\" not understood.")
+                        .arg(QString::fromLatin1(settings.data(), qsizetype(settings.size())))
+                        .toStdString());
     return openDevice(device_) && applySettings(settings);
 }
 
@@ -139,7 +141,8 @@ bool QtSerialLink::openDevice(const std::string& device) {
     if (port_.open(QIODevice::WriteOnly))
         return true;
     if (!isSerialDevice(device))
-        return fail(LinkErrorKind::NotSerial, device + " is not a serial device.");
+        return fail(LinkErrorKind::NotSerial,
+                    tr("%1 is not a serial device.").arg(QString::fromStdString(device)).toStdString());
     return failFromPort();
 }
 
@@ -157,7 +160,7 @@ bool QtSerialLink::applySettings(std::string_view settings) {
 
 bool QtSerialLink::Write(std::span<const std::uint8_t> bytes) {
     if (!port_.isOpen())
-        return fail(LinkErrorKind::NotOpen, "The serial port is not open.");
+        return fail(LinkErrorKind::NotOpen, tr("The serial port is not open.").toStdString());
     const auto size = static_cast<qint64>(bytes.size());
     if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
         return failFromPort();
@@ -168,7 +171,7 @@ bool QtSerialLink::Write(std::span<const std::uint8_t> bytes) {
 
 bool QtSerialLink::WaitUntilSent() {
     if (!port_.isOpen())
-        return fail(LinkErrorKind::NotOpen, "The serial port is not open.");
+        return fail(LinkErrorKind::NotOpen, tr("The serial port is not open.").toStdString());
     while (port_.bytesToWrite() > 0)
         if (!port_.waitForBytesWritten(kWriteTimeoutMs))
             return failFromPort();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "CommPortDevice.h"
 #include "SerialLink.h"
 
@@ -12,6 +14,8 @@ namespace zg {
 
 // SerialLink on QSerialPort. Bytes go out raw: no translation, no flow control of its own.
 class QtSerialLink final : public SerialLink {
+    Q_DECLARE_TR_FUNCTIONS(zg::QtSerialLink)
+
   public:
     // Maps port numbers to the devices present by the rule of the platform.
     QtSerialLink();

@@ -86,8 +86,9 @@ std::optional<QString> saveWhole(const QString& path, const std::function<bool(Q
         return file.errorString();
     if (!write(file)) {
         file.cancelWriting();
-        return file.error() != QFileDevice::NoError ? file.errorString()
-                                                    : QStringLiteral("The picture could not be encoded.");
+        return file.error() != QFileDevice::NoError
+                   ? file.errorString()
+                   : QCoreApplication::translate("zg::PatternPictures", "The picture could not be encoded.");
     }
     if (!file.commit())
         return file.errorString();
@@ -126,7 +127,7 @@ QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
         painter.setPen(Qt::black);
         painter.drawText(QRect(grid.x() + GridGeometry::kWidth + 8, top - 2, 110, 17), Qt::AlignVCenter,
                          mode >= 0 ? QString::fromLatin1(ServoModeTable[std::size_t(mode)].data())
-                                   : QStringLiteral("(typed)"));
+                                   : QCoreApplication::translate("zg::PatternPictures", "(typed)"));
     }
     painter.translate(grid);
     GridPainter(font).paint(painter, QRect(QPoint(), QSize(GridGeometry::kWidth, GridGeometry::kHeight)),

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -130,19 +131,23 @@ void scan(QIODevice& file, FieldScanner& scanner) {
 
 std::optional<std::string> NonRegularFileKind(const std::filesystem::path& path) {
     namespace fs = std::filesystem;
+    const auto said = [](const char* text) {
+        return std::optional(QCoreApplication::translate("zg::DataFileReader", text).toStdString());
+    };
     std::error_code error;
     switch (fs::status(path, error).type()) {
     case fs::file_type::directory:
-        return "a folder";
+        return said(QT_TRANSLATE_NOOP("zg::DataFileReader", "It is a folder, not a file."));
     case fs::file_type::fifo:
-        return "a named pipe";
+        return said(QT_TRANSLATE_NOOP("zg::DataFileReader", "It is a named pipe, not a file."));
     case fs::file_type::socket:
-        return "a socket";
+        return said(QT_TRANSLATE_NOOP("zg::DataFileReader", "It is a socket, not a file."));
     case fs::file_type::character:
     case fs::file_type::block:
-        return "a device";
+        return said(QT_TRANSLATE_NOOP("zg::DataFileReader", "It is a device, not a file."));
     case fs::file_type::unknown:
-        return error ? std::nullopt : std::optional<std::string>("not a regular file");
+        return error ? std::nullopt
+                     : said(QT_TRANSLATE_NOOP("zg::DataFileReader", "It is not a regular file."));
     default:
         return std::nullopt;
     }
@@ -153,7 +158,7 @@ DataFileReadResult ReadDataFile(const std::filesystem::path& path, const EventLi
     // Opening a pipe without a writer, or reading a device, would block the window for good.
     if (auto kind = NonRegularFileKind(path)) {
         result.NotAFile = true;
-        result.Reason = "It is " + *kind + ", not a file.";
+        result.Reason = *kind;
         return result;
     }
     QFile file(path);

@@ -23,8 +23,9 @@ struct DataFileReadResult {
     DataFileRecord Record; // every field unreadable when the file could not be opened
 };
 
-// What `path` is when it is something other than a regular file ("a directory", "a named pipe",
-// ...); nothing for a regular file or one that does not exist (opening it then says why).
+// Why `path` cannot be read as a data file when it is something other than a regular file ("It is
+// a folder, not a file."); nothing for a regular file or one that does not exist (opening it then
+// says why).
 std::optional<std::string> NonRegularFileKind(const std::filesystem::path& path);
 
 // Reads the first 65 fields of a data file. Fields end at a line end ("\r\n", "\n" or "\r") and

@@ -1,5 +1,7 @@
 #include "PresetLibrary.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 
@@ -58,13 +60,17 @@ std::vector<Preset> ListPresets(const fs::path& shipped, const fs::path& user) {
 
 std::optional<std::string> PresetNameProblem(std::string_view name) {
     if (name.empty())
-        return "The name is empty.";
+        return QCoreApplication::translate("zg::PresetLibrary", "The name is empty.").toStdString();
     if (name.front() == '.' || name.front() == ' ' || name.back() == ' ')
-        return "A name cannot begin with a dot, nor begin or end with a blank.";
+        return QCoreApplication::translate("zg::PresetLibrary",
+                                           "A name cannot begin with a dot, nor begin or end with a blank.")
+            .toStdString();
     constexpr std::string_view refused = "/\\:*?\"<>|";
     const bool control = std::any_of(name.begin(), name.end(), [](unsigned char c) { return c < 0x20; });
     if (control || name.find_first_of(refused) != std::string_view::npos)
-        return "A name cannot hold any of / \\ : * ? \" < > |.";
+        return QCoreApplication::translate("zg::PresetLibrary",
+                                           "A name cannot hold any of / \\ : * ? \" < > |.")
+            .toStdString();
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@ const QString kPort = QStringLiteral("settings/port");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kRecent = QStringLiteral("files/recent");
 const QString kModuleSpeed = QStringLiteral("test/moduleSpeed");
+const QString kLanguage = QStringLiteral("view/language");
 } // namespace
 
 std::optional<int> UserSettings::port() {
@@ -29,6 +30,17 @@ bool UserSettings::moduleSpeed() {
 
 void UserSettings::setModuleSpeed(bool on) {
     QSettings().setValue(kModuleSpeed, on);
+}
+
+QString UserSettings::language() {
+    return QSettings().value(kLanguage).toString();
+}
+
+void UserSettings::setLanguage(const QString& language) {
+    if (language.isEmpty())
+        QSettings().remove(kLanguage);
+    else
+        QSettings().setValue(kLanguage, language);
 }
 
 QByteArray UserSettings::windowGeometry() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 #include <optional>
@@ -19,6 +20,10 @@ class UserSettings {
     // Whether the test steps at the module's sequencer delay instead of the test speed.
     static bool moduleSpeed();
     static void setModuleSpeed(bool on);
+
+    // The language the user chose ("de", "en"...); empty for the system's.
+    static QString language();
+    static void setLanguage(const QString& language);
 
     static QByteArray windowGeometry();
     static void setWindowGeometry(const QByteArray& geometry);

@@ -52,10 +52,10 @@ TEST_F(StartUp, TheFileNamedIsOpenedAndTheDeviceNamedIsWhereTheDownloadGoes) {
     const QString device = QString::fromStdString(pty.ProgramEnd());
     startFrom({"--device", device, "start.DAT"});
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->sequence().cell(2, 7) == 1; }, 2000));
-    EXPECT_EQ(form->windowTitle(), kPlainTitle + " - start.DAT");
+    EXPECT_EQ(form->windowTitle(), PlainTitle() + " - start.DAT");
     // Ctrl+Z takes the Open back, caption and all.
     action("MENUundo")->trigger();
-    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(form->windowTitle(), StartTitle());
     action("MENUredo")->trigger();
 
     dialogs.answers = {MessageAnswer::Ok};
@@ -129,7 +129,7 @@ TEST_F(StartUp, UnsavedWorkIsKeptOnCloseAndOfferedAtTheNextStart) {
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QLocale().toString(leftAt, QLocale::ShortFormat)));
     EXPECT_EQ(TakeSnapshot(form->sequence()), edited);
-    EXPECT_EQ(form->windowTitle(), kPlainTitle);
+    EXPECT_EQ(form->windowTitle(), PlainTitle());
     action("MENUundo")->trigger(); // one step back to the fresh start
     EXPECT_EQ(form->sequence().cell(1, 12), 0);
     EXPECT_FALSE(action("MENUundo")->isEnabled());
@@ -173,7 +173,7 @@ TEST_F(StartUp, WorkOnAFileComesBackUnderItsNameAndTheFileNamedAtStartWaits) {
     EXPECT_TRUE(dialogs.messages[0].text.contains(dir.filePath("nav.DAT")));
     EXPECT_TRUE(dialogs.messages[0].text.contains("other.DAT is not opened"));
     EXPECT_TRUE(dialogs.messages[1].text.startsWith("other.DAT was not opened"));
-    EXPECT_EQ(form->windowTitle(), kPlainTitle + " - nav.DAT");
+    EXPECT_EQ(form->windowTitle(), PlainTitle() + " - nav.DAT");
     EXPECT_EQ(form->sequence().cell(0, 3), 1);
     EXPECT_EQ(form->sequence().cell(2, 7), 1);
     dialogs.fileNames.emplace_back(std::nullopt);

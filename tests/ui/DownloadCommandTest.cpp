@@ -211,7 +211,7 @@ TEST_F(DownloadCommand, PortsThatCannotBeOpenedAreNamedAndNothingIsSent) {
         download();
         ASSERT_EQ(dialogs.messages.size(), 1u) << port;
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
+        EXPECT_EQ(dialogs.messages[0].title, AppTitle());
         EXPECT_NE(dialogs.messages[0].title, kConfirmTitle);
         if (port == 3) {
             EXPECT_TRUE(dialogs.messages[0].text.contains("/dev/zelta-glow-no-such-device"));

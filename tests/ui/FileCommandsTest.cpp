@@ -60,7 +60,7 @@ class FileCommands : public UiFixture {
         dialogs.fileNames.emplace_back(path(name));
         trigger(action);
     }
-    QString caption(const QString& title) const { return kPlainTitle + " - " + title; }
+    QString caption(const QString& title) const { return PlainTitle() + " - " + title; }
 };
 
 TEST_F(FileCommands, SaveWritesTheFreshProgramsFileUnderTheNameTyped) {
@@ -68,7 +68,7 @@ TEST_F(FileCommands, SaveWritesTheFreshProgramsFileUnderTheNameTyped) {
     saveAs("test");
     ASSERT_EQ(dialogs.fileAsks.size(), 1u);
     EXPECT_TRUE(dialogs.fileAsks[0].save);
-    EXPECT_EQ(dialogs.fileAsks[0].request.title, kSaveTitle);
+    EXPECT_EQ(dialogs.fileAsks[0].request.title, SaveTitle());
     EXPECT_EQ(dialogs.fileAsks[0].request.filter, "Data Files (*.DAT)|*.dat|All Files (*.*)|*.*");
     EXPECT_EQ(dialogs.fileAsks[0].request.initialName, "");
     EXPECT_EQ(dialogs.fileAsks[0].request.defaultSuffix, "DAT");
@@ -106,7 +106,7 @@ TEST_F(FileCommands, ReplaceQuestionNoThenCancelThenYes) {
     saveAs("A.DAT");
     EXPECT_EQ(dialogs.fileAsks.size(), 1u); // No ends the command: no second dialog
     EXPECT_EQ(read("A.DAT"), "old");
-    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(form->windowTitle(), StartTitle());
 
     dialogs.fileAsks.clear();
     dialogs.answers = {MessageAnswer::Cancel, MessageAnswer::Yes};
@@ -124,10 +124,10 @@ TEST_F(FileCommands, AFailedSaveSaysWhyAndKeepsTheCaption) {
     saveAs("plain/inside.DAT");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
+    EXPECT_EQ(dialogs.messages[0].title, AppTitle());
     EXPECT_TRUE(dialogs.messages[0].text.contains("Not a directory"))
         << dialogs.messages[0].text.toStdString();
-    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(form->windowTitle(), StartTitle());
     EXPECT_EQ(read("plain"), "x");
     EXPECT_FALSE(find<QWidget>("ProgressBar1")->isVisible());
 }
@@ -142,7 +142,7 @@ TEST_F(FileCommands, SaveOpenSaveIsByteIdenticalAndOpenReplacesTheDocument) {
     form->sequence().setLedColor(0, 5);
     openFile("in.dat");
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.fileAsks[0].request.title, kOpenTitle);
+    EXPECT_EQ(dialogs.fileAsks[0].request.title, OpenTitle());
     EXPECT_EQ(form->windowTitle(), caption("in.dat"));
     EXPECT_EQ(form->sequence().cell(3, 30), 0);
     EXPECT_EQ(form->sequence().cell(0, 2) + form->sequence().cell(3, 2), 2);
@@ -181,11 +181,11 @@ TEST_F(FileCommands, OpeningAMissingFileChangesNothing) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(dialogs.messages[0].text.contains("nothere.dat"));
-    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(form->windowTitle(), StartTitle());
     EXPECT_EQ(form->sequence().cell(2, 4), 1);
     EXPECT_EQ(form->sequence().testSpeed(), 70);
     openFile("nothere.dat", "MENUmerge");
-    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(form->windowTitle(), StartTitle());
 }
 
 TEST_F(FileCommands, FilesThatHoldNoPatternAreRefusedAndChangeNothing) {
@@ -240,7 +240,7 @@ TEST_F(FileCommands, PipesFoldersAndRefusedFilesChangeNothingNotEvenTheFolder) {
     form->openFromOutside(path("elsewhere/empty.DAT"));
     form->openFromOutside(path("elsewhere/gone.DAT"));
     EXPECT_EQ(TakeSnapshot(form->sequence()), before);
-    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(form->windowTitle(), StartTitle());
     EXPECT_EQ(QDir::currentPath(), here); // a later Settings OK still writes LED.cfg here
     // An LED.cfg that is a pipe means port 1, at once, as a missing one does.
     ASSERT_EQ(mkfifo("LED.cfg", 0600), 0);
@@ -292,7 +292,7 @@ TEST_F(FileCommands, MergeOrsThePatternAndKeepsColoursAndARunningTest) {
     form->toggleTest();
     waitUntilTestEnds();
     QObject::disconnect(c);
-    EXPECT_EQ(dialogs.fileAsks[0].request.title, kMergeTitle);
+    EXPECT_EQ(dialogs.fileAsks[0].request.title, MergeTitle());
     EXPECT_EQ(form->sequence().eventValue(0), 15);
     EXPECT_EQ(form->sequence().eventValue(1), 9);
     EXPECT_EQ(form->sequence().ledColor(0), 2);
@@ -313,7 +313,7 @@ TEST_F(FileCommands, SaveAndOpenStopARunningTestEvenWhenCancelled) {
         QObject::disconnect(c);
         EXPECT_EQ(ticks, 2) << action;
         EXPECT_FALSE(form->testRunning());
-        EXPECT_EQ(form->windowTitle(), kStartTitle);
+        EXPECT_EQ(form->windowTitle(), StartTitle());
         EXPECT_EQ(find<LedIndicator>("LED_0")->fillColor(), QColor(Qt::black));
     }
 }

@@ -44,9 +44,9 @@ TEST(FileDialog, DataFilesFilterListsEveryCaseOfTheExtensionAndAllFilesListsEver
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     QFileDialog dialog;
-    SetUpDataFileDialog(dialog, {kOpenTitle, kDataFileFilter, QString()}, QFileDialog::AcceptOpen);
+    SetUpDataFileDialog(dialog, {OpenTitle(), DataFileFilter(), QString()}, QFileDialog::AcceptOpen);
     QDir::setCurrent(previous);
-    EXPECT_EQ(dialog.windowTitle(), kOpenTitle);
+    EXPECT_EQ(dialog.windowTitle(), OpenTitle());
     EXPECT_EQ(dialog.nameFilters(), QStringList({"Data Files (*.DAT)", "All Files (*.*)"}));
     EXPECT_EQ(dialog.selectedNameFilter(), "Data Files (*.DAT)");
     auto* model = dialog.findChild<QFileSystemModel*>();
@@ -72,7 +72,7 @@ TEST(FileDialog, ANameTypedWithoutAnExtensionIsSavedWithTheDefaultOne) {
     for (const auto& [typed, saved] : {std::pair{"mynav", "mynav.DAT"}, std::pair{"old.dat", "old.dat"}}) {
         QFileDialog dialog;
         SetUpDataFileDialog(dialog,
-                            {kSaveTitle, kDataFileFilter, QLatin1String(typed), QStringLiteral("DAT")},
+                            {SaveTitle(), DataFileFilter(), QLatin1String(typed), QStringLiteral("DAT")},
                             QFileDialog::AcceptSave);
         EXPECT_EQ(dialog.selectedFiles(), QStringList{dir.filePath(QLatin1String(saved))});
     }

@@ -100,17 +100,17 @@ TEST_F(Keyboard, EachShortcutRunsItsMenuCommand) {
         return dialogs.fileAsks.empty() ? QString() : dialogs.fileAsks.back().request.title;
     };
     const std::vector<Shortcut> shortcuts{
-        {"MENUnew", QKeySequence(Qt::CTRL | Qt::Key_N), [&] { return form->windowTitle() == kPlainTitle; }},
-        {"MENUopen", QKeySequence(Qt::CTRL | Qt::Key_O), [&] { return lastDialog() == kOpenTitle; }},
-        {"MENUsave", QKeySequence(Qt::CTRL | Qt::Key_S), [&] { return lastDialog() == kSaveTitle; }},
-        {"MENUmerge", QKeySequence(Qt::CTRL | Qt::Key_M), [&] { return lastDialog() == kMergeTitle; }},
+        {"MENUnew", QKeySequence(Qt::CTRL | Qt::Key_N), [&] { return form->windowTitle() == PlainTitle(); }},
+        {"MENUopen", QKeySequence(Qt::CTRL | Qt::Key_O), [&] { return lastDialog() == OpenTitle(); }},
+        {"MENUsave", QKeySequence(Qt::CTRL | Qt::Key_S), [&] { return lastDialog() == SaveTitle(); }},
+        {"MENUmerge", QKeySequence(Qt::CTRL | Qt::Key_M), [&] { return lastDialog() == MergeTitle(); }},
         {"MENUexit", QKeySequence(Qt::CTRL | Qt::Key_Q), [&] { return lastMessage() == ExitQuestion(); }},
         {"MENUhowto", QKeySequence(Qt::Key_F1), [&] { return form->findChild<HelpWindow*>() != nullptr; }},
     };
     for (const Shortcut& s : shortcuts) {
         dialogs.messages.clear();
         dialogs.fileAsks.clear();
-        form->setWindowTitle(kStartTitle);
+        form->setWindowTitle(StartTitle());
         EXPECT_EQ(form->findChild<QAction*>(QLatin1String(s.action))->shortcut(), s.keys) << s.action;
         QTest::keySequence(form->windowHandle(), s.keys);
         EXPECT_TRUE(s.ran()) << s.action;

@@ -53,7 +53,7 @@ TEST_F(Presets, ANewPatternFromAPresetIsLoadedLikeOpenButBelongsToNoFile) {
     EXPECT_EQ(seq.servoMode(0), 1);
     EXPECT_EQ(find<QComboBox>("ServoControl_0")->currentText(), "|* - - -|");
     EXPECT_EQ(form->settingsDialog()->sequencerDelayList()->currentText(), "20");
-    EXPECT_EQ(form->windowTitle(), kPlainTitle);
+    EXPECT_EQ(form->windowTitle(), PlainTitle());
     EXPECT_EQ(undoText(), "&Undo New from Preset");
 
     // Save asks for a name of its own: the preset is never written over.
@@ -65,7 +65,7 @@ TEST_F(Presets, ANewPatternFromAPresetIsLoadedLikeOpenButBelongsToNoFile) {
     EXPECT_EQ(seq.endEvent(), 49);
     EXPECT_EQ(seq.sequencerDelay(), 30);
     EXPECT_EQ(seq.cell(0, 16), 0);
-    EXPECT_EQ(form->windowTitle(), kStartTitle);
+    EXPECT_EQ(form->windowTitle(), StartTitle());
 }
 
 TEST_F(Presets, SaveAsPresetKeepsThePatternUnderTheNameTypedAndListsIt) {
@@ -80,7 +80,7 @@ TEST_F(Presets, SaveAsPresetKeepsThePatternUnderTheNameTypedAndListsIt) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("cannot name a preset"));
     ASSERT_TRUE(QFile::exists(folder + "/Police car.DAT"));
-    EXPECT_EQ(form->windowTitle(), kStartTitle); // the document is still the one on screen
+    EXPECT_EQ(form->windowTitle(), StartTitle()); // the document is still the one on screen
     EXPECT_EQ(listed()["My Presets"], QStringList{"Police car"});
 
     // The same name again asks first; No keeps the old preset.

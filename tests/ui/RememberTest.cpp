@@ -45,13 +45,13 @@ TEST_F(Remember, RecentFilesKeepTheLastEightOpenedOrSaved) {
     EXPECT_EQ(recentItems().mid(0, 8), QStringList({"&1 saved.DAT", "&2 p5.DAT", "&3 p9.DAT", "&4 p8.DAT",
                                                     "&5 p7.DAT", "&6 p6.DAT", "&7 p4.DAT", "&8 p3.DAT"}));
     recentItem(1)->trigger();
-    EXPECT_EQ(form->windowTitle(), kPlainTitle + " - p5.DAT");
+    EXPECT_EQ(form->windowTitle(), PlainTitle() + " - p5.DAT");
     ASSERT_TRUE(QFile::remove(dir.filePath("p9.DAT")));
     recentItems();
     recentItem(2)->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("p9.DAT"));
-    EXPECT_EQ(form->windowTitle(), kPlainTitle + " - p5.DAT");
+    EXPECT_EQ(form->windowTitle(), PlainTitle() + " - p5.DAT");
     EXPECT_FALSE(recentItems().contains("&3 p9.DAT"));
     EXPECT_EQ(recentItems().size(), 7 + 2);
     find<QAction>("MENUclearrecent")->trigger();

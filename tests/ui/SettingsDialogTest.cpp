@@ -127,7 +127,7 @@ TEST_F(Settings, AnUnwritableLedCfgIsReportedAndTheValuesStillApply) {
     choose(dialog().sequencerDelayList(), 9);
     ok();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, kAppTitle);
+    EXPECT_EQ(dialogs.messages[0].title, AppTitle());
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(dialogs.messages[0].text.contains("LED.cfg"));
     EXPECT_TRUE(dialogs.messages[0].text.contains("directory", Qt::CaseInsensitive))

@@ -85,12 +85,12 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         std::function<bool()> ran;
     };
     const std::vector<Route> routes{
-        {"MENUnew", [&] { return form->windowTitle() == kPlainTitle; }},
-        {"MENUopen", [&] { return lastFileDialog() == kOpenTitle; }},
-        {"OpenButton", [&] { return lastFileDialog() == kOpenTitle; }},
-        {"MENUmerge", [&] { return lastFileDialog() == kMergeTitle; }},
-        {"MENUsave", [&] { return lastFileDialog() == kSaveTitle; }},
-        {"SaveButton", [&] { return lastFileDialog() == kSaveTitle; }},
+        {"MENUnew", [&] { return form->windowTitle() == PlainTitle(); }},
+        {"MENUopen", [&] { return lastFileDialog() == OpenTitle(); }},
+        {"OpenButton", [&] { return lastFileDialog() == OpenTitle(); }},
+        {"MENUmerge", [&] { return lastFileDialog() == MergeTitle(); }},
+        {"MENUsave", [&] { return lastFileDialog() == SaveTitle(); }},
+        {"SaveButton", [&] { return lastFileDialog() == SaveTitle(); }},
         {"MENUexit", [&] { return lastMessage() == ExitQuestion(); }},
         {"Exit_button", [&] { return lastMessage() == ExitQuestion(); }},
         {"MENUsettings", [&] { return form->settingsDialog()->isVisible(); }},
@@ -106,7 +106,7 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
         dialogs.webAddresses.clear();
         form->settingsDialog()->hide();
         closeHelp();
-        form->setWindowTitle(kStartTitle);
+        form->setWindowTitle(StartTitle());
         trigger(QLatin1String(route.control));
         EXPECT_TRUE(route.ran()) << route.control;
         // One command each: nothing else was asked.
@@ -151,7 +151,7 @@ TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
     EXPECT_TRUE(lastMessage().startsWith("Cannot open serial port 1"));
     // A button's own letter "clicks" it a moment later, as the button shows itself pressed first.
     press(Qt::Key_O);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return lastFileDialog() == kOpenTitle; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lastFileDialog() == OpenTitle(); }, 1000));
     press(Qt::Key_X);
     EXPECT_TRUE(QTest::qWaitFor([&] { return lastMessage() == ExitQuestion(); }, 1000));
     press(Qt::Key_S);
@@ -161,7 +161,7 @@ TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     press(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(lastFileDialog(), kSaveTitle);
+    EXPECT_EQ(lastFileDialog(), SaveTitle());
 }
 
 TEST_F(Shell, AboutTextIsExactToTheBlank) {

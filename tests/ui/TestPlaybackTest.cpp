@@ -153,7 +153,7 @@ TEST_F(TestPlayback, EditsAndNewClearShowFromTheNextStep) {
     });
     EXPECT_EQ(led2, (std::vector<QColor>{Qt::white, Qt::white, QColor(255, 0, 0), QColor(255, 0, 0),
                                          Qt::black, Qt::black}));
-    EXPECT_EQ(form->windowTitle(), kPlainTitle);
+    EXPECT_EQ(form->windowTitle(), PlainTitle());
 }
 
 TEST_F(TestPlayback, ServoZonesDecideWhichControlledLedsLight) {

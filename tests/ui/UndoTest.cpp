@@ -93,7 +93,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
     }
     EXPECT_FALSE(action("MENUundo")->isEnabled());
     EXPECT_EQ(form->settingsDialog()->testSpeedList()->currentText(), "20"); // the speeds came back too
-    EXPECT_EQ(form->windowTitle(), kStartTitle); // the caption came back with the document
+    EXPECT_EQ(form->windowTitle(), StartTitle()); // the caption came back with the document
     EXPECT_EQ(form->sequence().cell(0, 5), 0);
     for (std::size_t i = 1; i <= names.size(); ++i) {
         QTest::keyClick(form->windowHandle(), i % 2 ? Qt::Key_Y : Qt::Key_Z,
@@ -145,7 +145,7 @@ TEST_F(Undo, OpenMergeAndNewTakeTheirCaptionAndSaveNameAlong) {
     EXPECT_EQ(form->windowTitle(), plain);
     EXPECT_EQ(offered(), "");
     const std::vector<std::pair<QString, QString>> before{
-        {plain + " - b.DAT", "b.DAT"}, {plain + " - a.DAT", "a.DAT"}, {kStartTitle, ""}};
+        {plain + " - b.DAT", "b.DAT"}, {plain + " - a.DAT", "a.DAT"}, {StartTitle(), ""}};
     for (const auto& [title, name] : before) {
         action("MENUundo")->trigger();
         EXPECT_EQ(form->windowTitle(), title);

@@ -18,8 +18,16 @@
 
 namespace zg {
 
+QString StartTitle() {
+    return DataFileCommands::tr("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3");
+}
+
+QString PlainTitle() {
+    return DataFileCommands::tr("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
+}
+
 DataFileCommands::DataFileCommands(const Parts& parts) : p_(parts) {
-    p_.history.rename({kStartTitle, {}});
+    p_.history.rename({StartTitle(), {}});
     // Undoing an Open brings back the caption and the name Save offers along with the pattern.
     QObject::connect(&p_.history, &DocumentHistory::renamed, &p_.window, [this] { showName(); });
 }
@@ -37,15 +45,15 @@ void DataFileCommands::record(const QString& stepName, const std::function<void(
 }
 
 DocumentName DataFileCommands::fileName(const ChosenFile& file) {
-    return {kPlainTitle + QStringLiteral(" - ") + file.title, file.title, file.path};
+    return {PlainTitle() + QStringLiteral(" - ") + file.title, file.title, file.path};
 }
 
 void DataFileCommands::newDocument() {
-    record(QStringLiteral("New/Clear"), [this] { p_.sequence.resetSequence(); }, {kPlainTitle, {}});
+    record(tr("New/Clear"), [this] { p_.sequence.resetSequence(); }, {PlainTitle(), {}});
 }
 
 void DataFileCommands::newFrom(const DataFileRecord& record, const QString& stepName) {
-    applyAs({kPlainTitle, {}}, record, OpenRecord, stepName);
+    applyAs({PlainTitle(), {}}, record, OpenRecord, stepName);
 }
 
 // One step that applies the record and names the document; the settings lists show its speeds.
@@ -58,7 +66,7 @@ void DataFileCommands::applyAs(const DocumentName& name, const DataFileRecord& r
 }
 
 std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString& title, const QString& name) {
-    const FileDialogRequest request{title, kDataFileFilter, name, QStringLiteral("DAT")};
+    const FileDialogRequest request{title, DataFileFilter(), name, QStringLiteral("DAT")};
     const auto path = save ? p_.dialogs.getSaveFileName(&p_.window, request)
                            : p_.dialogs.getOpenFileName(&p_.window, request);
     if (!path)
@@ -87,7 +95,7 @@ void DataFileCommands::save() {
 // question offers the dialog again.
 std::optional<ChosenFile> DataFileCommands::chooseSaveTarget() {
     while (true) {
-        auto file = chooseFile(true, kSaveTitle, dialogFileTitle_);
+        auto file = chooseFile(true, SaveTitle(), dialogFileTitle_);
         if (!file)
             return std::nullopt;
         dialogFileTitle_ = file->title;
@@ -100,7 +108,7 @@ std::optional<ChosenFile> DataFileCommands::chooseSaveTarget() {
         if (!exists)
             return file;
         const auto answer =
-            p_.dialogs.showMessage(&p_.window, {kAppTitle, ReplaceQuestion(file->path),
+            p_.dialogs.showMessage(&p_.window, {AppTitle(), ReplaceQuestion(file->path),
                                                 MessageButtons::YesNoCancel, MessageIcon::Question});
         if (answer == MessageAnswer::Yes)
             return file;
@@ -133,18 +141,18 @@ void DataFileCommands::writeDataFile(const ChosenFile& file) {
 
 void DataFileCommands::open() {
     p_.player.stopTest();
-    if (const auto file = chooseFile(false, kOpenTitle, QString()))
-        applyDataFile(*file, OpenRecord, QStringLiteral("Open"));
+    if (const auto file = chooseFile(false, OpenTitle(), QString()))
+        applyDataFile(*file, OpenRecord, tr("Open"));
 }
 
 void DataFileCommands::openPath(const QString& path) {
     p_.player.stopTest();
-    applyDataFile(chosen(path), OpenRecord, QStringLiteral("Open"));
+    applyDataFile(chosen(path), OpenRecord, tr("Open"));
 }
 
 void DataFileCommands::merge() {
-    if (const auto file = chooseFile(false, kMergeTitle, QString()))
-        applyDataFile(*file, MergeRecord, QStringLiteral("Merge"));
+    if (const auto file = chooseFile(false, MergeTitle(), QString()))
+        applyDataFile(*file, MergeRecord, tr("Merge"));
 }
 
 // Reads a file for Open, Merge or New from Preset. A file that cannot be read, or is no data file
@@ -210,7 +218,8 @@ bool DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved, const std::optiona
             p_.dialogs.exclaim(&p_.window, UnreadableCopyMessage(copy.leftAt, UnsavedWork::setAside(copy)));
             continue;
         }
-        const MessageRequest question{kAppTitle, UnsavedWorkQuestion(copy.leftAt, copy.belongedTo, fileNamed),
+        const MessageRequest question{AppTitle(),
+                                      UnsavedWorkQuestion(copy.leftAt, copy.belongedTo, fileNamed),
                                       MessageButtons::YesNo, MessageIcon::Question};
         if (p_.dialogs.showMessage(&p_.window, question) != MessageAnswer::Yes) {
             UnsavedWork::discard(copy);
@@ -220,7 +229,7 @@ bool DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved, const std::optiona
         unsaved.keepNow(); // this program's own copy first, then the old one goes
         UnsavedWork::discard(copy);
         if (fileNamed)
-            p_.dialogs.showMessage(&p_.window, {kAppTitle, NotOpenedMessage(*fileNamed), MessageButtons::Ok,
+            p_.dialogs.showMessage(&p_.window, {AppTitle(), NotOpenedMessage(*fileNamed), MessageButtons::Ok,
                                                 MessageIcon::Information});
         return true;
     }
@@ -229,7 +238,7 @@ bool DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved, const std::optiona
 
 // Under the name of the file the work belonged to, if it had one, as changed work of that file.
 void DataFileCommands::bringBack(const DataFileRecord& record, const QString& belongedTo) {
-    const QString step = QStringLiteral("Unsaved Pattern");
+    const QString step = tr("Unsaved Pattern");
     if (belongedTo.isEmpty()) {
         newFrom(record, step);
         return;

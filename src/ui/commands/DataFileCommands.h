@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "files/ApplyRecord.h"
 #include "model/LedSequence.h"
 #include "ui/commands/DocumentHistory.h"
@@ -24,13 +26,15 @@ struct ChosenFile {
     QString title;
 };
 
-inline const QString kStartTitle =
-    QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3");
-inline const QString kPlainTitle = QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher");
+// The window's title at start, and before a file name once the document has one.
+QString StartTitle();
+QString PlainTitle();
 
 // The File menu's commands on the document: New/Clear, Save, Open and Merge, with the one file
 // dialog whose file name they share.
 class DataFileCommands {
+    Q_DECLARE_TR_FUNCTIONS(zg::DataFileCommands)
+
   public:
     struct Parts {
         QWidget& window; // parent of the dialogs; its caption names the file

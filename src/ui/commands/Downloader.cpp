@@ -14,18 +14,15 @@
 namespace zg {
 
 namespace {
-const QString kDownloadTitle =
-    QStringLiteral("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...");
-const QString kDownloadText =
-    QStringLiteral("\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
-                   " 2)  Wait till all LEDS come on and stay on, then\r\r"
-                   " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
 
 // Port numbers follow the devices present, so the user sees which device "port 1" is today.
 QString confirmationText(const SerialLink& link) {
     const std::string device = link.DeviceLine();
-    return device.empty() ? kDownloadText
-                          : kDownloadText + QStringLiteral("\r\r") + QString::fromStdString(device);
+    const QString text =
+        Downloader::tr("\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
+                       " 2)  Wait till all LEDS come on and stay on, then\r\r"
+                       " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
+    return device.empty() ? text : text + QStringLiteral("\r\r") + QString::fromStdString(device);
 }
 } // namespace
 
@@ -61,7 +58,8 @@ bool Downloader::openPortAndConfirm() {
             &p_.window, QString::fromStdString(OpenFailureMessage(p_.config.CommPort, link_->LastError())));
         return false;
     }
-    const MessageRequest confirmation{kDownloadTitle, confirmationText(*link_), MessageButtons::OkCancel,
+    const MessageRequest confirmation{tr("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher..."),
+                                      confirmationText(*link_), MessageButtons::OkCancel,
                                       MessageIcon::Exclamation};
     return p_.dialogs.showMessage(&p_.window, confirmation) == MessageAnswer::Ok;
 }
@@ -91,7 +89,7 @@ void Downloader::transferEnded(const DownloadResult& result) {
     c.downloadLabel->hide();
     if (result.completed()) {
         // "Sent", not "programmed": nothing comes back to say what the module stored.
-        c.sentLabel->setText(QStringLiteral("Sent %1 items to %2.")
+        c.sentLabel->setText(tr("Sent %1 items to %2.")
                                  .arg(DownloadFrame::kItemCount)
                                  .arg(QString::fromStdString(link_->DevicePath())));
         c.sentLabel->show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "device/DownloadResult.h"
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
@@ -21,6 +23,8 @@ class UserDialogs;
 // The Download command: opens the cable's port, has the user prepare the module, and sends the
 // sequence with its pauses while the window stays usable.
 class Downloader : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(zg::Downloader)
+
   public:
     struct Parts {
         QWidget& window; // parent of the message boxes

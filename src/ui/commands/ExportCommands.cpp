@@ -15,13 +15,16 @@ namespace zg {
 
 namespace {
 
-const QString kAnimationTitle = QStringLiteral("Export Animation");
-const QString kPictureTitle = QStringLiteral("Export Picture");
+QString animationTitle() {
+    return ExportCommands::tr("Export Animation");
+}
 
-const QStringList kZones{QStringLiteral("1st zone: 1000-1240 \u00b5s (far left)"),
-                         QStringLiteral("2nd zone: 1250-1490 \u00b5s (left of centre)"),
-                         QStringLiteral("3rd zone: 1500-1740 \u00b5s (centre to right of centre)"),
-                         QStringLiteral("4th zone: 1750-1990 \u00b5s (far right)")};
+QStringList zones() {
+    return {ExportCommands::tr("1st zone: 1000-1240 \u00b5s (far left)"),
+            ExportCommands::tr("2nd zone: 1250-1490 \u00b5s (left of centre)"),
+            ExportCommands::tr("3rd zone: 1500-1740 \u00b5s (centre to right of centre)"),
+            ExportCommands::tr("4th zone: 1750-1990 \u00b5s (far right)")};
+}
 
 } // namespace
 
@@ -29,30 +32,32 @@ void ExportCommands::exportAnimation() {
     const auto zone = chooseZone();
     if (!zone)
         return;
-    const auto path =
-        chooseTarget(kAnimationTitle, QStringLiteral("GIF Images (*.gif)|*.gif|All Files (*.*)|*.*"),
-                     QStringLiteral(".gif"));
+    const auto path = chooseTarget(animationTitle(),
+                                   tr("GIF Images (*.gif)") + QStringLiteral("|*.gif|") +
+                                       tr("All Files (*.*)") + QStringLiteral("|*.*"),
+                                   QStringLiteral(".gif"));
     if (path)
         report(*path, WriteAnimation(p_.sequence, 1 << *zone, *path));
 }
 
 void ExportCommands::exportPicture() {
-    const auto path =
-        chooseTarget(kPictureTitle, QStringLiteral("PNG Images (*.png)|*.png|All Files (*.*)|*.*"),
-                     QStringLiteral(".png"));
+    const auto path = chooseTarget(tr("Export Picture"),
+                                   tr("PNG Images (*.png)") + QStringLiteral("|*.png|") +
+                                       tr("All Files (*.*)") + QStringLiteral("|*.*"),
+                                   QStringLiteral(".png"));
     if (path)
         report(*path, WritePatternPicture(p_.sequence, *path));
 }
 
 // The stick zone the module is shown in, the stick's own offered first.
 std::optional<int> ExportCommands::chooseZone() {
-    QString label = QStringLiteral("Show the module as it lights with the stick in the");
+    QString label = tr("Show the module as it lights with the stick in the");
     if (SamplesTheModule(p_.sequence))
         label +=
-            QStringLiteral("\n\n(The sequencer delay is under 20 ms: the animation shows the module every "
-                           "20 ms, so a flash shorter than that may not show.)");
+            QStringLiteral("\n\n") + tr("(The sequencer delay is under 20 ms: the animation shows the module "
+                                        "every 20 ms, so a flash shorter than that may not show.)");
     return p_.dialogs.chooseItem(&p_.window,
-                                 {kAnimationTitle, label, kZones, ServoZoneOf(p_.servoStick.value())});
+                                 {animationTitle(), label, zones(), ServoZoneOf(p_.servoStick.value())});
 }
 
 // The file to write, named after the pattern's file; an existing one is replaced only on Yes.
@@ -60,7 +65,7 @@ std::optional<QString> ExportCommands::chooseTarget(const QString& title, const 
                                                     const QString& suffix) {
     const QString fileTitle = p_.history.documentName().fileTitle;
     const QString offered =
-        (fileTitle.isEmpty() ? QStringLiteral("pattern") : QFileInfo(fileTitle).completeBaseName()) + suffix;
+        (fileTitle.isEmpty() ? tr("pattern") : QFileInfo(fileTitle).completeBaseName()) + suffix;
     const auto path = p_.dialogs.getSaveFileName(&p_.window, {title, filter, offered, suffix.mid(1)});
     if (!path || !QFileInfo::exists(*path))
         return path;
@@ -68,7 +73,7 @@ std::optional<QString> ExportCommands::chooseTarget(const QString& title, const 
         p_.dialogs.exclaim(&p_.window, OwnFileRefusal(*path));
         return std::nullopt;
     }
-    const MessageRequest replace{kAppTitle, ReplaceQuestion(*path), MessageButtons::YesNo,
+    const MessageRequest replace{AppTitle(), ReplaceQuestion(*path), MessageButtons::YesNo,
                                  MessageIcon::Question};
     if (p_.dialogs.showMessage(&p_.window, replace) != MessageAnswer::Yes)
         return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "model/LedSequence.h"
 
 #include <QString>
@@ -17,6 +19,8 @@ class UserDialogs;
 // "Export Animation..." and "Export Picture...": the pattern as an animated GIF of what the module
 // shows, and as a PNG of the grid, to share where a data file cannot be shown.
 class ExportCommands {
+    Q_DECLARE_TR_FUNCTIONS(zg::ExportCommands)
+
   public:
     struct Parts {
         QWidget& window; // parent of the dialogs

@@ -1,9 +1,33 @@
 #include "FileCommandTexts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
 namespace zg {
+
+namespace {
+struct FileText {
+    Q_DECLARE_TR_FUNCTIONS(zg::FileCommands)
+};
+} // namespace
+
+QString DataFileFilter() {
+    return FileText::tr("Data Files (*.DAT)") + QStringLiteral("|*.dat|") + FileText::tr("All Files (*.*)") +
+           QStringLiteral("|*.*");
+}
+
+QString SaveTitle() {
+    return FileText::tr("Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
+}
+
+QString OpenTitle() {
+    return FileText::tr("Open ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
+}
+
+QString MergeTitle() {
+    return FileText::tr("Merge ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
+}
 
 QString LineRanges(const std::vector<int>& lines) {
     QStringList parts;
@@ -18,73 +42,69 @@ QString LineRanges(const std::vector<int>& lines) {
 }
 
 QString ReplaceQuestion(const QString& path) {
-    return QStringLiteral("Replace existing file - ") + path + u'?';
+    return FileText::tr("Replace existing file - %1?").arg(path);
 }
 
 QString SaveFailedMessage(const QString& path, const QString& reason) {
-    return QStringLiteral(
+    return FileText::tr(
                "The sequence could not be saved to\r%1\r\r%2\r\rAn existing file of that name is unchanged.")
         .arg(path, reason);
 }
 
 QString OpenFailedMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("The file\r%1\rcould not be opened:\r\r%2").arg(path, reason);
+    return FileText::tr("The file\r%1\rcould not be opened:\r\r%2").arg(path, reason);
 }
 
 QString NotADataFileMessage(const QString& path) {
-    return QStringLiteral("The file\r%1\ris not a Zelta-Glow data file: none of its first 50 lines holds an "
-                          "event.\r\rNothing was changed.")
+    return FileText::tr("The file\r%1\ris not a Zelta-Glow data file: none of its first 50 lines holds an "
+                        "event.\r\rNothing was changed.")
         .arg(path);
 }
 
 QString NotADataFileMessage(const QString& path, const QString& why) {
-    return QStringLiteral("The file\r%1\ris not a Zelta-Glow data file: %2\r\rNothing was changed.")
+    return FileText::tr("The file\r%1\ris not a Zelta-Glow data file: %2\r\rNothing was changed.")
         .arg(path, why);
 }
 
 QString OwnFileRefusal(const QString& path) {
-    return QStringLiteral("%1 is the pattern's own data file: an export would write over it. Choose "
-                          "another name.")
+    return FileText::tr("%1 is the pattern's own data file: an export would write over it. Choose "
+                        "another name.")
         .arg(path);
 }
 
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines) {
-    return QStringLiteral(
+    return FileText::tr(
                "The file %1 is incomplete or damaged.\r\rThese lines could not be used and were left "
                "out:\r%2")
         .arg(fileTitle, LineRanges(unreadableLines));
 }
-
-} // namespace zg
-
-namespace zg {
 
 QString UnsavedWorkQuestion(const QDateTime& leftAt, const QString& belongedTo,
                             const std::optional<QString>& fileNamed) {
     const QString when = QLocale().toString(leftAt, QLocale::ShortFormat);
     QString text =
         belongedTo.isEmpty()
-            ? QStringLiteral("The program was closed on %1 with a pattern that had not been saved.").arg(when)
-            : QStringLiteral("The program was closed on %1 with changes to\r%2\rthat had not been saved.")
+            ? FileText::tr("The program was closed on %1 with a pattern that had not been saved.").arg(when)
+            : FileText::tr("The program was closed on %1 with changes to\r%2\rthat had not been saved.")
                   .arg(when, belongedTo);
     if (fileNamed)
-        text += QStringLiteral("\r\rIf you bring them back, %1 is not opened now: open it afterwards when "
-                               "you need it.")
+        text += FileText::tr("\r\rIf you bring them back, %1 is not opened now: open it afterwards when "
+                             "you need it.")
                     .arg(*fileNamed);
-    return text + QStringLiteral("\r\rBring that pattern back?");
+    return text + FileText::tr("\r\rBring that pattern back?");
 }
 
 QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs) {
     const QString when = QLocale().toString(leftAt, QLocale::ShortFormat);
     if (setAsideAs.isEmpty())
-        return QStringLiteral("The pattern left unsaved on %1 could not be read.").arg(when);
-    return QStringLiteral("The pattern left unsaved on %1 could not be read. It was set aside as\r%2")
+        return FileText::tr("The pattern left unsaved on %1 could not be read.").arg(when);
+    return FileText::tr("The pattern left unsaved on %1 could not be read. It was set aside as\r%2")
         .arg(when, setAsideAs);
 }
 
 QString NotOpenedMessage(const QString& fileNamed) {
-    return QStringLiteral("%1 was not opened, so that the pattern brought back stays. Open it from the File "
-                          "menu when you need it.")
+    return FileText::tr("%1 was not opened, so that the pattern brought back stays. Open it from the File "
+                        "menu when you need it.")
         .arg(fileNamed);
 }
 

@@ -9,13 +9,11 @@
 
 namespace zg {
 
-inline const QString kDataFileFilter = QStringLiteral("Data Files (*.DAT)|*.dat|All Files (*.*)|*.*");
-inline const QString kSaveTitle =
-    QStringLiteral("Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
-inline const QString kOpenTitle =
-    QStringLiteral("Open ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
-inline const QString kMergeTitle =
-    QStringLiteral("Merge ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
+// "caption|pattern|caption|pattern", as the file dialogs take it.
+QString DataFileFilter();
+QString SaveTitle();
+QString OpenTitle();
+QString MergeTitle();
 
 // "1-50, 52, 60-63": the line numbers, increasing, with runs joined.
 QString LineRanges(const std::vector<int>& lines);

@@ -10,13 +10,13 @@ GridEditor::GridEditor(MainWindowControls& controls, LedSequence& sequence, Docu
     : c_(controls), sequence_(sequence), history_(history) {}
 
 void GridEditor::toggle(LedChannel row, EventIndex e) {
-    history_.record(QStringLiteral("Cell"), [&] { sequence_.setCell(row, e, 1 - sequence_.cell(row, e)); });
+    history_.record(tr("Cell"), [&] { sequence_.setCell(row, e, 1 - sequence_.cell(row, e)); });
 }
 
 void GridEditor::startGesture(EventIndex e) {
     endGesture(); // a press without its release (the pointer grab was lost) ends the old gesture
     dragStart_ = e;
-    history_.beginGesture(QStringLiteral("Paint"));
+    history_.beginGesture(tr("Paint"));
 }
 
 void GridEditor::endGesture() {
@@ -41,12 +41,12 @@ void GridEditor::fillToRelease(LedChannel row, EventIndex e) {
 void GridEditor::chooseColor(LedChannel led) {
     c_.colorList->choose(sequence_.ledColor(led), [this, led](std::optional<int> picked) {
         if (picked) // Esc: the colour stays; the label takes the colour as the document reports it
-            history_.record(QStringLiteral("Color"), [&] { sequence_.setLedColor(led, *picked); });
+            history_.record(tr("Color"), [&] { sequence_.setLedColor(led, *picked); });
     });
 }
 
 void GridEditor::moveEndMark(EventIndex e) {
-    history_.record(QStringLiteral("End Mark"), [&] { sequence_.setEndEvent(e); });
+    history_.record(tr("End Mark"), [&] { sequence_.setEndEvent(e); });
 }
 
 void GridEditor::showRowOptions(LedChannel row) {
@@ -67,7 +67,7 @@ void GridEditor::showRowOptions(LedChannel row) {
 // One step, named after the entry picked: "Clear All", "Copy from", "Skip 2".
 void GridEditor::applyRowCommand(LedChannel row, int operation, int other) {
     const QListWidgetItem* entry = c_.rowOptionsList->item(operation);
-    const QString name = entry ? entry->text().remove(QStringLiteral("...")) : QStringLiteral("Row Command");
+    const QString name = entry ? entry->text().remove(QStringLiteral("...")) : tr("Row Command");
     history_.record(name, [&] { ApplyRowOperation(sequence_, row, operation, other); });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "model/LedSequence.h"
 #include "ui/controls/MainWindowControls.h"
 
@@ -12,6 +14,8 @@ class DocumentHistory;
 // The direct editing of the grid: cell clicks, the paint gesture, the colour choice, the end mark
 // and the row commands with their pop-up lists.
 class GridEditor {
+    Q_DECLARE_TR_FUNCTIONS(zg::GridEditor)
+
   public:
     GridEditor(MainWindowControls& controls, LedSequence& sequence, DocumentHistory& history);
 

@@ -16,8 +16,6 @@ namespace zg {
 
 namespace {
 
-const QString kSavePresetTitle = QStringLiteral("Save as Preset");
-
 // A name shown in a menu as typed: a single & would underline the letter after it.
 QString menuText(const std::string& name) {
     return QString::fromStdString(name).replace(u'&', QStringLiteral("&&"));
@@ -46,11 +44,11 @@ void PresetCommands::fillMenu(QMenu* menu) {
         connect(item, &QAction::triggered, this, [this, path] { newFromPreset(path); });
     }
     if (presets.empty())
-        menu->addAction(QStringLiteral("(No presets found)"))->setEnabled(false);
+        menu->addAction(tr("(No presets found)"))->setEnabled(false);
 }
 
 void PresetCommands::newFromPreset(const QString& path) {
-    p_.files.newFromFile(path, QStringLiteral("New from Preset"));
+    p_.files.newFromFile(path, tr("New from Preset"));
 }
 
 void PresetCommands::saveAsPreset() {
@@ -60,14 +58,14 @@ void PresetCommands::saveAsPreset() {
     const auto error =
         QDir().mkpath(UserPresetFolder())
             ? WriteDataFile(QFileInfo(*path).filesystemFilePath(), MakeDataFileRecord(p_.sequence))
-            : std::optional<std::string>("The folder for presets could not be made.");
+            : std::optional(tr("The folder for presets could not be made.").toStdString());
     if (error)
         p_.dialogs.exclaim(&p_.window, SaveFailedMessage(*path, QString::fromStdString(*error)));
 }
 
 std::optional<QString> PresetCommands::askName(const QString& offered) {
     const auto name =
-        p_.dialogs.getText(&p_.window, {kSavePresetTitle, QStringLiteral("Name of the preset:"), offered});
+        p_.dialogs.getText(&p_.window, {tr("Save as Preset"), tr("Name of the preset:"), offered});
     if (!name)
         return std::nullopt;
     return name->trimmed();
@@ -80,16 +78,17 @@ std::optional<QString> PresetCommands::chooseTarget() {
     while (const auto name = askName(offered)) {
         offered = *name;
         if (const auto problem = PresetNameProblem(name->toStdString())) {
-            p_.dialogs.exclaim(&p_.window, QStringLiteral("\"%1\" cannot name a preset.\r\r%2")
-                                               .arg(*name, QString::fromStdString(*problem)));
+            p_.dialogs.exclaim(
+                &p_.window,
+                tr("\"%1\" cannot name a preset.\r\r%2").arg(*name, QString::fromStdString(*problem)));
             continue;
         }
         const QString path = QDir(UserPresetFolder()).filePath(*name + QStringLiteral(".DAT"));
         if (!QFileInfo::exists(path))
             return path;
         const auto answer =
-            p_.dialogs.showMessage(&p_.window, {kAppTitle, ReplaceQuestion(path), MessageButtons::YesNoCancel,
-                                                MessageIcon::Question});
+            p_.dialogs.showMessage(&p_.window, {AppTitle(), ReplaceQuestion(path),
+                                                MessageButtons::YesNoCancel, MessageIcon::Question});
         if (answer == MessageAnswer::Yes)
             return path;
         if (answer == MessageAnswer::No)

@@ -30,18 +30,18 @@ void RangeCommands::copy() {
 
 void RangeCommands::cut() {
     copy();
-    history_.record(QStringLiteral("Cut"), [this] { ClearCells(sequence_, range()); });
+    history_.record(tr("Cut"), [this] { ClearCells(sequence_, range()); });
 }
 
 void RangeCommands::clearCells() {
-    history_.record(QStringLiteral("Delete"), [this] { ClearCells(sequence_, range()); });
+    history_.record(tr("Delete"), [this] { ClearCells(sequence_, range()); });
 }
 
 // The text goes in with its first cell at the focus cell; what falls beyond the grid is left out.
 void RangeCommands::paste() {
     const CellText text = ReadCellText(QGuiApplication::clipboard()->text().toStdString());
     if (!text.ok()) {
-        tell(QStringLiteral("Nothing pasted: line %1, character %2 is no cell (1 x X # * or 0 - . blank).")
+        tell(tr("Nothing pasted: line %1, character %2 is no cell (1 x X # * or 0 - . blank).")
                  .arg(text.badLine)
                  .arg(text.badColumn));
         return;
@@ -50,19 +50,17 @@ void RangeCommands::paste() {
     for (const auto& row : text.rows)
         width = std::max(width, row.size());
     if (width == 0) {
-        tell(QStringLiteral("Nothing pasted: the clipboard holds no cells."));
+        tell(tr("Nothing pasted: the clipboard holds no cells."));
         return;
     }
     const GridCell at = grid_.focusCell();
     int leftOut = 0;
-    history_.record(QStringLiteral("Paste"),
-                    [&] { leftOut = PasteCells(sequence_, at.row, at.event, text.rows); });
+    history_.record(tr("Paste"), [&] { leftOut = PasteCells(sequence_, at.row, at.event, text.rows); });
     const int lastRow = std::min<int>(at.row + int(text.rows.size()) - 1, kLedCount - 1);
     const int lastEvent = std::min<int>(at.event + int(width) - 1, kLastEvent);
     grid_.setSelection(CellRange{at.row, lastRow, at.event, lastEvent});
     if (leftOut > 0)
-        tell(QStringLiteral("%1 of the pasted cells fell beyond LED #4 or event 50 and were left out.")
-                 .arg(leftOut));
+        tell(tr("%1 of the pasted cells fell beyond LED #4 or event 50 and were left out.").arg(leftOut));
 }
 
 void RangeCommands::selectAll() {
@@ -72,14 +70,14 @@ void RangeCommands::selectAll() {
 void RangeCommands::insertEvent() {
     bool lost = false;
     const EventIndex at = grid_.focusCell().event;
-    history_.record(QStringLiteral("Insert Event"), [&] { lost = InsertEvent(sequence_, at); });
+    history_.record(tr("Insert Event"), [&] { lost = InsertEvent(sequence_, at); });
     if (lost)
-        tell(QStringLiteral("Event 50 fell off the end with its lit cells (Undo brings it back)."));
+        tell(tr("Event 50 fell off the end with its lit cells (Undo brings it back)."));
 }
 
 void RangeCommands::deleteEvent() {
     const EventIndex at = grid_.focusCell().event;
-    history_.record(QStringLiteral("Delete Event"), [&] { DeleteEvent(sequence_, at); });
+    history_.record(tr("Delete Event"), [&] { DeleteEvent(sequence_, at); });
 }
 
 void RangeCommands::shiftLeft() {
@@ -95,20 +93,20 @@ void RangeCommands::shift(int step) {
     const auto selection = grid_.selection();
     const LedChannel first = selection ? selection->firstRow : 0;
     const LedChannel last = selection ? selection->lastRow : kLedCount - 1;
-    history_.record(step < 0 ? QStringLiteral("Shift Left") : QStringLiteral("Shift Right"),
+    history_.record(step < 0 ? tr("Shift Left") : tr("Shift Right"),
                     [&] { RotateRows(sequence_, first, last, step); });
 }
 
 void RangeCommands::repeatSelection() {
     const auto selection = grid_.selection();
     if (!selection) {
-        tell(QStringLiteral("Select the events to repeat first (Shift with the arrow keys)."));
+        tell(tr("Select the events to repeat first (Shift with the arrow keys)."));
         return;
     }
     int filled = 0;
-    history_.record(QStringLiteral("Repeat Selection"), [&] { filled = RepeatRange(sequence_, *selection); });
+    history_.record(tr("Repeat Selection"), [&] { filled = RepeatRange(sequence_, *selection); });
     if (filled == 0)
-        tell(QStringLiteral("Nothing to repeat into: the selection reaches the end mark."));
+        tell(tr("Nothing to repeat into: the selection reaches the end mark."));
 }
 
 } // namespace zg

@@ -15,7 +15,7 @@ ShellCommands::ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& 
     : window_(window), dialogs_(dialogs), programEnd_(programEnd), player_(player), unsaved_(unsaved) {}
 
 void ShellCommands::showAbout() {
-    dialogs_.showMessage(&window_, {kAppTitle, AboutText()});
+    dialogs_.showMessage(&window_, {AppTitle(), AboutText()});
 }
 
 // The manual that came with the program needs no network; where it is missing, the user learns
@@ -31,13 +31,13 @@ void ShellCommands::showManual() {
         help_->show();
         return;
     }
-    dialogs_.showMessage(&window_, {kAppTitle, ManualMissingText(ManualPlaces())});
+    dialogs_.showMessage(&window_, {AppTitle(), ManualMissingText(ManualPlaces())});
     if (!dialogs_.openWebAddress(kManualAddress))
         dialogs_.exclaim(&window_, ManualNotShownText(kManualAddress));
 }
 
 void ShellCommands::askToExit() {
-    if (dialogs_.showMessage(&window_, {kAppTitle, ExitQuestion(), MessageButtons::OkCancel}) ==
+    if (dialogs_.showMessage(&window_, {AppTitle(), ExitQuestion(), MessageButtons::OkCancel}) ==
         MessageAnswer::Ok)
         endNow();
 }

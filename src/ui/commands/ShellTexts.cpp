@@ -1,10 +1,15 @@
 #include "ShellTexts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace zg {
 
 namespace {
+struct ShellText {
+    Q_DECLARE_TR_FUNCTIONS(zg::ShellCommands)
+};
+
 QString indented(int blanks, const QString& text) {
     return QString(blanks, u' ') + text;
 }
@@ -14,9 +19,9 @@ QString AboutText() {
     return QStringList{indented(25, QStringLiteral("Z E L T A - G L O W")),
                        indented(22, QString(18, u'=')),
                        QString(),
-                       QStringLiteral("  Programmable LED Sequencer/Flasher  - Beta3"),
+                       ShellText::tr("  Programmable LED Sequencer/Flasher  - Beta3"),
                        QString(),
-                       indented(27, QStringLiteral("By:  ")) + kMakerName,
+                       indented(27, ShellText::tr("By:  ")) + kMakerName,
                        QString(),
                        indented(26, kMakerAddress),
                        QString(),
@@ -25,20 +30,24 @@ QString AboutText() {
 }
 
 QString ManualNotShownText(const QString& address) {
-    return QStringLiteral("The user manual could not be shown: no program on this computer opened\r%1\r\r"
-                          "Open that address in a web browser.")
+    return ShellText::tr("The user manual could not be shown: no program on this computer opened\r%1\r\r"
+                         "Open that address in a web browser.")
         .arg(address);
 }
 
 QString ManualMissingText(const QStringList& placesLookedAt) {
-    return QStringLiteral("The user manual that came with the program was not found. It was looked for "
-                          "as\r%1\r\r%2")
-        .arg(placesLookedAt.join(u'\r'), kHowToText.trimmed());
+    return ShellText::tr("The user manual that came with the program was not found. It was looked for "
+                         "as\r%1\r\r%2")
+        .arg(placesLookedAt.join(u'\r'), HowToText().trimmed());
+}
+
+QString HowToText() {
+    return ShellText::tr(" Redirecting to VANTORO webpage for more info...");
 }
 
 QString ExitQuestion() {
-    return QStringList{indented(23, QStringLiteral("OK to Really Exit ?")), QString(),
-                       indented(12, QStringLiteral("(Be sure you have saved your files)"))}
+    return QStringList{indented(23, ShellText::tr("OK to Really Exit ?")), QString(),
+                       indented(12, ShellText::tr("(Be sure you have saved your files)"))}
         .join(u'\r');
 }
 

@@ -18,7 +18,7 @@ QString ManualNotShownText(const QString& address);
 // The question of the Exit command.
 QString ExitQuestion();
 
-inline const QString kHowToText = QStringLiteral(" Redirecting to VANTORO webpage for more info...");
+QString HowToText();
 // Said before the maker's page is opened when the manual that came with the program is missing.
 QString ManualMissingText(const QStringList& placesLookedAt);
 

@@ -34,7 +34,7 @@ void TestPlayer::toggle() {
         return;
     }
     running_ = true;
-    c_.testButton->setText(QStringLiteral("Stop Test"));
+    c_.testButton->setText(tr("Stop Test"));
     stepTimer_->setInterval(stepIntervalMs());
     servoZoneMask_ = ServoZoneMaskOf(c_.servoStick->value());
     // Also when an earlier test is still winding down: the new one starts over at event 0.
@@ -84,7 +84,7 @@ void TestPlayer::stopTest() {
     showServoStick(false);
     running_ = false;
     // The caption keeps its underlined T, as before the first test; the menu bar owns Alt+T.
-    c_.testButton->setText(QStringLiteral("&Test"));
+    c_.testButton->setText(tr("&Test"));
     c_.testButton->setShortcut(QKeySequence());
     emit runningChanged(false);
 }

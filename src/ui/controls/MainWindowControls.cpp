@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -21,22 +22,40 @@ namespace zg {
 
 namespace {
 
-const QStringList kRowOptionsEntries{
-    QStringLiteral("Clear All"),    QStringLiteral("Mark All"),   QStringLiteral("Toggle All"),
-    QStringLiteral("Copy from..."), QStringLiteral("Copy to..."), QStringLiteral("Skip 1..."),
-    QStringLiteral("Skip 2..."),    QStringLiteral("Skip 3..."),  QString(),
-    QStringLiteral("Cancel")};
+struct ControlText {
+    Q_DECLARE_TR_FUNCTIONS(zg::MainWindow)
+};
 
-const QStringList kCopyEntries{QStringLiteral("LED #1"),
-                               QStringLiteral("LED #2"),
-                               QStringLiteral("LED #3"),
-                               QStringLiteral("LED #4"),
-                               QString(),
-                               QString(),
-                               QString(),
-                               QString(),
-                               QString(),
-                               QStringLiteral("Cancel")};
+// The lists keep their places (a blank entry stays blank): a pick is known by its position.
+const char* const kRowOptionsEntries[]{QT_TRANSLATE_NOOP("zg::MainWindow", "Clear All"),
+                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Mark All"),
+                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Toggle All"),
+                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Copy from..."),
+                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Copy to..."),
+                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Skip 1..."),
+                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Skip 2..."),
+                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Skip 3..."),
+                                       "",
+                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Cancel")};
+
+const char* const kCopyEntries[]{
+    "LED #1", "LED #2", "LED #3", "LED #4", "",
+    "",       "",       "",       "",       QT_TRANSLATE_NOOP("zg::MainWindow", "Cancel")};
+
+// The colour names of the module's colour slots, as the colour list shows them.
+const char* const kColorNames[]{
+    QT_TRANSLATE_NOOP("zg::MainWindow", "Black"), QT_TRANSLATE_NOOP("zg::MainWindow", "Red"),
+    QT_TRANSLATE_NOOP("zg::MainWindow", "Green"), QT_TRANSLATE_NOOP("zg::MainWindow", "Yellow"),
+    QT_TRANSLATE_NOOP("zg::MainWindow", "Blue"),  QT_TRANSLATE_NOOP("zg::MainWindow", "Magenta"),
+    QT_TRANSLATE_NOOP("zg::MainWindow", "Cyan"),  QT_TRANSLATE_NOOP("zg::MainWindow", "White")};
+static_assert(std::size(kColorNames) == LedColorTable.size());
+
+template <std::size_t N> QStringList translated(const char* const (&entries)[N]) {
+    QStringList list;
+    for (const char* entry : entries)
+        list << (*entry ? ControlText::tr(entry) : QString());
+    return list;
+}
 
 const QString kIndexedName = QStringLiteral("%1_%2");
 
@@ -87,7 +106,7 @@ void buildGrid(QWidget* client, const LedSequence& sequence, MainWindowControls&
         auto* ledLabel =
             place(new ClickableLabel(led, client), kIndexedName.arg("LEDlabel1").arg(row), 8, top, 65, 17);
         ledLabel->setAlignment(Qt::AlignCenter);
-        ledLabel->setToolTip(QStringLiteral("Click here to change color of ") + led);
+        ledLabel->setToolTip(ControlText::tr("Click here to change color of %1").arg(led));
         setColors(ledLabel, Qt::white, QColor(144, 144, 144));
         c.ledLabels[row] = ledLabel;
 
@@ -96,7 +115,7 @@ void buildGrid(QWidget* client, const LedSequence& sequence, MainWindowControls&
 
         auto* options =
             place(new QPushButton(client), QStringLiteral("RowOptions%1").arg(row), 104, top, 9, 9);
-        options->setToolTip(QStringLiteral("Click here to change %1 flash pattern").arg(led));
+        options->setToolTip(ControlText::tr("Click here to change %1 flash pattern").arg(led));
         options->setFocusPolicy(Qt::NoFocus);
         c.rowOptionsButtons[row] = options;
     }
@@ -104,13 +123,13 @@ void buildGrid(QWidget* client, const LedSequence& sequence, MainWindowControls&
 
 void buildServoLists(QWidget* client, MainWindowControls& c) {
     c.servoHeading =
-        label(client, QStringLiteral("Label1"), QStringLiteral("Servo Control"), QRect(536, 8, 73, 17));
+        label(client, QStringLiteral("Label1"), ControlText::tr("Servo Control"), QRect(536, 8, 73, 17));
     setColors(c.servoHeading, Qt::black, QColor(224, 224, 224));
     for (LedChannel row = 0; row < kLedCount; ++row) {
         auto* list = place(new QComboBox(client), kIndexedName.arg("ServoControl").arg(row), 536,
                            24 + 24 * row, 73, 21);
         sized(list, 8.25, true);
-        list->setToolTip(QStringLiteral("Change how LED#%1 will repond to R/C servo signal").arg(row + 1));
+        list->setToolTip(ControlText::tr("Change how LED#%1 will repond to R/C servo signal").arg(row + 1));
         if (row > 0) {
             // LED #2..#4 take typed text too; until start-up selects an entry they read "None".
             list->setEditable(true);
@@ -129,18 +148,18 @@ void buildPopupLists(QWidget* client, MainWindowControls& c) {
 }
 
 void buildButtons(QWidget* client, MainWindowControls& c) {
-    c.openButton = bigButton(client, QStringLiteral("OpenButton"), QStringLiteral("&Open File..."), 16, 152,
-                             QStringLiteral("Open a sequence data file"));
-    c.saveButton = bigButton(client, QStringLiteral("SaveButton"), QStringLiteral("&Save File..."), 16, 200,
-                             QStringLiteral("Save this sequence to a data file"));
-    c.testButton = bigButton(client, QStringLiteral("TestButton"), QStringLiteral("&Test"), 256, 152,
-                             QStringLiteral("Click here to visually test LED sequence"));
-    c.settingsButton = bigButton(client, QStringLiteral("Settings_button"), QStringLiteral("S&ettings..."),
-                                 256, 200, QStringLiteral("Change Software/Zelta-Glow Settings..."));
-    c.downloadButton = bigButton(client, QStringLiteral("DownloadButton"), QStringLiteral("&DOWNLOAD"), 480,
-                                 152, QStringLiteral("Download data to Zelta-Glow Sequencer/Flasher"));
-    c.exitButton = bigButton(client, QStringLiteral("Exit_button"), QStringLiteral("E&xit"), 480, 200,
-                             QStringLiteral("Quit the program"));
+    c.openButton = bigButton(client, QStringLiteral("OpenButton"), ControlText::tr("&Open File..."), 16, 152,
+                             ControlText::tr("Open a sequence data file"));
+    c.saveButton = bigButton(client, QStringLiteral("SaveButton"), ControlText::tr("&Save File..."), 16, 200,
+                             ControlText::tr("Save this sequence to a data file"));
+    c.testButton = bigButton(client, QStringLiteral("TestButton"), ControlText::tr("&Test"), 256, 152,
+                             ControlText::tr("Click here to visually test LED sequence"));
+    c.settingsButton = bigButton(client, QStringLiteral("Settings_button"), ControlText::tr("S&ettings..."),
+                                 256, 200, ControlText::tr("Change Software/Zelta-Glow Settings..."));
+    c.downloadButton = bigButton(client, QStringLiteral("DownloadButton"), ControlText::tr("&DOWNLOAD"), 480,
+                                 152, ControlText::tr("Download data to Zelta-Glow Sequencer/Flasher"));
+    c.exitButton = bigButton(client, QStringLiteral("Exit_button"), ControlText::tr("E&xit"), 480, 200,
+                             ControlText::tr("Quit the program"));
     // Alt+T, Alt+D and Alt+S also open the menu bar's "&Test", "&Download" and "&Settings"; two owners
     // would make the first press only move the focus. The menu bar keeps the letters (Test and
     // Download run the same command either way, Save has Ctrl+S); the captions keep their underline.
@@ -161,7 +180,7 @@ void buildServoStick(QWidget* client, MainWindowControls& c) {
     stick->setInvertedControls(false);
     c.servoStick = stick;
     c.pulseWidthCaption = label(client, QStringLiteral("PulseWidthlabel1"),
-                                QStringLiteral("Servo Pulsewidth ="), QRect(240, 192, 105, 17));
+                                ControlText::tr("Servo Pulsewidth ="), QRect(240, 192, 105, 17));
     c.pulseWidth =
         label(client, QStringLiteral("PulseWidth"), QStringLiteral("1500"), QRect(344, 192, 33, 17));
     QPalette blue = c.pulseWidth->palette();
@@ -170,7 +189,7 @@ void buildServoStick(QWidget* client, MainWindowControls& c) {
     c.pulseWidthUnit =
         label(client, QStringLiteral("PulseWidthlabel2"), QStringLiteral("\u00B5s"), QRect(384, 192, 25, 17));
     c.servoHint = label(client, QStringLiteral("Label2"),
-                        QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
+                        ControlText::tr("(Use Mouse or Left + Right Arrow key to change servo position)"),
                         QRect(168, 232, 305, 17));
     setColors(c.servoHint, Qt::black, QColor(224, 224, 224));
     // The hint is a little wider than its place in today's fonts: it grows about the same centre.
@@ -186,7 +205,7 @@ void buildServoStick(QWidget* client, MainWindowControls& c) {
 
 void buildDownloadDisplay(QWidget* client, MainWindowControls& c) {
     c.downloadLabel = label(client, QStringLiteral("DLlabel"),
-                            QStringLiteral("Downloading to ZELTA-GLOW ..."), QRect(208, 192, 233, 49));
+                            ControlText::tr("Downloading to ZELTA-GLOW ..."), QRect(208, 192, 233, 49));
     sized(c.downloadLabel, 9.75, true);
     setColors(c.downloadLabel, Qt::red, QColor(192, 192, 192));
     c.downloadLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -203,18 +222,17 @@ void buildDownloadDisplay(QWidget* client, MainWindowControls& c) {
     c.sentLabel = label(client, QStringLiteral("SentLabel"), QString(), QRect(16, 236, 609, 17));
     c.sentLabel->hide();
 
-    c.variableSpeed = place(new QCheckBox(QStringLiteral("Variable Speed"), client), QStringLiteral("Vspeed"),
-                            536, 128, 97, 21);
+    c.variableSpeed = place(new QCheckBox(ControlText::tr("Variable Speed"), client),
+                            QStringLiteral("Vspeed"), 536, 128, 97, 21);
     c.variableSpeed->hide();
 }
 
 } // namespace
 
 void FillPopupLists(MainWindowControls& c) {
-    for (const auto& entry : LedColorTable)
-        c.colorList->addItem(QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())));
-    c.rowOptionsList->addItems(kRowOptionsEntries);
-    c.copyList->addItems(kCopyEntries);
+    c.colorList->addItems(translated(kColorNames));
+    c.rowOptionsList->addItems(translated(kRowOptionsEntries));
+    c.copyList->addItems(translated(kCopyEntries));
 }
 
 MainWindowControls BuildMainWindowControls(QWidget* client, const LedSequence& sequence) {

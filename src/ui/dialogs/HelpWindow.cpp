@@ -22,11 +22,11 @@ HelpWindow::HelpWindow(const QString& manual, QWidget* parent)
       findBar_(new QWidget(this)), findText_(new QLineEdit(findBar_)) {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Zelta-Glow User Manual"));
+    setWindowTitle(tr("Zelta-Glow User Manual"));
     browser_->setOpenExternalLinks(true); // a web address goes to the browser, the rest stays here
     browser_->setSource(QUrl::fromLocalFile(manual));
 
-    back_->setText(QStringLiteral("Back"));
+    back_->setText(tr("Back"));
     back_->setObjectName(QStringLiteral("HelpBack"));
     back_->setShortcut(QKeySequence::Back);
     back_->setEnabled(false);
@@ -35,7 +35,7 @@ HelpWindow::HelpWindow(const QString& manual, QWidget* parent)
 
     auto* findLayout = new QHBoxLayout(findBar_);
     findLayout->setContentsMargins(0, 0, 0, 0);
-    findLayout->addWidget(new QLabel(QStringLiteral("Find:"), findBar_));
+    findLayout->addWidget(new QLabel(tr("Find:"), findBar_));
     findLayout->addWidget(findText_);
     findText_->setObjectName(QStringLiteral("HelpFind"));
     findText_->setClearButtonEnabled(true);

@@ -47,8 +47,8 @@ int positionOf(int value, int entries) {
 }
 
 QString NotAnEntryMessage(const QString& list, const QString& text, int entries) {
-    return QStringLiteral("The list %1 holds \"%2\", which is not one of its entries.\r\rPick or type a "
-                          "number from 1 to %3. Nothing was changed.")
+    return SettingsDialog::tr("The list %1 holds \"%2\", which is not one of its entries.\r\rPick or type a "
+                              "number from 1 to %3. Nothing was changed.")
         .arg(list, text.trimmed())
         .arg(entries);
 }
@@ -67,7 +67,7 @@ SettingsDialog::SettingsDialog(AppConfig& config, LedSequence& sequence, UserDia
                                QWidget* parent)
     : QDialog(parent), config_(config), sequence_(sequence), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Settings_form"));
-    setWindowTitle(QStringLiteral("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings..."));
+    setWindowTitle(tr("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings..."));
     setModal(false);
     setFixedSize(571, 208);
     positions_ = {positionOf(config_.CommPort, kEntries[Port]),
@@ -102,41 +102,36 @@ void SettingsDialog::setVisible(bool visible) {
 }
 
 void SettingsDialog::buildControls() {
-    auto* software = place(new QGroupBox(QStringLiteral("Software Settings"), this),
+    auto* software = place(new QGroupBox(tr("Software Settings"), this),
                            QStringLiteral("CommPortSettingsFrame"), 8, 16, 281, 177);
-    captionLabel(software, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"),
+    captionLabel(software, QStringLiteral("Label2"), tr("Communication Port# (RS-232)"),
                  QRect(8, 40, 193, 25));
     lists_[Port] = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
     captionLabel(software, QStringLiteral("Label3"),
-                 QStringLiteral("(Programming cable is connected to this 9-pin port#)"),
-                 QRect(8, 64, 265, 33), true);
-    captionLabel(software, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"),
-                 QRect(16, 112, 161, 25));
+                 tr("(Programming cable is connected to this 9-pin port#)"), QRect(8, 64, 265, 33), true);
+    captionLabel(software, QStringLiteral("Label1"), tr("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
     lists_[TestSpeed] = numberList(software, QStringLiteral("PCSpeedcombo"), QRect(200, 112, 65, 21));
-    captionLabel(software, QStringLiteral("Label4"),
-                 QStringLiteral("(Set to match Test speed with Sequencer speed)"), QRect(16, 144, 249, 25),
-                 true);
+    captionLabel(software, QStringLiteral("Label4"), tr("(Set to match Test speed with Sequencer speed)"),
+                 QRect(16, 144, 249, 25), true);
 
-    auto* module = place(new QGroupBox(QStringLiteral("Zelta-Glow Settings"), this),
-                         QStringLiteral("SpeedSettingsFrame"), 296, 16, 265, 121);
-    captionLabel(module, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"),
+    auto* module = place(new QGroupBox(tr("Zelta-Glow Settings"), this), QStringLiteral("SpeedSettingsFrame"),
+                         296, 16, 265, 121);
+    captionLabel(module, QStringLiteral("SequencerSpeed"), tr("Sequencer Delay (ms)"),
                  QRect(16, 48, 161, 25));
     lists_[SequencerDelay] = numberList(module, QStringLiteral("PICSpeedcombo"), QRect(192, 48, 65, 21));
-    captionLabel(module, QStringLiteral("Label5"),
-                 QStringLiteral("(Sets the delay between each of the 50 events )"), QRect(8, 88, 249, 25),
-                 true);
+    captionLabel(module, QStringLiteral("Label5"), tr("(Sets the delay between each of the 50 events )"),
+                 QRect(8, 88, 249, 25), true);
 
-    auto* warning = captionLabel(this, QStringLiteral("Label6"),
-                                 QStringLiteral("Use Pull-downs for changing all settings!"),
-                                 QRect(296, 144, 273, 25), true);
+    auto* warning =
+        captionLabel(this, QStringLiteral("Label6"), tr("Use Pull-downs for changing all settings!"),
+                     QRect(296, 144, 273, 25), true);
     QPalette red = warning->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     warning->setPalette(red);
 
-    auto* cancel = place(new QPushButton(QStringLiteral("Cancel"), this),
-                         QStringLiteral("SettingsCancelbutton"), 344, 168, 73, 33);
-    auto* ok = place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("SettingsOKbutton"), 464,
-                     168, 65, 33);
+    auto* cancel =
+        place(new QPushButton(tr("Cancel"), this), QStringLiteral("SettingsCancelbutton"), 344, 168, 73, 33);
+    auto* ok = place(new QPushButton(tr("OK"), this), QStringLiteral("SettingsOKbutton"), 464, 168, 65, 33);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::acceptSettings);
     connect(cancel, &QPushButton::clicked, this, &SettingsDialog::cancelSettings);
@@ -203,7 +198,7 @@ void SettingsDialog::acceptSettings() {
         sequence_.setTestSpeed(static_cast<std::int16_t>(ListValue(*testSpeedList())));
     };
     if (record_)
-        record_(QStringLiteral("Settings"), takeSpeeds);
+        record_(tr("Settings"), takeSpeeds);
     else
         takeSpeeds();
     config_.CommPort = static_cast<std::int16_t>(ListValue(*portList()));
@@ -212,7 +207,7 @@ void SettingsDialog::acceptSettings() {
         // The values still apply for this run; only the port would be lost at the next start.
         dialogs_.exclaim(
             parentWidget(),
-            QStringLiteral("The port setting could not be saved in LED.cfg in the folder\r%1\r\r%2")
+            tr("The port setting could not be saved in LED.cfg in the folder\r%1\r\r%2")
                 .arg(QDir::toNativeSeparators(QDir::currentPath()), QString::fromStdString(*error)));
     }
 }
@@ -252,7 +247,7 @@ void SettingsDialog::showDeviceOverride() {
         overrideNote_->setPalette(blue);
     }
     overrideNote_->setText(
-        QStringLiteral("This run sends to %1 (--device).").arg(QString::fromStdString(*deviceOverride_)));
+        tr("This run sends to %1 (--device).").arg(QString::fromStdString(*deviceOverride_)));
     overrideNote_->show();
     showPortDevices();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,14 +11,16 @@ class QWidget;
 namespace zg {
 
 // The title of every message box that has none of its own.
-inline const QString kAppTitle = QStringLiteral("ZELTA-GLOW  -  LED Sequencer/Flasher");
+inline QString AppTitle() {
+    return QCoreApplication::translate("zg::UserDialogs", "ZELTA-GLOW  -  LED Sequencer/Flasher");
+}
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Question, Exclamation };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 struct MessageRequest {
-    QString title = kAppTitle;
+    QString title = AppTitle();
     QString text; // lines joined by carriage returns, as the program keeps its texts
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
@@ -61,7 +64,7 @@ class UserDialogs {
 
     // How the program reports what went wrong: the exclamation icon, the application's title, OK.
     void exclaim(QWidget* parent, const QString& text) {
-        showMessage(parent, {kAppTitle, text, MessageButtons::Ok, MessageIcon::Exclamation});
+        showMessage(parent, {AppTitle(), text, MessageButtons::Ok, MessageIcon::Exclamation});
     }
 };
 

@@ -96,9 +96,11 @@ class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterfac
     int columnCount() const override { return kEventCount; }
     int rowCount() const override { return kLedCount; }
     QString columnDescription(int column) const override {
-        return QStringLiteral("Event %1").arg(column + 1);
+        return QCoreApplication::translate("zg::GridWidget", "Event %1").arg(column + 1);
     }
-    QString rowDescription(int row) const override { return QStringLiteral("LED #%1").arg(row + 1); }
+    QString rowDescription(int row) const override {
+        return QCoreApplication::translate("zg::GridWidget", "LED #%1").arg(row + 1);
+    }
     int selectedCellCount() const override { return 0; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -132,7 +134,9 @@ QAccessibleInterface* CellAccessible::table() const {
 QString CellAccessible::text(QAccessible::Text kind) const {
     if (kind != QAccessible::Name)
         return {};
-    return QStringLiteral("LED #%1, event %2").arg(cell_.row + 1).arg(cell_.event + 1);
+    return QCoreApplication::translate("zg::GridWidget", "LED #%1, event %2")
+        .arg(cell_.row + 1)
+        .arg(cell_.event + 1);
 }
 
 QRect CellAccessible::rect() const {

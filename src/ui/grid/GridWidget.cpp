@@ -24,7 +24,7 @@ GridWidget::GridWidget(const LedSequence& sequence, QWidget* parent)
     // The grid paints its own background, so that Qt need not paint the window behind it at
     // every step of a test.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Pattern"));
+    setAccessibleName(tr("Pattern"));
     setMouseTracking(true); // the row under the pointer is the one whose timing the window reads out
 }
 

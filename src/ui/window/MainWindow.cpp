@@ -30,10 +30,8 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,7 +53,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
                        QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Main_LEDFlasher_form"));
-    setWindowTitle(kStartTitle);
+    setWindowTitle(StartTitle());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
@@ -70,7 +68,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
     sequence_.setObserver(display_.get());
     loadStartState();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_, *flashes_, *recent_}, history_->stack());
+    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_, *flashes_, *recent_, dialogs},
+                         history_->stack());
     connectControls();
     buildTimingReadout();
     setFixedSize(sizeHint());
@@ -167,7 +166,7 @@ void MainWindow::connectTypedServoText(LedChannel row, QComboBox* list) {
 
 // A pick from a servo list, or typed text (-1): that LED's mode and nothing else.
 void MainWindow::servoModeChosen(LedChannel row, ServoControlMode mode) {
-    history_->record(QStringLiteral("Servo Mode"), [&] { sequence_.setServoMode(row, mode); });
+    history_->record(tr("Servo Mode"), [&] { sequence_.setServoMode(row, mode); });
 }
 
 // The grid reports what the mouse and the keys do; the grid editor changes the document.

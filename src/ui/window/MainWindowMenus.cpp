@@ -2,6 +2,7 @@
 
 #include "files/UserSettings.h"
 #include "ui/commands/FlashCommands.h"
+#include "ui/commands/LanguageMenu.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
 #include "ui/commands/RecentFiles.h"
@@ -9,6 +10,7 @@
 #include "ui/grid/GridWidget.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -18,6 +20,10 @@
 namespace zg {
 
 namespace {
+
+struct MenuText {
+    Q_DECLARE_TR_FUNCTIONS(zg::MainWindow)
+};
 
 using Form = MenuTargets;
 using Handler = void (WindowCommands::*)();
@@ -55,27 +61,26 @@ void addListedMenu(const Form& form, QMenu* file, const char* name, const QStrin
 }
 
 void addFileMenu(const Form& form, QMenuBar* bar) {
-    QMenu* file = addMenu(bar, "MENUfile", QStringLiteral("&File"));
-    addItem(form, file, "MENUnew", QStringLiteral("&New/Clear"), &WindowCommands::newDocument,
+    QMenu* file = addMenu(bar, "MENUfile", MenuText::tr("&File"));
+    addItem(form, file, "MENUnew", MenuText::tr("&New/Clear"), &WindowCommands::newDocument,
             {QKeySequence::New});
-    addListedMenu(form, file, "MENUpresets", QStringLiteral("New from &Preset"), form.presets);
-    addItem(form, file, "MENUopen", QStringLiteral("&Open..."), &WindowCommands::openFile,
+    addListedMenu(form, file, "MENUpresets", MenuText::tr("New from &Preset"), form.presets);
+    addItem(form, file, "MENUopen", MenuText::tr("&Open..."), &WindowCommands::openFile,
             {QKeySequence::Open});
-    addListedMenu(form, file, "MENUrecent", QObject::tr("Recent &Files"), form.recent);
-    addItem(form, file, "MENUmerge", QStringLiteral("&Merge"), &WindowCommands::mergeFile,
+    addListedMenu(form, file, "MENUrecent", MenuText::tr("Recent &Files"), form.recent);
+    addItem(form, file, "MENUmerge", MenuText::tr("&Merge"), &WindowCommands::mergeFile,
             {QKeySequence(Qt::CTRL | Qt::Key_M)});
-    addItem(form, file, "MENUsave", QStringLiteral("&Save..."), &WindowCommands::saveFile,
+    addItem(form, file, "MENUsave", MenuText::tr("&Save..."), &WindowCommands::saveFile,
             {QKeySequence::Save});
-    auto* savePreset = new QAction(QStringLiteral("Save &as Preset..."), file);
+    auto* savePreset = new QAction(MenuText::tr("Save &as Preset..."), file);
     savePreset->setObjectName(QStringLiteral("MENUsavepreset"));
     file->addAction(savePreset);
     QObject::connect(savePreset, &QAction::triggered, form.controls.sentLabel, &QWidget::hide);
     QObject::connect(savePreset, &QAction::triggered, &form.presets, &PresetCommands::saveAsPreset);
-    addItem(form, file, "MENUexportgif", QStringLiteral("Expor&t Animation..."),
+    addItem(form, file, "MENUexportgif", MenuText::tr("Expor&t Animation..."),
             &WindowCommands::exportAnimation);
-    addItem(form, file, "MENUexportpng", QStringLiteral("Export Pict&ure..."),
-            &WindowCommands::exportPicture);
-    addItem(form, file, "MENUexit", QStringLiteral("E&xit"), &WindowCommands::askToExit,
+    addItem(form, file, "MENUexportpng", MenuText::tr("Export Pict&ure..."), &WindowCommands::exportPicture);
+    addItem(form, file, "MENUexit", MenuText::tr("E&xit"), &WindowCommands::askToExit,
             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
@@ -91,30 +96,30 @@ struct RangeItem {
 void addRangeItems(const Form& form, QMenu* menu) {
     using R = RangeCommands;
     const RangeItem items[]{
-        {"MENUcut", QStringLiteral("Cu&t"), &R::cut, {QKeySequence::Cut}},
-        {"MENUcopy", QStringLiteral("&Copy"), &R::copy, {QKeySequence::Copy}},
-        {"MENUpaste", QStringLiteral("&Paste"), &R::paste, {QKeySequence::Paste}},
-        {"MENUdelete", QStringLiteral("&Delete"), &R::clearCells, {QKeySequence(Qt::Key_Delete)}},
-        {"MENUselectall", QStringLiteral("Select &All"), &R::selectAll, {QKeySequence::SelectAll}},
+        {"MENUcut", MenuText::tr("Cu&t"), &R::cut, {QKeySequence::Cut}},
+        {"MENUcopy", MenuText::tr("&Copy"), &R::copy, {QKeySequence::Copy}},
+        {"MENUpaste", MenuText::tr("&Paste"), &R::paste, {QKeySequence::Paste}},
+        {"MENUdelete", MenuText::tr("&Delete"), &R::clearCells, {QKeySequence(Qt::Key_Delete)}},
+        {"MENUselectall", MenuText::tr("Select &All"), &R::selectAll, {QKeySequence::SelectAll}},
         {"MENUinsertevent",
-         QStringLiteral("&Insert Event"),
+         MenuText::tr("&Insert Event"),
          &R::insertEvent,
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          true},
         {"MENUdeleteevent",
-         QStringLiteral("D&elete Event"),
+         MenuText::tr("D&elete Event"),
          &R::deleteEvent,
          {QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
         {"MENUshiftleft",
-         QStringLiteral("Shift &Left"),
+         MenuText::tr("Shift &Left"),
          &R::shiftLeft,
          {QKeySequence(Qt::CTRL | Qt::Key_Left)}},
         {"MENUshiftright",
-         QStringLiteral("Shift Ri&ght"),
+         MenuText::tr("Shift Ri&ght"),
          &R::shiftRight,
          {QKeySequence(Qt::CTRL | Qt::Key_Right)}},
         {"MENUrepeat",
-         QStringLiteral("Repeat &Selection"),
+         MenuText::tr("Repeat &Selection"),
          &R::repeatSelection,
          {QKeySequence(Qt::CTRL | Qt::Key_R)}},
     };
@@ -144,7 +149,7 @@ void addFlashItem(const Form& form, QMenu* menu) {
     auto* separator = new QAction(grid);
     separator->setSeparator(true);
     grid->addAction(separator);
-    auto* item = new QAction(QObject::tr("&Flash Pattern..."), menu);
+    auto* item = new QAction(MenuText::tr("&Flash Pattern..."), menu);
     item->setObjectName(QStringLiteral("MENUflashpattern"));
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     menu->addAction(item);
@@ -156,26 +161,30 @@ void addFlashItem(const Form& form, QMenu* menu) {
 // Options that the program remembers for the user. Alt+O belongs to the Open File button, hence
 // Alt+N.
 void addOptionsMenu(const Form& form, QMenuBar* bar) {
-    QMenu* menu = addMenu(bar, "MENUoptions", QObject::tr("Optio&ns"));
-    addItem(form, menu, "MENUstickinput", QObject::tr("&Stick Input..."), &WindowCommands::showStickInput);
-    auto* moduleSpeed = new QAction(QObject::tr("Play at the &Module's Speed"), menu);
+    QMenu* menu = addMenu(bar, "MENUoptions", MenuText::tr("Optio&ns"));
+    addItem(form, menu, "MENUstickinput", MenuText::tr("&Stick Input..."), &WindowCommands::showStickInput);
+    auto* moduleSpeed = new QAction(MenuText::tr("Play at the &Module's Speed"), menu);
     moduleSpeed->setObjectName(QStringLiteral("MENUmodulespeed"));
     moduleSpeed->setCheckable(true);
     moduleSpeed->setChecked(UserSettings::moduleSpeed());
     menu->addAction(moduleSpeed);
     QObject::connect(moduleSpeed, &QAction::toggled, &form.window,
                      [&commands = form.commands](bool on) { commands.playAtModuleSpeed(on); });
+    menu->addSeparator();
+    QMenu* languages = menu->addMenu(MenuText::tr("&Language"));
+    languages->setObjectName(QStringLiteral("MENUlanguage"));
+    new LanguageMenu(*languages, form.window, form.dialogs);
 }
 
 // The items name the step they would take back or bring again ("&Undo Open") and are enabled
 // only when there is one.
 void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
     // Alt+E belongs to the "S&ettings..." button, hence Alt+I.
-    QMenu* menu = addMenu(bar, "MENUedit", QStringLiteral("Ed&it"));
-    QAction* undo = history.createUndoAction(menu, QStringLiteral("&Undo"));
+    QMenu* menu = addMenu(bar, "MENUedit", MenuText::tr("Ed&it"));
+    QAction* undo = history.createUndoAction(menu, MenuText::tr("&Undo"));
     undo->setObjectName(QStringLiteral("MENUundo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = history.createRedoAction(menu, QStringLiteral("&Redo"));
+    QAction* redo = history.createRedoAction(menu, MenuText::tr("&Redo"));
     redo->setObjectName(QStringLiteral("MENUredo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // The stack keeps the items' text and state; the window runs them, ending a gesture first.
@@ -221,14 +230,14 @@ void BuildMainWindowMenus(const MenuTargets& form, QUndoStack& history) {
     QMenuBar* bar = form.window.menuBar();
     addFileMenu(form, bar);
     addEditMenu(form, bar, history);
-    addItem(form, bar, "MENUtest", QStringLiteral("&Test"), &WindowCommands::toggleTest,
+    addItem(form, bar, "MENUtest", MenuText::tr("&Test"), &WindowCommands::toggleTest,
             {QKeySequence(Qt::Key_F5)});
-    addItem(form, bar, "MENUdownload", QStringLiteral("&Download"), &WindowCommands::download);
-    addItem(form, bar, "MENUsettings", QStringLiteral("&Settings"), &WindowCommands::showSettings);
+    addItem(form, bar, "MENUdownload", MenuText::tr("&Download"), &WindowCommands::download);
+    addItem(form, bar, "MENUsettings", MenuText::tr("&Settings"), &WindowCommands::showSettings);
     addOptionsMenu(form, bar);
-    QMenu* help = addMenu(bar, "MENUhelp", QStringLiteral("&Help"));
-    addItem(form, help, "MENUabout", QStringLiteral("&About"), &WindowCommands::showAbout);
-    addItem(form, help, "MENUhowto", QStringLiteral("H&ow to ..."), &WindowCommands::showManual,
+    QMenu* help = addMenu(bar, "MENUhelp", MenuText::tr("&Help"));
+    addItem(form, help, "MENUabout", MenuText::tr("&About"), &WindowCommands::showAbout);
+    addItem(form, help, "MENUhowto", MenuText::tr("H&ow to ..."), &WindowCommands::showManual,
             {QKeySequence(Qt::Key_F1)});
     addLedShortcuts(form);
 }

@@ -9,6 +9,7 @@ namespace zg {
 
 struct MainWindowControls;
 class FlashCommands;
+class UserDialogs;
 class PresetCommands;
 class RangeCommands;
 class RecentFiles;
@@ -22,6 +23,7 @@ struct MenuTargets {
     RangeCommands& ranges;
     FlashCommands& flashes;
     RecentFiles& recent;
+    UserDialogs& dialogs;
 };
 
 // Builds the window's menu bar, each item with its shortcut, and the shortcuts without an item:
