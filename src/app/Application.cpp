@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandLineExport.h"
+#include "app/Translations.h"
 #include "device/QtSerialLink.h"
 #include "files/UserSettings.h"
 #include "ui/dialogs/QtUserDialogs.h"
@@ -40,23 +41,28 @@ QIcon ProgramIcon() {
 
 namespace {
 
-// Prints the answer to --help or --version, or why the program cannot start; the exit code when
-// the program should end here.
-std::optional<int> Answered(const CommandLine& line) {
+// Why the program cannot start as asked, or nothing.
+QString startProblem(const CommandLine& line) {
+    if (!line.error.isEmpty())
+        return line.error;
+    return NoDisplayReason(line, [](const char* name) { return qEnvironmentVariable(name); })
+        .value_or(QString());
+}
+
+// Whether the program ends with a word on the terminal: the answer to --help or --version, or why
+// it cannot start.
+bool endsAtOnce(const CommandLine& line) {
+    return !line.earlyAnswer.isEmpty() || !startProblem(line).isEmpty();
+}
+
+// Prints that word; the exit code.
+int answer(const CommandLine& line) {
     if (!line.earlyAnswer.isEmpty()) {
         std::cout << qPrintable(line.earlyAnswer);
         return 0;
     }
-    QString error = line.error;
-    if (error.isEmpty())
-        error = NoDisplayReason(line, [](const char* name) {
-                    return qEnvironmentVariable(name);
-                }).value_or(QString());
-    if (!error.isEmpty()) {
-        std::cerr << "zelta-glow: " << qPrintable(error) << '\n';
-        return 2;
-    }
-    return std::nullopt;
+    std::cerr << "zelta-glow: " << qPrintable(startProblem(line)) << '\n';
+    return 2;
 }
 
 // Runs a function once the window is on the screen, so that a box it opens is centred on the
@@ -118,19 +124,33 @@ std::unique_ptr<MainWindow> StartWindow(const CommandLine& line, UserDialogs& di
 }
 
 int RunApplication(int argc, char* argv[]) {
-    const CommandLine line = ReadCommandLine(argumentsOf(argc, argv));
-    if (const auto code = Answered(line))
-        return *code;
+    // Set first, so that the language the user chose can be read before anything else.
+    QCoreApplication::setApplicationName(QStringLiteral("zelta-glow"));
+    // What the program remembers goes to ~/.config/zelta-glow/zelta-glow.conf on Linux.
+    QCoreApplication::setOrganizationName(QStringLiteral("zelta-glow"));
+    Translations translations(UserSettings::language());
+    const QStringList arguments = argumentsOf(argc, argv);
+    const CommandLine line = ReadCommandLine(arguments);
+    if (endsAtOnce(line)) {
+        // Qt translates only inside an application object; the answer is read again inside one,
+        // which names the program in the usage line as it is installed, not by the path it was
+        // started by.
+        char name[] = "zelta-glow";
+        char* nameOnly[] = {name, nullptr};
+        int count = 1;
+        QCoreApplication app(count, nameOnly);
+        translations.install();
+        return answer(ReadCommandLine(arguments));
+    }
     if (IsExport(line)) {
         // Drawn offscreen: an export needs no display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
+        translations.install();
         return RunExport(line);
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zelta-glow"));
-    // What the program remembers goes to ~/.config/zelta-glow/zelta-glow.conf on Linux.
-    QApplication::setOrganizationName(QStringLiteral("zelta-glow"));
+    translations.install();
     // Wayland takes a window's icon from the desktop entry named here, X11 from the window icon.
     QApplication::setDesktopFileName(QStringLiteral("zelta-glow"));
     ApplyProgramFont();

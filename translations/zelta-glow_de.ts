@@ -1,0 +1,1534 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>zg::CommandLine</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <source>Give either --export-gif or --export-png, not both.</source>
+        <translation>Entweder --export-gif oder --export-png angeben, nicht beides.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An export needs the name of the file to write.</source>
+        <translation>Ein Export braucht den Namen der Datei, die geschrieben werden soll.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An export needs the data file to export.</source>
+        <translation>Ein Export braucht die Datendatei, die exportiert werden soll.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--stick goes with --export-gif.</source>
+        <translation>--stick gehört zu --export-gif.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--stick needs a pulse width from 1000 to 1999 microseconds.</source>
+        <translation>--stick braucht eine Impulsbreite von 1000 bis 1999 Mikrosekunden.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Editor and downloader for the Zelta-Glow LED sequencer/flasher.</source>
+        <translation>Editor und Übertragungsprogramm für den Zelta-Glow LED-Sequenzer/Blitzer.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Send downloads to this serial device, whatever the port number.</source>
+        <translation>Übertragungen an dieses serielle Gerät senden, gleich welche Anschlussnummer eingestellt ist.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Write the file&apos;s animation as the module shows it to this GIF and end.</source>
+        <translation>Die Animation der Datei, wie das Modul sie zeigt, in dieses GIF schreiben und beenden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>out.gif</source>
+        <translation>ausgabe.gif</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Write a picture of the file&apos;s pattern to this PNG and end.</source>
+        <translation>Ein Bild des Musters der Datei in dieses PNG schreiben und beenden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>out.png</source>
+        <translation>ausgabe.png</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The servo pulse width the animation shows (default 1500).</source>
+        <translation>Die Servo-Impulsbreite, die die Animation zeigt (Vorgabe 1500).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>microseconds</source>
+        <translation>Mikrosekunden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A data file (*.DAT) to open at start.</source>
+        <translation>Eine Datendatei (*.DAT), die beim Start geöffnet wird.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>--device needs the path of a serial device.</source>
+        <translation>--device braucht den Pfad eines seriellen Geräts.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Only one data file can be opened at start.</source>
+        <translation>Beim Start kann nur eine Datendatei geöffnet werden.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no display to show the window on (%1); start it in a desktop session.</source>
+        <translation>kein Bildschirm, auf dem das Fenster erscheinen kann (%1); bitte in einer Desktop-Sitzung starten.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLineExport.cpp" line="+34"/>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not a Zelta-Glow data file: none of its first 50 lines holds an event.</source>
+        <translation>%1 ist keine Zelta-Glow-Datendatei: keine ihrer ersten 50 Zeilen enthält ein Ereignis.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: lines %2 could not be used and were left out.</source>
+        <translation>%1: die Zeilen %2 waren unbrauchbar und wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DataFileCommands</name>
+    <message>
+        <location filename="../src/ui/commands/DataFileCommands.cpp" line="+22"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
+        <translation>ZELTA-GLOW  -  Programmierbarer LED-Sequenzer/Blitzer - Beta3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher</source>
+        <translation>ZELTA-GLOW  -  Programmierbarer LED-Sequenzer/Blitzer</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>New/Clear</source>
+        <translation>Neu/Leeren</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <location line="+5"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Unsaved Pattern</source>
+        <translation>Ungespeichertes Muster</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DataFileReader</name>
+    <message>
+        <location filename="../src/files/DataFileReader.cpp" line="+140"/>
+        <source>It is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is a named pipe, not a file.</source>
+        <translation>Das ist eine benannte Pipe, keine Datei.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is a socket, not a file.</source>
+        <translation>Das ist ein Socket, keine Datei.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>It is a device, not a file.</source>
+        <translation>Das ist ein Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>It is not a regular file.</source>
+        <translation>Das ist keine gewöhnliche Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DownloadMessages</name>
+    <message>
+        <location filename="../src/device/DownloadMessages.cpp" line="+19"/>
+        <source>Check that the programming cable is plugged in, or choose its port in Settings.</source>
+        <translation>Prüfen, ob das Programmierkabel eingesteckt ist, oder seinen Anschluss in den Einstellungen wählen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name the programming cable&apos;s serial device with --device, or leave --device out.</source>
+        <translation>Das serielle Gerät des Programmierkabels mit --device angeben oder --device weglassen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Another program is using the port. Close it and try again.</source>
+        <translation>Ein anderes Programm benutzt den Anschluss. Bitte schließen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Your user may not use serial ports. Join the &apos;dialout&apos; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>Ihr Benutzer darf keine seriellen Anschlüsse benutzen. Treten Sie der Gruppe &apos;dialout&apos; bei (sudo usermod -aG dialout $USER), dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use this serial port.</source>
+        <translation>Ihr Benutzer darf diesen seriellen Anschluss nicht benutzen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot open serial port %1: %2.
+
+Plug in the programming cable, or choose its port number in Settings.</source>
+        <translation>Der serielle Anschluss %1 lässt sich nicht öffnen: %2.
+
+Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen wählen.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot open serial port %1:
+%2</source>
+        <translation>Der serielle Anschluss %1 lässt sich nicht öffnen:
+%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot open serial port %1 (%2):
+%3</source>
+        <translation>Der serielle Anschluss %1 (%2) lässt sich nicht öffnen:
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the serial port</source>
+        <translation>den seriellen Anschluss</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download stopped after %1 of %2 items were sent to %3:
+%4
+
+Check the cable, put the module into its receiving state again and repeat the download.</source>
+        <translation>Die Übertragung brach ab, nachdem %1 von %2 Werten an %3 gesendet waren:
+%4
+
+Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertragung wiederholen.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::Downloader</name>
+    <message>
+        <location filename="../src/ui/commands/Downloader.cpp" line="+22"/>
+        <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
+        <translation><byte value="xd"/> 1) Zelta-Glow aus- und einschalten bzw. ans Programmierkabel anschließen (alle LEDs blitzen), dann<byte value="xd"/><byte value="xd"/> 2)  Warten, bis alle LEDs angehen und anbleiben, dann<byte value="xd"/><byte value="xd"/> 3)  Wenn alle LEDs leuchten, &apos;OK&apos; drücken, um zum Zelta-Glow zu übertragen...</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
+        <translation>Übertragen zum ZELTA-GLOW  -  Programmierbarer LED-Sequenzer/Blitzer...</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Sent %1 items to %2.</source>
+        <translation>%1 Werte an %2 gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ExportCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ExportCommands.cpp" line="+19"/>
+        <source>Export Animation</source>
+        <translation>Animation exportieren</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1st zone: 1000-1240 µs (far left)</source>
+        <translation>1. Zone: 1000-1240 µs (ganz links)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2nd zone: 1250-1490 µs (left of centre)</source>
+        <translation>2. Zone: 1250-1490 µs (links der Mitte)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3rd zone: 1500-1740 µs (centre to right of centre)</source>
+        <translation>3. Zone: 1500-1740 µs (Mitte bis rechts der Mitte)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4th zone: 1750-1990 µs (far right)</source>
+        <translation>4. Zone: 1750-1990 µs (ganz rechts)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>GIF Images (*.gif)</source>
+        <translation>GIF-Bilder (*.gif)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+9"/>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Show the module as it lights with the stick in the</source>
+        <translation>Das Modul so zeigen, wie es leuchtet, wenn der Knüppel steht in der</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
+        <translation>(Die Sequenzer-Pause ist kürzer als 20 ms: die Animation zeigt das Modul alle 20 ms, ein kürzerer Blitz ist darum vielleicht nicht zu sehen.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>pattern</source>
+        <translation>muster</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FileCommands</name>
+    <message>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+16"/>
+        <source>Data Files (*.DAT)</source>
+        <translation>Datendateien (*.DAT)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Datendatei des ZELTA-GLOW LED-Sequenzers/Blitzers speichern</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Open ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Datendatei des ZELTA-GLOW LED-Sequenzers/Blitzers öffnen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Merge ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Datendatei des ZELTA-GLOW LED-Sequenzers/Blitzers zusammenführen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Replace existing file - %1?</source>
+        <translation>Vorhandene Datei ersetzen - %1?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The sequence could not be saved to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>An existing file of that name is unchanged.</source>
+        <translation>Die Sequenz konnte nicht gespeichert werden unter<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Eine vorhandene Datei dieses Namens bleibt unverändert.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>could not be opened:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Datei<byte value="xd"/>%1<byte value="xd"/>konnte nicht geöffnet werden:<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is not a Zelta-Glow data file: none of its first 50 lines holds an event.<byte value="xd"/><byte value="xd"/>Nothing was changed.</source>
+        <translation>Die Datei<byte value="xd"/>%1<byte value="xd"/>ist keine Zelta-Glow-Datendatei: keine ihrer ersten 50 Zeilen enthält einen Schritt.<byte value="xd"/><byte value="xd"/>Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is not a Zelta-Glow data file: %2<byte value="xd"/><byte value="xd"/>Nothing was changed.</source>
+        <translation>Die Datei<byte value="xd"/>%1<byte value="xd"/>ist keine Zelta-Glow-Datendatei: %2<byte value="xd"/><byte value="xd"/>Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is the pattern&apos;s own data file: an export would write over it. Choose another name.</source>
+        <translation>%1 ist die Datendatei dieses Musters selbst: ein Export würde sie überschreiben. Bitte einen anderen Namen wählen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
+        <translation>Die Datei %1 ist unvollständig oder beschädigt.<byte value="xd"/><byte value="xd"/>Diese Zeilen waren unbrauchbar und wurden ausgelassen:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.</source>
+        <translation>Das Programm wurde am %1 mit einem nicht gespeicherten Muster beendet.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.</source>
+        <translation>Das Programm wurde am %1 mit nicht gespeicherten Änderungen an<byte value="xd"/>%2<byte value="xd"/>beendet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source><byte value="xd"/><byte value="xd"/>If you bring them back, %1 is not opened now: open it afterwards when you need it.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Wenn Sie sie zurückholen, wird %1 jetzt nicht geöffnet: öffnen Sie die Datei danach, wenn Sie sie brauchen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source><byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation><byte value="xd"/><byte value="xd"/>Dieses Muster zurückholen?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The pattern left unsaved on %1 could not be read.</source>
+        <translation>Das am %1 ungespeichert gebliebene Muster konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The pattern left unsaved on %1 could not be read. It was set aside as<byte value="xd"/>%2</source>
+        <translation>Das am %1 ungespeichert gebliebene Muster konnte nicht gelesen werden. Es wurde beiseitegelegt als<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was not opened, so that the pattern brought back stays. Open it from the File menu when you need it.</source>
+        <translation>%1 wurde nicht geöffnet, damit das zurückgeholte Muster bleibt. Öffnen Sie die Datei über das Menü Datei, wenn Sie sie brauchen.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FlashPatternDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+21"/>
+        <source>Flash Pattern</source>
+        <translation>Blitzmuster</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Steady</source>
+        <translation>Dauerlicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Single Flash</source>
+        <translation>Einzelblitz</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Double Flash</source>
+        <translation>Doppelblitz</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Triple Flash</source>
+        <translation>Dreifachblitz</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beacon</source>
+        <translation>Rundumlicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alternate</source>
+        <translation>Wechselblinker</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Chase</source>
+        <translation>Lauflicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flicker</source>
+        <translation>Flackern</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>LED#%1</source>
+        <translation>LED#%1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source> a minute</source>
+        <translation> pro Minute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Fit the cycle to the rate</source>
+        <translation>Zyklus an die &amp;Frequenz anpassen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>LEDs:</source>
+        <translation>LEDs:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Effect:</source>
+        <translation>&amp;Effekt:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Rate:</source>
+        <translation>F&amp;requenz:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F&amp;lash length:</source>
+        <translation>&amp;Blitzdauer:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Gap between flashes:</source>
+        <translation>&amp;Pause zwischen Blitzen:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start &amp;offset:</source>
+        <translation>&amp;Versatz am Anfang:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Startwert:</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
+        <translation>Eine Periode sind %1 Schritte bei der jetzigen Sequenzer-Pause von %2 ms: mehr als die 50 Schritte, die es gibt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>One period is longer than 50 events even at a sequencer delay of 100 ms: choose a higher rate.</source>
+        <translation>Eine Periode ist selbst bei einer Sequenzer-Pause von 100 ms länger als 50 Schritte: bitte eine höhere Frequenz wählen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Change the sequencer &amp;delay to %1 ms</source>
+        <translation>Sequenzer-Pause auf %1 ms än&amp;dern</translation>
+    </message>
+</context>
+<context>
+    <name>zg::GridEditor</name>
+    <message>
+        <location filename="../src/ui/commands/GridEditor.cpp" line="+13"/>
+        <source>Cell</source>
+        <translation>Zelle</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Paint</source>
+        <translation>Malen</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>End Mark</source>
+        <translation>Endmarke</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Row Command</source>
+        <translation>Zeilenbefehl</translation>
+    </message>
+</context>
+<context>
+    <name>zg::GridWidget</name>
+    <message>
+        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+99"/>
+        <source>Event %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LED #%1</source>
+        <translation>LED #%1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>LED #%1, event %2</source>
+        <translation>LED #%1, Schritt %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/GridWidget.cpp" line="+27"/>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+</context>
+<context>
+    <name>zg::HelpWindow</name>
+    <message>
+        <location filename="../src/ui/dialogs/HelpWindow.cpp" line="+25"/>
+        <source>Zelta-Glow User Manual</source>
+        <translation>Zelta-Glow-Bedienungsanleitung</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+</context>
+<context>
+    <name>zg::JoystickStick</name>
+    <message>
+        <location filename="../src/ui/commands/JoystickStick.cpp" line="+82"/>
+        <source>The joystick %1 was unplugged: the scroll bar is the stick again.</source>
+        <translation>Der Joystick %1 wurde abgezogen: die Bildlaufleiste ist wieder der Knüppel.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::LanguageMenu</name>
+    <message>
+        <location filename="../src/ui/commands/LanguageMenu.cpp" line="+31"/>
+        <source>English</source>
+        <extracomment>The name of the language of this translation, in that language (&quot;Deutsch&quot;, &quot;Français&quot;).</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>&amp;System</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>The new language is used from the next start of Zelta-Glow.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Zelta-Glow.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::MainWindow</name>
+    <message>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <source>Clear All</source>
+        <translation>Alle aus</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mark All</source>
+        <translation>Alle an</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle All</source>
+        <translation>Alle umkehren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy from...</source>
+        <translation>Kopieren von...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy to...</source>
+        <translation>Kopieren nach...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Skip 1...</source>
+        <translation>1 auslassen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skip 2...</source>
+        <translation>2 auslassen...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Skip 3...</source>
+        <translation>3 auslassen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Click here to change color of %1</source>
+        <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Click here to change %1 flash pattern</source>
+        <translation>Hier klicken, um das Blitzmuster von %1 zu ändern</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Servo Control</source>
+        <translation>Servomodus</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Change how LED#%1 will repond to R/C servo signal</source>
+        <translation>Festlegen, wie LED#%1 auf das Servosignal des Empfängers reagiert</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&amp;Open File...</source>
+        <translation>&amp;Öffnen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a sequence data file</source>
+        <translation>Eine Sequenz-Datendatei öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save File...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save this sequence to a data file</source>
+        <translation>Diese Sequenz in einer Datendatei speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+234"/>
+        <source>&amp;Test</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click here to visually test LED sequence</source>
+        <translation>Hier klicken, um die LED-Sequenz am Bildschirm zu testen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>S&amp;ettings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change Software/Zelta-Glow Settings...</source>
+        <translation>Programm- und Zelta-Glow-Einstellungen ändern...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;DOWNLOAD</source>
+        <translation>&amp;ÜBERTRAGEN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download data to Zelta-Glow Sequencer/Flasher</source>
+        <translation>Daten zum Zelta-Glow Sequenzer/Blitzer übertragen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-150"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit the program</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Servo Pulsewidth =</source>
+        <translation>Servoimpuls =</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>(Use Mouse or Left + Right Arrow key to change servo position)</source>
+        <translation>(Knüppel mit der Maus oder den Pfeiltasten Links/Rechts bewegen)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Downloading to ZELTA-GLOW ...</source>
+        <translation>Übertragung zum ZELTA-GLOW ...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Variable Speed</source>
+        <translation>Variables Tempo</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+171"/>
+        <source>Servo Mode</source>
+        <translation>Servomodus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-20"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New/Clear</source>
+        <translation>&amp;Neu/Leeren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New from &amp;Preset</source>
+        <translation>Neu aus &amp;Vorlage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open...</source>
+        <translation>&amp;Öffnen...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recent &amp;Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Merge</source>
+        <translation>Zusa&amp;mmenführen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save &amp;as Preset...</source>
+        <translation>&amp;Als Vorlage speichern...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Expor&amp;t Animation...</source>
+        <translation>Animation expor&amp;tieren...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export Pict&amp;ure...</source>
+        <translation>B&amp;ild exportieren...</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select &amp;All</source>
+        <translation>Alles a&amp;uswählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Insert Event</source>
+        <translation>&amp;Schritt einfügen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>D&amp;elete Event</source>
+        <translation>Schritt l&amp;öschen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shift &amp;Left</source>
+        <translation>Nach li&amp;nks schieben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shift Ri&amp;ght</source>
+        <translation>Nach re&amp;chts schieben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Repeat &amp;Selection</source>
+        <translation>Auswahl wieder&amp;holen</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>&amp;Flash Pattern...</source>
+        <translation>&amp;Blitzmuster...</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Optio&amp;ns</source>
+        <translation>Optio&amp;nen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stick Input...</source>
+        <translation>&amp;Knüppeleingabe...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play at the &amp;Module&apos;s Speed</source>
+        <translation>Im Tempo des &amp;Moduls abspielen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ed&amp;it</source>
+        <translation>Be&amp;arbeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>&amp;Download</source>
+        <translation>&amp;Übertragen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Settings</source>
+        <translation>Ein&amp;stellungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>H&amp;ow to ...</source>
+        <translation>&amp;Anleitung ...</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PatternPictures</name>
+    <message>
+        <location filename="../src/export/PatternPictures.cpp" line="+90"/>
+        <source>The picture could not be encoded.</source>
+        <translation>Das Bild konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>(typed)</source>
+        <translation>(eingetippt)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3 ms</source>
+        <translation>Sequenzer-Pause %1 ms: %2 Schritte, ein Zyklus von %3 ms</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PortTooltip</name>
+    <message>
+        <location filename="../src/device/PortTooltip.cpp" line="+20"/>
+        <source>no serial device is plugged in for this number (%1 found)</source>
+        <translation>für diese Nummer ist kein serielles Gerät eingesteckt (%1 gefunden)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port %1: %2</source>
+        <translation>Anschluss %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PresetCommands</name>
+    <message>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+48"/>
+        <source>(No presets found)</source>
+        <translation>(Keine Vorlagen gefunden)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>New from Preset</source>
+        <translation>Neu aus Vorlage</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The folder for presets could not be made.</source>
+        <translation>Der Ordner für Vorlagen konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save as Preset</source>
+        <translation>Als Vorlage speichern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name of the preset:</source>
+        <translation>Name der Vorlage:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&quot;%1&quot; cannot name a preset.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>„%1“ kann keine Vorlage benennen.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PresetLibrary</name>
+    <message>
+        <location filename="../src/files/PresetLibrary.cpp" line="+63"/>
+        <source>The name is empty.</source>
+        <translation>Der Name ist leer.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A name cannot begin with a dot, nor begin or end with a blank.</source>
+        <translation>Ein Name darf nicht mit einem Punkt beginnen und nicht mit einem Leerzeichen beginnen oder enden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
+        <translation>Ein Name darf keines dieser Zeichen enthalten: / \ : * ? &quot; &lt; &gt; |.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::QtSerialLink</name>
+    <message>
+        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <source>Line settings &quot;%1&quot; not understood.</source>
+        <translation>Leitungseinstellungen „%1“ nicht verstanden.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 ist kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+11"/>
+        <source>The serial port is not open.</source>
+        <translation>Der serielle Anschluss ist nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::RangeCommands</name>
+    <message>
+        <location filename="../src/ui/commands/RangeCommands.cpp" line="+33"/>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing pasted: line %1, character %2 is no cell (1 x X # * or 0 - . blank).</source>
+        <translation>Nichts eingefügt: Zeile %1, Zeichen %2 ist keine Zelle (1 x X # * oder 0 - . Leerzeichen).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Nothing pasted: the clipboard holds no cells.</source>
+        <translation>Nichts eingefügt: die Zwischenablage enthält keine Zellen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 of the pasted cells fell beyond LED #4 or event 50 and were left out.</source>
+        <translation>%1 der eingefügten Zellen lagen jenseits von LED #4 oder Schritt 50 und wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Insert Event</source>
+        <translation>Schritt einfügen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Event 50 fell off the end with its lit cells (Undo brings it back).</source>
+        <translation>Schritt 50 fiel mit seinen leuchtenden Zellen hinten heraus (Rückgängig holt ihn zurück).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete Event</source>
+        <translation>Schritt löschen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Shift Left</source>
+        <translation>Nach links schieben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Shift Right</source>
+        <translation>Nach rechts schieben</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Select the events to repeat first (Shift with the arrow keys).</source>
+        <translation>Zuerst die Schritte auswählen, die wiederholt werden sollen (Umschalt mit den Pfeiltasten).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Repeat Selection</source>
+        <translation>Auswahl wiederholen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing to repeat into: the selection reaches the end mark.</source>
+        <translation>Kein Platz zum Wiederholen: die Auswahl reicht bis zur Endmarke.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::RecentFiles</name>
+    <message>
+        <location filename="../src/ui/commands/RecentFiles.cpp" line="+24"/>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Clear List</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is no longer there. It was taken off the list of recent files.</source>
+        <translation>Die Datei<byte value="xd"/>%1<byte value="xd"/>gibt es nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten Dateien genommen.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::SettingsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/SettingsDialog.cpp" line="+50"/>
+        <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
+        <translation>Die Liste %1 enthält „%2“, das keiner ihrer Einträge ist.<byte value="xd"/><byte value="xd"/>Bitte eine Zahl von 1 bis %3 wählen oder eintippen. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings...</source>
+        <translation>ZELTA-GLOW  -  Einstellungen des LED-Sequenzers/Blitzers...</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Software Settings</source>
+        <translation>Programmeinstellungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Communication Port# (RS-232)</source>
+        <translation>Serieller Anschluss (RS-232)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Programming cable is connected to this 9-pin port#)</source>
+        <translation>(Hier steckt das Programmierkabel am 9-poligen Anschluss)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LED Test Speed (ms)</source>
+        <translation>LED-Testtempo (ms)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Set to match Test speed with Sequencer speed)</source>
+        <translation>(Testtempo an das Sequenzertempo angleichen)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zelta-Glow Settings</source>
+        <translation>Zelta-Glow-Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sequencer Delay (ms)</source>
+        <translation>Sequenzer-Pause (ms)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Sets the delay between each of the 50 events )</source>
+        <translation>(Pause zwischen den 50 Schritten)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Use Pull-downs for changing all settings!</source>
+        <translation>Alle Einstellungen über die Auswahllisten ändern!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Anschlusseinstellung konnte nicht in LED.cfg im Ordner<byte value="xd"/>%1<byte value="xd"/>gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>This run sends to %1 (--device).</source>
+        <translation>Dieser Lauf sendet an %1 (--device).</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ShellCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ShellTexts.cpp" line="+22"/>
+        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
+        <translation>  Programmierbarer LED-Sequenzer/Blitzer  - Beta3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By:  </source>
+        <translation>Von:  </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
+        <translation>Die Bedienungsanleitung konnte nicht angezeigt werden: kein Programm auf diesem Rechner hat<byte value="xd"/>%1<byte value="xd"/>geöffnet.<byte value="xd"/><byte value="xd"/>Bitte diese Adresse in einem Webbrowser öffnen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die mitgelieferte Bedienungsanleitung wurde nicht gefunden. Gesucht wurde unter<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Redirecting to VANTORO webpage for more info...</source>
+        <translation> Weiterleitung zur VANTORO-Webseite für mehr Informationen...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>OK to Really Exit ?</source>
+        <translation>Wirklich beenden?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(Be sure you have saved your files)</source>
+        <translation>(Haben Sie Ihre Dateien gespeichert?)</translation>
+    </message>
+</context>
+<context>
+    <name>zg::StickInputDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/StickInputDialog.cpp" line="+16"/>
+        <source>Stick Input</source>
+        <translation>Knüppeleingabe</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Joysticks cannot be read on this computer: %1</source>
+        <translation>Joysticks können auf diesem Rechner nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>&amp;Reverse</source>
+        <translation>&amp;Umkehren</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Use the &amp;Scroll Bar</source>
+        <translation>&amp;Bildlaufleiste verwenden</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Joystick:</source>
+        <translation>&amp;Joystick:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>No joystick found: plug the transmitter in as a USB joystick.</source>
+        <translation>Kein Joystick gefunden: den Sender als USB-Joystick anschließen.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Move the stick or switch that drives the lights from one end to the other.</source>
+        <translation>Den Knüppel oder Schalter, der die Lichter steuert, von einem Anschlag zum anderen bewegen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+14"/>
+        <source>Axis %1, from %2 to %3</source>
+        <translation>Achse %1, von %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>zg::TestPlayer</name>
+    <message>
+        <location filename="../src/ui/commands/TestPlayer.cpp" line="+37"/>
+        <source>Stop Test</source>
+        <translation>Test stoppen</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>&amp;Test</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The sequencer delay is 0: the module runs at its fastest, and the test plays at its fastest step, %1 ms.</source>
+        <translation>Die Sequenzer-Pause ist 0: das Modul läuft so schnell es kann, und der Test spielt mit seinem kürzesten Schritt von %1 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::TimingText</name>
+    <message>
+        <location filename="../src/export/TimingText.cpp" line="+22"/>
+        <source>in stick zone %1 only</source>
+        <translation>nur in Knüppelzone %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in stick zones %1 and %2 only</source>
+        <translation>nur in den Knüppelzonen %1 und %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>1 flash of %1</source>
+        <translation>1 Blitz von %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 flashes of %2</source>
+        <translation>%1 Blitze von %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 flashes of %2 to %3 ms</source>
+        <translation>%1 Blitze von %2 bis %3 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 flashes of %2 to %3</source>
+        <translation>%1 Blitze von %2 bis %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 flash</source>
+        <translation>1 Blitz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 flashes</source>
+        <translation>%1 Blitze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 in a cycle of %2 events; at a sequencer delay of 0 the module runs at its fastest, so no rate can be given</source>
+        <translation>%1 in einem Zyklus von %2 Schritten; bei einer Sequenzer-Pause von 0 läuft das Modul so schnell es kann, darum lässt sich keine Frequenz angeben</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 every %2 (%3)</source>
+        <translation>%1 alle %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, dark %2</source>
+        <translation>%1, dunkel %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 a minute</source>
+        <translation>%1 pro Minute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>never lit (servo mode OFF)</source>
+        <translation>leuchtet nie (Servomodus OFF)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>never lit</source>
+        <translation>leuchtet nie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on all the time</source>
+        <translation>leuchtet dauernd</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1, with no servo mode chosen</source>
+        <translation>%1, ohne gewählten Servomodus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>event %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>event %1: %2 to %3 ms</source>
+        <translation>Schritt %1: %2 bis %3 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>LED#%1, %2</source>
+        <translation>LED#%1, %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Event %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Event %1: %2 to %3 ms</source>
+        <translation>Schritt %1: %2 bis %3 ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (the end mark: the cycle starts again after it)</source>
+        <translation>%1 (die Endmarke: danach beginnt der Zyklus von vorn)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>LED#%1: %2</source>
+        <translation>LED#%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::UserDialogs</name>
+    <message>
+        <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
+        <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
+        <translation>ZELTA-GLOW  -  LED-Sequenzer/Blitzer</translation>
+    </message>
+</context>
+</TS>

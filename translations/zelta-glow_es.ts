@@ -1,0 +1,1534 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>zg::CommandLine</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <source>Give either --export-gif or --export-png, not both.</source>
+        <translation>Indique --export-gif o --export-png, no ambos.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An export needs the name of the file to write.</source>
+        <translation>Una exportación necesita el nombre del archivo que se va a escribir.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An export needs the data file to export.</source>
+        <translation>Una exportación necesita el archivo de datos que se va a exportar.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--stick goes with --export-gif.</source>
+        <translation>--stick se usa junto con --export-gif.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--stick needs a pulse width from 1000 to 1999 microseconds.</source>
+        <translation>--stick necesita un ancho de pulso de 1000 a 1999 microsegundos.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Editor and downloader for the Zelta-Glow LED sequencer/flasher.</source>
+        <translation>Editor y programador del secuenciador/destellador de LED Zelta-Glow.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Send downloads to this serial device, whatever the port number.</source>
+        <translation>Enviar las transferencias a este dispositivo serie, sea cual sea el número de puerto.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>path</source>
+        <translation>ruta</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Write the file&apos;s animation as the module shows it to this GIF and end.</source>
+        <translation>Escribir la animación del archivo, tal como la muestra el módulo, en este GIF y terminar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>out.gif</source>
+        <translation>salida.gif</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Write a picture of the file&apos;s pattern to this PNG and end.</source>
+        <translation>Escribir una imagen de la secuencia del archivo en este PNG y terminar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>out.png</source>
+        <translation>salida.png</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The servo pulse width the animation shows (default 1500).</source>
+        <translation>El ancho de pulso del servo que muestra la animación (1500 por defecto).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>microseconds</source>
+        <translation>microsegundos</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A data file (*.DAT) to open at start.</source>
+        <translation>Un archivo de datos (*.DAT) que se abre al iniciar.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>--device needs the path of a serial device.</source>
+        <translation>--device necesita la ruta de un dispositivo serie.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Only one data file can be opened at start.</source>
+        <translation>Al iniciar solo se puede abrir un archivo de datos.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no display to show the window on (%1); start it in a desktop session.</source>
+        <translation>no hay pantalla donde mostrar la ventana (%1); inícielo en una sesión de escritorio.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLineExport.cpp" line="+34"/>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not a Zelta-Glow data file: none of its first 50 lines holds an event.</source>
+        <translation>%1 no es un archivo de datos de Zelta-Glow: ninguna de sus primeras 50 líneas contiene un paso.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: lines %2 could not be used and were left out.</source>
+        <translation>%1: las líneas %2 no se podían usar y se omitieron.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DataFileCommands</name>
+    <message>
+        <location filename="../src/ui/commands/DataFileCommands.cpp" line="+22"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
+        <translation>ZELTA-GLOW  -  Secuenciador/destellador de LED programable - Beta3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher</source>
+        <translation>ZELTA-GLOW  -  Secuenciador/destellador de LED programable</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>New/Clear</source>
+        <translation>Nuevo/Borrar</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <location line="+5"/>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Unsaved Pattern</source>
+        <translation>Secuencia sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DataFileReader</name>
+    <message>
+        <location filename="../src/files/DataFileReader.cpp" line="+140"/>
+        <source>It is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is a named pipe, not a file.</source>
+        <translation>Es una tubería con nombre, no un archivo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is a socket, not a file.</source>
+        <translation>Es un socket, no un archivo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>It is a device, not a file.</source>
+        <translation>Es un dispositivo, no un archivo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DownloadMessages</name>
+    <message>
+        <location filename="../src/device/DownloadMessages.cpp" line="+19"/>
+        <source>Check that the programming cable is plugged in, or choose its port in Settings.</source>
+        <translation>Compruebe que el cable de programación está conectado, o elija su puerto en los ajustes.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name the programming cable&apos;s serial device with --device, or leave --device out.</source>
+        <translation>Indique el dispositivo serie del cable de programación con --device, u omita --device.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Another program is using the port. Close it and try again.</source>
+        <translation>Otro programa está usando el puerto. Ciérrelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Your user may not use serial ports. Join the &apos;dialout&apos; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>Su usuario no puede usar puertos serie. Únase al grupo &apos;dialout&apos; (sudo usermod -aG dialout $USER) y cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use this serial port.</source>
+        <translation>Su usuario no puede usar este puerto serie.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot open serial port %1: %2.
+
+Plug in the programming cable, or choose its port number in Settings.</source>
+        <translation>No se puede abrir el puerto serie %1: %2.
+
+Conecte el cable de programación o elija su número de puerto en los ajustes.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot open serial port %1:
+%2</source>
+        <translation>No se puede abrir el puerto serie %1:
+%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot open serial port %1 (%2):
+%3</source>
+        <translation>No se puede abrir el puerto serie %1 (%2):
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the serial port</source>
+        <translation>el puerto serie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download stopped after %1 of %2 items were sent to %3:
+%4
+
+Check the cable, put the module into its receiving state again and repeat the download.</source>
+        <translation>La transferencia se detuvo después de enviar %1 de %2 valores a %3:
+%4
+
+Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la transferencia.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::Downloader</name>
+    <message>
+        <location filename="../src/ui/commands/Downloader.cpp" line="+22"/>
+        <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
+        <translation><byte value="xd"/> 1) Apague y encienda el Zelta-Glow o conéctelo al cable de programación (todos los LED destellan), luego<byte value="xd"/><byte value="xd"/> 2)  Espere a que todos los LED se enciendan y queden encendidos, luego<byte value="xd"/><byte value="xd"/> 3)  Con todos los LED encendidos, pulse &apos;Aceptar&apos; para transferir al Zelta-Glow...</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
+        <translation>Transferir al ZELTA-GLOW  -  Secuenciador/destellador de LED programable...</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Sent %1 items to %2.</source>
+        <translation>Se enviaron %1 valores a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ExportCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ExportCommands.cpp" line="+19"/>
+        <source>Export Animation</source>
+        <translation>Exportar animación</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1st zone: 1000-1240 µs (far left)</source>
+        <translation>1.ª zona: 1000-1240 µs (a la izquierda del todo)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2nd zone: 1250-1490 µs (left of centre)</source>
+        <translation>2.ª zona: 1250-1490 µs (a la izquierda del centro)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3rd zone: 1500-1740 µs (centre to right of centre)</source>
+        <translation>3.ª zona: 1500-1740 µs (del centro a la derecha del centro)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4th zone: 1750-1990 µs (far right)</source>
+        <translation>4.ª zona: 1750-1990 µs (a la derecha del todo)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>GIF Images (*.gif)</source>
+        <translation>Imágenes GIF (*.gif)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+9"/>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PNG Images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Show the module as it lights with the stick in the</source>
+        <translation>Mostrar el módulo tal como se enciende con la palanca en la</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
+        <translation>(El retardo del secuenciador es menor de 20 ms: la animación muestra el módulo cada 20 ms, así que un destello más corto puede no verse.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>pattern</source>
+        <translation>secuencia</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FileCommands</name>
+    <message>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+16"/>
+        <source>Data Files (*.DAT)</source>
+        <translation>Archivos de datos (*.DAT)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Guardar archivo de datos del secuenciador/destellador de LED ZELTA-GLOW</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Open ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Abrir archivo de datos del secuenciador/destellador de LED ZELTA-GLOW</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Merge ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Combinar archivo de datos del secuenciador/destellador de LED ZELTA-GLOW</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Replace existing file - %1?</source>
+        <translation>¿Reemplazar el archivo existente - %1?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The sequence could not be saved to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>An existing file of that name is unchanged.</source>
+        <translation>No se pudo guardar la secuencia en<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Un archivo existente con ese nombre queda sin cambios.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>could not be opened:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>No se pudo abrir el archivo<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is not a Zelta-Glow data file: none of its first 50 lines holds an event.<byte value="xd"/><byte value="xd"/>Nothing was changed.</source>
+        <translation>El archivo<byte value="xd"/>%1<byte value="xd"/>no es un archivo de datos de Zelta-Glow: ninguna de sus primeras 50 líneas contiene un paso.<byte value="xd"/><byte value="xd"/>No se cambió nada.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is not a Zelta-Glow data file: %2<byte value="xd"/><byte value="xd"/>Nothing was changed.</source>
+        <translation>El archivo<byte value="xd"/>%1<byte value="xd"/>no es un archivo de datos de Zelta-Glow: %2<byte value="xd"/><byte value="xd"/>No se cambió nada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is the pattern&apos;s own data file: an export would write over it. Choose another name.</source>
+        <translation>%1 es el propio archivo de datos de la secuencia: una exportación lo sobrescribiría. Elija otro nombre.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
+        <translation>El archivo %1 está incompleto o dañado.<byte value="xd"/><byte value="xd"/>Estas líneas no se podían usar y se omitieron:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.</source>
+        <translation>El programa se cerró el %1 con una secuencia sin guardar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.</source>
+        <translation>El programa se cerró el %1 con cambios en<byte value="xd"/>%2<byte value="xd"/>que no se habían guardado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source><byte value="xd"/><byte value="xd"/>If you bring them back, %1 is not opened now: open it afterwards when you need it.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Si los recupera, %1 no se abre ahora: ábralo después cuando lo necesite.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source><byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation><byte value="xd"/><byte value="xd"/>¿Recuperar esa secuencia?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The pattern left unsaved on %1 could not be read.</source>
+        <translation>No se pudo leer la secuencia que quedó sin guardar el %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The pattern left unsaved on %1 could not be read. It was set aside as<byte value="xd"/>%2</source>
+        <translation>No se pudo leer la secuencia que quedó sin guardar el %1. Se apartó como<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was not opened, so that the pattern brought back stays. Open it from the File menu when you need it.</source>
+        <translation>%1 no se abrió, para que se conserve la secuencia recuperada. Ábralo desde el menú Archivo cuando lo necesite.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FlashPatternDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+21"/>
+        <source>Flash Pattern</source>
+        <translation>Patrón de destellos</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Steady</source>
+        <translation>Fijo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Single Flash</source>
+        <translation>Destello simple</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Double Flash</source>
+        <translation>Destello doble</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Triple Flash</source>
+        <translation>Destello triple</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beacon</source>
+        <translation>Baliza</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alternate</source>
+        <translation>Alterno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Chase</source>
+        <translation>Secuencial</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flicker</source>
+        <translation>Parpadeo</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>LED#%1</source>
+        <translation>LED#%1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source> a minute</source>
+        <translation> por minuto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Fit the cycle to the rate</source>
+        <translation>&amp;Ajustar el ciclo a la frecuencia</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>LEDs:</source>
+        <translation>LED:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Effect:</source>
+        <translation>&amp;Efecto:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Rate:</source>
+        <translation>&amp;Frecuencia:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F&amp;lash length:</source>
+        <translation>D&amp;uración del destello:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Gap between flashes:</source>
+        <translation>&amp;Pausa entre destellos:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start &amp;offset:</source>
+        <translation>&amp;Desfase inicial:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Semilla:</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
+        <translation>Un periodo son %1 pasos con el retardo actual del secuenciador de %2 ms: más que los 50 pasos que hay.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>One period is longer than 50 events even at a sequencer delay of 100 ms: choose a higher rate.</source>
+        <translation>Un periodo supera los 50 pasos incluso con un retardo del secuenciador de 100 ms: elija una frecuencia mayor.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Change the sequencer &amp;delay to %1 ms</source>
+        <translation>Cambiar el re&amp;tardo del secuenciador a %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>zg::GridEditor</name>
+    <message>
+        <location filename="../src/ui/commands/GridEditor.cpp" line="+13"/>
+        <source>Cell</source>
+        <translation>Celda</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Paint</source>
+        <translation>Pintar</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>End Mark</source>
+        <translation>Marca de fin</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Row Command</source>
+        <translation>Orden de fila</translation>
+    </message>
+</context>
+<context>
+    <name>zg::GridWidget</name>
+    <message>
+        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+99"/>
+        <source>Event %1</source>
+        <translation>Paso %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LED #%1</source>
+        <translation>LED #%1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>LED #%1, event %2</source>
+        <translation>LED #%1, paso %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/GridWidget.cpp" line="+27"/>
+        <source>Pattern</source>
+        <translation>Secuencia</translation>
+    </message>
+</context>
+<context>
+    <name>zg::HelpWindow</name>
+    <message>
+        <location filename="../src/ui/dialogs/HelpWindow.cpp" line="+25"/>
+        <source>Zelta-Glow User Manual</source>
+        <translation>Manual de usuario del Zelta-Glow</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+</context>
+<context>
+    <name>zg::JoystickStick</name>
+    <message>
+        <location filename="../src/ui/commands/JoystickStick.cpp" line="+82"/>
+        <source>The joystick %1 was unplugged: the scroll bar is the stick again.</source>
+        <translation>Se desconectó el joystick %1: la barra de desplazamiento vuelve a ser la palanca.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::LanguageMenu</name>
+    <message>
+        <location filename="../src/ui/commands/LanguageMenu.cpp" line="+31"/>
+        <source>English</source>
+        <extracomment>The name of the language of this translation, in that language (&quot;Deutsch&quot;, &quot;Français&quot;).</extracomment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>&amp;System</source>
+        <translation>Idioma del &amp;sistema</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>The new language is used from the next start of Zelta-Glow.</source>
+        <translation>El nuevo idioma se aplica a partir del próximo inicio de Zelta-Glow.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::MainWindow</name>
+    <message>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <source>Clear All</source>
+        <translation>Apagar todo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mark All</source>
+        <translation>Encender todo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle All</source>
+        <translation>Invertir todo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy from...</source>
+        <translation>Copiar de...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy to...</source>
+        <translation>Copiar a...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Skip 1...</source>
+        <translation>Saltar 1...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skip 2...</source>
+        <translation>Saltar 2...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Skip 3...</source>
+        <translation>Saltar 3...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Click here to change color of %1</source>
+        <translation>Haga clic aquí para cambiar el color de %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Click here to change %1 flash pattern</source>
+        <translation>Haga clic aquí para cambiar el patrón de destellos de %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Servo Control</source>
+        <translation>Modo servo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Change how LED#%1 will repond to R/C servo signal</source>
+        <translation>Elegir cómo responde el LED#%1 a la señal de servo del receptor</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&amp;Open File...</source>
+        <translation>A&amp;brir...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a sequence data file</source>
+        <translation>Abrir un archivo de secuencia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save File...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save this sequence to a data file</source>
+        <translation>Guardar esta secuencia en un archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+234"/>
+        <source>&amp;Test</source>
+        <translation>&amp;Probar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click here to visually test LED sequence</source>
+        <translation>Haga clic aquí para probar la secuencia de LED en pantalla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>S&amp;ettings...</source>
+        <translation>Aj&amp;ustes...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change Software/Zelta-Glow Settings...</source>
+        <translation>Cambiar los ajustes del programa y del Zelta-Glow...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;DOWNLOAD</source>
+        <translation>&amp;TRANSFERIR</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download data to Zelta-Glow Sequencer/Flasher</source>
+        <translation>Transferir los datos al secuenciador/destellador Zelta-Glow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-150"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit the program</source>
+        <translation>Salir del programa</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Servo Pulsewidth =</source>
+        <translation>Pulso servo =</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>(Use Mouse or Left + Right Arrow key to change servo position)</source>
+        <translation>(Mueva la palanca con el ratón o las flechas izquierda y derecha)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Downloading to ZELTA-GLOW ...</source>
+        <translation>Transfiriendo al ZELTA-GLOW ...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Variable Speed</source>
+        <translation>Velocidad variable</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+171"/>
+        <source>Servo Mode</source>
+        <translation>Modo servo</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-20"/>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New/Clear</source>
+        <translation>&amp;Nuevo/Borrar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New from &amp;Preset</source>
+        <translation>Nuevo desde &amp;plantilla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recent &amp;Files</source>
+        <translation>Archivos &amp;recientes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Merge</source>
+        <translation>&amp;Combinar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save &amp;as Preset...</source>
+        <translation>Guardar como plan&amp;tilla...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Expor&amp;t Animation...</source>
+        <translation>Exportar an&amp;imación...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export Pict&amp;ure...</source>
+        <translation>Exportar i&amp;magen...</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar t&amp;odo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Insert Event</source>
+        <translation>&amp;Insertar paso</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>D&amp;elete Event</source>
+        <translation>&amp;Eliminar paso</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shift &amp;Left</source>
+        <translation>Desplazar a la i&amp;zquierda</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shift Ri&amp;ght</source>
+        <translation>Desplazar a la derec&amp;ha</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Repeat &amp;Selection</source>
+        <translation>Repetir &amp;selección</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>&amp;Flash Pattern...</source>
+        <translation>Patrón de &amp;flash...</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Optio&amp;ns</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stick Input...</source>
+        <translation>Entrada de la &amp;palanca...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play at the &amp;Module&apos;s Speed</source>
+        <translation>Reproducir a la velocidad del &amp;módulo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>&amp;Download</source>
+        <translation>&amp;Transferir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Settings</source>
+        <translation>A&amp;justes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>H&amp;ow to ...</source>
+        <translation>&amp;Cómo se usa ...</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PatternPictures</name>
+    <message>
+        <location filename="../src/export/PatternPictures.cpp" line="+90"/>
+        <source>The picture could not be encoded.</source>
+        <translation>No se pudo codificar la imagen.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>(typed)</source>
+        <translation>(escrito)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3 ms</source>
+        <translation>Retardo del secuenciador %1 ms: %2 pasos, un ciclo de %3 ms</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PortTooltip</name>
+    <message>
+        <location filename="../src/device/PortTooltip.cpp" line="+20"/>
+        <source>no serial device is plugged in for this number (%1 found)</source>
+        <translation>no hay ningún dispositivo serie conectado para este número (%1 encontrados)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port %1: %2</source>
+        <translation>Puerto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PresetCommands</name>
+    <message>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+48"/>
+        <source>(No presets found)</source>
+        <translation>(No se encontraron plantillas)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>New from Preset</source>
+        <translation>Nuevo desde plantilla</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The folder for presets could not be made.</source>
+        <translation>No se pudo crear la carpeta de plantillas.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save as Preset</source>
+        <translation>Guardar como plantilla</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name of the preset:</source>
+        <translation>Nombre de la plantilla:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&quot;%1&quot; cannot name a preset.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>«%1» no sirve como nombre de plantilla.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PresetLibrary</name>
+    <message>
+        <location filename="../src/files/PresetLibrary.cpp" line="+63"/>
+        <source>The name is empty.</source>
+        <translation>El nombre está vacío.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A name cannot begin with a dot, nor begin or end with a blank.</source>
+        <translation>Un nombre no puede empezar por un punto, ni empezar o terminar con un espacio.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
+        <translation>Un nombre no puede contener ninguno de estos caracteres: / \ : * ? &quot; &lt; &gt; |.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::QtSerialLink</name>
+    <message>
+        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <source>Line settings &quot;%1&quot; not understood.</source>
+        <translation>No se entienden los ajustes de línea «%1».</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 no es un dispositivo serie.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+11"/>
+        <source>The serial port is not open.</source>
+        <translation>El puerto serie no está abierto.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::RangeCommands</name>
+    <message>
+        <location filename="../src/ui/commands/RangeCommands.cpp" line="+33"/>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing pasted: line %1, character %2 is no cell (1 x X # * or 0 - . blank).</source>
+        <translation>No se pegó nada: línea %1, carácter %2 no es una celda (1 x X # * o 0 - . espacio).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Nothing pasted: the clipboard holds no cells.</source>
+        <translation>No se pegó nada: el portapapeles no contiene celdas.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 of the pasted cells fell beyond LED #4 or event 50 and were left out.</source>
+        <translation>%1 de las celdas pegadas quedaban más allá del LED #4 o del paso 50 y se omitieron.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Insert Event</source>
+        <translation>Insertar paso</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Event 50 fell off the end with its lit cells (Undo brings it back).</source>
+        <translation>El paso 50 se salió por el final con sus celdas encendidas (Deshacer lo recupera).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete Event</source>
+        <translation>Eliminar paso</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Shift Left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Shift Right</source>
+        <translation>Desplazar a la derecha</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Select the events to repeat first (Shift with the arrow keys).</source>
+        <translation>Seleccione primero los pasos que quiere repetir (Mayús con las flechas).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Repeat Selection</source>
+        <translation>Repetir selección</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing to repeat into: the selection reaches the end mark.</source>
+        <translation>No hay dónde repetir: la selección llega a la marca de fin.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::RecentFiles</name>
+    <message>
+        <location filename="../src/ui/commands/RecentFiles.cpp" line="+24"/>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vaciar la lista</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is no longer there. It was taken off the list of recent files.</source>
+        <translation>El archivo<byte value="xd"/>%1<byte value="xd"/>ya no existe. Se quitó de la lista de archivos recientes.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::SettingsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/SettingsDialog.cpp" line="+50"/>
+        <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
+        <translation>La lista %1 contiene «%2», que no es una de sus entradas.<byte value="xd"/><byte value="xd"/>Elija o escriba un número del 1 al %3. No se cambió nada.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings...</source>
+        <translation>ZELTA-GLOW  -  Ajustes del secuenciador/destellador de LED...</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Software Settings</source>
+        <translation>Ajustes del programa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Communication Port# (RS-232)</source>
+        <translation>Puerto serie n.º (RS-232)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Programming cable is connected to this 9-pin port#)</source>
+        <translation>(El cable de programación está conectado a este puerto de 9 pines)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LED Test Speed (ms)</source>
+        <translation>Velocidad de prueba (ms)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Set to match Test speed with Sequencer speed)</source>
+        <translation>(Para igualar la prueba al secuenciador)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zelta-Glow Settings</source>
+        <translation>Ajustes del Zelta-Glow</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sequencer Delay (ms)</source>
+        <translation>Retardo secuenc. (ms)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Sets the delay between each of the 50 events )</source>
+        <translation>(Retardo entre cada uno de los 50 pasos)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Use Pull-downs for changing all settings!</source>
+        <translation>¡Cambie los ajustes con las listas!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>No se pudo guardar el ajuste del puerto en LED.cfg en la carpeta<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>This run sends to %1 (--device).</source>
+        <translation>Esta sesión envía a %1 (--device).</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ShellCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ShellTexts.cpp" line="+22"/>
+        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
+        <translation>  Secuenciador/destellador de LED programable  - Beta3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By:  </source>
+        <translation>De:  </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
+        <translation>No se pudo mostrar el manual: ningún programa de este ordenador abrió<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Abra esa dirección en un navegador web.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>No se encontró el manual que viene con el programa. Se buscó como<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Redirecting to VANTORO webpage for more info...</source>
+        <translation> Redirigiendo a la página web de VANTORO para más información...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>OK to Really Exit ?</source>
+        <translation>¿Salir de verdad?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(Be sure you have saved your files)</source>
+        <translation>(Asegúrese de haber guardado sus archivos)</translation>
+    </message>
+</context>
+<context>
+    <name>zg::StickInputDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/StickInputDialog.cpp" line="+16"/>
+        <source>Stick Input</source>
+        <translation>Entrada de la palanca</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Joysticks cannot be read on this computer: %1</source>
+        <translation>No se pueden leer joysticks en este ordenador: %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>&amp;Reverse</source>
+        <translation>&amp;Invertir</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Use the &amp;Scroll Bar</source>
+        <translation>Usar la &amp;barra de desplazamiento</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Joystick:</source>
+        <translation>&amp;Joystick:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>No joystick found: plug the transmitter in as a USB joystick.</source>
+        <translation>No se encontró ningún joystick: conecte la emisora como joystick USB.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Move the stick or switch that drives the lights from one end to the other.</source>
+        <translation>Mueva la palanca o el interruptor que manda las luces de un extremo al otro.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+14"/>
+        <source>Axis %1, from %2 to %3</source>
+        <translation>Eje %1, de %2 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>zg::TestPlayer</name>
+    <message>
+        <location filename="../src/ui/commands/TestPlayer.cpp" line="+37"/>
+        <source>Stop Test</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>&amp;Test</source>
+        <translation>&amp;Probar</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The sequencer delay is 0: the module runs at its fastest, and the test plays at its fastest step, %1 ms.</source>
+        <translation>El retardo del secuenciador es 0: el módulo va lo más rápido posible y la prueba se reproduce con su paso más corto, %1 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::TimingText</name>
+    <message>
+        <location filename="../src/export/TimingText.cpp" line="+22"/>
+        <source>in stick zone %1 only</source>
+        <translation>solo en la zona de palanca %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in stick zones %1 and %2 only</source>
+        <translation>solo en las zonas de palanca %1 y %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>1 flash of %1</source>
+        <translation>1 destello de %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 flashes of %2</source>
+        <translation>%1 destellos de %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 flashes of %2 to %3 ms</source>
+        <translation>%1 destellos de %2 a %3 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 flashes of %2 to %3</source>
+        <translation>%1 destellos de %2 a %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 flash</source>
+        <translation>1 destello</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 flashes</source>
+        <translation>%1 destellos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 in a cycle of %2 events; at a sequencer delay of 0 the module runs at its fastest, so no rate can be given</source>
+        <translation>%1 en un ciclo de %2 pasos; con un retardo del secuenciador de 0 el módulo va lo más rápido posible, así que no se puede dar una frecuencia</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 every %2 (%3)</source>
+        <translation>%1 cada %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, dark %2</source>
+        <translation>%1, apagado %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 a minute</source>
+        <translation>%1 por minuto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>never lit (servo mode OFF)</source>
+        <translation>nunca se enciende (modo servo OFF)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>never lit</source>
+        <translation>nunca se enciende</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on all the time</source>
+        <translation>encendido todo el tiempo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1, with no servo mode chosen</source>
+        <translation>%1, sin modo servo elegido</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>event %1</source>
+        <translation>paso %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>event %1: %2 to %3 ms</source>
+        <translation>paso %1: %2 a %3 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>LED#%1, %2</source>
+        <translation>LED#%1, %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Event %1</source>
+        <translation>Paso %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Event %1: %2 to %3 ms</source>
+        <translation>Paso %1: %2 a %3 ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (the end mark: the cycle starts again after it)</source>
+        <translation>%1 (la marca de fin: después el ciclo vuelve a empezar)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>LED#%1: %2</source>
+        <translation>LED#%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::UserDialogs</name>
+    <message>
+        <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
+        <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
+        <translation>ZELTA-GLOW  -  Secuenciador/destellador de LED</translation>
+    </message>
+</context>
+</TS>

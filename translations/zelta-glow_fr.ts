@@ -1,0 +1,1534 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>zg::CommandLine</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <source>Give either --export-gif or --export-png, not both.</source>
+        <translation>Indiquez --export-gif ou --export-png, pas les deux.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An export needs the name of the file to write.</source>
+        <translation>Un export a besoin du nom du fichier à écrire.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An export needs the data file to export.</source>
+        <translation>Un export a besoin du fichier de données à exporter.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--stick goes with --export-gif.</source>
+        <translation>--stick s’utilise avec --export-gif.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--stick needs a pulse width from 1000 to 1999 microseconds.</source>
+        <translation>--stick demande une largeur d’impulsion de 1000 à 1999 microsecondes.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Editor and downloader for the Zelta-Glow LED sequencer/flasher.</source>
+        <translation>Éditeur et programmateur du séquenceur/flash à LED Zelta-Glow.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Send downloads to this serial device, whatever the port number.</source>
+        <translation>Envoyer les transferts à ce périphérique série, quel que soit le numéro de port.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>path</source>
+        <translation>chemin</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Write the file&apos;s animation as the module shows it to this GIF and end.</source>
+        <translation>Écrire l’animation du fichier, telle que le module l’affiche, dans ce GIF et terminer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>out.gif</source>
+        <translation>sortie.gif</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Write a picture of the file&apos;s pattern to this PNG and end.</source>
+        <translation>Écrire une image de la séquence du fichier dans ce PNG et terminer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>out.png</source>
+        <translation>sortie.png</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The servo pulse width the animation shows (default 1500).</source>
+        <translation>La largeur d’impulsion servo montrée par l’animation (1500 par défaut).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>microseconds</source>
+        <translation>microsecondes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A data file (*.DAT) to open at start.</source>
+        <translation>Un fichier de données (*.DAT) à ouvrir au démarrage.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>--device needs the path of a serial device.</source>
+        <translation>--device demande le chemin d’un périphérique série.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Only one data file can be opened at start.</source>
+        <translation>Un seul fichier de données peut être ouvert au démarrage.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no display to show the window on (%1); start it in a desktop session.</source>
+        <translation>aucun écran où afficher la fenêtre (%1) ; lancez le programme dans une session de bureau.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>ni DISPLAY ni WAYLAND_DISPLAY ne sont définis</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLineExport.cpp" line="+34"/>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not a Zelta-Glow data file: none of its first 50 lines holds an event.</source>
+        <translation>%1 n’est pas un fichier de données Zelta-Glow : aucune de ses 50 premières lignes ne contient de pas.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: lines %2 could not be used and were left out.</source>
+        <translation>%1 : les lignes %2 étaient inutilisables et ont été ignorées.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DataFileCommands</name>
+    <message>
+        <location filename="../src/ui/commands/DataFileCommands.cpp" line="+22"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
+        <translation>ZELTA-GLOW  -  Séquenceur/flash à LED programmable - Beta3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher</source>
+        <translation>ZELTA-GLOW  -  Séquenceur/flash à LED programmable</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>New/Clear</source>
+        <translation>Nouveau/Effacer</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <location line="+5"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Unsaved Pattern</source>
+        <translation>Séquence non enregistrée</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DataFileReader</name>
+    <message>
+        <location filename="../src/files/DataFileReader.cpp" line="+140"/>
+        <source>It is a folder, not a file.</source>
+        <translation>C’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is a named pipe, not a file.</source>
+        <translation>C’est un tube nommé, pas un fichier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is a socket, not a file.</source>
+        <translation>C’est un socket, pas un fichier.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>It is a device, not a file.</source>
+        <translation>C’est un périphérique, pas un fichier.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::DownloadMessages</name>
+    <message>
+        <location filename="../src/device/DownloadMessages.cpp" line="+19"/>
+        <source>Check that the programming cable is plugged in, or choose its port in Settings.</source>
+        <translation>Vérifiez que le câble de programmation est branché, ou choisissez son port dans les réglages.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name the programming cable&apos;s serial device with --device, or leave --device out.</source>
+        <translation>Indiquez le périphérique série du câble de programmation avec --device, ou omettez --device.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Another program is using the port. Close it and try again.</source>
+        <translation>Un autre programme utilise le port. Fermez-le et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Your user may not use serial ports. Join the &apos;dialout&apos; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>Votre utilisateur n’a pas le droit d’utiliser les ports série. Rejoignez le groupe &apos;dialout&apos; (sudo usermod -aG dialout $USER), puis fermez la session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use this serial port.</source>
+        <translation>Votre utilisateur n’a pas le droit d’utiliser ce port série.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot open serial port %1: %2.
+
+Plug in the programming cable, or choose its port number in Settings.</source>
+        <translation>Impossible d’ouvrir le port série %1 : %2.
+
+Branchez le câble de programmation, ou choisissez son numéro de port dans les réglages.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot open serial port %1:
+%2</source>
+        <translation>Impossible d’ouvrir le port série %1 :
+%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot open serial port %1 (%2):
+%3</source>
+        <translation>Impossible d’ouvrir le port série %1 (%2) :
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the serial port</source>
+        <translation>le port série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download stopped after %1 of %2 items were sent to %3:
+%4
+
+Check the cable, put the module into its receiving state again and repeat the download.</source>
+        <translation>Le transfert s’est arrêté après l’envoi de %1 valeurs sur %2 vers %3 :
+%4
+
+Vérifiez le câble, remettez le module en réception et recommencez le transfert.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::Downloader</name>
+    <message>
+        <location filename="../src/ui/commands/Downloader.cpp" line="+22"/>
+        <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
+        <translation><byte value="xd"/> 1) Remettez le Zelta-Glow sous tension ou branchez-le au câble de programmation (toutes les LED clignotent), puis<byte value="xd"/><byte value="xd"/> 2)  Attendez que toutes les LED s’allument et restent allumées, puis<byte value="xd"/><byte value="xd"/> 3)  Toutes les LED allumées, appuyez sur &apos;OK&apos; pour transférer vers le Zelta-Glow...</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
+        <translation>Transfert vers le ZELTA-GLOW  -  Séquenceur/flash à LED programmable...</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Sent %1 items to %2.</source>
+        <translation>%1 valeurs envoyées à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ExportCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ExportCommands.cpp" line="+19"/>
+        <source>Export Animation</source>
+        <translation>Exporter l’animation</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1st zone: 1000-1240 µs (far left)</source>
+        <translation>1re zone : 1000-1240 µs (tout à gauche)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2nd zone: 1250-1490 µs (left of centre)</source>
+        <translation>2e zone : 1250-1490 µs (à gauche du centre)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3rd zone: 1500-1740 µs (centre to right of centre)</source>
+        <translation>3e zone : 1500-1740 µs (du centre à droite du centre)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4th zone: 1750-1990 µs (far right)</source>
+        <translation>4e zone : 1750-1990 µs (tout à droite)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>GIF Images (*.gif)</source>
+        <translation>Images GIF (*.gif)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+9"/>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export Picture</source>
+        <translation>Exporter l’image</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PNG Images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Show the module as it lights with the stick in the</source>
+        <translation>Montrer le module tel qu’il s’allume avec le manche dans la</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
+        <translation>(Le délai du séquenceur est inférieur à 20 ms : l’animation montre le module toutes les 20 ms, un flash plus court peut donc ne pas apparaître.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>pattern</source>
+        <translation>sequence</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FileCommands</name>
+    <message>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+16"/>
+        <source>Data Files (*.DAT)</source>
+        <translation>Fichiers de données (*.DAT)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Enregistrer un fichier de données du séquenceur/flash à LED ZELTA-GLOW</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Open ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Ouvrir un fichier de données du séquenceur/flash à LED ZELTA-GLOW</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Merge ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
+        <translation>Fusionner un fichier de données du séquenceur/flash à LED ZELTA-GLOW</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Replace existing file - %1?</source>
+        <translation>Remplacer le fichier existant - %1 ?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The sequence could not be saved to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>An existing file of that name is unchanged.</source>
+        <translation>La séquence n’a pas pu être enregistrée dans<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Un fichier existant de ce nom reste inchangé.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>could not be opened:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Le fichier<byte value="xd"/>%1<byte value="xd"/>n’a pas pu être ouvert :<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is not a Zelta-Glow data file: none of its first 50 lines holds an event.<byte value="xd"/><byte value="xd"/>Nothing was changed.</source>
+        <translation>Le fichier<byte value="xd"/>%1<byte value="xd"/>n’est pas un fichier de données Zelta-Glow : aucune de ses 50 premières lignes ne contient de pas.<byte value="xd"/><byte value="xd"/>Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is not a Zelta-Glow data file: %2<byte value="xd"/><byte value="xd"/>Nothing was changed.</source>
+        <translation>Le fichier<byte value="xd"/>%1<byte value="xd"/>n’est pas un fichier de données Zelta-Glow : %2<byte value="xd"/><byte value="xd"/>Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is the pattern&apos;s own data file: an export would write over it. Choose another name.</source>
+        <translation>%1 est le fichier de données de la séquence elle-même : un export l’écraserait. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
+        <translation>Le fichier %1 est incomplet ou endommagé.<byte value="xd"/><byte value="xd"/>Ces lignes étaient inutilisables et ont été ignorées :<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.</source>
+        <translation>Le programme a été fermé le %1 avec une séquence non enregistrée.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.</source>
+        <translation>Le programme a été fermé le %1 avec des modifications de<byte value="xd"/>%2<byte value="xd"/>qui n’avaient pas été enregistrées.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source><byte value="xd"/><byte value="xd"/>If you bring them back, %1 is not opened now: open it afterwards when you need it.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Si vous les récupérez, %1 n’est pas ouvert maintenant : ouvrez-le ensuite si vous en avez besoin.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source><byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation><byte value="xd"/><byte value="xd"/>Récupérer cette séquence ?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The pattern left unsaved on %1 could not be read.</source>
+        <translation>La séquence restée non enregistrée le %1 n’a pas pu être lue.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The pattern left unsaved on %1 could not be read. It was set aside as<byte value="xd"/>%2</source>
+        <translation>La séquence restée non enregistrée le %1 n’a pas pu être lue. Elle a été mise de côté sous<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was not opened, so that the pattern brought back stays. Open it from the File menu when you need it.</source>
+        <translation>%1 n’a pas été ouvert, pour que la séquence récupérée reste. Ouvrez-le depuis le menu Fichier si vous en avez besoin.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FlashPatternDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+21"/>
+        <source>Flash Pattern</source>
+        <translation>Motif de flash</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Steady</source>
+        <translation>Fixe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Single Flash</source>
+        <translation>Flash simple</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Double Flash</source>
+        <translation>Double flash</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Triple Flash</source>
+        <translation>Triple flash</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beacon</source>
+        <translation>Gyrophare</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alternate</source>
+        <translation>Alterné</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Chase</source>
+        <translation>Chenillard</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flicker</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>LED#%1</source>
+        <translation>LED#%1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source> a minute</source>
+        <translation> par minute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Fit the cycle to the rate</source>
+        <translation>&amp;Ajuster le cycle à la cadence</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>LEDs:</source>
+        <translation>LED :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Effect:</source>
+        <translation>&amp;Effet :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Rate:</source>
+        <translation>&amp;Cadence :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F&amp;lash length:</source>
+        <translation>Durée du f&amp;lash :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Gap between flashes:</source>
+        <translation>&amp;Intervalle entre flashs :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start &amp;offset:</source>
+        <translation>&amp;Décalage de départ :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Graine :</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
+        <translation>Une période fait %1 pas avec le délai actuel du séquenceur de %2 ms : plus que les 50 pas disponibles.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>One period is longer than 50 events even at a sequencer delay of 100 ms: choose a higher rate.</source>
+        <translation>Une période dépasse 50 pas même avec un délai du séquenceur de 100 ms : choisissez une cadence plus élevée.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Change the sequencer &amp;delay to %1 ms</source>
+        <translation>Passer le délai du séq&amp;uenceur à %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>zg::GridEditor</name>
+    <message>
+        <location filename="../src/ui/commands/GridEditor.cpp" line="+13"/>
+        <source>Cell</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Paint</source>
+        <translation>Peindre</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>End Mark</source>
+        <translation>Marque de fin</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Row Command</source>
+        <translation>Commande de ligne</translation>
+    </message>
+</context>
+<context>
+    <name>zg::GridWidget</name>
+    <message>
+        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+99"/>
+        <source>Event %1</source>
+        <translation>Pas %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LED #%1</source>
+        <translation>LED #%1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>LED #%1, event %2</source>
+        <translation>LED #%1, pas %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/GridWidget.cpp" line="+27"/>
+        <source>Pattern</source>
+        <translation>Séquence</translation>
+    </message>
+</context>
+<context>
+    <name>zg::HelpWindow</name>
+    <message>
+        <location filename="../src/ui/dialogs/HelpWindow.cpp" line="+25"/>
+        <source>Zelta-Glow User Manual</source>
+        <translation>Manuel d’utilisation du Zelta-Glow</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+</context>
+<context>
+    <name>zg::JoystickStick</name>
+    <message>
+        <location filename="../src/ui/commands/JoystickStick.cpp" line="+82"/>
+        <source>The joystick %1 was unplugged: the scroll bar is the stick again.</source>
+        <translation>Le joystick %1 a été débranché : la barre de défilement redevient le manche.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::LanguageMenu</name>
+    <message>
+        <location filename="../src/ui/commands/LanguageMenu.cpp" line="+31"/>
+        <source>English</source>
+        <extracomment>The name of the language of this translation, in that language (&quot;Deutsch&quot;, &quot;Français&quot;).</extracomment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>&amp;System</source>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>The new language is used from the next start of Zelta-Glow.</source>
+        <translation>La nouvelle langue s’applique au prochain démarrage de Zelta-Glow.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::MainWindow</name>
+    <message>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <source>Clear All</source>
+        <translation>Tout éteindre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mark All</source>
+        <translation>Tout allumer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle All</source>
+        <translation>Tout inverser</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy from...</source>
+        <translation>Copier de...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy to...</source>
+        <translation>Copier vers...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Skip 1...</source>
+        <translation>Sauter 1...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skip 2...</source>
+        <translation>Sauter 2...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Skip 3...</source>
+        <translation>Sauter 3...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Click here to change color of %1</source>
+        <translation>Cliquez ici pour changer la couleur de %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Click here to change %1 flash pattern</source>
+        <translation>Cliquez ici pour changer le motif de clignotement de %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Servo Control</source>
+        <translation>Mode servo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Change how LED#%1 will repond to R/C servo signal</source>
+        <translation>Choisir comment la LED#%1 réagit au signal servo du récepteur</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&amp;Open File...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a sequence data file</source>
+        <translation>Ouvrir un fichier de séquence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save File...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save this sequence to a data file</source>
+        <translation>Enregistrer cette séquence dans un fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+234"/>
+        <source>&amp;Test</source>
+        <translation>T&amp;ester</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click here to visually test LED sequence</source>
+        <translation>Cliquez ici pour essayer la séquence de LED à l’écran</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>S&amp;ettings...</source>
+        <translation>&amp;Réglages...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change Software/Zelta-Glow Settings...</source>
+        <translation>Modifier les réglages du logiciel et du Zelta-Glow...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;DOWNLOAD</source>
+        <translation>&amp;TRANSFÉRER</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download data to Zelta-Glow Sequencer/Flasher</source>
+        <translation>Transférer les données vers le séquenceur/flash Zelta-Glow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-150"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit the program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Servo Pulsewidth =</source>
+        <translation>Impulsion servo =</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>(Use Mouse or Left + Right Arrow key to change servo position)</source>
+        <translation>(Déplacez le manche avec la souris ou les flèches gauche et droite)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Downloading to ZELTA-GLOW ...</source>
+        <translation>Transfert vers le ZELTA-GLOW ...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Variable Speed</source>
+        <translation>Vitesse variable</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+171"/>
+        <source>Servo Mode</source>
+        <translation>Mode servo</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-20"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New/Clear</source>
+        <translation>&amp;Nouveau/Effacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New from &amp;Preset</source>
+        <translation>Nouveau depuis un &amp;modèle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recent &amp;Files</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Merge</source>
+        <translation>&amp;Fusionner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save &amp;as Preset...</source>
+        <translation>Enregistrer comme mo&amp;dèle...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Expor&amp;t Animation...</source>
+        <translation>Exporter l’&amp;animation...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export Pict&amp;ure...</source>
+        <translation>Exporter l’&amp;image...</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Insert Event</source>
+        <translation>&amp;Insérer un pas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>D&amp;elete Event</source>
+        <translation>Supprimer le &amp;pas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shift &amp;Left</source>
+        <translation>Décaler à &amp;gauche</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shift Ri&amp;ght</source>
+        <translation>Décaler à &amp;droite</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Repeat &amp;Selection</source>
+        <translation>Répét&amp;er la sélection</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>&amp;Flash Pattern...</source>
+        <translation>Motif de &amp;flash...</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Optio&amp;ns</source>
+        <translation>O&amp;ptions</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stick Input...</source>
+        <translation>&amp;Entrée du manche...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play at the &amp;Module&apos;s Speed</source>
+        <translation>Jouer à la vitesse du &amp;module</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ed&amp;it</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>&amp;Download</source>
+        <translation>&amp;Transférer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Settings</source>
+        <translation>Ré&amp;glages</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>H&amp;ow to ...</source>
+        <translation>&amp;Mode d’emploi ...</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PatternPictures</name>
+    <message>
+        <location filename="../src/export/PatternPictures.cpp" line="+90"/>
+        <source>The picture could not be encoded.</source>
+        <translation>L’image n’a pas pu être encodée.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>(typed)</source>
+        <translation>(saisi)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3 ms</source>
+        <translation>Délai du séquenceur %1 ms : %2 pas, un cycle de %3 ms</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PortTooltip</name>
+    <message>
+        <location filename="../src/device/PortTooltip.cpp" line="+20"/>
+        <source>no serial device is plugged in for this number (%1 found)</source>
+        <translation>aucun périphérique série n’est branché pour ce numéro (%1 trouvé(s))</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port %1: %2</source>
+        <translation>Port %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PresetCommands</name>
+    <message>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+48"/>
+        <source>(No presets found)</source>
+        <translation>(Aucun modèle trouvé)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>New from Preset</source>
+        <translation>Nouveau depuis un modèle</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The folder for presets could not be made.</source>
+        <translation>Le dossier des modèles n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save as Preset</source>
+        <translation>Enregistrer comme modèle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name of the preset:</source>
+        <translation>Nom du modèle :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&quot;%1&quot; cannot name a preset.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>« %1 » ne peut pas nommer un modèle.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PresetLibrary</name>
+    <message>
+        <location filename="../src/files/PresetLibrary.cpp" line="+63"/>
+        <source>The name is empty.</source>
+        <translation>Le nom est vide.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A name cannot begin with a dot, nor begin or end with a blank.</source>
+        <translation>Un nom ne peut pas commencer par un point, ni commencer ou finir par une espace.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
+        <translation>Un nom ne peut contenir aucun de ces caractères : / \ : * ? &quot; &lt; &gt; |.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::QtSerialLink</name>
+    <message>
+        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <source>Line settings &quot;%1&quot; not understood.</source>
+        <translation>Réglages de ligne « %1 » non compris.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 n’est pas un périphérique série.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+11"/>
+        <source>The serial port is not open.</source>
+        <translation>Le port série n’est pas ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::RangeCommands</name>
+    <message>
+        <location filename="../src/ui/commands/RangeCommands.cpp" line="+33"/>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing pasted: line %1, character %2 is no cell (1 x X # * or 0 - . blank).</source>
+        <translation>Rien n’a été collé : ligne %1, caractère %2 n’est pas une case (1 x X # * ou 0 - . espace).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Nothing pasted: the clipboard holds no cells.</source>
+        <translation>Rien n’a été collé : le presse-papiers ne contient pas de cases.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 of the pasted cells fell beyond LED #4 or event 50 and were left out.</source>
+        <translation>%1 des cases collées dépassaient la LED #4 ou le pas 50 et ont été ignorées.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Insert Event</source>
+        <translation>Insérer un pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Event 50 fell off the end with its lit cells (Undo brings it back).</source>
+        <translation>Le pas 50 est sorti par la fin avec ses cases allumées (Annuler le ramène).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete Event</source>
+        <translation>Supprimer le pas</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Shift Left</source>
+        <translation>Décaler à gauche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Shift Right</source>
+        <translation>Décaler à droite</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Select the events to repeat first (Shift with the arrow keys).</source>
+        <translation>Sélectionnez d’abord les pas à répéter (Maj avec les flèches).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Repeat Selection</source>
+        <translation>Répéter la sélection</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing to repeat into: the selection reaches the end mark.</source>
+        <translation>Rien à remplir : la sélection atteint la marque de fin.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::RecentFiles</name>
+    <message>
+        <location filename="../src/ui/commands/RecentFiles.cpp" line="+24"/>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The file<byte value="xd"/>%1<byte value="xd"/>is no longer there. It was taken off the list of recent files.</source>
+        <translation>Le fichier<byte value="xd"/>%1<byte value="xd"/>n’existe plus. Il a été retiré de la liste des fichiers récents.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::SettingsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/SettingsDialog.cpp" line="+50"/>
+        <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
+        <translation>La liste %1 contient « %2 », qui n’est pas une de ses entrées.<byte value="xd"/><byte value="xd"/>Choisissez ou tapez un nombre de 1 à %3. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings...</source>
+        <translation>ZELTA-GLOW  -  Réglages du séquenceur/flash à LED...</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Software Settings</source>
+        <translation>Réglages du logiciel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Communication Port# (RS-232)</source>
+        <translation>Port série n° (RS-232)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Programming cable is connected to this 9-pin port#)</source>
+        <translation>(Le câble de programmation est branché sur ce port 9 broches)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LED Test Speed (ms)</source>
+        <translation>Vitesse d’essai (ms)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Set to match Test speed with Sequencer speed)</source>
+        <translation>(Pour accorder l’essai au séquenceur)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zelta-Glow Settings</source>
+        <translation>Réglages du Zelta-Glow</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sequencer Delay (ms)</source>
+        <translation>Délai séquenceur (ms)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(Sets the delay between each of the 50 events )</source>
+        <translation>(Délai entre chacun des 50 pas)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Use Pull-downs for changing all settings!</source>
+        <translation>Changez les réglages avec les listes !</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Le réglage du port n’a pas pu être enregistré dans LED.cfg dans le dossier<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>This run sends to %1 (--device).</source>
+        <translation>Cette session envoie vers %1 (--device).</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ShellCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ShellTexts.cpp" line="+22"/>
+        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
+        <translation>  Séquenceur/flash à LED programmable  - Beta3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By:  </source>
+        <translation>Par :  </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
+        <translation>Le manuel n’a pas pu être affiché : aucun programme de cet ordinateur n’a ouvert<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Ouvrez cette adresse dans un navigateur web.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Le manuel fourni avec le programme est introuvable. Il a été cherché sous<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Redirecting to VANTORO webpage for more info...</source>
+        <translation> Redirection vers la page web de VANTORO pour en savoir plus...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>OK to Really Exit ?</source>
+        <translation>Vraiment quitter ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(Be sure you have saved your files)</source>
+        <translation>(Pensez à enregistrer vos fichiers)</translation>
+    </message>
+</context>
+<context>
+    <name>zg::StickInputDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/StickInputDialog.cpp" line="+16"/>
+        <source>Stick Input</source>
+        <translation>Entrée du manche</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Joysticks cannot be read on this computer: %1</source>
+        <translation>Les joysticks ne peuvent pas être lus sur cet ordinateur : %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>&amp;Reverse</source>
+        <translation>&amp;Inverser</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Use the &amp;Scroll Bar</source>
+        <translation>Utiliser la &amp;barre de défilement</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Joystick:</source>
+        <translation>&amp;Joystick :</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>No joystick found: plug the transmitter in as a USB joystick.</source>
+        <translation>Aucun joystick trouvé : branchez l’émetteur comme joystick USB.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Move the stick or switch that drives the lights from one end to the other.</source>
+        <translation>Déplacez le manche ou l’interrupteur qui commande les feux d’une butée à l’autre.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+14"/>
+        <source>Axis %1, from %2 to %3</source>
+        <translation>Axe %1, de %2 à %3</translation>
+    </message>
+</context>
+<context>
+    <name>zg::TestPlayer</name>
+    <message>
+        <location filename="../src/ui/commands/TestPlayer.cpp" line="+37"/>
+        <source>Stop Test</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>&amp;Test</source>
+        <translation>T&amp;ester</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The sequencer delay is 0: the module runs at its fastest, and the test plays at its fastest step, %1 ms.</source>
+        <translation>Le délai du séquenceur est 0 : le module tourne au plus vite, et l’essai joue à son pas le plus court, %1 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::TimingText</name>
+    <message>
+        <location filename="../src/export/TimingText.cpp" line="+22"/>
+        <source>in stick zone %1 only</source>
+        <translation>seulement dans la zone de manche %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in stick zones %1 and %2 only</source>
+        <translation>seulement dans les zones de manche %1 et %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>1 flash of %1</source>
+        <translation>1 flash de %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 flashes of %2</source>
+        <translation>%1 flashs de %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 flashes of %2 to %3 ms</source>
+        <translation>%1 flashs de %2 à %3 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 flashes of %2 to %3</source>
+        <translation>%1 flashs de %2 à %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 flash</source>
+        <translation>1 flash</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 flashes</source>
+        <translation>%1 flashs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 in a cycle of %2 events; at a sequencer delay of 0 the module runs at its fastest, so no rate can be given</source>
+        <translation>%1 dans un cycle de %2 pas ; avec un délai du séquenceur de 0 le module tourne au plus vite, aucune cadence ne peut donc être donnée</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 every %2 (%3)</source>
+        <translation>%1 toutes les %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, dark %2</source>
+        <translation>%1, éteinte %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 a minute</source>
+        <translation>%1 par minute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>never lit (servo mode OFF)</source>
+        <translation>jamais allumée (mode servo OFF)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>never lit</source>
+        <translation>jamais allumée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on all the time</source>
+        <translation>allumée en permanence</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1, with no servo mode chosen</source>
+        <translation>%1, sans mode servo choisi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>event %1</source>
+        <translation>pas %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>event %1: %2 to %3 ms</source>
+        <translation>pas %1 : %2 à %3 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>LED#%1, %2</source>
+        <translation>LED#%1, %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Event %1</source>
+        <translation>Pas %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Event %1: %2 to %3 ms</source>
+        <translation>Pas %1 : %2 à %3 ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (the end mark: the cycle starts again after it)</source>
+        <translation>%1 (la marque de fin : le cycle recommence après elle)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>LED#%1: %2</source>
+        <translation>LED#%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>zg::UserDialogs</name>
+    <message>
+        <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
+        <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
+        <translation>ZELTA-GLOW  -  Séquenceur/flash à LED</translation>
+    </message>
+</context>
+</TS>
