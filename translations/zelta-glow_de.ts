@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>zg::CommPortDevice</name>
+    <message>
+        <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
+        <source>given by --device</source>
+        <translation>mit --device angegeben</translation>
+    </message>
+</context>
+<context>
     <name>zg::CommandLine</name>
     <message>
         <location filename="../src/app/CommandLine.cpp" line="+41"/>
@@ -148,7 +156,7 @@
         <translation>Zusammenführen</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>Unsaved Pattern</source>
         <translation>Ungespeichertes Muster</translation>
     </message>
@@ -258,7 +266,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     <message>
         <location line="+39"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
-        <translation>Übertragen zum ZELTA-GLOW  -  Programmierbarer LED-Sequenzer/Blitzer...</translation>
+        <translation>Übertragen zum ZELTA-GLOW  -  LED-Sequenzer/Blitzer...</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -299,18 +307,18 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>GIF-Bilder (*.gif)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location line="+9"/>
         <source>All Files (*.*)</source>
         <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-2"/>
         <source>Export Picture</source>
         <translation>Bild exportieren</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>PNG Images (*.png)</source>
         <translation>PNG-Bilder (*.png)</translation>
     </message>
@@ -584,12 +592,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Schritt %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>LED #%1</source>
         <translation>LED #%1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>LED #%1, event %2</source>
         <translation>LED #%1, Schritt %2</translation>
     </message>
@@ -639,7 +647,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>&amp;Systemsprache</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>The new language is used from the next start of Zelta-Glow.</source>
         <translation>Die neue Sprache gilt ab dem nächsten Start von Zelta-Glow.</translation>
     </message>
@@ -647,12 +655,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+30"/>
         <source>Clear All</source>
         <translation>Alle aus</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Mark All</source>
         <translation>Alle an</translation>
     </message>
@@ -662,17 +670,17 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Alle umkehren</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Copy from...</source>
         <translation>Kopieren von...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy to...</source>
-        <translation>Kopieren nach...</translation>
+        <translation>Kopieren auf...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Skip 1...</source>
         <translation>1 auslassen...</translation>
     </message>
@@ -682,15 +690,15 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>2 auslassen...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Skip 3...</source>
         <translation>3 auslassen...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+4"/>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -733,7 +741,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Weiß</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
     </message>
@@ -774,7 +782,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+234"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+233"/>
         <source>&amp;Test</source>
         <translation>&amp;Test</translation>
     </message>
@@ -835,12 +843,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Variables Tempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+171"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+169"/>
         <source>Servo Mode</source>
         <translation>Servomodus</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-20"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-19"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -890,7 +898,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>B&amp;ild exportieren...</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
@@ -1008,7 +1016,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/PatternPictures.cpp" line="+90"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+91"/>
         <source>The picture could not be encoded.</source>
         <translation>Das Bild konnte nicht kodiert werden.</translation>
     </message>
@@ -1039,7 +1047,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+48"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+47"/>
         <source>(No presets found)</source>
         <translation>(Keine Vorlagen gefunden)</translation>
     </message>
@@ -1064,7 +1072,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Name der Vorlage:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>&quot;%1&quot; cannot name a preset.<byte value="xd"/><byte value="xd"/>%2</source>
         <translation>„%1“ kann keine Vorlage benennen.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
@@ -1095,7 +1103,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Leitungseinstellungen „%1“ nicht verstanden.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>%1 is not a serial device.</source>
         <translation>%1 ist kein serielles Gerät.</translation>
     </message>
@@ -1134,12 +1142,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1 of the pasted cells fell beyond LED #4 or event 50 and were left out.</source>
         <translation>%1 der eingefügten Zellen lagen jenseits von LED #4 oder Schritt 50 und wurden ausgelassen.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Insert Event</source>
         <translation>Schritt einfügen</translation>
     </message>
@@ -1230,12 +1238,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>(Hier steckt das Programmierkabel am 9-poligen Anschluss)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>LED Test Speed (ms)</source>
         <translation>LED-Testtempo (ms)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>(Set to match Test speed with Sequencer speed)</source>
         <translation>(Testtempo an das Sequenzertempo angleichen)</translation>
     </message>
@@ -1250,7 +1258,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Sequenzer-Pause (ms)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>(Sets the delay between each of the 50 events )</source>
         <translation>(Pause zwischen den 50 Schritten)</translation>
     </message>
@@ -1260,17 +1268,17 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Alle Einstellungen über die Auswahllisten ändern!</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+67"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -1413,17 +1421,17 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>%1 Blitze von %2 bis %3 ms</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>%1 flashes of %2 to %3</source>
         <translation>%1 Blitze von %2 bis %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>1 flash</source>
         <translation>1 Blitz</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 flashes</source>
         <translation>%1 Blitze</translation>
     </message>
@@ -1438,7 +1446,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>%1 alle %2 (%3)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1, dark %2</source>
         <translation>%1, dunkel %2</translation>
     </message>
@@ -1468,7 +1476,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>leuchtet nie (Servomodus OFF)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>never lit</source>
         <translation>leuchtet nie</translation>
     </message>
@@ -1503,7 +1511,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>LED#%1, %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Event %1</source>
         <translation>Schritt %1</translation>
     </message>

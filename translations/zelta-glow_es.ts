@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>zg::CommPortDevice</name>
+    <message>
+        <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
+        <source>given by --device</source>
+        <translation>indicado con --device</translation>
+    </message>
+</context>
+<context>
     <name>zg::CommandLine</name>
     <message>
         <location filename="../src/app/CommandLine.cpp" line="+41"/>
@@ -148,7 +156,7 @@
         <translation>Combinar</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>Unsaved Pattern</source>
         <translation>Secuencia sin guardar</translation>
     </message>
@@ -258,7 +266,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     <message>
         <location line="+39"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
-        <translation>Transferir al ZELTA-GLOW  -  Secuenciador/destellador de LED programable...</translation>
+        <translation>Transferir al ZELTA-GLOW  -  Secuenciador de LED...</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -299,18 +307,18 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Imágenes GIF (*.gif)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location line="+9"/>
         <source>All Files (*.*)</source>
         <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-2"/>
         <source>Export Picture</source>
         <translation>Exportar imagen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>PNG Images (*.png)</source>
         <translation>Imágenes PNG (*.png)</translation>
     </message>
@@ -584,12 +592,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Paso %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>LED #%1</source>
         <translation>LED #%1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>LED #%1, event %2</source>
         <translation>LED #%1, paso %2</translation>
     </message>
@@ -639,7 +647,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Idioma del &amp;sistema</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>The new language is used from the next start of Zelta-Glow.</source>
         <translation>El nuevo idioma se aplica a partir del próximo inicio de Zelta-Glow.</translation>
     </message>
@@ -647,12 +655,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+30"/>
         <source>Clear All</source>
         <translation>Apagar todo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Mark All</source>
         <translation>Encender todo</translation>
     </message>
@@ -662,7 +670,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Invertir todo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Copy from...</source>
         <translation>Copiar de...</translation>
     </message>
@@ -672,7 +680,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Copiar a...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Skip 1...</source>
         <translation>Saltar 1...</translation>
     </message>
@@ -682,13 +690,13 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Saltar 2...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Skip 3...</source>
         <translation>Saltar 3...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+4"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -733,7 +741,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Blanco</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
     </message>
@@ -774,7 +782,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+234"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+233"/>
         <source>&amp;Test</source>
         <translation>&amp;Probar</translation>
     </message>
@@ -835,12 +843,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Velocidad variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+171"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+169"/>
         <source>Servo Mode</source>
         <translation>Modo servo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-20"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-19"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -890,7 +898,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Exportar i&amp;magen...</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Cu&amp;t</source>
         <translation>Cor&amp;tar</translation>
     </message>
@@ -1008,7 +1016,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/PatternPictures.cpp" line="+90"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+91"/>
         <source>The picture could not be encoded.</source>
         <translation>No se pudo codificar la imagen.</translation>
     </message>
@@ -1039,7 +1047,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+48"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+47"/>
         <source>(No presets found)</source>
         <translation>(No se encontraron plantillas)</translation>
     </message>
@@ -1064,7 +1072,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Nombre de la plantilla:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>&quot;%1&quot; cannot name a preset.<byte value="xd"/><byte value="xd"/>%2</source>
         <translation>«%1» no sirve como nombre de plantilla.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
@@ -1095,7 +1103,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>No se entienden los ajustes de línea «%1».</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>%1 is not a serial device.</source>
         <translation>%1 no es un dispositivo serie.</translation>
     </message>
@@ -1134,12 +1142,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Pegar</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1 of the pasted cells fell beyond LED #4 or event 50 and were left out.</source>
         <translation>%1 de las celdas pegadas quedaban más allá del LED #4 o del paso 50 y se omitieron.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Insert Event</source>
         <translation>Insertar paso</translation>
     </message>
@@ -1212,7 +1220,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     <message>
         <location line="+20"/>
         <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings...</source>
-        <translation>ZELTA-GLOW  -  Ajustes del secuenciador/destellador de LED...</translation>
+        <translation>ZELTA-GLOW  -  Ajustes del secuenciador de LED...</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -1230,12 +1238,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>(El cable de programación está conectado a este puerto de 9 pines)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>LED Test Speed (ms)</source>
         <translation>Velocidad de prueba (ms)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>(Set to match Test speed with Sequencer speed)</source>
         <translation>(Para igualar la prueba al secuenciador)</translation>
     </message>
@@ -1250,7 +1258,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Retardo secuenc. (ms)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>(Sets the delay between each of the 50 events )</source>
         <translation>(Retardo entre cada uno de los 50 pasos)</translation>
     </message>
@@ -1260,17 +1268,17 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>¡Cambie los ajustes con las listas!</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+67"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
@@ -1413,17 +1421,17 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>%1 destellos de %2 a %3 ms</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>%1 flashes of %2 to %3</source>
         <translation>%1 destellos de %2 a %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>1 flash</source>
         <translation>1 destello</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 flashes</source>
         <translation>%1 destellos</translation>
     </message>
@@ -1438,7 +1446,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>%1 cada %2 (%3)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1, dark %2</source>
         <translation>%1, apagado %2</translation>
     </message>
@@ -1468,7 +1476,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>nunca se enciende (modo servo OFF)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>never lit</source>
         <translation>nunca se enciende</translation>
     </message>
@@ -1503,7 +1511,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>LED#%1, %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Event %1</source>
         <translation>Paso %1</translation>
     </message>

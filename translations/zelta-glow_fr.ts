@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>zg::CommPortDevice</name>
+    <message>
+        <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
+        <source>given by --device</source>
+        <translation>indiqué par --device</translation>
+    </message>
+</context>
+<context>
     <name>zg::CommandLine</name>
     <message>
         <location filename="../src/app/CommandLine.cpp" line="+41"/>
@@ -148,7 +156,7 @@
         <translation>Fusionner</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>Unsaved Pattern</source>
         <translation>Séquence non enregistrée</translation>
     </message>
@@ -258,7 +266,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     <message>
         <location line="+39"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
-        <translation>Transfert vers le ZELTA-GLOW  -  Séquenceur/flash à LED programmable...</translation>
+        <translation>Transfert vers le ZELTA-GLOW  -  Séquenceur/flash à LED...</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -299,18 +307,18 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Images GIF (*.gif)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location line="+9"/>
         <source>All Files (*.*)</source>
         <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-2"/>
         <source>Export Picture</source>
         <translation>Exporter l’image</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>PNG Images (*.png)</source>
         <translation>Images PNG (*.png)</translation>
     </message>
@@ -584,12 +592,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Pas %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>LED #%1</source>
         <translation>LED #%1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>LED #%1, event %2</source>
         <translation>LED #%1, pas %2</translation>
     </message>
@@ -639,7 +647,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Langue du &amp;système</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>The new language is used from the next start of Zelta-Glow.</source>
         <translation>La nouvelle langue s’applique au prochain démarrage de Zelta-Glow.</translation>
     </message>
@@ -647,12 +655,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+30"/>
         <source>Clear All</source>
         <translation>Tout éteindre</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Mark All</source>
         <translation>Tout allumer</translation>
     </message>
@@ -662,7 +670,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Tout inverser</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Copy from...</source>
         <translation>Copier de...</translation>
     </message>
@@ -672,7 +680,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Copier vers...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Skip 1...</source>
         <translation>Sauter 1...</translation>
     </message>
@@ -682,13 +690,13 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Sauter 2...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Skip 3...</source>
         <translation>Sauter 3...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+4"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -733,7 +741,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Blanc</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
     </message>
@@ -774,7 +782,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+234"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+233"/>
         <source>&amp;Test</source>
         <translation>T&amp;ester</translation>
     </message>
@@ -835,12 +843,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Vitesse variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+171"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+169"/>
         <source>Servo Mode</source>
         <translation>Mode servo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-20"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-19"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -890,7 +898,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Exporter l’&amp;image...</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Cu&amp;t</source>
         <translation>Co&amp;uper</translation>
     </message>
@@ -1008,7 +1016,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/PatternPictures.cpp" line="+90"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+91"/>
         <source>The picture could not be encoded.</source>
         <translation>L’image n’a pas pu être encodée.</translation>
     </message>
@@ -1039,7 +1047,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+48"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+47"/>
         <source>(No presets found)</source>
         <translation>(Aucun modèle trouvé)</translation>
     </message>
@@ -1064,7 +1072,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Nom du modèle :</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>&quot;%1&quot; cannot name a preset.<byte value="xd"/><byte value="xd"/>%2</source>
         <translation>« %1 » ne peut pas nommer un modèle.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
@@ -1095,7 +1103,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Réglages de ligne « %1 » non compris.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>%1 is not a serial device.</source>
         <translation>%1 n’est pas un périphérique série.</translation>
     </message>
@@ -1134,12 +1142,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Coller</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1 of the pasted cells fell beyond LED #4 or event 50 and were left out.</source>
         <translation>%1 des cases collées dépassaient la LED #4 ou le pas 50 et ont été ignorées.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Insert Event</source>
         <translation>Insérer un pas</translation>
     </message>
@@ -1212,7 +1220,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     <message>
         <location line="+20"/>
         <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings...</source>
-        <translation>ZELTA-GLOW  -  Réglages du séquenceur/flash à LED...</translation>
+        <translation>ZELTA-GLOW  -  Réglages du séquenceur à LED...</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -1230,12 +1238,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>(Le câble de programmation est branché sur ce port 9 broches)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>LED Test Speed (ms)</source>
         <translation>Vitesse d’essai (ms)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>(Set to match Test speed with Sequencer speed)</source>
         <translation>(Pour accorder l’essai au séquenceur)</translation>
     </message>
@@ -1250,7 +1258,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Délai séquenceur (ms)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>(Sets the delay between each of the 50 events )</source>
         <translation>(Délai entre chacun des 50 pas)</translation>
     </message>
@@ -1260,17 +1268,17 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Changez les réglages avec les listes !</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+67"/>
         <source>Settings</source>
         <translation>Réglages</translation>
     </message>
@@ -1413,17 +1421,17 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>%1 flashs de %2 à %3 ms</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>%1 flashes of %2 to %3</source>
         <translation>%1 flashs de %2 à %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>1 flash</source>
         <translation>1 flash</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 flashes</source>
         <translation>%1 flashs</translation>
     </message>
@@ -1438,7 +1446,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>%1 toutes les %2 (%3)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1, dark %2</source>
         <translation>%1, éteinte %2</translation>
     </message>
@@ -1468,7 +1476,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>jamais allumée (mode servo OFF)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>never lit</source>
         <translation>jamais allumée</translation>
     </message>
@@ -1503,7 +1511,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>LED#%1, %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Event %1</source>
         <translation>Pas %1</translation>
     </message>

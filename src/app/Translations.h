@@ -20,7 +20,6 @@ class Translations {
     void remove();
     // Whether the program's own texts are translated (false for English).
     bool translated() const { return !program_.isEmpty(); }
-    QLocale locale() const { return locale_; }
 
   private:
     QLocale locale_;

@@ -3,6 +3,7 @@
 #include "PresentSerialPorts.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -96,7 +97,10 @@ PortLookup SystemPortLookup(int port) {
 }
 
 PortResolver DeviceOverride(const std::string& path) {
-    const SerialPortEntry entry{.name = path, .location = path, .description = "given by --device"};
+    const SerialPortEntry entry{
+        .name = path,
+        .location = path,
+        .description = QCoreApplication::translate("zg::CommPortDevice", "given by --device").toStdString()};
     return [entry](int) { return PortLookup{entry, 1}; };
 }
 
