@@ -82,12 +82,22 @@
         <translation>Mikrosekunden</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Eine Datendatei (*.DAT), die beim Start geöffnet wird.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+0"/>
+        <source>file</source>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file]</source>
+        <translation>[datei]</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>--device needs the path of a serial device.</source>
         <translation>--device braucht den Pfad eines seriellen Geräts.</translation>
     </message>

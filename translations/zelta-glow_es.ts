@@ -82,12 +82,22 @@
         <translation>microsegundos</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Un archivo de datos (*.DAT) que se abre al iniciar.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+0"/>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file]</source>
+        <translation>[archivo]</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>--device needs the path of a serial device.</source>
         <translation>--device necesita la ruta de un dispositivo serie.</translation>
     </message>

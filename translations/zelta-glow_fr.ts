@@ -82,12 +82,22 @@
         <translation>microsecondes</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Un fichier de données (*.DAT) à ouvrir au démarrage.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+0"/>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file]</source>
+        <translation>[fichier]</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>--device needs the path of a serial device.</source>
         <translation>--device demande le chemin d’un périphérique série.</translation>
     </message>

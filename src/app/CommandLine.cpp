@@ -81,9 +81,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                    LineText::tr("microseconds"));
     parser.addOptions({gif, png, stick});
     addQtOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 LineText::tr("A data file (*.DAT) to open at start."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(LineText::tr("file"), LineText::tr("A data file (*.DAT) to open at start."),
+                                 LineText::tr("[file]"));
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
