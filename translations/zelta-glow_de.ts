@@ -1106,6 +1106,84 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
 </context>
 <context>
+    <name>zg::Presets</name>
+    <message>
+        <location filename="../src/ui/commands/PresetNames.cpp" line="+13"/>
+        <source>My Presets</source>
+        <translation>Eigene Vorlagen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aircraft</source>
+        <translation>Flugzeuge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Landing Light in the Upper Stick Zones</source>
+        <translation>Landescheinwerfer in den oberen Knüppelzonen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Double Strobe</source>
+        <translation>Positionslichter und Doppelblitz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Single Strobe</source>
+        <translation>Positionslichter und Einzelblitz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red Anti-Collision Beacons</source>
+        <translation>Rote Antikollisionslichter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boats</source>
+        <translation>Boote</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Masthead Light</source>
+        <translation>Positionslichter und Topplicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cars</source>
+        <translation>Autos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brake and Reverse Lights by Stick</source>
+        <translation>Brems- und Rückfahrlicht über den Knüppel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency Flasher, Red and Blue</source>
+        <translation>Einsatzblitzer, rot und blau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hazard Lights</source>
+        <translation>Warnblinker</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indicators by Stick</source>
+        <translation>Blinker über den Knüppel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Helicopters</source>
+        <translation>Hubschrauber</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Anti-Collision Beacon</source>
+        <translation>Positionslichter und Antikollisionslicht</translation>
+    </message>
+</context>
+<context>
     <name>zg::QtSerialLink</name>
     <message>
         <location filename="../src/device/QtSerialLink.cpp" line="+131"/>

@@ -1106,6 +1106,84 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
 </context>
 <context>
+    <name>zg::Presets</name>
+    <message>
+        <location filename="../src/ui/commands/PresetNames.cpp" line="+13"/>
+        <source>My Presets</source>
+        <translation>Mis plantillas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aircraft</source>
+        <translation>Aviones</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Landing Light in the Upper Stick Zones</source>
+        <translation>Faro de aterrizaje en las zonas altas de la palanca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Double Strobe</source>
+        <translation>Luces de navegación y destello doble</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Single Strobe</source>
+        <translation>Luces de navegación y destello simple</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red Anti-Collision Beacons</source>
+        <translation>Balizas anticolisión rojas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boats</source>
+        <translation>Barcos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Masthead Light</source>
+        <translation>Luces de navegación y luz de tope</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cars</source>
+        <translation>Coches</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brake and Reverse Lights by Stick</source>
+        <translation>Luces de freno y marcha atrás con la palanca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency Flasher, Red and Blue</source>
+        <translation>Destellos de emergencia, rojo y azul</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hazard Lights</source>
+        <translation>Luces de emergencia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indicators by Stick</source>
+        <translation>Intermitentes con la palanca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Helicopters</source>
+        <translation>Helicópteros</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Anti-Collision Beacon</source>
+        <translation>Luces de navegación y baliza anticolisión</translation>
+    </message>
+</context>
+<context>
     <name>zg::QtSerialLink</name>
     <message>
         <location filename="../src/device/QtSerialLink.cpp" line="+131"/>

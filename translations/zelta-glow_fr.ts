@@ -1106,6 +1106,84 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
 </context>
 <context>
+    <name>zg::Presets</name>
+    <message>
+        <location filename="../src/ui/commands/PresetNames.cpp" line="+13"/>
+        <source>My Presets</source>
+        <translation>Mes modèles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aircraft</source>
+        <translation>Avions</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Landing Light in the Upper Stick Zones</source>
+        <translation>Phare d’atterrissage dans les zones hautes du manche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Double Strobe</source>
+        <translation>Feux de navigation et double flash</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Single Strobe</source>
+        <translation>Feux de navigation et flash simple</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red Anti-Collision Beacons</source>
+        <translation>Feux anticollision rouges</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boats</source>
+        <translation>Bateaux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Masthead Light</source>
+        <translation>Feux de navigation et feu de mât</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cars</source>
+        <translation>Voitures</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brake and Reverse Lights by Stick</source>
+        <translation>Feux stop et de recul au manche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency Flasher, Red and Blue</source>
+        <translation>Gyrophare d’urgence, rouge et bleu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hazard Lights</source>
+        <translation>Feux de détresse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indicators by Stick</source>
+        <translation>Clignotants au manche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Helicopters</source>
+        <translation>Hélicoptères</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navigation Lights and Anti-Collision Beacon</source>
+        <translation>Feux de navigation et feu anticollision</translation>
+    </message>
+</context>
+<context>
     <name>zg::QtSerialLink</name>
     <message>
         <location filename="../src/device/QtSerialLink.cpp" line="+131"/>

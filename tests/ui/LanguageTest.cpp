@@ -1,14 +1,19 @@
 #include "UiFixture.h"
 
 #include "app/Translations.h"
+#include "files/PresetLibrary.h"
 #include "files/UserSettings.h"
 #include "ui/commands/LanguageMenu.h"
+#include "ui/commands/PresetFolders.h"
+#include "ui/commands/PresetNames.h"
 #include "ui/dialogs/FlashPatternDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/dialogs/StickInputDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -17,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <algorithm>
 #include <map>
 
 using namespace zg;
@@ -213,4 +219,33 @@ TEST_F(Languages, TheSystemsLanguageIsSpokenUnlessTheUserChoseOne) {
     chosen.setValue("view/language", "fr");
     chosen.sync();
     EXPECT_TRUE(help("de_DE.UTF-8").contains("Éditeur et programmateur"));
+}
+
+// The shipped presets are named in the user's language and listed in its order; the user's own
+// keep the names they were given.
+TEST_F(Languages, ShippedPresetsAreNamedInTheLanguageAndListedInItsOrder) {
+    const auto texts = ShippedPresetTexts();
+    const auto known = [&texts](const std::string& text) {
+        return std::any_of(texts.begin(), texts.end(), [&text](const char* known) { return text == known; });
+    };
+    const auto shipped = ListPresets(QFileInfo(ShippedPresetFolder()).filesystemFilePath(), {});
+    ASSERT_FALSE(shipped.empty());
+    for (const Preset& preset : shipped) {
+        EXPECT_TRUE(known(preset.group)) << preset.group;
+        EXPECT_TRUE(known(preset.name)) << preset.name;
+    }
+    ASSERT_TRUE(QDir().mkpath(UserPresetFolder()));
+    QFile::copy(QString::fromStdU16String(shipped.front().file.u16string()),
+                UserPresetFolder() + "/Hazard Lights.DAT");
+
+    startIn("de");
+    auto* presets = find<QMenu>("MENUpresets");
+    emit presets->aboutToShow();
+    QStringList groups;
+    for (const QAction* group : presets->actions())
+        if (group->menu())
+            groups << group->text();
+    EXPECT_EQ(groups, QStringList({"Autos", "Boote", "Flugzeuge", "Hubschrauber", "Eigene Vorlagen"}));
+    EXPECT_EQ(itemTexts(*presets->actions()[1]->menu()), QStringList{"Positionslichter und Topplicht"});
+    EXPECT_EQ(itemTexts(*presets->actions().back()->menu()), QStringList{"Hazard Lights"});
 }

@@ -6,6 +6,7 @@
 #include "ui/commands/DataFileCommands.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/PresetFolders.h"
+#include "ui/commands/PresetNames.h"
 #include "ui/dialogs/UserDialogs.h"
 
 #include <QDir>
@@ -17,8 +18,8 @@ namespace zg {
 namespace {
 
 // A name shown in a menu as typed: a single & would underline the letter after it.
-QString menuText(const std::string& name) {
-    return QString::fromStdString(name).replace(u'&', QStringLiteral("&&"));
+QString menuText(QString name) {
+    return name.replace(u'&', QStringLiteral("&&"));
 }
 
 } // namespace
@@ -32,16 +33,15 @@ void PresetCommands::fillMenu(QMenu* menu) {
     const auto presets = ListPresets(QFileInfo(ShippedPresetFolder()).filesystemFilePath(),
                                      QFileInfo(UserPresetFolder()).filesystemFilePath());
     QMenu* group = nullptr;
-    for (const Preset& preset : presets) {
+    for (const ShownPreset& preset : ShownPresets(presets)) {
         if (!group || group->title() != menuText(preset.group)) {
-            if (preset.group == kUserPresetGroup && group)
+            if (preset.own && group)
                 menu->addSeparator();
             group = menu->addMenu(menuText(preset.group));
         }
-        const QString path = QString::fromStdU16String(preset.file.u16string());
         QAction* item = group->addAction(menuText(preset.name));
-        item->setToolTip(QDir::toNativeSeparators(path));
-        connect(item, &QAction::triggered, this, [this, path] { newFromPreset(path); });
+        item->setToolTip(QDir::toNativeSeparators(preset.path));
+        connect(item, &QAction::triggered, this, [this, path = preset.path] { newFromPreset(path); });
     }
     if (presets.empty())
         menu->addAction(tr("(No presets found)"))->setEnabled(false);
