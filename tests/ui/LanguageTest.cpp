@@ -179,6 +179,7 @@ TEST_F(Languages, TheMenuOffersEveryTranslationByItsOwnNameAndKeepsTheChoiceForT
     EXPECT_EQ(captions, QStringList({"&System", "&English", "&Deutsch", "Es&pañol", "&Français"}));
 
     start();
+    emit find<QMenu>("MENUlanguage")->aboutToShow();
     EXPECT_TRUE(find<QAction>("MENUlanguage_system")->isChecked());
     find<QAction>("MENUlanguage_de")->trigger();
     EXPECT_EQ(UserSettings::language(), "de");

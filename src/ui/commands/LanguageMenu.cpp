@@ -65,12 +65,16 @@ std::vector<LanguageEntry> LanguageMenu::Entries(const QString& translations) {
     return entries;
 }
 
-LanguageMenu::LanguageMenu(QMenu& menu, QWidget& window, UserDialogs& dialogs)
-    : QObject(&menu), window_(window), dialogs_(dialogs) {
-    auto* group = new QActionGroup(this);
+LanguageMenu::LanguageMenu(QWidget& window, UserDialogs& dialogs, QObject* parent)
+    : QObject(parent), window_(window), dialogs_(dialogs) {}
+
+void LanguageMenu::fillMenu(QMenu* menu) {
+    if (!menu->isEmpty())
+        return;
+    auto* group = new QActionGroup(menu);
     const QString chosen = UserSettings::language();
     for (const LanguageEntry& entry : Entries()) {
-        QAction* item = menu.addAction(entry.caption);
+        QAction* item = menu->addAction(entry.caption);
         item->setObjectName(QStringLiteral("MENUlanguage_") +
                             (entry.code.isEmpty() ? QStringLiteral("system") : entry.code));
         item->setCheckable(true);
@@ -78,7 +82,7 @@ LanguageMenu::LanguageMenu(QMenu& menu, QWidget& window, UserDialogs& dialogs)
         group->addAction(item);
         connect(item, &QAction::triggered, this, [this, code = entry.code] { choose(code); });
         if (entry.code.isEmpty())
-            menu.addSeparator();
+            menu->addSeparator();
     }
 }
 

@@ -25,7 +25,11 @@ struct LanguageEntry {
 class LanguageMenu : public QObject {
     Q_OBJECT
   public:
-    LanguageMenu(QMenu& menu, QWidget& window, UserDialogs& dialogs);
+    LanguageMenu(QWidget& window, UserDialogs& dialogs, QObject* parent);
+
+    // Lists the languages as the submenu first opens: they are built in, so once is enough, and
+    // the translations are not read at start.
+    void fillMenu(QMenu* menu);
 
     // The entries in menu order, access keys set so that no two share one; `translations` is where
     // the compiled translations are ("zelta-glow_de.qm" ...).

@@ -49,12 +49,12 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
     return menu;
 }
 
-// A submenu listed afresh each time it opens, so that presets saved and files opened meanwhile, also
+// A submenu its commands list as it opens, so that presets saved and files opened meanwhile, also
 // by another window, are there.
 template <typename Commands>
-void addListedMenu(const Form& form, QMenu* file, const char* name, const QString& caption,
+void addListedMenu(const Form& form, QMenu* parent, const char* name, const QString& caption,
                    Commands& commands) {
-    QMenu* menu = file->addMenu(caption);
+    QMenu* menu = parent->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
     QObject::connect(menu, &QMenu::aboutToShow, &commands, [&commands, menu] { commands.fillMenu(menu); });
     QObject::connect(menu, &QMenu::triggered, form.controls.sentLabel, &QWidget::hide);
@@ -171,9 +171,8 @@ void addOptionsMenu(const Form& form, QMenuBar* bar) {
     QObject::connect(moduleSpeed, &QAction::toggled, &form.window,
                      [&commands = form.commands](bool on) { commands.playAtModuleSpeed(on); });
     menu->addSeparator();
-    QMenu* languages = menu->addMenu(MenuText::tr("&Language"));
-    languages->setObjectName(QStringLiteral("MENUlanguage"));
-    new LanguageMenu(*languages, form.window, form.dialogs);
+    addListedMenu(form, menu, "MENUlanguage", MenuText::tr("&Language"),
+                  *new LanguageMenu(form.window, form.dialogs, menu));
 }
 
 // The items name the step they would take back or bring again ("&Undo Open") and are enabled
