@@ -42,13 +42,21 @@ const char* const kCopyEntries[]{
     "LED #1", "LED #2", "LED #3", "LED #4", "",
     "",       "",       "",       "",       QT_TRANSLATE_NOOP("zg::MainWindow", "Cancel")};
 
-// The colour names of the module's colour slots, as the colour list shows them.
-const char* const kColorNames[]{
+// The colour table's names, here for the translations; the check below holds the two together.
+constexpr const char* kColorNames[]{
     QT_TRANSLATE_NOOP("zg::MainWindow", "Black"), QT_TRANSLATE_NOOP("zg::MainWindow", "Red"),
     QT_TRANSLATE_NOOP("zg::MainWindow", "Green"), QT_TRANSLATE_NOOP("zg::MainWindow", "Yellow"),
     QT_TRANSLATE_NOOP("zg::MainWindow", "Blue"),  QT_TRANSLATE_NOOP("zg::MainWindow", "Magenta"),
     QT_TRANSLATE_NOOP("zg::MainWindow", "Cyan"),  QT_TRANSLATE_NOOP("zg::MainWindow", "White")};
-static_assert(std::size(kColorNames) == LedColorTable.size());
+constexpr bool namesTheColorTable() {
+    if (std::size(kColorNames) != LedColorTable.size())
+        return false;
+    for (std::size_t i = 0; i < LedColorTable.size(); ++i)
+        if (std::string_view(kColorNames[i]) != LedColorTable[i].name)
+            return false;
+    return true;
+}
+static_assert(namesTheColorTable());
 
 template <std::size_t N> QStringList translated(const char* const (&entries)[N]) {
     QStringList list;
