@@ -317,13 +317,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>GIF-Bilder (*.gif)</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
-        <source>All Files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
-        <location line="-2"/>
+        <location line="+7"/>
         <source>Export Picture</source>
         <translation>Bild exportieren</translation>
     </message>
@@ -333,7 +327,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Show the module as it lights with the stick in the</source>
         <translation>Das Modul so zeigen, wie es leuchtet, wenn der Knüppel steht in der</translation>
     </message>
@@ -351,17 +345,17 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+16"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+20"/>
         <source>Data Files (*.DAT)</source>
         <translation>Datendateien (*.DAT)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-4"/>
         <source>All Files (*.*)</source>
         <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
         <translation>Datendatei des ZELTA-GLOW LED-Sequenzers/Blitzers speichern</translation>
     </message>
@@ -657,7 +651,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>&amp;Systemsprache</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>The new language is used from the next start of Zelta-Glow.</source>
         <translation>Die neue Sprache gilt ab dem nächsten Start von Zelta-Glow.</translation>
     </message>
@@ -751,7 +745,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Weiß</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
     </message>
@@ -792,7 +786,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+233"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+232"/>
         <source>&amp;Test</source>
         <translation>&amp;Test</translation>
     </message>
@@ -823,7 +817,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-150"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-149"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -983,7 +977,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Ed&amp;it</source>
         <translation>Be&amp;arbeiten</translation>
     </message>

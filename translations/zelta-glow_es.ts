@@ -317,13 +317,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Imágenes GIF (*.gif)</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
-        <source>All Files (*.*)</source>
-        <translation>Todos los archivos (*.*)</translation>
-    </message>
-    <message>
-        <location line="-2"/>
+        <location line="+7"/>
         <source>Export Picture</source>
         <translation>Exportar imagen</translation>
     </message>
@@ -333,7 +327,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Show the module as it lights with the stick in the</source>
         <translation>Mostrar el módulo tal como se enciende con la palanca en la</translation>
     </message>
@@ -351,17 +345,17 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+16"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+20"/>
         <source>Data Files (*.DAT)</source>
         <translation>Archivos de datos (*.DAT)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-4"/>
         <source>All Files (*.*)</source>
         <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
         <translation>Guardar archivo de datos del secuenciador/destellador de LED ZELTA-GLOW</translation>
     </message>
@@ -657,7 +651,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Idioma del &amp;sistema</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>The new language is used from the next start of Zelta-Glow.</source>
         <translation>El nuevo idioma se aplica a partir del próximo inicio de Zelta-Glow.</translation>
     </message>
@@ -751,7 +745,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Blanco</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
     </message>
@@ -792,7 +786,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+233"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+232"/>
         <source>&amp;Test</source>
         <translation>&amp;Probar</translation>
     </message>
@@ -823,7 +817,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-150"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-149"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -983,7 +977,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Ed&amp;it</source>
         <translation>&amp;Editar</translation>
     </message>

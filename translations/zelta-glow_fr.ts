@@ -317,13 +317,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Images GIF (*.gif)</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
-        <source>All Files (*.*)</source>
-        <translation>Tous les fichiers (*.*)</translation>
-    </message>
-    <message>
-        <location line="-2"/>
+        <location line="+7"/>
         <source>Export Picture</source>
         <translation>Exporter l’image</translation>
     </message>
@@ -333,7 +327,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Images PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Show the module as it lights with the stick in the</source>
         <translation>Montrer le module tel qu’il s’allume avec le manche dans la</translation>
     </message>
@@ -351,17 +345,17 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+16"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+20"/>
         <source>Data Files (*.DAT)</source>
         <translation>Fichiers de données (*.DAT)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-4"/>
         <source>All Files (*.*)</source>
         <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Save ZELTA-GLOW Programmable LED Sequencer/Flasher Data File</source>
         <translation>Enregistrer un fichier de données du séquenceur/flash à LED ZELTA-GLOW</translation>
     </message>
@@ -657,7 +651,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Langue du &amp;système</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>The new language is used from the next start of Zelta-Glow.</source>
         <translation>La nouvelle langue s’applique au prochain démarrage de Zelta-Glow.</translation>
     </message>
@@ -751,7 +745,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Blanc</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
     </message>
@@ -792,7 +786,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+233"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+232"/>
         <source>&amp;Test</source>
         <translation>T&amp;ester</translation>
     </message>
@@ -823,7 +817,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-150"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-149"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -983,7 +977,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Ed&amp;it</source>
         <translation>É&amp;dition</translation>
     </message>

@@ -32,18 +32,16 @@ void ExportCommands::exportAnimation() {
     const auto zone = chooseZone();
     if (!zone)
         return;
-    const auto path = chooseTarget(animationTitle(),
-                                   tr("GIF Images (*.gif)") + QStringLiteral("|*.gif|") +
-                                       tr("All Files (*.*)") + QStringLiteral("|*.*"),
-                                   QStringLiteral(".gif"));
+    const auto path =
+        chooseTarget(animationTitle(), FilterWithAllFiles(tr("GIF Images (*.gif)"), QStringLiteral("*.gif")),
+                     QStringLiteral(".gif"));
     if (path)
         report(*path, WriteAnimation(p_.sequence, 1 << *zone, *path));
 }
 
 void ExportCommands::exportPicture() {
     const auto path = chooseTarget(tr("Export Picture"),
-                                   tr("PNG Images (*.png)") + QStringLiteral("|*.png|") +
-                                       tr("All Files (*.*)") + QStringLiteral("|*.*"),
+                                   FilterWithAllFiles(tr("PNG Images (*.png)"), QStringLiteral("*.png")),
                                    QStringLiteral(".png"));
     if (path)
         report(*path, WritePatternPicture(p_.sequence, *path));

@@ -12,9 +12,12 @@ struct FileText {
 };
 } // namespace
 
+QString FilterWithAllFiles(const QString& caption, const QString& pattern) {
+    return QStringList{caption, pattern, FileText::tr("All Files (*.*)"), QStringLiteral("*.*")}.join(u'|');
+}
+
 QString DataFileFilter() {
-    return FileText::tr("Data Files (*.DAT)") + QStringLiteral("|*.dat|") + FileText::tr("All Files (*.*)") +
-           QStringLiteral("|*.*");
+    return FilterWithAllFiles(FileText::tr("Data Files (*.DAT)"), QStringLiteral("*.dat"));
 }
 
 QString SaveTitle() {

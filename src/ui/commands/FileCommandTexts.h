@@ -9,7 +9,8 @@
 
 namespace zg {
 
-// "caption|pattern|caption|pattern", as the file dialogs take it.
+// A file dialog's filter, "caption|pattern|All Files (*.*)|*.*": the files of one kind, or all.
+QString FilterWithAllFiles(const QString& caption, const QString& pattern);
 QString DataFileFilter();
 QString SaveTitle();
 QString OpenTitle();
