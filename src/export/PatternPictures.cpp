@@ -3,14 +3,13 @@
 #include "export/FormColors.h"
 #include "export/GridPainter.h"
 #include "export/TimingText.h"
+#include "files/WholeFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QPainter>
-#include <QSaveFile>
-
-#include <functional>
 
 namespace zg {
 
@@ -76,34 +75,12 @@ IndexedAnimation DrawAnimation(const LedSequence& sequence, const ModuleAnimatio
     return indexed;
 }
 
-namespace {
-
-// The file appears at `path` only once it is complete, from a temporary file of a unique name
-// beside it; an existing one stays as it was when writing fails.
-std::optional<QString> saveWhole(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!write(file)) {
-        file.cancelWriting();
-        return file.error() != QFileDevice::NoError
-                   ? file.errorString()
-                   : QCoreApplication::translate("zg::PatternPictures", "The picture could not be encoded.");
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
-}
-
-} // namespace
-
 std::optional<QString> WriteAnimation(const LedSequence& sequence, int servoZoneMask, const QString& path) {
     std::string bytes;
     if (const auto error = EncodeGif(DrawAnimation(sequence, AnimateModule(sequence, servoZoneMask)), bytes))
-        return QString::fromStdString(*error);
-    return saveWhole(path, [&bytes](QIODevice& file) {
-        return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-    });
+        return QCoreApplication::translate("zg::PatternPictures", "The animation could not be encoded: %1")
+            .arg(QString::fromStdString(*error));
+    return WriteWholeFile(path, QByteArray::fromStdString(bytes));
 }
 
 QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
@@ -152,7 +129,12 @@ QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
 
 std::optional<QString> WritePatternPicture(const LedSequence& sequence, const QString& path) {
     const QImage picture = DrawPatternPicture(sequence);
-    return saveWhole(path, [&picture](QIODevice& file) { return picture.save(&file, "PNG"); });
+    // Encoded whole before anything is written, so that a failure says which of the two it was.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        return QCoreApplication::translate("zg::PatternPictures", "The picture could not be encoded.");
+    return WriteWholeFile(path, png);
 }
 
 } // namespace zg

@@ -2,10 +2,11 @@
 
 #include "DataFileReader.h"
 #include "FieldText.h"
+#include "WholeFile.h"
 
-#include <cerrno>
+#include <QFile>
+
 #include <charconv>
-#include <cstring>
 #include <fstream>
 
 namespace zg {
@@ -41,14 +42,9 @@ AppConfig LoadConfig(const std::filesystem::path& path) {
 }
 
 std::optional<std::string> SaveConfig(const AppConfig& config, const std::filesystem::path& path) {
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return std::string(std::strerror(errno ? errno : EIO));
-    out << config.CommPort << "\r\n";
-    out.flush();
-    if (!out)
-        return std::string(std::strerror(errno ? errno : EIO));
+    const QByteArray line = QByteArray::number(config.CommPort) + "\r\n";
+    if (const auto error = WriteWholeFile(QFile(path).fileName(), line))
+        return error->toStdString();
     return std::nullopt;
 }
 

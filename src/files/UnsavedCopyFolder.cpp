@@ -1,13 +1,13 @@
 #include "UnsavedCopyFolder.h"
 
 #include "DataFileWriter.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -68,9 +68,8 @@ std::optional<std::string> UnsavedCopyFolder::write(const QString& file, const D
     if (belongedTo.isEmpty()) {
         QFile::remove(nameFile);
     } else {
-        QSaveFile name(nameFile);
-        if (!name.open(QIODevice::WriteOnly) || name.write(belongedTo.toUtf8()) < 0 || !name.commit())
-            return name.errorString().toStdString();
+        if (const auto error = WriteWholeFile(nameFile, belongedTo.toUtf8()))
+            return error->toStdString();
     }
     return WriteDataFile(QFileInfo(file).filesystemFilePath(), record);
 }

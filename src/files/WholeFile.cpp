@@ -1,0 +1,75 @@
+#include "WholeFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
+
+namespace zg {
+
+namespace {
+
+struct WholeFileText {
+    Q_DECLARE_TR_FUNCTIONS(zg::WholeFile)
+};
+
+// The device's own reason when it has one: a writer that gave up without a failing write says
+// less than the system.
+QString failure(const QFileDevice& file) {
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return WholeFileText::tr("The content could not be produced.");
+}
+
+bool writeChecked(QFileDevice& file, const std::function<bool(QIODevice&)>& write) {
+    return write(file) && file.error() == QFileDevice::NoError;
+}
+
+std::optional<QString> replaceReadOnly(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    const QFileInfo old(path);
+    QTemporaryFile file(old.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(old.fileName())));
+    // A temporary file cannot be opened unbuffered: the flush is checked instead.
+    if (!file.open() || !writeChecked(file, write) || !file.flush())
+        return failure(file);
+    file.setPermissions(old.permissions());
+    std::error_code error;
+    std::filesystem::rename(file.filesystemFileName(), old.filesystemAbsoluteFilePath(), error);
+    if (error)
+        return QString::fromStdString(error.message());
+    file.setAutoRemove(false); // it is the target now
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> WriteWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write,
+                                      const WholeFileOptions& options) {
+    const QFileInfo target(path);
+    if (options.replaceReadOnly && target.exists() && !target.isWritable() &&
+        QFileInfo(target.absolutePath()).isWritable())
+        return replaceReadOnly(path, write);
+    QSaveFile file(path);
+    // Unbuffered: with Qt's buffer a failing write would only come up inside commit(), which (Qt
+    // 6.4) then still puts a cut-off file in place of the old one. An unfinished QSaveFile
+    // removes its temporary file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failure(file);
+    if (!writeChecked(file, write)) {
+        const QString reason = failure(file);
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return failure(file);
+    return std::nullopt;
+}
+
+std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes,
+                                      const WholeFileOptions& options) {
+    return WriteWholeFile(
+        path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); }, options);
+}
+
+} // namespace zg
