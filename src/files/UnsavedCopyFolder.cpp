@@ -82,9 +82,10 @@ std::vector<LeftCopy> UnsavedCopyFolder::leftCopies(const QString& ownFile) cons
     for (const QFileInfo& info : files) {
         if (!copyName.match(info.fileName()).hasMatch() || info.absoluteFilePath() == ownFile)
             continue;
-        std::shared_ptr<QLockFile> lock =
-            lockIfUnheld(withSuffix(info.absoluteFilePath(), QStringLiteral(".lock")));
-        if (!lock)
+        const QString lockPath = withSuffix(info.absoluteFilePath(), QStringLiteral(".lock"));
+        std::shared_ptr<QLockFile> lock = lockIfUnheld(lockPath);
+        // In a folder where no lock can be made, a copy without one has no program left to run.
+        if (!lock && (QFileInfo::exists(lockPath) || QFileInfo(folder_).isWritable()))
             continue; // its program is still running
         copies.push_back({info.absoluteFilePath(), info.lastModified(),
                           readName(withSuffix(info.absoluteFilePath(), QStringLiteral(".name"))), lock});

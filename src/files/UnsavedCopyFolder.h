@@ -17,8 +17,10 @@ namespace zg {
 struct LeftCopy {
     QString file;
     QDateTime leftAt;
-    QString belongedTo;              // the data file the work came from; empty when it had none
-    std::shared_ptr<QLockFile> lock; // held while the copy is offered, so that no other program offers it
+    QString belongedTo; // the data file the work came from; empty when it had none
+    // Held while the copy is offered, so that no other program offers it; none in a folder where
+    // nothing can be written.
+    std::shared_ptr<QLockFile> lock;
 };
 
 // The folder where each running program keeps a copy of its unsaved work: unsaved-<pid>.DAT,

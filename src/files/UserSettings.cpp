@@ -1,6 +1,10 @@
 #include "UserSettings.h"
 
+#include "ConfigFile.h"
+
 #include <QSettings>
+
+#include <filesystem>
 
 namespace zg {
 
@@ -18,6 +22,14 @@ std::optional<int> UserSettings::port() {
     if (!ok)
         return std::nullopt;
     return port;
+}
+
+AppConfig UserSettings::startConfig() {
+    AppConfig config = LoadConfig();
+    std::error_code error;
+    if (!std::filesystem::exists(kConfigFileName, error))
+        config.CommPort = std::int16_t(port().value_or(config.CommPort));
+    return config;
 }
 
 void UserSettings::setPort(int port) {

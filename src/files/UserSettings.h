@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/AppConfig.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,6 +18,9 @@ class UserSettings {
 
     static std::optional<int> port();
     static void setPort(int port);
+    // The configuration to start with: LED.cfg of the start folder, or without one there the port
+    // the user last confirmed, since the port follows the user, not the folder.
+    static AppConfig startConfig();
 
     // Whether the test steps at the module's sequencer delay instead of the test speed.
     static bool moduleSpeed();

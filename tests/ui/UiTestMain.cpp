@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
+    // Named as the program names itself, so that its folders are the program's.
+    QCoreApplication::setApplicationName(QStringLiteral("zelta-glow"));
+    QCoreApplication::setOrganizationName(QStringLiteral("zelta-glow"));
     zg::ApplyProgramFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

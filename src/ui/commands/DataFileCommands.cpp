@@ -210,7 +210,8 @@ void DataFileCommands::newFromFile(const QString& path, const QString& stepName)
 
 // Work that programs no longer running left unsaved comes back only when the user wants it, as
 // one step, newest first. A Yes ends the questions (older copies wait for the next start) and
-// keeps the file named at start from being opened over the work brought back.
+// keeps the file named at start from being opened over the work brought back; a question closed
+// without an answer ends them too and deletes nothing.
 bool DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved, const std::optional<QString>& fileNamed) {
     for (const LeftCopy& copy : unsaved.leftBehind()) {
         const DataFileReadResult read = ReadDataFile(QFileInfo(copy.file).filesystemFilePath());
@@ -221,13 +222,19 @@ bool DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved, const std::optiona
         const MessageRequest question{AppTitle(),
                                       UnsavedWorkQuestion(copy.leftAt, copy.belongedTo, fileNamed),
                                       MessageButtons::YesNo, MessageIcon::Question};
-        if (p_.dialogs.showMessage(&p_.window, question) != MessageAnswer::Yes) {
+        const MessageAnswer answer = p_.dialogs.showMessage(&p_.window, question);
+        if (answer == MessageAnswer::No) {
             UnsavedWork::discard(copy);
             continue;
         }
-        bringBack(read.Record, copy.belongedTo);
-        unsaved.keepNow(); // this program's own copy first, then the old one goes
-        UnsavedWork::discard(copy);
+        if (answer != MessageAnswer::Yes)
+            return false;
+        bringBack(read.Record, copy);
+        // The old copy goes only once this program's own copy holds the work.
+        if (const auto error = unsaved.keepBroughtBack())
+            p_.dialogs.exclaim(&p_.window, NotProtectedMessage(unsaved.folder(), *error, copy.file));
+        else
+            UnsavedWork::discard(copy);
         if (fileNamed)
             p_.dialogs.showMessage(&p_.window, {AppTitle(), NotOpenedMessage(*fileNamed), MessageButtons::Ok,
                                                 MessageIcon::Information});
@@ -237,17 +244,19 @@ bool DataFileCommands::offerUnsavedWork(UnsavedWork& unsaved, const std::optiona
 }
 
 // Under the name of the file the work belonged to, if it had one, as changed work of that file.
-void DataFileCommands::bringBack(const DataFileRecord& record, const QString& belongedTo) {
+// Lines of the copy that could not be read are the copy's, not the file's.
+void DataFileCommands::bringBack(const DataFileRecord& record, const LeftCopy& copy) {
     const QString step = tr("Unsaved Pattern");
-    if (belongedTo.isEmpty()) {
+    if (copy.belongedTo.isEmpty()) {
         newFrom(record, step);
-        return;
+    } else {
+        const ChosenFile file = chosen(copy.belongedTo);
+        applyAs(fileName(file), record, OpenRecord, step);
+        if (QFileInfo(QFileInfo(file.path).absolutePath()).isDir())
+            takeFolderOf(file);
     }
-    const ChosenFile file = chosen(belongedTo);
-    applyAs(fileName(file), record, OpenRecord, step);
-    if (QFileInfo(QFileInfo(file.path).absolutePath()).isDir())
-        takeFolderOf(file);
-    reportDamage(file, record);
+    if (const auto lines = UnreadableLines(record); !lines.empty())
+        p_.dialogs.exclaim(&p_.window, DamagedCopyMessage(copy.leftAt, copy.file, lines));
 }
 
 } // namespace zg

@@ -18,6 +18,7 @@ namespace zg {
 class SettingsDialog;
 class TestPlayer;
 class UnsavedWork;
+struct LeftCopy;
 class UserDialogs;
 
 // A file picked in the data-file dialog: its full path and its name without folder.
@@ -78,7 +79,7 @@ class DataFileCommands {
     void reportDamage(const ChosenFile& file, const DataFileRecord& record);
     void applyAs(const DocumentName& name, const DataFileRecord& record, ApplyRecordFn apply,
                  const QString& stepName);
-    void bringBack(const DataFileRecord& record, const QString& belongedTo);
+    void bringBack(const DataFileRecord& record, const LeftCopy& copy);
     void applyDataFile(const ChosenFile& file, ApplyRecordFn apply, const QString& stepName);
 
     Parts p_;

@@ -85,16 +85,47 @@ QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unr
 QString UnsavedWorkQuestion(const QDateTime& leftAt, const QString& belongedTo,
                             const std::optional<QString>& fileNamed) {
     const QString when = QLocale().toString(leftAt, QLocale::ShortFormat);
-    QString text =
-        belongedTo.isEmpty()
-            ? FileText::tr("The program was closed on %1 with a pattern that had not been saved.").arg(when)
-            : FileText::tr("The program was closed on %1 with changes to\r%2\rthat had not been saved.")
-                  .arg(when, belongedTo);
-    if (fileNamed)
-        text += FileText::tr("\r\rIf you bring them back, %1 is not opened now: open it afterwards when "
-                             "you need it.")
-                    .arg(*fileNamed);
-    return text + FileText::tr("\r\rBring that pattern back?");
+    // One whole text for each case, so that every language can say it in its own order.
+    if (belongedTo.isEmpty() && !fileNamed)
+        return FileText::tr("The program was closed on %1 with a pattern that had not been saved.\r\r"
+                            "Bring that pattern back?")
+            .arg(when);
+    if (belongedTo.isEmpty())
+        return FileText::tr("The program was closed on %1 with a pattern that had not been saved.\r\r"
+                            "If you bring it back, %2 is not opened now: open it afterwards when you "
+                            "need it.\r\rBring that pattern back?")
+            .arg(when, *fileNamed);
+    if (!fileNamed)
+        return FileText::tr("The program was closed on %1 with changes to\r%2\rthat had not been saved.\r\r"
+                            "Bring those changes back?")
+            .arg(when, belongedTo);
+    return FileText::tr("The program was closed on %1 with changes to\r%2\rthat had not been saved.\r\r"
+                        "If you bring them back, %3 is not opened now: open it afterwards when you need "
+                        "it.\r\rBring those changes back?")
+        .arg(when, belongedTo, *fileNamed);
+}
+
+QString DamagedCopyMessage(const QDateTime& leftAt, const QString& copy, const std::vector<int>& lines) {
+    return FileText::tr("The copy of the pattern left unsaved on %1,\r%2,\ris incomplete or damaged.\r\r"
+                        "These lines of the copy could not be used and were left out:\r%3")
+        .arg(QLocale().toString(leftAt, QLocale::ShortFormat), copy, LineRanges(lines));
+}
+
+QString NotProtectedMessage(const QString& folder, const QString& reason, const QString& oldCopy) {
+    return FileText::tr("The pattern brought back is not yet protected: its copy could not be written "
+                        "to\r%1\r(%2).\r\rThe old copy\r%3\ris kept until then. Save the pattern to "
+                        "a file of your own.")
+        .arg(folder, reason, oldCopy);
+}
+
+QString NotKeptMessage(const QString& folder, const QString& reason) {
+    return FileText::tr("Unsaved work is not being kept: the program tried to keep it in\r%1\r(%2).\r\r"
+                        "Save your work to a file before you close the program.")
+        .arg(folder, reason);
+}
+
+QString NotKeptStatus(const QString& folder) {
+    return FileText::tr("Unsaved work is not being kept: %1 cannot be written.").arg(folder);
 }
 
 QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs) {

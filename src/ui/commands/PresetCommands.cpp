@@ -3,6 +3,7 @@
 #include "files/DataFileRecord.h"
 #include "files/DataFileWriter.h"
 #include "files/PresetLibrary.h"
+#include "files/UserDataFolder.h"
 #include "ui/commands/DataFileCommands.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/PresetFolders.h"
@@ -30,6 +31,7 @@ void PresetCommands::fillMenu(QMenu* menu) {
     menu->clear();
     for (QMenu* group : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
         delete group;
+    MoveEarlierUserData(UserDataFolder(), EarlierUserDataFolders()); // once there, found at once
     const auto presets = ListPresets(QFileInfo(ShippedPresetFolder()).filesystemFilePath(),
                                      QFileInfo(UserPresetFolder()).filesystemFilePath());
     QMenu* group = nullptr;

@@ -1,8 +1,9 @@
 #include "PresetFolders.h"
 
+#include "files/UserDataFolder.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace zg {
 
@@ -18,7 +19,7 @@ QString ShippedPresetFolder() {
 }
 
 QString UserPresetFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/presets");
+    return UserDataFolder() + QStringLiteral("/presets");
 }
 
 } // namespace zg

@@ -48,7 +48,7 @@ void ShellCommands::exitFromButton() {
 }
 
 void ShellCommands::endNow() {
-    unsaved_.keepNow();
+    unsaved_.finish();
     UserSettings::setWindowGeometry(window_.saveGeometry()); // where the next start puts the window
     programEnd_.endNow();
 }

@@ -1,8 +1,7 @@
 #include "UnsavedWork.h"
 
 #include "files/DataFileRecord.h"
-
-#include <QStandardPaths>
+#include "files/UserDataFolder.h"
 
 #include <algorithm>
 
@@ -12,12 +11,17 @@ UnsavedWork::UnsavedWork(const LedSequence& sequence, std::function<QString()> b
     : QObject(parent), sequence_(sequence), belongedTo_(std::move(belongedTo)), folder_(DefaultFolder()) {
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
-    connect(&timer_, &QTimer::timeout, this, &UnsavedWork::keepNow);
+    connect(&timer_, &QTimer::timeout, this, [this] { keepNow(); });
     clean_ = TakeSnapshot(sequence_);
 }
 
 QString UnsavedWork::DefaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return UserDataFolder();
+}
+
+std::vector<LeftCopy> UnsavedWork::leftBehind() const {
+    MoveEarlierUserData(folder_.folder(), EarlierUserDataFolders());
+    return folder_.leftCopies(file_);
 }
 
 void UnsavedWork::markClean() {
@@ -32,7 +36,14 @@ void UnsavedWork::dropOwnCopy() {
         UnsavedCopyFolder::remove(file_);
 }
 
+// The first change claims this program's name in the folder, so that a folder where nothing can
+// be kept is said at once, not when the work is already lost.
 void UnsavedWork::changed() {
+    if (!lock_ && !warned_) {
+        lock_ = folder_.claim(file_);
+        if (!lock_)
+            warnOnce(tr("The folder cannot be created or written."));
+    }
     if (!timer_.isActive())
         timer_.start();
 }
@@ -53,18 +64,44 @@ bool UnsavedWork::worthKeeping() const {
                        sameSpeeds(start.sequencerDelay(), start.testSpeed()));
 }
 
-void UnsavedWork::keepNow() {
+std::optional<QString> UnsavedWork::keepNow() {
     timer_.stop();
-    if (folder_.folder().isEmpty())
-        return;
     if (!worthKeeping()) {
         dropOwnCopy();
-        return;
+        return std::nullopt;
     }
+    return write();
+}
+
+void UnsavedWork::finish() {
+    keepNow();
+    lock_.reset();
+}
+
+std::optional<QString> UnsavedWork::keepBroughtBack() {
+    timer_.stop();
+    return write();
+}
+
+std::optional<QString> UnsavedWork::write() {
     if (!lock_)
         lock_ = folder_.claim(file_);
-    if (lock_)
-        UnsavedCopyFolder::write(file_, MakeDataFileRecord(sequence_), belongedTo_());
+    std::optional<QString> error;
+    if (!lock_)
+        error = tr("The folder cannot be created or written.");
+    else if (const auto failed =
+                 UnsavedCopyFolder::write(file_, MakeDataFileRecord(sequence_), belongedTo_()))
+        error = QString::fromStdString(*failed);
+    if (error)
+        warnOnce(*error);
+    return error;
+}
+
+void UnsavedWork::warnOnce(const QString& reason) {
+    if (warned_)
+        return;
+    warned_ = true;
+    emit cannotKeep(folder_.folder(), reason);
 }
 
 } // namespace zg

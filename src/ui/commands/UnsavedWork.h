@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace zg {
@@ -28,6 +29,8 @@ class UnsavedWork : public QObject {
 
     // The user's data folder, where the copies are kept.
     static QString DefaultFolder();
+    // The folder where copies are kept in this run.
+    const QString& folder() const { return folder_.folder(); }
     // This program's own copy; empty until it first keeps one.
     const QString& file() const { return file_; }
 
@@ -35,17 +38,31 @@ class UnsavedWork : public QObject {
     void markClean();
     // Something changed: the copy follows after a short delay.
     void changed();
-    // Writes the copy now when there is work worth keeping, and removes it when there is none.
-    void keepNow();
+    // Writes the copy now when there is work worth keeping, and removes it when there is none;
+    // why, when work worth keeping could not be kept.
+    std::optional<QString> keepNow();
+    // The program ends: the work goes to its copy, whose guard is let go so that a later start
+    // offers it; with nothing worth keeping, nothing of this program stays in the folder.
+    void finish();
+    // Writes the copy of work just brought back, whatever it holds: the old copy may go only
+    // once this one is there. Why not, when it could not be written.
+    std::optional<QString> keepBroughtBack();
 
-    // The copies that programs no longer running left, newest first.
-    std::vector<LeftCopy> leftBehind() const { return folder_.leftCopies(file_); }
+    // The copies that programs no longer running left, newest first, those that earlier versions
+    // kept elsewhere among them.
+    std::vector<LeftCopy> leftBehind() const;
     static void discard(const LeftCopy& copy) { UnsavedCopyFolder::remove(copy.file); }
     static QString setAside(const LeftCopy& copy) { return UnsavedCopyFolder::setAside(copy.file); }
+
+  signals:
+    // Said once a run: copies cannot be kept, so unsaved work would be lost with the program.
+    void cannotKeep(const QString& folder, const QString& reason);
 
   private:
     bool worthKeeping() const;
     void dropOwnCopy();
+    std::optional<QString> write();
+    void warnOnce(const QString& reason);
 
     const LedSequence& sequence_;
     std::function<QString()> belongedTo_;
@@ -54,6 +71,7 @@ class UnsavedWork : public QObject {
     std::unique_ptr<QLockFile> lock_; // claims file_ for as long as this program runs
     DocumentSnapshot clean_;
     QTimer timer_;
+    bool warned_ = false;
 };
 
 } // namespace zg

@@ -1,5 +1,6 @@
 #include "QtUserDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -52,10 +53,8 @@ MessageAnswer fromQt(int button, MessageButtons buttons) {
     case QMessageBox::No:
         return MessageAnswer::No;
     default:
-        // A box closed by Escape or its close button counts as Cancel (No where there is no
-        // Cancel); a lone OK box as OK.
-        if (buttons == MessageButtons::YesNo)
-            return MessageAnswer::No;
+        // A box closed by Escape or its close button counts as Cancel, also where it shows no
+        // Cancel: a question left unanswered is not a No. A lone OK box counts as OK.
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 }
@@ -123,8 +122,13 @@ MessageAnswer QtUserDialogs::showMessage(QWidget* parent, const MessageRequest& 
     box.setTextFormat(Qt::PlainText);
     if (request.buttons == MessageButtons::OkCancel)
         box.setDefaultButton(QMessageBox::Ok);
-    if (request.buttons == MessageButtons::YesNo)
+    if (request.buttons == MessageButtons::YesNo) {
         box.setDefaultButton(QMessageBox::Yes);
+        // Qt would take No for Escape and the close button; a hidden Cancel answers them instead.
+        QAbstractButton* dismissed = box.addButton(QMessageBox::Cancel);
+        dismissed->hide();
+        box.setEscapeButton(dismissed);
+    }
     return fromQt(box.exec(), request.buttons);
 }
 

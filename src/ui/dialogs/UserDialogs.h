@@ -51,6 +51,8 @@ struct ItemRequest {
 class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
+    // A box closed without an answer (Escape, its close button) answers Cancel, also a Yes/No
+    // box; a lone OK box answers OK.
     virtual MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) = 0;
     // The full path chosen, or nothing when the user cancelled.
     virtual std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;

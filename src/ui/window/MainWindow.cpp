@@ -2,12 +2,12 @@
 
 #include "device/QtSerialLink.h"
 #include "export/FormColors.h"
-#include "files/ConfigFile.h"
 #include "files/UserSettings.h"
 #include "ui/commands/DocumentHistory.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/FlashCommands.h"
 #include "ui/commands/JoystickStick.h"
+#include "ui/commands/NotKeptNotice.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
 #include "ui/commands/RecentFiles.h"
@@ -37,8 +37,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
-
-#include <filesystem>
 
 namespace zg {
 
@@ -99,6 +97,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     unsaved_ = new UnsavedWork(
         sequence_, [this] { return history_->documentName().filePath; }, this);
     connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);
+    new NotKeptNotice(*unsaved_, dialogs, *this);
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
         *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
@@ -184,11 +183,7 @@ void MainWindow::connectGrid() {
 }
 
 void MainWindow::loadStartState() {
-    config_ = LoadConfig();
-    // The port follows the user, not the folder: without LED.cfg here, the port last confirmed.
-    std::error_code error;
-    if (!std::filesystem::exists(kConfigFileName, error))
-        config_.CommPort = std::int16_t(UserSettings::port().value_or(config_.CommPort));
+    config_ = UserSettings::startConfig();
     settings_ = new SettingsDialog(config_, sequence_, dialogs_, this);
     settings_->hide();
     for (LedChannel led = 0; led < kLedCount; ++led)

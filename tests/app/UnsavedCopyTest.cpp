@@ -1,0 +1,189 @@
+#include "UiFixture.h"
+
+#include "files/DataFileWriter.h"
+#include "ui/commands/DataFileCommands.h"
+#include "ui/commands/UnsavedWork.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QStatusBar>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace zg;
+
+class UnsavedCopy : public UiFixture {
+  protected:
+    static QString folder() { return UnsavedWork::DefaultFolder(); }
+    static QStringList filesIn(const QString& place) {
+        return QDir(place).entryList(QDir::Files, QDir::Name);
+    }
+    static QByteArray readAll(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static void writeText(const QString& file, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(file).path());
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    // A run that drew one cell and ended as the user ends it, leaving its copy.
+    void leaveACopy(int row, int e) {
+        start();
+        click(row, e);
+        dialogs.answers = {MessageAnswer::Ok};
+        form->findChild<QAction*>("MENUexit")->trigger();
+        form.reset();
+    }
+    std::vector<std::string> messageTexts() const {
+        std::vector<std::string> texts;
+        for (const MessageRequest& m : dialogs.messages)
+            texts.push_back(m.text.toStdString());
+        return texts;
+    }
+};
+
+// Escape or the close button on the question is no answer: the copy waits for the next start.
+// Yes lets the old copy go only once this program's own copy holds the work.
+TEST_F(UnsavedCopy, AQuestionLeftUnansweredKeepsTheCopyAndYesDropsItOnlyOnceTheWorkIsKeptAgain) {
+    leaveACopy(1, 12);
+    ASSERT_EQ(filesIn(folder()).size(), 1u) << filesIn(folder()).join(' ').toStdString();
+    const QString left = QDir(folder()).filePath(filesIn(folder())[0]);
+    const QByteArray copy = readAll(left);
+
+    start();
+    dialogs.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(form->offerUnsavedWork());
+    EXPECT_EQ(form->sequence().cell(1, 12), 0);
+    form->close();
+    form.reset();
+    EXPECT_EQ(readAll(left), copy);
+
+    // A disk with room for a lock but not for the new copy (the file-size limit stands for it).
+    start();
+    dialogs.messages.clear();
+    dialogs.answers = {MessageAnswer::Yes};
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit none = saved;
+    none.rlim_cur = 120;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
+    const bool broughtBack = form->offerUnsavedWork();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_TRUE(broughtBack);
+    EXPECT_EQ(form->sequence().cell(1, 12), 1);
+    EXPECT_EQ(readAll(left), copy);
+    ASSERT_GE(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains("not yet protected")) << messageTexts()[1];
+    EXPECT_TRUE(dialogs.messages[1].text.contains(left)) << messageTexts()[1];
+
+    // With room, the work is kept again and the old copy goes.
+    form.reset();
+    dialogs.messages.clear();
+    start();
+    dialogs.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(form->offerUnsavedWork());
+    EXPECT_FALSE(QFile::exists(left));
+    const QString own = form->findChild<UnsavedWork*>()->file();
+    EXPECT_EQ(readAll(own).size(), copy.size());
+}
+
+// The lines that could not be read are the copy's: the message names the copy, with or without
+// a file the work belonged to.
+TEST_F(UnsavedCopy, ADamagedCopyIsNamedAndTheUsersFileIsNotBlamed) {
+    LedSequence work;
+    work.setCell(0, 3, 1);
+    for (const bool withFile : {true, false}) {
+        const QString copy = QDir(folder()).filePath(withFile ? "unsaved-424242.DAT" : "unsaved-424243.DAT");
+        QDir().mkpath(folder());
+        ASSERT_FALSE(WriteDataFile(copy.toStdString(), MakeDataFileRecord(work)));
+        QByteArray text = readAll(copy);
+        text.replace("\"0\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n",
+                     "\"0\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\njunk\r\n");
+        writeText(copy, text);
+        if (withFile)
+            writeText(QDir(folder()).filePath("unsaved-424242.name"), dir.filePath("x.DAT").toUtf8());
+        start();
+        dialogs.messages.clear();
+        dialogs.answers = {MessageAnswer::Yes};
+        EXPECT_TRUE(form->offerUnsavedWork());
+        EXPECT_EQ(form->sequence().cell(0, 3), 1);
+        ASSERT_EQ(dialogs.messages.size(), 2u) << withFile;
+        const QString& said = dialogs.messages[1].text;
+        EXPECT_TRUE(said.contains(copy)) << said.toStdString();
+        EXPECT_TRUE(said.contains("11")) << said.toStdString();
+        EXPECT_FALSE(said.contains("x.DAT")) << said.toStdString();
+        form->close();
+        form.reset();
+        for (const QString& name : filesIn(folder()))
+            QFile::remove(QDir(folder()).filePath(name));
+    }
+}
+
+// A program that ends leaves no lock behind, and no copy when it holds nothing worth keeping.
+TEST_F(UnsavedCopy, AProgramThatEndsLetsGoOfItsLockAndLeavesNoEmptyCopy) {
+    leaveACopy(2, 2);
+    const QStringList left = filesIn(folder());
+    ASSERT_EQ(left.size(), 1u) << left.join(' ').toStdString();
+    EXPECT_TRUE(left[0].endsWith(".DAT"));
+
+    QFile::remove(QDir(folder()).filePath(left[0]));
+    start();
+    click(0, 0);
+    click(0, 0); // on and off again: nothing left to keep
+    form->findChild<UnsavedWork*>()->keepNow();
+    dialogs.answers = {MessageAnswer::Ok};
+    form->findChild<QAction*>("MENUexit")->trigger();
+    EXPECT_TRUE(filesIn(folder()).isEmpty()) << filesIn(folder()).join(' ').toStdString();
+}
+
+// Copies and presets that an earlier version kept in its own folder are found again, and a file
+// of the same name in the one folder is never written over.
+TEST_F(UnsavedCopy, CopiesAndPresetsWhereAnEarlierVersionKeptThemAreFound) {
+    const QString earlier = folder() + "/zelta-glow";
+    LedSequence work;
+    work.setCell(3, 9, 1);
+    QDir().mkpath(earlier + "/presets");
+    ASSERT_FALSE(WriteDataFile((earlier + "/unsaved.DAT").toStdString(), MakeDataFileRecord(work)));
+    ASSERT_FALSE(WriteDataFile((earlier + "/presets/Mine.DAT").toStdString(), MakeDataFileRecord(work)));
+    writeText(earlier + "/presets/Taken.DAT", "earlier");
+    writeText(folder() + "/presets/Taken.DAT", "newer");
+
+    start();
+    dialogs.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(form->offerUnsavedWork());
+    EXPECT_EQ(form->sequence().cell(3, 9), 1);
+    auto* menu = form->findChild<QMenu*>("MENUpresets");
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    QStringList names;
+    for (QAction* group : menu->actions())
+        if (group->menu())
+            for (QAction* item : group->menu()->actions())
+                names << item->text();
+    EXPECT_TRUE(names.contains("Mine")) << names.join(", ").toStdString();
+    EXPECT_EQ(readAll(folder() + "/presets/Taken.DAT"), "newer");
+    EXPECT_EQ(readAll(earlier + "/presets/Taken.DAT"), "earlier");
+}
+
+// Where the folder for copies cannot be made, the user learns it once, at the first change.
+TEST_F(UnsavedCopy, AFolderWhereNothingCanBeKeptIsSaidOnceAtTheFirstChange) {
+    writeText(dir.filePath("blocked"), "a file where the data folder would be");
+    qputenv("XDG_DATA_HOME", dir.filePath("blocked/data").toLocal8Bit());
+    start();
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+    click(0, 1);
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains("not being kept"))
+        << form->statusBar()->currentMessage().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs.messages.empty(); }, 2000));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(dir.filePath("blocked/data"))) << messageTexts()[0];
+    click(0, 2);
+    form->findChild<UnsavedWork*>()->keepNow();
+    QTest::qWait(300);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
