@@ -50,26 +50,93 @@ RowCells flicker(const FlashSettings& s, LedChannel row, int endEvent, int flash
 
 } // namespace
 
+namespace {
+
+// How many flashes an effect names in one period of one row; 0 where it names none.
+int flashesNamed(FlashEffect effect) {
+    switch (effect) {
+    case FlashEffect::Single:
+    case FlashEffect::Alternate:
+    case FlashEffect::Chase:
+        return 1;
+    case FlashEffect::Double:
+        return 2;
+    case FlashEffect::Triple:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+int periodOf(const FlashSettings& s, int delay) {
+    return std::max(1, int(std::lround(60000.0 / std::max(s.perMinute, 1) / delay)));
+}
+
+// The events `count` flashes with their gaps take, with the dark step that sets them apart from
+// the next period's.
+int eventsNeeded(int count, int flash, int gap) {
+    return count * flash + (count - 1) * gap + 1;
+}
+
+// A period longer than the 50 events only fits where the cycle is not fitted to it, and a delay
+// chosen in place of 0 fits the period in any case.
+bool allFitsAt(const FlashSettings& s, int delay, bool periodMustFit) {
+    const int period = periodOf(s, delay);
+    const int count = flashesNamed(s.effect);
+    return (!periodMustFit || period <= kEventCount) &&
+           (count == 0 ||
+            eventsNeeded(count, eventsOf(s.flashMs, delay, 1), eventsOf(s.gapMs, delay, 1)) <= period);
+}
+
+// The delay of the list nearest to `delay` at which everything fits, the shorter one first.
+std::optional<int> nearestFittingDelay(const FlashSettings& s, int delay) {
+    const bool periodMustFit = s.fitCycle || delay < 1;
+    for (int distance = 1; distance < kLongestDelayMs; ++distance)
+        for (const int d : {delay - distance, delay + distance})
+            if (d >= 1 && d <= kLongestDelayMs && allFitsAt(s, d, periodMustFit))
+                return d;
+    return std::nullopt;
+}
+
+// The longest flash, or gap, that lets the named flashes fit into the period, the other kept.
+void offerWhatFits(FlashLayout& layout, int count, int flash, int gap, int delay) {
+    const int room = layout.periodEvents - 1;
+    if (const int longest = (room - (count - 1) * gap) / count; longest >= 1)
+        layout.fittingFlashMs = longest * delay;
+    if (count > 1)
+        if (const int longest = (room - count * flash) / (count - 1); longest >= 1)
+            layout.fittingGapMs = longest * delay;
+}
+
+} // namespace
+
 FlashLayout LayOutFlashes(const FlashSettings& s, int delayMs, EventIndex endEvent) {
     FlashLayout layout;
-    const int delay = std::max(delayMs, 1); // at 0 the module runs at its fastest: a step of 1 ms
-    const double periodMs = 60000.0 / std::max(s.perMinute, 1);
-    layout.periodEvents = std::max(1, int(std::lround(periodMs / delay)));
-    layout.fits = layout.periodEvents <= kEventCount;
     layout.endEvent = endEvent;
-    if (s.fitCycle) {
-        layout.endEvent = std::min(layout.periodEvents, kEventCount) - 1;
-        if (!layout.fits) {
-            // The smallest delay whose period rounds to 50 events or fewer.
-            for (int d = delay + 1; d <= kLongestDelayMs && !layout.fittingDelay; ++d)
-                if (std::lround(periodMs / d) <= kEventCount)
-                    layout.fittingDelay = d;
-        }
+    layout.flashesNamed = flashesNamed(s.effect);
+    if (delayMs < 1) {
+        layout.needsDelay = true;
+        layout.fits = false;
+        layout.fittingDelay = nearestFittingDelay(s, 0);
+        return layout;
     }
+    const int delay = delayMs;
+    layout.periodEvents = periodOf(s, delay);
+    layout.fits = layout.periodEvents <= kEventCount;
+    if (s.fitCycle)
+        layout.endEvent = std::min(layout.periodEvents, kEventCount) - 1;
     const int flash = eventsOf(s.flashMs, delay, 1);
     const int gap = eventsOf(s.gapMs, delay, 1);
     const int offset = eventsOf(s.offsetMs, delay, 0);
     const int period = layout.periodEvents;
+    if (layout.flashesNamed > 0) {
+        layout.eventsNeeded = eventsNeeded(layout.flashesNamed, flash, gap);
+        layout.flashesFit = layout.eventsNeeded <= period;
+        if (!layout.flashesFit)
+            offerWhatFits(layout, layout.flashesNamed, flash, gap, delay);
+    }
+    if ((s.fitCycle && !layout.fits) || !layout.flashesFit)
+        layout.fittingDelay = nearestFittingDelay(s, delay);
     const std::vector<FlashRun> group = groupOf(s, period, flash, gap);
     const int count = int(std::count(s.leds.begin(), s.leds.end(), true));
     int index = 0;
@@ -98,7 +165,8 @@ void ApplyFlashes(const FlashSettings& settings, const FlashLayout& layout, LedS
     for (LedChannel row = 0; row < kLedCount; ++row) {
         if (!settings.leds[std::size_t(row)])
             continue;
-        for (EventIndex e = 0; e < kEventCount; ++e)
+        const EventIndex last = settings.fitCycle ? kLastEvent : layout.endEvent;
+        for (EventIndex e = 0; e <= last; ++e)
             sequence.setCell(row, e, layout.cells[std::size_t(row)][std::size_t(e)]);
     }
 }

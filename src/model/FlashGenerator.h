@@ -20,10 +20,10 @@ struct FlashSettings {
     std::array<bool, kLedCount> leds{true, false, false, false};
     int perMinute = 60; // flashes, or groups of flashes, a minute
     int flashMs = 50;
-    int gapMs = 50; // between the flashes of a group, and between the lights of a chase
-    int offsetMs = 0; // where the first flash starts, so that two LEDs can be out of phase
+    int gapMs = 50;       // between the flashes of a group, and between the lights of a chase
+    int offsetMs = 0;     // where the first flash starts, so that two LEDs can be out of phase
     bool fitCycle = true; // the end mark so that one cycle is one period
-    unsigned seed = 1; // Flicker's random pattern, the same for the same seed
+    unsigned seed = 1;    // Flicker's random pattern, the same for the same seed
 };
 
 // What the settings give at a sequencer delay: the chosen rows' cells, the end mark, and whether
@@ -33,9 +33,21 @@ struct FlashLayout {
     EventIndex endEvent = kLastEvent;
     int periodEvents = 0;
     bool fits = true;
-    // Where a period does not fit and the cycle is fitted to it: the nearest sequencer delay of
-    // the settings list (1 to 100 ms) at which it does, if there is one.
+    // Where a period does not fit and the cycle is fitted to it, or the flashes do not fit into
+    // a period, or there is no delay to lay out at: the nearest sequencer delay of the settings
+    // list (1 to 100 ms) at which all fits, if there is one.
     std::optional<int> fittingDelay;
+    // At a sequencer delay of 0 the module runs at its fastest, a step no rate can be given for:
+    // nothing is laid out until a delay is chosen.
+    bool needsDelay = false;
+    // Whether each period holds all the flashes the effect names, each with a dark step after
+    // it; where not, the longest flash (with the gap kept) and the longest gap (with the flash
+    // kept) in ms with which they would, if there are such.
+    bool flashesFit = true;
+    int flashesNamed = 0; // in one period of one row: 3 for a triple flash, 0 where none are named
+    int eventsNeeded = 0; // by those flashes and their gaps, with the dark step after them
+    std::optional<int> fittingFlashMs;
+    std::optional<int> fittingGapMs;
 };
 
 // The longest delay the settings list offers.
@@ -43,7 +55,8 @@ inline constexpr int kLongestDelayMs = 100;
 
 FlashLayout LayOutFlashes(const FlashSettings& settings, int delayMs, EventIndex endEvent);
 
-// Writes the chosen rows and, with the cycle fitted, the end mark: every other row stays.
+// Writes the chosen rows and, with the cycle fitted, the end mark: every other row stays, and so
+// do the cells after the end mark when the cycle is not fitted.
 void ApplyFlashes(const FlashSettings& settings, const FlashLayout& layout, LedSequence& sequence);
 
 } // namespace zg

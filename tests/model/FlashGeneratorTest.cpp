@@ -1,5 +1,5 @@
-#include "RowText.h"
 #include "model/FlashGenerator.h"
+#include "RowText.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,8 @@ TEST(FlashGenerator, EachEffectAtTwoDelays) {
         EXPECT_EQ(cellsOf(layout, 0), c.row0) << int(c.effect) << " at " << c.delay;
     }
     // Two lights taking turns, and three in a chase, each behind the one before it.
-    const FlashLayout wigwag = LayOutFlashes(effect(FlashEffect::Alternate, {true, true, false, false}), 50, 0);
+    const FlashLayout wigwag =
+        LayOutFlashes(effect(FlashEffect::Alternate, {true, true, false, false}), 50, 0);
     EXPECT_EQ(cellsOf(wigwag, 0), "1" + std::string(19, '0'));
     EXPECT_EQ(cellsOf(wigwag, 1), std::string(10, '0') + "1" + std::string(9, '0'));
     FlashSettings chase = effect(FlashEffect::Chase, {true, false, true, true});
@@ -118,4 +119,62 @@ TEST(FlashGenerator, ApplyWritesTheChosenRowsAndTheEndMarkOnly) {
     EXPECT_EQ(sequence.endEvent(), 32);
     EXPECT_EQ(RowText(sequence, 0), "110011" + std::string(44, '0'));
     EXPECT_EQ(sequence.cell(1, 40), 1);
+}
+
+namespace {
+int flashesIn(const std::string& cells) {
+    int runs = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        runs += cells[i] == '1' && (i == 0 || cells[i - 1] == '0');
+    return runs;
+}
+} // namespace
+
+// Three 100 ms flashes with 100 ms gaps need 16 steps of 30 ms, a period at 150 a minute has 13:
+// that is said, with a flash, a gap and a delay at which all three fit.
+TEST(FlashGenerator, FlashesThatDoNotFitThePeriodAreSaidWithWhatWouldFit) {
+    FlashSettings s = effect(FlashEffect::Triple);
+    s.perMinute = 150;
+    s.flashMs = 100;
+    s.gapMs = 100;
+    const FlashLayout tight = LayOutFlashes(s, 30, kLastEvent);
+    EXPECT_FALSE(tight.flashesFit);
+    EXPECT_EQ(tight.flashesNamed, 3);
+    EXPECT_EQ(tight.periodEvents, 13);
+    EXPECT_EQ(tight.eventsNeeded, 16);
+    ASSERT_TRUE(tight.fittingFlashMs && tight.fittingGapMs && tight.fittingDelay);
+    FlashSettings shorterFlash = s;
+    shorterFlash.flashMs = *tight.fittingFlashMs;
+    FlashSettings shorterGap = s;
+    shorterGap.gapMs = *tight.fittingGapMs;
+    for (const auto& [fixed, delay] :
+         {std::pair{shorterFlash, 30}, {shorterGap, 30}, {s, *tight.fittingDelay}}) {
+        const FlashLayout layout = LayOutFlashes(fixed, delay, kLastEvent);
+        EXPECT_TRUE(layout.flashesFit) << fixed.flashMs << '/' << fixed.gapMs << " at " << delay;
+        EXPECT_EQ(flashesIn(cellsOf(layout, 0)), 3) << cellsOf(layout, 0);
+    }
+    EXPECT_TRUE(LayOutFlashes(effect(FlashEffect::Steady), 30, kLastEvent).flashesFit);
+}
+
+// At a delay of 0 no rate can be given: nothing is laid out, and a delay is proposed.
+TEST(FlashGenerator, AtDelayZeroNothingIsLaidOutUntilADelayIsChosen) {
+    const FlashLayout layout = LayOutFlashes(effect(FlashEffect::Double), 0, kLastEvent);
+    EXPECT_TRUE(layout.needsDelay);
+    EXPECT_EQ(layout.periodEvents, 0);
+    EXPECT_EQ(cellsOf(layout, 0), std::string(50, '0'));
+    ASSERT_TRUE(layout.fittingDelay);
+    EXPECT_LE(LayOutFlashes(effect(FlashEffect::Double), *layout.fittingDelay, kLastEvent).periodEvents, 50);
+}
+
+// Without the cycle fitted, the cells after the end mark are the user's and stay.
+TEST(FlashGenerator, AnUnfittedCycleLeavesTheCellsAfterTheEndMark) {
+    LedSequence sequence;
+    sequence.setEndEvent(9);
+    sequence.setCell(0, 20, 1);
+    FlashSettings s = effect(FlashEffect::Single);
+    s.fitCycle = false;
+    ApplyFlashes(s, LayOutFlashes(s, 30, sequence.endEvent()), sequence);
+    EXPECT_EQ(RowText(sequence, 0).substr(0, 10), "1100000000");
+    EXPECT_EQ(sequence.cell(0, 20), 1);
+    EXPECT_EQ(sequence.endEvent(), 9);
 }

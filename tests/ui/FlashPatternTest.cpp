@@ -11,8 +11,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSpinBox>
 
 using namespace zg;
@@ -150,4 +152,56 @@ TEST_F(FlashPattern, TheManualsWorkedExamplesComeOutAsItSays) {
     for (LedChannel row : {0, 1})
         EXPECT_EQ(readout(wigwag, 30, row), "1 flash of 480 ms every 990 ms (61 a minute), dark 510 ms")
             << row;
+}
+
+// Triple Flash at 150 a minute with 100 ms flashes and gaps: the dialog says that the flashes do
+// not fit and a button takes the flash that does; Steady and Beacon take neither length, a lone
+// flash no gap.
+TEST_F(FlashPattern, FlashesThatDoNotFitAreSaidWithAFlashThatDoes) {
+    start();
+    action("MENUflashpattern")->trigger();
+    in<QComboBox>("FlashEffect")->setCurrentIndex(int(FlashEffect::Triple));
+    in<QSpinBox>("FlashRate")->setValue(150);
+    in<QSpinBox>("FlashLength")->setValue(100);
+    in<QSpinBox>("FlashGap")->setValue(100);
+    auto* said = in<QLabel>("FlashNoFit");
+    EXPECT_TRUE(said->isVisible());
+    EXPECT_TRUE(said->text().startsWith("The flashes do not fit: Triple Flash needs 16 events"))
+        << said->text().toStdString();
+    auto* fitFlash = in<QPushButton>("FlashFitFlash");
+    ASSERT_TRUE(fitFlash->isVisible());
+    fitFlash->click();
+    EXPECT_EQ(in<QSpinBox>("FlashLength")->value(), 60);
+    EXPECT_FALSE(said->isVisible());
+    EXPECT_TRUE(in<QLabel>("FlashReadout")->text().startsWith("LED#1: 3 flashes"))
+        << in<QLabel>("FlashReadout")->text().toStdString();
+
+    const std::pair<FlashEffect, std::pair<bool, bool>> enabled[]{
+        {FlashEffect::Steady, {false, false}}, {FlashEffect::Beacon, {false, false}},
+        {FlashEffect::Single, {true, false}},  {FlashEffect::Alternate, {true, false}},
+        {FlashEffect::Double, {true, true}},   {FlashEffect::Chase, {true, true}}};
+    for (const auto& [effect, lengths] : enabled) {
+        in<QComboBox>("FlashEffect")->setCurrentIndex(int(effect));
+        EXPECT_EQ(in<QSpinBox>("FlashLength")->isEnabled(), lengths.first) << int(effect);
+        EXPECT_EQ(in<QSpinBox>("FlashGap")->isEnabled(), lengths.second) << int(effect);
+    }
+}
+
+// At a sequencer delay of 0 no rate can be given: nothing is laid out and OK waits until the
+// delay offered is taken.
+TEST_F(FlashPattern, AtDelayZeroADelayIsProposedAndNothingLaidOutBeforeItIsTaken) {
+    start();
+    form->sequence().setSequencerDelay(0);
+    action("MENUflashpattern")->trigger();
+    auto* ok = dialog()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_TRUE(in<QLabel>("FlashNoFit")->text().startsWith("The sequencer delay is 0"));
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(in<FlashPreview>("FlashPreview")->cellsText().count(u'1'), 0);
+    EXPECT_TRUE(in<QLabel>("FlashReadout")->text().isEmpty());
+    in<QCheckBox>("FlashUseDelay")->setChecked(true);
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_GT(in<FlashPreview>("FlashPreview")->cellsText().count(u'1'), 0);
+    ok->click();
+    EXPECT_GT(form->sequence().sequencerDelay(), 0);
+    EXPECT_EQ(form->sequence().cell(0, 0), 1);
 }

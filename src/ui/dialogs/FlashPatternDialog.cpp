@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -86,8 +87,21 @@ void FlashPatternDialog::buildControls() {
     noFit_->setWordWrap(true);
     useDelay_ = new QCheckBox(this);
     useDelay_->setObjectName(QStringLiteral("FlashUseDelay"));
-    useDelay_->setChecked(true);
+    // At a delay of 0 nothing is laid out until the user takes the delay offered.
+    useDelay_->setChecked(sequence_.sequencerDelay() > 0);
     connect(useDelay_, &QCheckBox::toggled, this, &FlashPatternDialog::showResult);
+    fitFlash_ = new QPushButton(this);
+    fitFlash_->setObjectName(QStringLiteral("FlashFitFlash"));
+    connect(fitFlash_, &QPushButton::clicked, this,
+            [this] { flash_->setValue(fitFlash_->property("ms").toInt()); });
+    fitGap_ = new QPushButton(this);
+    fitGap_->setObjectName(QStringLiteral("FlashFitGap"));
+    connect(fitGap_, &QPushButton::clicked, this,
+            [this] { gap_->setValue(fitGap_->property("ms").toInt()); });
+    auto* fixes = new QHBoxLayout;
+    fixes->addWidget(fitFlash_);
+    fixes->addWidget(fitGap_);
+    fixes->addStretch();
     preview_ = new FlashPreview(this);
     readout_ = new QLabel(this);
     readout_->setObjectName(QStringLiteral("FlashReadout"));
@@ -101,12 +115,15 @@ void FlashPatternDialog::buildControls() {
     form->addRow(tr("Start &offset:"), offset_);
     form->addRow(tr("&Seed:"), seed_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{fit_, noFit_, useDelay_, preview_, readout_, buttons})
+    layout->addWidget(fit_);
+    layout->addWidget(noFit_);
+    layout->addLayout(fixes);
+    for (QWidget* widget : std::initializer_list<QWidget*>{useDelay_, preview_, readout_, buttons})
         layout->addWidget(widget);
     effect_->setFocus();
 }
@@ -150,34 +167,68 @@ FlashLayout FlashPatternDialog::layout() const {
 void FlashPatternDialog::showResult() {
     const FlashSettings s = settings();
     seed_->setEnabled(s.effect == FlashEffect::Flicker);
+    // Steady and Beacon light for a share of the period, and a lone flash has no gap.
+    const bool steadyOrBeacon = s.effect == FlashEffect::Steady || s.effect == FlashEffect::Beacon;
+    flash_->setEnabled(!steadyOrBeacon);
+    gap_->setEnabled(!steadyOrBeacon && s.effect != FlashEffect::Single &&
+                     s.effect != FlashEffect::Alternate);
     const FlashLayout atToday = LayOutFlashes(s, sequence_.sequencerDelay(), sequence_.endEvent());
-    const bool offer = s.fitCycle && !atToday.fits;
-    noFit_->setVisible(offer);
-    useDelay_->setVisible(offer && atToday.fittingDelay.has_value());
-    if (offer)
-        noFit_->setText(atToday.fittingDelay
-                            ? tr("One period is %1 events at today's sequencer delay of %2 ms: more than the "
-                                 "50 events there are.")
-                                  .arg(atToday.periodEvents)
-                                  .arg(sequence_.sequencerDelay())
-                            : tr("One period is longer than 50 events even at a sequencer delay of 100 ms: "
-                                 "choose a higher rate."));
-    if (atToday.fittingDelay)
-        useDelay_->setText(tr("Change the sequencer &delay to %1 ms").arg(*atToday.fittingDelay));
+    showWhatDoesNotFit(s, atToday);
     // Laid out once more only where the offered delay is taken.
     const bool takeDelay = useDelay_->isChecked() && atToday.fittingDelay;
     const int delay = takeDelay ? *atToday.fittingDelay : sequence_.sequencerDelay();
     const FlashLayout result = takeDelay ? LayOutFlashes(s, delay, sequence_.endEvent()) : atToday;
+    ok_->setEnabled(!result.needsDelay);
     std::array<QColor, kLedCount> colours;
     QStringList lines;
     for (LedChannel row = 0; row < kLedCount; ++row) {
         colours[std::size_t(row)] = ColorOf(LedColorTable[std::size_t(sequence_.ledColor(row))].value);
-        if (s.leds[std::size_t(row)])
+        if (s.leds[std::size_t(row)] && !result.needsDelay)
             lines << RowReadout(row, TimeRow(result.cells[std::size_t(row)], result.endEvent, delay,
                                              sequence_.servoMode(row)));
     }
     preview_->showLayout(result, s.leds, colours);
     readout_->setText(lines.join(u'\n'));
+}
+
+// Says what keeps the pattern from coming out as set, with what would fit.
+void FlashPatternDialog::showWhatDoesNotFit(const FlashSettings& s, const FlashLayout& atToday) {
+    const bool longPeriod = s.fitCycle && !atToday.fits && !atToday.needsDelay;
+    const bool tooMany = !atToday.flashesFit;
+    noFit_->setVisible(atToday.needsDelay || longPeriod || tooMany);
+    useDelay_->setVisible(noFit_->isVisible() && atToday.fittingDelay.has_value());
+    fitFlash_->setVisible(tooMany && atToday.fittingFlashMs.has_value());
+    fitGap_->setVisible(tooMany && atToday.fittingGapMs.has_value());
+    const int delay = sequence_.sequencerDelay();
+    if (atToday.needsDelay)
+        noFit_->setText(
+            tr("The sequencer delay is 0: the module runs at its fastest, a step that no rate can "
+               "be given for. Choose a sequencer delay to lay the pattern out."));
+    else if (tooMany)
+        noFit_->setText(tr("The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one "
+                           "period is %3 events at a sequencer delay of %4 ms.")
+                            .arg(EffectName(s.effect))
+                            .arg(atToday.eventsNeeded)
+                            .arg(atToday.periodEvents)
+                            .arg(delay));
+    else if (longPeriod)
+        noFit_->setText(atToday.fittingDelay
+                            ? tr("One period is %1 events at today's sequencer delay of %2 ms: more than the "
+                                 "50 events there are.")
+                                  .arg(atToday.periodEvents)
+                                  .arg(delay)
+                            : tr("One period is longer than 50 events even at a sequencer delay of 100 ms: "
+                                 "choose a higher rate."));
+    if (atToday.fittingDelay)
+        useDelay_->setText(tr("Change the sequencer &delay to %1 ms").arg(*atToday.fittingDelay));
+    if (atToday.fittingFlashMs) {
+        fitFlash_->setText(tr("&Use a %1 ms flash").arg(*atToday.fittingFlashMs));
+        fitFlash_->setProperty("ms", *atToday.fittingFlashMs);
+    }
+    if (atToday.fittingGapMs) {
+        fitGap_->setText(tr("Use a %1 ms ga&p").arg(*atToday.fittingGapMs));
+        fitGap_->setProperty("ms", *atToday.fittingGapMs);
+    }
 }
 
 } // namespace zg

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 
 namespace zg {
@@ -40,6 +41,7 @@ class FlashPatternDialog : public QDialog {
     QSpinBox* addSpin(const char* name, int minimum, int maximum, int value, const QString& suffix);
     int delay() const;
     void showResult();
+    void showWhatDoesNotFit(const FlashSettings& s, const FlashLayout& atToday);
 
     const LedSequence& sequence_;
     std::array<QCheckBox*, kLedCount> leds_{};
@@ -52,6 +54,9 @@ class FlashPatternDialog : public QDialog {
     QCheckBox* fit_ = nullptr;
     QLabel* noFit_ = nullptr;
     QCheckBox* useDelay_ = nullptr;
+    QPushButton* fitFlash_ = nullptr;
+    QPushButton* fitGap_ = nullptr;
+    QPushButton* ok_ = nullptr;
     FlashPreview* preview_ = nullptr;
     QLabel* readout_ = nullptr;
 };
