@@ -438,3 +438,29 @@ TEST_F(TestPlayback, TheModulesSpeedAndAServoModeChosenDuringATest) {
         }
     });
 }
+
+// Ticking the module's speed or changing the sequencer delay during a test applies at the next
+// step; the choice made in one run plays the first test of the next at the module's speed.
+TEST_F(TestPlayback, TheModulesSpeedAndItsDelayApplyFromTheNextStep) {
+    start();
+    doc().setSequencerDelay(45);
+    std::vector<int> intervals;
+    play([&](const Step&, int n) {
+        intervals.push_back(find<QTimer>("Timer1")->interval());
+        if (n == 0)
+            find<QAction>("MENUmodulespeed")->trigger();
+        if (n == 1)
+            doc().setSequencerDelay(60);
+        if (n == 2)
+            stop();
+    });
+    EXPECT_EQ(intervals, (std::vector<int>{20, 45, 60}));
+    form.reset();
+
+    start();
+    doc().setSequencerDelay(35);
+    play([&](const Step&, int) {
+        EXPECT_EQ(find<QTimer>("Timer1")->interval(), 35);
+        stop();
+    });
+}

@@ -35,7 +35,8 @@ void TestPlayer::toggle() {
     }
     running_ = true;
     c_.testButton->setText(tr("Stop Test"));
-    stepTimer_->setInterval(stepIntervalMs());
+    testSpeed_ = sequence_.testSpeed(); // a new test speed applies from the next test
+    saidFastest_ = false;
     servoZoneMask_ = ServoZoneMaskOf(c_.servoStick->value());
     // Also when an earlier test is still winding down: the new one starts over at event 0.
     passEnd_ = sequence_.endEvent();
@@ -51,7 +52,8 @@ void TestPlayer::showStep(EventIndex i) {
     const auto colors = IndicatorColors(sequence_, i, servoZoneMask_);
     for (LedChannel led = 0; led < kLedCount; ++led)
         c_.ledIndicators[led]->setFillColor(ColorOf(colors[led]));
-    stepTimer_->start();
+    // At the module's speed, a new sequencer delay or the choice itself applies from this step.
+    stepTimer_->start(stepIntervalMs());
 }
 
 void TestPlayer::stepTimerElapsed() {
@@ -92,15 +94,15 @@ void TestPlayer::stopTest() {
 // At the module's speed the test steps at the sequencer delay; a delay of 0 runs the module at its
 // fastest, which the test can only show at its own fastest step.
 int TestPlayer::stepIntervalMs() {
-    if (!moduleSpeed_)
-        return StepIntervalMs(sequence_.testSpeed());
-    if (sequence_.sequencerDelay() < 1) {
+    const bool fastest = moduleSpeed_ && sequence_.sequencerDelay() < 1;
+    if (fastest && !saidFastest_)
         emit notice(tr("The sequencer delay is 0: the module runs at its fastest, and the test plays at its "
                        "fastest step, %1 ms.")
                         .arg(kFastestStepMs));
+    saidFastest_ = fastest; // said again only after it has been otherwise
+    if (fastest)
         return kFastestStepMs;
-    }
-    return StepIntervalMs(sequence_.sequencerDelay());
+    return StepIntervalMs(moduleSpeed_ ? sequence_.sequencerDelay() : testSpeed_);
 }
 
 void TestPlayer::followServoModes() {

@@ -30,7 +30,7 @@ class TestPlayer : public QObject {
     // test it does nothing, so commands that stop a test first just call it.
     void stopTest();
     void servoStickMoved();
-    // Steps at the module's sequencer delay instead of the test speed, from the next test on.
+    // Steps at the module's sequencer delay instead of the test speed, from the next step on.
     void setModuleSpeed(bool on) { moduleSpeed_ = on; }
     bool moduleSpeed() const { return moduleSpeed_; }
     // The document changed: a test that has become servo-controlled shows the stick at once, one
@@ -61,6 +61,8 @@ class TestPlayer : public QObject {
     EventIndex passEnd_ = kLastEvent;   // the end mark read at the start of the pass
     int servoZoneMask_ = 4;
     bool moduleSpeed_ = false;
+    std::int16_t testSpeed_ = 0; // read at the start of a test
+    bool saidFastest_ = false;   // the notice that delay 0 plays at the fastest step was given
 };
 
 } // namespace zg
