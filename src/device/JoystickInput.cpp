@@ -21,6 +21,8 @@ std::optional<std::string> JoystickInput::start() {
     sdl_.SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (sdl_.InitSubSystem(SDL_INIT_JOYSTICK) != 0)
         return std::string(sdl_.GetError());
+    // The axes are polled: events nobody reads would pile up in SDL's queue during a long test.
+    sdl_.JoystickEventState(SDL_IGNORE);
     started_ = true;
     return std::nullopt;
 }
@@ -35,6 +37,16 @@ std::string JoystickInput::guidAt(int index) const {
     char text[33] = {};
     sdl_.JoystickGetGUIDString(sdl_.JoystickGetDeviceGUID(index), text, sizeof text);
     return text;
+}
+
+std::vector<std::string> JoystickInput::guids() {
+    std::vector<std::string> found;
+    if (!started_)
+        return found;
+    update();
+    for (int i = 0; i < sdl_.NumJoysticks(); ++i)
+        found.push_back(guidAt(i));
+    return found;
 }
 
 std::vector<JoystickInfo> JoystickInput::present() {

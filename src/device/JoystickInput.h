@@ -30,6 +30,8 @@ class JoystickInput {
     // Looks again for joysticks plugged in or out and reads the open one's axes.
     void update();
     std::vector<JoystickInfo> present();
+    // The GUIDs of the joysticks present, without opening any: cheap enough to poll.
+    std::vector<std::string> guids();
 
     // Opens the joystick with this GUID, if it is present; false otherwise.
     bool open(const std::string& guid);

@@ -13,6 +13,28 @@ template <typename F> bool resolve(QLibrary& library, F& function, const char* n
 
 } // namespace
 
+Platform ThisPlatform() {
+#if defined(Q_OS_WIN)
+    return Platform::Windows;
+#elif defined(Q_OS_MACOS)
+    return Platform::MacOS;
+#else
+    return Platform::Linux;
+#endif
+}
+
+QString SdlLibraryFile(Platform platform) {
+    switch (platform) {
+    case Platform::Windows:
+        return QStringLiteral("SDL2.dll");
+    case Platform::MacOS:
+        return QStringLiteral("libSDL2-2.0.0.dylib");
+    case Platform::Linux:
+        break;
+    }
+    return QStringLiteral("libSDL2-2.0.so.0");
+}
+
 std::optional<std::string> SdlLibrary::load() {
     if (!library_.load())
         return library_.errorString().toStdString();
@@ -28,7 +50,8 @@ std::optional<std::string> SdlLibrary::load() {
         resolve(l, JoystickOpen, "SDL_JoystickOpen") && resolve(l, JoystickClose, "SDL_JoystickClose") &&
         resolve(l, JoystickNumAxes, "SDL_JoystickNumAxes") &&
         resolve(l, JoystickGetAxis, "SDL_JoystickGetAxis") &&
-        resolve(l, JoystickGetAttached, "SDL_JoystickGetAttached");
+        resolve(l, JoystickGetAttached, "SDL_JoystickGetAttached") &&
+        resolve(l, JoystickEventState, "SDL_JoystickEventState");
     if (!found)
         return library_.errorString().toStdString();
     return std::nullopt;

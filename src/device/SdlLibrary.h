@@ -9,6 +9,12 @@
 
 namespace zg {
 
+enum class Platform { Linux, Windows, MacOS };
+Platform ThisPlatform();
+// SDL2's file as each system's package or installer names it: the runtime library, not the
+// development link that only a build machine has.
+QString SdlLibraryFile(Platform platform);
+
 // The few functions of SDL2 that reading a joystick needs, from the library loaded when first
 // asked for: linked to the program, SDL and the sound and X11 libraries it brings along would be
 // loaded at every start, for a joystick most users never plug in.
@@ -29,12 +35,13 @@ struct SdlLibrary {
     decltype(&SDL_JoystickNumAxes) JoystickNumAxes = nullptr;
     decltype(&SDL_JoystickGetAxis) JoystickGetAxis = nullptr;
     decltype(&SDL_JoystickGetAttached) JoystickGetAttached = nullptr;
+    decltype(&SDL_JoystickEventState) JoystickEventState = nullptr;
 
     // Loads SDL2 and finds its functions; why not, where the library is missing.
     std::optional<std::string> load();
 
   private:
-    QLibrary library_{QStringLiteral("SDL2-2.0"), 0};
+    QLibrary library_{SdlLibraryFile(ThisPlatform())};
 };
 
 } // namespace zg

@@ -1,4 +1,5 @@
 #include "device/StickAxis.h"
+#include "device/SdlLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -31,4 +32,13 @@ TEST(StickAxis, LearningTakesTheAxisThatMovedMost) {
     ASSERT_TRUE(learnt);
     EXPECT_EQ(learnt->first, 1);
     EXPECT_EQ(learnt->second, (std::pair{-18000, 25000}));
+}
+
+// SDL2 is loaded by the name each system gives its runtime library: the one here loads.
+TEST(SdlLibrary, EachSystemsNameAndThisOneLoads) {
+    EXPECT_EQ(SdlLibraryFile(Platform::Windows), "SDL2.dll");
+    EXPECT_EQ(SdlLibraryFile(Platform::MacOS), "libSDL2-2.0.0.dylib");
+    EXPECT_EQ(SdlLibraryFile(Platform::Linux), "libSDL2-2.0.so.0");
+    SdlLibrary sdl;
+    EXPECT_EQ(sdl.load(), std::nullopt);
 }

@@ -4,6 +4,7 @@
 #include "ui/dialogs/StickInputDialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -111,4 +112,32 @@ TEST_F(Joystick, TheDialogLearnsTheMovedAxisAndTheChoiceIsKept) {
     find<QAction>("MENUstickinput")->trigger();
     form->findChild<StickInputDialog*>()->findChild<QPushButton*>("StickUseScrollBar")->click();
     EXPECT_FALSE(stick().chosen());
+}
+
+// While the dialog is open, a joystick plugged in appears and one pulled out goes; nothing the
+// joysticks report is left to pile up in SDL's queue.
+TEST_F(Joystick, TheDialogFollowsJoysticksPluggedInAndOutAndNoEventsPileUp) {
+    start();
+    const std::string first = plugIn();
+    find<QAction>("MENUstickinput")->trigger();
+    auto* dialog = form->findChild<StickInputDialog*>();
+    auto* list = dialog->findChild<QComboBox*>("StickJoysticks");
+    ASSERT_EQ(list->count(), 1);
+    const int second = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 0, 0);
+    ASSERT_GE(second, 0) << SDL_GetError();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->count() == 2; }, 3000));
+    unplug();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->count() == 1; }, 3000));
+    SDL_JoystickDetachVirtual(0); // the first gone, the second is device 0 now
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->count() == 0; }, 3000));
+    EXPECT_TRUE(dialog->findChild<QLabel*>("StickState")->text().contains("plug the transmitter in"));
+    dialog->reject();
+
+    plugIn();
+    for (int i = 0; i < 200; ++i) {
+        moveAxis(0, i * 100);
+        stick().input().update();
+    }
+    SDL_Event events[8];
+    EXPECT_EQ(SDL_PeepEvents(events, 8, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0);
 }

@@ -102,7 +102,8 @@ std::optional<ChosenFile> DataFileCommands::chooseSaveTarget() {
         std::error_code error;
         const bool exists = std::filesystem::exists(QFileInfo(file->path).filesystemFilePath(), error);
         if (error) {
-            p_.dialogs.exclaim(&p_.window, QString::fromStdString(error.message()));
+            p_.dialogs.exclaim(&p_.window,
+                               UncheckableFileMessage(file->path, QString::fromStdString(error.message())));
             return std::nullopt;
         }
         if (!exists)

@@ -54,6 +54,11 @@ QString SaveFailedMessage(const QString& path, const QString& reason) {
         .arg(path, reason);
 }
 
+QString UncheckableFileMessage(const QString& path, const QString& reason) {
+    return FileText::tr("Whether the file\r%1\ralready exists cannot be told: %2\r\rNothing was saved.")
+        .arg(path, reason);
+}
+
 QString OpenFailedMessage(const QString& path, const QString& reason) {
     return FileText::tr("The file\r%1\rcould not be opened:\r\r%2").arg(path, reason);
 }

@@ -24,6 +24,8 @@ QString ReplaceQuestion(const QString& path);
 
 // The messages when a data file cannot be written or read, or was read only in part.
 QString SaveFailedMessage(const QString& path, const QString& reason);
+// Save could not learn whether the file it is to write exists.
+QString UncheckableFileMessage(const QString& path, const QString& reason);
 QString OpenFailedMessage(const QString& path, const QString& reason);
 // A file with no readable event line at all, refused by Open and Merge.
 QString NotADataFileMessage(const QString& path);

@@ -67,7 +67,12 @@ void JoystickStick::testRunning(bool running) {
         input_.close();
         return;
     }
-    if (input_.start() || !input_.open(chosen_->guid))
+    if (const auto error = input_.start()) {
+        emit notice(tr("Joysticks cannot be read on this computer (%1): the scroll bar is the stick.")
+                        .arg(QString::fromStdString(*error)));
+        return;
+    }
+    if (!input_.open(chosen_->guid))
         return;
     read();
     timer_.start();

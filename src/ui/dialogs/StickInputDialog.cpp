@@ -68,23 +68,40 @@ void StickInputDialog::buildControls() {
     ok_->setEnabled(false);
 }
 
+// The joystick shown stays chosen while it is plugged in, and so does what was learnt of it.
 void StickInputDialog::listJoysticks() {
+    const int index = joysticks_->currentIndex();
+    const std::string shown = index >= 0 && std::size_t(index) < present_.size()
+                                  ? present_[std::size_t(index)].guid
+                              : current_ ? current_->guid
+                                         : std::string();
     present_ = input_.present();
     const QSignalBlocker blocker(joysticks_);
     joysticks_->clear();
     int chosen = 0;
     for (std::size_t i = 0; i < present_.size(); ++i) {
         joysticks_->addItem(QString::fromStdString(present_[i].name));
-        if (current_ && present_[i].guid == current_->guid)
+        if (present_[i].guid == shown)
             chosen = int(i);
     }
     joysticks_->setEnabled(!present_.empty());
     if (present_.empty()) {
         state_->setText(tr("No joystick found: plug the transmitter in as a USB joystick."));
+        learnt_->clear();
+        ok_->setEnabled(false);
         return;
     }
     joysticks_->setCurrentIndex(chosen);
-    joystickChosen(chosen);
+    if (index < 0 || present_[std::size_t(chosen)].guid != shown)
+        joystickChosen(chosen);
+}
+
+// Whether a joystick was plugged in or pulled out since the list was made.
+bool StickInputDialog::joysticksChanged() {
+    std::vector<std::string> listed;
+    for (const JoystickInfo& info : present_)
+        listed.push_back(info.guid);
+    return input_.guids() != listed;
 }
 
 void StickInputDialog::joystickChosen(int index) {
@@ -101,10 +118,13 @@ void StickInputDialog::joystickChosen(int index) {
 
 // Learns from what the joystick reports; looks again for one while none is there.
 void StickInputDialog::read() {
-    if (present_.empty()) {
+    // A joystick just listed is read from the next time on, once it has reported its axes.
+    if ((present_.empty() || ++reads_ % kLookAgainEvery == 0) && joysticksChanged()) {
         listJoysticks();
         return;
     }
+    if (present_.empty())
+        return;
     input_.update();
     learner_.sample(input_.axes());
     if (const auto axis = learner_.learnt()) {

@@ -23,6 +23,8 @@ class StickInputDialog : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kReadEveryMs = 30;
+    // Joysticks plugged in or pulled out are looked for every so many reads.
+    static constexpr int kLookAgainEvery = 10;
 
     StickInputDialog(JoystickInput& input, const std::optional<StickAxis>& current, QWidget* parent);
     void done(int result) override;
@@ -33,6 +35,7 @@ class StickInputDialog : public QDialog {
   private:
     void buildControls();
     void listJoysticks();
+    bool joysticksChanged();
     void joystickChosen(int index);
     void read();
 
@@ -41,6 +44,7 @@ class StickInputDialog : public QDialog {
     std::vector<JoystickInfo> present_;
     AxisLearner learner_;
     bool scrollBar_ = false;
+    int reads_ = 0;
     QComboBox* joysticks_ = nullptr;
     QLabel* state_ = nullptr;
     QLabel* learnt_ = nullptr;
