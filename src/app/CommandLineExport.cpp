@@ -3,9 +3,9 @@
 #include "export/PatternPictures.h"
 #include "files/ApplyRecord.h"
 #include "files/DataFileReader.h"
+#include "files/FileTexts.h"
 #include "files/SameFile.h"
 #include "playback/ServoZone.h"
-#include "ui/commands/FileCommandTexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

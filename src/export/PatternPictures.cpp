@@ -83,6 +83,23 @@ std::optional<QString> WriteAnimation(const LedSequence& sequence, int servoZone
     return WriteWholeFile(path, QByteArray::fromStdString(bytes));
 }
 
+namespace {
+// The line under the grid, in the readout's words: at a delay of 0 there is no cycle time to give.
+QString cycleCaption(const LedSequence& sequence) {
+    const int events = sequence.endEvent() + 1;
+    const int delay = sequence.sequencerDelay();
+    if (delay < 1)
+        return QCoreApplication::translate("zg::PatternPictures",
+                                           "Sequencer Delay 0 ms: %1 events, played at the module's fastest")
+            .arg(events);
+    return QCoreApplication::translate("zg::PatternPictures",
+                                       "Sequencer Delay %1 ms: %2 events, a cycle of %3")
+        .arg(delay)
+        .arg(events)
+        .arg(DurationText(events * delay));
+}
+} // namespace
+
 QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
     const QFont font(QStringLiteral("Liberation Sans"), 8);
     const QPoint grid(80, 4);
@@ -111,14 +128,8 @@ QImage DrawPatternPicture(const LedSequence& sequence, qreal scale) {
                             exportPalette(), kBackground,
                             {sequence, std::nullopt, std::nullopt, std::nullopt});
     painter.resetTransform();
-    const int events = sequence.endEvent() + 1;
     int top = grid.y() + GridGeometry::kHeight + 2;
-    painter.drawText(QRect(8, top, size.width() - 16, 17), Qt::AlignLeft,
-                     QCoreApplication::translate("zg::PatternPictures",
-                                                 "Sequencer Delay %1 ms: %2 events, a cycle of %3 ms")
-                         .arg(sequence.sequencerDelay())
-                         .arg(events)
-                         .arg(events * sequence.sequencerDelay()));
+    painter.drawText(QRect(8, top, size.width() - 16, 17), Qt::AlignLeft, cycleCaption(sequence));
     // What each LED does, in the words of the window's readout.
     top += 17;
     for (LedChannel led = 0; led < kLedCount; ++led, top += kCaptionLine)

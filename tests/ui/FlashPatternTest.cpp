@@ -205,3 +205,25 @@ TEST_F(FlashPattern, AtDelayZeroADelayIsProposedAndNothingLaidOutBeforeItIsTaken
     EXPECT_GT(form->sequence().sequencerDelay(), 0);
     EXPECT_EQ(form->sequence().cell(0, 0), 1);
 }
+
+// A readout longer than the window is shortened at a word and shown whole as the line's tooltip.
+TEST_F(FlashPattern, ALongReadoutEndsAtAWordAndIsWholeInItsTooltip) {
+    start();
+    LedSequence& s = form->sequence();
+    SetRowText(s, 0, "1011");
+    s.setSequencerDelay(0);
+    s.setServoMode(0, -1); // typed text: no servo mode chosen
+    auto* line = find<QLabel>("TimingReadout");
+    const QString shown = readout();
+    const QString whole = line->toolTip();
+    EXPECT_TRUE(whole.endsWith("with no servo mode chosen")) << whole.toStdString();
+    ASSERT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    const QString kept = shown.chopped(1);
+    EXPECT_TRUE(whole.startsWith(kept));
+    EXPECT_TRUE(whole.at(kept.size()) == u' ' || whole.at(kept.size()).isPunct()) << shown.toStdString();
+    EXPECT_LE(line->fontMetrics().horizontalAdvance(shown), line->contentsRect().width());
+    s.setSequencerDelay(30);
+    s.setServoMode(0, 15);
+    EXPECT_FALSE(readout().endsWith(QChar(0x2026)));
+    EXPECT_TRUE(line->toolTip().isEmpty());
+}

@@ -49,11 +49,12 @@ void ExportCommands::exportPicture() {
 
 // The stick zone the module is shown in, the stick's own offered first.
 std::optional<int> ExportCommands::chooseZone() {
-    QString label = tr("Show the module as it lights with the stick in the");
-    if (SamplesTheModule(p_.sequence))
-        label +=
-            QStringLiteral("\n\n") + tr("(The sequencer delay is under 20 ms: the animation shows the module "
-                                        "every 20 ms, so a flash shorter than that may not show.)");
+    const QString label =
+        SamplesTheModule(p_.sequence)
+            ? tr("Show the module as it lights with the stick in the\n\n(The sequencer delay is under 20 ms: "
+                 "the "
+                 "animation shows the module every 20 ms, so a flash shorter than that may not show.)")
+            : tr("Show the module as it lights with the stick in the");
     return p_.dialogs.chooseItem(&p_.window,
                                  {animationTitle(), label, zones(), ServoZoneOf(p_.servoStick.value())});
 }

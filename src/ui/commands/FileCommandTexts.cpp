@@ -1,5 +1,7 @@
 #include "FileCommandTexts.h"
 
+#include "files/FileTexts.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
@@ -32,18 +34,6 @@ QString MergeTitle() {
     return FileText::tr("Merge ZELTA-GLOW Programmable LED Sequencer/Flasher Data File");
 }
 
-QString LineRanges(const std::vector<int>& lines) {
-    QStringList parts;
-    for (std::size_t i = 0; i < lines.size();) {
-        std::size_t j = i;
-        while (j + 1 < lines.size() && lines[j + 1] == lines[j] + 1)
-            ++j;
-        parts << (j == i ? QString::number(lines[i]) : QStringLiteral("%1-%2").arg(lines[i]).arg(lines[j]));
-        i = j + 1;
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
 QString ReplaceQuestion(const QString& path) {
     return FileText::tr("Replace existing file - %1?").arg(path);
 }
@@ -72,12 +62,6 @@ QString NotADataFileMessage(const QString& path) {
 QString NotADataFileMessage(const QString& path, const QString& why) {
     return FileText::tr("The file\r%1\ris not a Zelta-Glow data file: %2\r\rNothing was changed.")
         .arg(path, why);
-}
-
-QString OwnFileRefusal(const QString& path) {
-    return FileText::tr("%1 is the pattern's own data file: an export would write over it. Choose "
-                        "another name.")
-        .arg(path);
 }
 
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileTexts.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -15,9 +17,6 @@ QString DataFileFilter();
 QString SaveTitle();
 QString OpenTitle();
 QString MergeTitle();
-
-// "1-50, 52, 60-63": the line numbers, increasing, with runs joined.
-QString LineRanges(const std::vector<int>& lines);
 
 // The replace question of Save.
 QString ReplaceQuestion(const QString& path);
@@ -47,7 +46,5 @@ QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs
 // The file named at start that was not opened because unsaved work was brought back.
 QString NotOpenedMessage(const QString& fileNamed);
 QString DamagedFileMessage(const QString& fileTitle, const std::vector<int>& unreadableLines);
-// An export whose target is the data file it shows.
-QString OwnFileRefusal(const QString& path);
 
 } // namespace zg

@@ -21,7 +21,7 @@ QString AboutText() {
                        QString(),
                        ShellText::tr("  Programmable LED Sequencer/Flasher  - Beta3"),
                        QString(),
-                       indented(27, ShellText::tr("By:  ")) + kMakerName,
+                       indented(27, ShellText::tr("By:  %1").arg(kMakerName)),
                        QString(),
                        indented(26, kMakerAddress),
                        QString(),

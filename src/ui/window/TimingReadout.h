@@ -30,6 +30,9 @@ class TimingReadout : public QObject {
     // The row read out now.
     LedChannel row() const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void refresh();
 
