@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QProcess>
 #include <QStatusBar>
+#include <QSysInfo>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -186,4 +188,50 @@ TEST_F(UnsavedCopy, AFolderWhereNothingCanBeKeptIsSaidOnceAtTheFirstChange) {
     form->findChild<UnsavedWork*>()->keepNow();
     QTest::qWait(300);
     EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+// A program may run idle for days: its copy's lock never goes stale, so a program started long
+// after it offers nothing of it and removes nothing. A running "sleep" stands for that program,
+// its lock written as Qt writes one.
+TEST_F(UnsavedCopy, TheLockOfARunningProgramNeverGoesStale) {
+    QProcess idle;
+    idle.start("sleep", {"30"});
+    ASSERT_TRUE(idle.waitForStarted());
+    const QString stem = QDir(folder()).filePath(QStringLiteral("unsaved-%1").arg(idle.processId()));
+    LedSequence work;
+    work.setCell(1, 1, 1);
+    QDir().mkpath(folder());
+    ASSERT_FALSE(WriteDataFile((stem + ".DAT").toStdString(), MakeDataFileRecord(work)));
+    writeText(stem + ".lock", QByteArray::number(idle.processId()) + "\nsleep\n" +
+                                  QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() +
+                                  '\n' + QSysInfo::bootUniqueId() + '\n');
+    const QStringList kept = filesIn(folder());
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-3);
+    for (const QString& name : kept) {
+        QFile file(QDir(folder()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    start();
+    EXPECT_FALSE(form->offerUnsavedWork());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(filesIn(folder()), kept);
+    idle.kill();
+    idle.waitForFinished();
+}
+
+// An empty grid at the speeds of the file just opened holds nothing to bring back.
+TEST_F(UnsavedCopy, AnEmptyGridAtTheSpeedsOfTheFileOpenedIsNotKept) {
+    LedSequence opened;
+    opened.setCell(0, 4, 1);
+    opened.setSequencerDelay(45);
+    opened.setTestSpeed(45);
+    ASSERT_FALSE(WriteDataFile(dir.filePath("opened.DAT").toStdString(), MakeDataFileRecord(opened)));
+    start();
+    form->openFromOutside(dir.filePath("opened.DAT"));
+    click(0, 4); // its one lit cell off: an empty grid at the file's speeds
+    form->findChild<UnsavedWork*>()->keepNow();
+    const QStringList kept = filesIn(folder());
+    EXPECT_TRUE(std::none_of(kept.begin(), kept.end(), [](const QString& n) { return n.endsWith(".DAT"); }))
+        << kept.join(' ').toStdString();
 }
