@@ -155,7 +155,7 @@
         <translation>Neu/Leeren</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+94"/>
         <location line="+5"/>
         <source>Open</source>
         <translation>Öffnen</translation>
@@ -166,7 +166,7 @@
         <translation>Zusammenführen</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+94"/>
         <source>Unsaved Pattern</source>
         <translation>Ungespeichertes Muster</translation>
     </message>
@@ -327,17 +327,21 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
+        <source>Show the module as it lights with the stick in the
+
+(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
+        <translation>Das Modul so zeigen, wie es leuchtet, wenn der Knüppel steht in der
+
+(Die Sequenzer-Pause ist kürzer als 20 ms: die Animation zeigt das Modul alle 20 ms, ein kürzerer Blitz ist darum vielleicht nicht zu sehen.)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Show the module as it lights with the stick in the</source>
         <translation>Das Modul so zeigen, wie es leuchtet, wenn der Knüppel steht in der</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
-        <translation>(Die Sequenzer-Pause ist kürzer als 20 ms: die Animation zeigt das Modul alle 20 ms, ein kürzerer Blitz ist darum vielleicht nicht zu sehen.)</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>pattern</source>
         <translation>muster</translation>
     </message>
@@ -345,7 +349,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+20"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+22"/>
         <source>Data Files (*.DAT)</source>
         <translation>Datendateien (*.DAT)</translation>
     </message>
@@ -370,7 +374,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Datendatei des ZELTA-GLOW LED-Sequenzers/Blitzers zusammenführen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+4"/>
         <source>Replace existing file - %1?</source>
         <translation>Vorhandene Datei ersetzen - %1?</translation>
     </message>
@@ -381,6 +385,11 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
     <message>
         <location line="+6"/>
+        <source>Whether the file<byte value="xd"/>%1<byte value="xd"/>already exists cannot be told: %2<byte value="xd"/><byte value="xd"/>Nothing was saved.</source>
+        <translation>Ob die Datei<byte value="xd"/>%1<byte value="xd"/>schon vorhanden ist, lässt sich nicht feststellen: %2<byte value="xd"/><byte value="xd"/>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>The file<byte value="xd"/>%1<byte value="xd"/>could not be opened:<byte value="xd"/><byte value="xd"/>%2</source>
         <translation>Die Datei<byte value="xd"/>%1<byte value="xd"/>konnte nicht geöffnet werden:<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
@@ -395,37 +404,57 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Die Datei<byte value="xd"/>%1<byte value="xd"/>ist keine Zelta-Glow-Datendatei: %2<byte value="xd"/><byte value="xd"/>Nichts wurde geändert.</translation>
     </message>
     <message>
+        <location line="+16"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.<byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation>Das Programm wurde am %1 mit einem nicht gespeicherten Muster beendet.<byte value="xd"/><byte value="xd"/>Dieses Muster zurückholen?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.<byte value="xd"/><byte value="xd"/>If you bring it back, %2 is not opened now: open it afterwards when you need it.<byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation>Das Programm wurde am %1 mit einem nicht gespeicherten Muster beendet.<byte value="xd"/><byte value="xd"/>Wenn Sie es zurückholen, wird %2 jetzt nicht geöffnet: öffnen Sie die Datei danach, wenn Sie sie brauchen.<byte value="xd"/><byte value="xd"/>Dieses Muster zurückholen?</translation>
+    </message>
+    <message>
         <location line="+5"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.<byte value="xd"/><byte value="xd"/>Bring those changes back?</source>
+        <translation>Das Programm wurde am %1 mit nicht gespeicherten Änderungen an<byte value="xd"/>%2<byte value="xd"/>beendet.<byte value="xd"/><byte value="xd"/>Diese Änderungen zurückholen?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.<byte value="xd"/><byte value="xd"/>If you bring them back, %3 is not opened now: open it afterwards when you need it.<byte value="xd"/><byte value="xd"/>Bring those changes back?</source>
+        <translation>Das Programm wurde am %1 mit nicht gespeicherten Änderungen an<byte value="xd"/>%2<byte value="xd"/>beendet.<byte value="xd"/><byte value="xd"/>Wenn Sie sie zurückholen, wird %3 jetzt nicht geöffnet: öffnen Sie die Datei danach, wenn Sie sie brauchen.<byte value="xd"/><byte value="xd"/>Diese Änderungen zurückholen?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The copy of the pattern left unsaved on %1,<byte value="xd"/>%2,<byte value="xd"/>is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
+        <translation>Die Kopie des am %1 ungespeichert gebliebenen Musters,<byte value="xd"/>%2,<byte value="xd"/>ist unvollständig oder beschädigt.<byte value="xd"/><byte value="xd"/>Diese Zeilen der Kopie waren unbrauchbar und wurden ausgelassen:<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The pattern brought back is not yet protected: its copy could not be written to<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>The old copy<byte value="xd"/>%3<byte value="xd"/>is kept until then. Save the pattern to a file of your own.</source>
+        <translation>Das zurückgeholte Muster ist noch nicht gesichert: seine Kopie konnte nicht geschrieben werden in<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>Die alte Kopie<byte value="xd"/>%3<byte value="xd"/>bleibt bis dahin erhalten. Speichern Sie das Muster in einer eigenen Datei.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Unsaved work is not being kept: the program tried to keep it in<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>Save your work to a file before you close the program.</source>
+        <translation>Nicht gespeicherte Arbeit wird nicht aufbewahrt: das Programm hat versucht, sie hier aufzubewahren:<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>Speichern Sie Ihre Arbeit in einer Datei, bevor Sie das Programm schließen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unsaved work is not being kept: %1 cannot be written.</source>
+        <translation>Nicht gespeicherte Arbeit wird nicht aufbewahrt: %1 ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <location filename="../src/files/FileTexts.cpp" line="+27"/>
         <source>%1 is the pattern&apos;s own data file: an export would write over it. Choose another name.</source>
         <translation>%1 ist die Datendatei dieses Musters selbst: ein Export würde sie überschreiben. Bitte einen anderen Namen wählen.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-49"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>Die Datei %1 ist unvollständig oder beschädigt.<byte value="xd"/><byte value="xd"/>Diese Zeilen waren unbrauchbar und wurden ausgelassen:<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>The program was closed on %1 with a pattern that had not been saved.</source>
-        <translation>Das Programm wurde am %1 mit einem nicht gespeicherten Muster beendet.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.</source>
-        <translation>Das Programm wurde am %1 mit nicht gespeicherten Änderungen an<byte value="xd"/>%2<byte value="xd"/>beendet.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source><byte value="xd"/><byte value="xd"/>If you bring them back, %1 is not opened now: open it afterwards when you need it.</source>
-        <translation><byte value="xd"/><byte value="xd"/>Wenn Sie sie zurückholen, wird %1 jetzt nicht geöffnet: öffnen Sie die Datei danach, wenn Sie sie brauchen.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source><byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
-        <translation><byte value="xd"/><byte value="xd"/>Dieses Muster zurückholen?</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+55"/>
         <source>The pattern left unsaved on %1 could not be read.</source>
         <translation>Das am %1 ungespeichert gebliebene Muster konnte nicht gelesen werden.</translation>
     </message>
@@ -443,7 +472,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::FlashPatternDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+21"/>
+        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+22"/>
         <source>Flash Pattern</source>
         <translation>Blitzmuster</translation>
     </message>
@@ -510,7 +539,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Zyklus an die &amp;Frequenz anpassen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+29"/>
         <source>LEDs:</source>
         <translation>LEDs:</translation>
     </message>
@@ -545,7 +574,17 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+89"/>
+        <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
+        <translation>Die Sequenzer-Pause ist 0: das Modul läuft so schnell es kann, ein Schritt, für den sich keine Frequenz angeben lässt. Wählen Sie eine Sequenzer-Pause, um das Muster anzulegen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Die Blitze passen nicht: %1 braucht %2 Schritte für Blitze und Pausen, und eine Periode hat bei einer Sequenzer-Pause von %4 ms %3 Schritte.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
         <translation>Eine Periode sind %1 Schritte bei der jetzigen Sequenzer-Pause von %2 ms: mehr als die 50 Schritte, die es gibt.</translation>
     </message>
@@ -558,6 +597,16 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <location line="+3"/>
         <source>Change the sequencer &amp;delay to %1 ms</source>
         <translation>Sequenzer-Pause auf %1 ms än&amp;dern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Use a %1 ms flash</source>
+        <translation>Blitz von %1 ms &amp;wählen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Use a %1 ms ga&amp;p</source>
+        <translation>Pa&amp;use von %1 ms wählen</translation>
     </message>
 </context>
 <context>
@@ -632,7 +681,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/commands/JoystickStick.cpp" line="+82"/>
+        <location filename="../src/ui/commands/JoystickStick.cpp" line="+71"/>
+        <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
+        <translation>Joysticks können auf diesem Rechner nicht gelesen werden (%1): die Bildlaufleiste ist der Knüppel.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The joystick %1 was unplugged: the scroll bar is the stick again.</source>
         <translation>Der Joystick %1 wurde abgezogen: die Bildlaufleiste ist wieder der Knüppel.</translation>
     </message>
@@ -847,7 +901,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Variables Tempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+169"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+168"/>
         <source>Servo Mode</source>
         <translation>Servomodus</translation>
     </message>
@@ -1020,19 +1074,29 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/PatternPictures.cpp" line="+91"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+81"/>
+        <source>The animation could not be encoded: %1</source>
+        <translation>Die Animation konnte nicht kodiert werden: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Sequencer Delay 0 ms: %1 events, played at the module&apos;s fastest</source>
+        <translation>Sequenzer-Pause 0 ms: %1 Schritte, so schnell das Modul kann</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3</source>
+        <translation>Sequenzer-Pause %1 ms: %2 Schritte, ein Zyklus von %3</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>The picture could not be encoded.</source>
         <translation>Das Bild konnte nicht kodiert werden.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="-23"/>
         <source>(typed)</source>
         <translation>(eingetippt)</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3 ms</source>
-        <translation>Sequenzer-Pause %1 ms: %2 Schritte, ein Zyklus von %3 ms</translation>
     </message>
 </context>
 <context>
@@ -1051,7 +1115,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+47"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+49"/>
         <source>(No presets found)</source>
         <translation>(Keine Vorlagen gefunden)</translation>
     </message>
@@ -1384,8 +1448,8 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
     <message>
         <location line="+2"/>
-        <source>By:  </source>
-        <translation>Von:  </translation>
+        <source>By:  %1</source>
+        <translation>Von:  %1</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1441,18 +1505,18 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>&amp;Joystick:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>No joystick found: plug the transmitter in as a USB joystick.</source>
         <translation>Kein Joystick gefunden: den Sender als USB-Joystick anschließen.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>Move the stick or switch that drives the lights from one end to the other.</source>
         <translation>Den Knüppel oder Schalter, der die Lichter steuert, von einem Anschlag zum anderen bewegen.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Axis %1, from %2 to %3</source>
         <translation>Achse %1, von %2 bis %3</translation>
     </message>
@@ -1465,12 +1529,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Test stoppen</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>&amp;Test</source>
         <translation>&amp;Test</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>The sequencer delay is 0: the module runs at its fastest, and the test plays at its fastest step, %1 ms.</source>
         <translation>Die Sequenzer-Pause ist 0: das Modul läuft so schnell es kann, und der Test spielt mit seinem kürzesten Schritt von %1 ms.</translation>
     </message>
@@ -1614,11 +1678,28 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
 </context>
 <context>
+    <name>zg::UnsavedWork</name>
+    <message>
+        <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
+        <location line="+46"/>
+        <source>The folder cannot be created or written.</source>
+        <translation>Der Ordner lässt sich nicht anlegen oder beschreiben.</translation>
+    </message>
+</context>
+<context>
     <name>zg::UserDialogs</name>
     <message>
         <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
         <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
         <translation>ZELTA-GLOW  -  LED-Sequenzer/Blitzer</translation>
+    </message>
+</context>
+<context>
+    <name>zg::WholeFile</name>
+    <message>
+        <location filename="../src/files/WholeFile.cpp" line="+23"/>
+        <source>The content could not be produced.</source>
+        <translation>Der Inhalt konnte nicht erzeugt werden.</translation>
     </message>
 </context>
 </TS>

@@ -155,7 +155,7 @@
         <translation>Nuevo/Borrar</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+94"/>
         <location line="+5"/>
         <source>Open</source>
         <translation>Abrir</translation>
@@ -166,7 +166,7 @@
         <translation>Combinar</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+94"/>
         <source>Unsaved Pattern</source>
         <translation>Secuencia sin guardar</translation>
     </message>
@@ -327,17 +327,21 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
+        <source>Show the module as it lights with the stick in the
+
+(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
+        <translation>Mostrar el módulo tal como se enciende con la palanca en la
+
+(El retardo del secuenciador es menor de 20 ms: la animación muestra el módulo cada 20 ms, así que un destello más corto puede no verse.)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Show the module as it lights with the stick in the</source>
         <translation>Mostrar el módulo tal como se enciende con la palanca en la</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
-        <translation>(El retardo del secuenciador es menor de 20 ms: la animación muestra el módulo cada 20 ms, así que un destello más corto puede no verse.)</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>pattern</source>
         <translation>secuencia</translation>
     </message>
@@ -345,7 +349,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+20"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+22"/>
         <source>Data Files (*.DAT)</source>
         <translation>Archivos de datos (*.DAT)</translation>
     </message>
@@ -370,7 +374,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Combinar archivo de datos del secuenciador/destellador de LED ZELTA-GLOW</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+4"/>
         <source>Replace existing file - %1?</source>
         <translation>¿Reemplazar el archivo existente - %1?</translation>
     </message>
@@ -381,6 +385,11 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
     <message>
         <location line="+6"/>
+        <source>Whether the file<byte value="xd"/>%1<byte value="xd"/>already exists cannot be told: %2<byte value="xd"/><byte value="xd"/>Nothing was saved.</source>
+        <translation>No se puede saber si el archivo<byte value="xd"/>%1<byte value="xd"/>ya existe: %2<byte value="xd"/><byte value="xd"/>No se guardó nada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>The file<byte value="xd"/>%1<byte value="xd"/>could not be opened:<byte value="xd"/><byte value="xd"/>%2</source>
         <translation>No se pudo abrir el archivo<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
@@ -395,37 +404,57 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>El archivo<byte value="xd"/>%1<byte value="xd"/>no es un archivo de datos de Zelta-Glow: %2<byte value="xd"/><byte value="xd"/>No se cambió nada.</translation>
     </message>
     <message>
+        <location line="+16"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.<byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation>El programa se cerró el %1 con una secuencia sin guardar.<byte value="xd"/><byte value="xd"/>¿Recuperar esa secuencia?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.<byte value="xd"/><byte value="xd"/>If you bring it back, %2 is not opened now: open it afterwards when you need it.<byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation>El programa se cerró el %1 con una secuencia sin guardar.<byte value="xd"/><byte value="xd"/>Si la recupera, %2 no se abre ahora: ábralo después cuando lo necesite.<byte value="xd"/><byte value="xd"/>¿Recuperar esa secuencia?</translation>
+    </message>
+    <message>
         <location line="+5"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.<byte value="xd"/><byte value="xd"/>Bring those changes back?</source>
+        <translation>El programa se cerró el %1 con cambios en<byte value="xd"/>%2<byte value="xd"/>que no se habían guardado.<byte value="xd"/><byte value="xd"/>¿Recuperar esos cambios?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.<byte value="xd"/><byte value="xd"/>If you bring them back, %3 is not opened now: open it afterwards when you need it.<byte value="xd"/><byte value="xd"/>Bring those changes back?</source>
+        <translation>El programa se cerró el %1 con cambios en<byte value="xd"/>%2<byte value="xd"/>que no se habían guardado.<byte value="xd"/><byte value="xd"/>Si los recupera, %3 no se abre ahora: ábralo después cuando lo necesite.<byte value="xd"/><byte value="xd"/>¿Recuperar esos cambios?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The copy of the pattern left unsaved on %1,<byte value="xd"/>%2,<byte value="xd"/>is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
+        <translation>La copia de la secuencia que quedó sin guardar el %1,<byte value="xd"/>%2,<byte value="xd"/>está incompleta o dañada.<byte value="xd"/><byte value="xd"/>Estas líneas de la copia no se podían usar y se omitieron:<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The pattern brought back is not yet protected: its copy could not be written to<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>The old copy<byte value="xd"/>%3<byte value="xd"/>is kept until then. Save the pattern to a file of your own.</source>
+        <translation>La secuencia recuperada aún no está protegida: no se pudo escribir su copia en<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>La copia anterior<byte value="xd"/>%3<byte value="xd"/>se conserva mientras tanto. Guarde la secuencia en un archivo propio.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Unsaved work is not being kept: the program tried to keep it in<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>Save your work to a file before you close the program.</source>
+        <translation>El trabajo sin guardar no se está conservando: el programa intentó guardarlo en<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>Guarde su trabajo en un archivo antes de cerrar el programa.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unsaved work is not being kept: %1 cannot be written.</source>
+        <translation>El trabajo sin guardar no se está conservando: no se puede escribir en %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/files/FileTexts.cpp" line="+27"/>
         <source>%1 is the pattern&apos;s own data file: an export would write over it. Choose another name.</source>
         <translation>%1 es el propio archivo de datos de la secuencia: una exportación lo sobrescribiría. Elija otro nombre.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-49"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>El archivo %1 está incompleto o dañado.<byte value="xd"/><byte value="xd"/>Estas líneas no se podían usar y se omitieron:<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>The program was closed on %1 with a pattern that had not been saved.</source>
-        <translation>El programa se cerró el %1 con una secuencia sin guardar.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.</source>
-        <translation>El programa se cerró el %1 con cambios en<byte value="xd"/>%2<byte value="xd"/>que no se habían guardado.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source><byte value="xd"/><byte value="xd"/>If you bring them back, %1 is not opened now: open it afterwards when you need it.</source>
-        <translation><byte value="xd"/><byte value="xd"/>Si los recupera, %1 no se abre ahora: ábralo después cuando lo necesite.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source><byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
-        <translation><byte value="xd"/><byte value="xd"/>¿Recuperar esa secuencia?</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+55"/>
         <source>The pattern left unsaved on %1 could not be read.</source>
         <translation>No se pudo leer la secuencia que quedó sin guardar el %1.</translation>
     </message>
@@ -443,7 +472,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::FlashPatternDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+21"/>
+        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+22"/>
         <source>Flash Pattern</source>
         <translation>Patrón de destellos</translation>
     </message>
@@ -510,7 +539,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>&amp;Ajustar el ciclo a la frecuencia</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+29"/>
         <source>LEDs:</source>
         <translation>LED:</translation>
     </message>
@@ -545,7 +574,17 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+89"/>
+        <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
+        <translation>El retardo del secuenciador es 0: el módulo va a su máxima velocidad, un paso para el que no se puede dar ninguna frecuencia. Elija un retardo del secuenciador para disponer la secuencia.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Los destellos no caben: %1 necesita %2 pasos para sus destellos y pausas, y un periodo tiene %3 pasos con un retardo del secuenciador de %4 ms.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
         <translation>Un periodo son %1 pasos con el retardo actual del secuenciador de %2 ms: más que los 50 pasos que hay.</translation>
     </message>
@@ -558,6 +597,16 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <location line="+3"/>
         <source>Change the sequencer &amp;delay to %1 ms</source>
         <translation>Cambiar el re&amp;tardo del secuenciador a %1 ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Use a %1 ms flash</source>
+        <translation>Usar un destell&amp;o de %1 ms</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Use a %1 ms ga&amp;p</source>
+        <translation>Usar u&amp;na pausa de %1 ms</translation>
     </message>
 </context>
 <context>
@@ -632,7 +681,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/commands/JoystickStick.cpp" line="+82"/>
+        <location filename="../src/ui/commands/JoystickStick.cpp" line="+71"/>
+        <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
+        <translation>No se pueden leer joysticks en este ordenador (%1): la barra de desplazamiento hace de palanca.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The joystick %1 was unplugged: the scroll bar is the stick again.</source>
         <translation>Se desconectó el joystick %1: la barra de desplazamiento vuelve a ser la palanca.</translation>
     </message>
@@ -847,7 +901,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Velocidad variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+169"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+168"/>
         <source>Servo Mode</source>
         <translation>Modo servo</translation>
     </message>
@@ -1020,19 +1074,29 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/PatternPictures.cpp" line="+91"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+81"/>
+        <source>The animation could not be encoded: %1</source>
+        <translation>No se pudo codificar la animación: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Sequencer Delay 0 ms: %1 events, played at the module&apos;s fastest</source>
+        <translation>Retardo del secuenciador 0 ms: %1 pasos, a la máxima velocidad del módulo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3</source>
+        <translation>Retardo del secuenciador %1 ms: %2 pasos, un ciclo de %3</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>The picture could not be encoded.</source>
         <translation>No se pudo codificar la imagen.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="-23"/>
         <source>(typed)</source>
         <translation>(escrito)</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3 ms</source>
-        <translation>Retardo del secuenciador %1 ms: %2 pasos, un ciclo de %3 ms</translation>
     </message>
 </context>
 <context>
@@ -1051,7 +1115,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+47"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+49"/>
         <source>(No presets found)</source>
         <translation>(No se encontraron plantillas)</translation>
     </message>
@@ -1384,8 +1448,8 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
     <message>
         <location line="+2"/>
-        <source>By:  </source>
-        <translation>De:  </translation>
+        <source>By:  %1</source>
+        <translation>De:  %1</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1441,18 +1505,18 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>&amp;Joystick:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>No joystick found: plug the transmitter in as a USB joystick.</source>
         <translation>No se encontró ningún joystick: conecte la emisora como joystick USB.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>Move the stick or switch that drives the lights from one end to the other.</source>
         <translation>Mueva la palanca o el interruptor que manda las luces de un extremo al otro.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Axis %1, from %2 to %3</source>
         <translation>Eje %1, de %2 a %3</translation>
     </message>
@@ -1465,12 +1529,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Detener</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>&amp;Test</source>
         <translation>&amp;Probar</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>The sequencer delay is 0: the module runs at its fastest, and the test plays at its fastest step, %1 ms.</source>
         <translation>El retardo del secuenciador es 0: el módulo va lo más rápido posible y la prueba se reproduce con su paso más corto, %1 ms.</translation>
     </message>
@@ -1614,11 +1678,28 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
 </context>
 <context>
+    <name>zg::UnsavedWork</name>
+    <message>
+        <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
+        <location line="+46"/>
+        <source>The folder cannot be created or written.</source>
+        <translation>No se puede crear la carpeta ni escribir en ella.</translation>
+    </message>
+</context>
+<context>
     <name>zg::UserDialogs</name>
     <message>
         <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
         <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
         <translation>ZELTA-GLOW  -  Secuenciador/destellador de LED</translation>
+    </message>
+</context>
+<context>
+    <name>zg::WholeFile</name>
+    <message>
+        <location filename="../src/files/WholeFile.cpp" line="+23"/>
+        <source>The content could not be produced.</source>
+        <translation>No se pudo generar el contenido.</translation>
     </message>
 </context>
 </TS>

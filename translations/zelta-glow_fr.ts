@@ -155,7 +155,7 @@
         <translation>Nouveau/Effacer</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+94"/>
         <location line="+5"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
@@ -166,7 +166,7 @@
         <translation>Fusionner</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+94"/>
         <source>Unsaved Pattern</source>
         <translation>Séquence non enregistrée</translation>
     </message>
@@ -327,17 +327,21 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Images PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
+        <source>Show the module as it lights with the stick in the
+
+(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
+        <translation>Montrer le module tel qu’il s’allume avec le manche dans la
+
+(Le délai du séquenceur est inférieur à 20 ms : l’animation montre le module toutes les 20 ms, un flash plus court peut donc ne pas apparaître.)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Show the module as it lights with the stick in the</source>
         <translation>Montrer le module tel qu’il s’allume avec le manche dans la</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>(The sequencer delay is under 20 ms: the animation shows the module every 20 ms, so a flash shorter than that may not show.)</source>
-        <translation>(Le délai du séquenceur est inférieur à 20 ms : l’animation montre le module toutes les 20 ms, un flash plus court peut donc ne pas apparaître.)</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>pattern</source>
         <translation>sequence</translation>
     </message>
@@ -345,7 +349,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+20"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+22"/>
         <source>Data Files (*.DAT)</source>
         <translation>Fichiers de données (*.DAT)</translation>
     </message>
@@ -370,7 +374,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Fusionner un fichier de données du séquenceur/flash à LED ZELTA-GLOW</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+4"/>
         <source>Replace existing file - %1?</source>
         <translation>Remplacer le fichier existant - %1 ?</translation>
     </message>
@@ -381,6 +385,11 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
     <message>
         <location line="+6"/>
+        <source>Whether the file<byte value="xd"/>%1<byte value="xd"/>already exists cannot be told: %2<byte value="xd"/><byte value="xd"/>Nothing was saved.</source>
+        <translation>Impossible de savoir si le fichier<byte value="xd"/>%1<byte value="xd"/>existe déjà : %2<byte value="xd"/><byte value="xd"/>Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>The file<byte value="xd"/>%1<byte value="xd"/>could not be opened:<byte value="xd"/><byte value="xd"/>%2</source>
         <translation>Le fichier<byte value="xd"/>%1<byte value="xd"/>n’a pas pu être ouvert :<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
@@ -395,37 +404,57 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Le fichier<byte value="xd"/>%1<byte value="xd"/>n’est pas un fichier de données Zelta-Glow : %2<byte value="xd"/><byte value="xd"/>Rien n’a été modifié.</translation>
     </message>
     <message>
+        <location line="+16"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.<byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation>Le programme a été fermé le %1 avec une séquence non enregistrée.<byte value="xd"/><byte value="xd"/>Récupérer cette séquence ?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The program was closed on %1 with a pattern that had not been saved.<byte value="xd"/><byte value="xd"/>If you bring it back, %2 is not opened now: open it afterwards when you need it.<byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
+        <translation>Le programme a été fermé le %1 avec une séquence non enregistrée.<byte value="xd"/><byte value="xd"/>Si vous la récupérez, %2 n’est pas ouvert maintenant : ouvrez-le ensuite si vous en avez besoin.<byte value="xd"/><byte value="xd"/>Récupérer cette séquence ?</translation>
+    </message>
+    <message>
         <location line="+5"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.<byte value="xd"/><byte value="xd"/>Bring those changes back?</source>
+        <translation>Le programme a été fermé le %1 avec des modifications de<byte value="xd"/>%2<byte value="xd"/>qui n’avaient pas été enregistrées.<byte value="xd"/><byte value="xd"/>Récupérer ces modifications ?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.<byte value="xd"/><byte value="xd"/>If you bring them back, %3 is not opened now: open it afterwards when you need it.<byte value="xd"/><byte value="xd"/>Bring those changes back?</source>
+        <translation>Le programme a été fermé le %1 avec des modifications de<byte value="xd"/>%2<byte value="xd"/>qui n’avaient pas été enregistrées.<byte value="xd"/><byte value="xd"/>Si vous les récupérez, %3 n’est pas ouvert maintenant : ouvrez-le ensuite si vous en avez besoin.<byte value="xd"/><byte value="xd"/>Récupérer ces modifications ?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The copy of the pattern left unsaved on %1,<byte value="xd"/>%2,<byte value="xd"/>is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
+        <translation>La copie de la séquence restée non enregistrée le %1,<byte value="xd"/>%2,<byte value="xd"/>est incomplète ou endommagée.<byte value="xd"/><byte value="xd"/>Ces lignes de la copie étaient inutilisables et ont été ignorées :<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The pattern brought back is not yet protected: its copy could not be written to<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>The old copy<byte value="xd"/>%3<byte value="xd"/>is kept until then. Save the pattern to a file of your own.</source>
+        <translation>La séquence récupérée n’est pas encore protégée : sa copie n’a pas pu être écrite dans<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>L’ancienne copie<byte value="xd"/>%3<byte value="xd"/>est gardée d’ici là. Enregistrez la séquence dans un fichier à vous.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Unsaved work is not being kept: the program tried to keep it in<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>Save your work to a file before you close the program.</source>
+        <translation>Le travail non enregistré n’est pas conservé : le programme a essayé de le garder dans<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>Enregistrez votre travail dans un fichier avant de fermer le programme.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unsaved work is not being kept: %1 cannot be written.</source>
+        <translation>Le travail non enregistré n’est pas conservé : impossible d’écrire dans %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/files/FileTexts.cpp" line="+27"/>
         <source>%1 is the pattern&apos;s own data file: an export would write over it. Choose another name.</source>
         <translation>%1 est le fichier de données de la séquence elle-même : un export l’écraserait. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-49"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>Le fichier %1 est incomplet ou endommagé.<byte value="xd"/><byte value="xd"/>Ces lignes étaient inutilisables et ont été ignorées :<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>The program was closed on %1 with a pattern that had not been saved.</source>
-        <translation>Le programme a été fermé le %1 avec une séquence non enregistrée.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The program was closed on %1 with changes to<byte value="xd"/>%2<byte value="xd"/>that had not been saved.</source>
-        <translation>Le programme a été fermé le %1 avec des modifications de<byte value="xd"/>%2<byte value="xd"/>qui n’avaient pas été enregistrées.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source><byte value="xd"/><byte value="xd"/>If you bring them back, %1 is not opened now: open it afterwards when you need it.</source>
-        <translation><byte value="xd"/><byte value="xd"/>Si vous les récupérez, %1 n’est pas ouvert maintenant : ouvrez-le ensuite si vous en avez besoin.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source><byte value="xd"/><byte value="xd"/>Bring that pattern back?</source>
-        <translation><byte value="xd"/><byte value="xd"/>Récupérer cette séquence ?</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+55"/>
         <source>The pattern left unsaved on %1 could not be read.</source>
         <translation>La séquence restée non enregistrée le %1 n’a pas pu être lue.</translation>
     </message>
@@ -443,7 +472,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::FlashPatternDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+21"/>
+        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+22"/>
         <source>Flash Pattern</source>
         <translation>Motif de flash</translation>
     </message>
@@ -510,7 +539,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>&amp;Ajuster le cycle à la cadence</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+29"/>
         <source>LEDs:</source>
         <translation>LED :</translation>
     </message>
@@ -545,7 +574,17 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>&amp;Graine :</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+89"/>
+        <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
+        <translation>Le délai du séquenceur est 0 : le module tourne au plus vite, un pas pour lequel aucune cadence ne peut être donnée. Choisissez un délai du séquenceur pour disposer la séquence.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Les flashs ne tiennent pas : %1 demande %2 pas pour ses flashs et intervalles, et une période fait %3 pas avec un délai du séquenceur de %4 ms.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
         <translation>Une période fait %1 pas avec le délai actuel du séquenceur de %2 ms : plus que les 50 pas disponibles.</translation>
     </message>
@@ -558,6 +597,16 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <location line="+3"/>
         <source>Change the sequencer &amp;delay to %1 ms</source>
         <translation>Passer le délai du séq&amp;uenceur à %1 ms</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Use a %1 ms flash</source>
+        <translation>&amp;Prendre un flash de %1 ms</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Use a %1 ms ga&amp;p</source>
+        <translation>P&amp;rendre un intervalle de %1 ms</translation>
     </message>
 </context>
 <context>
@@ -632,7 +681,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/commands/JoystickStick.cpp" line="+82"/>
+        <location filename="../src/ui/commands/JoystickStick.cpp" line="+71"/>
+        <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
+        <translation>Les joysticks ne peuvent pas être lus sur cet ordinateur (%1) : la barre de défilement sert de manche.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The joystick %1 was unplugged: the scroll bar is the stick again.</source>
         <translation>Le joystick %1 a été débranché : la barre de défilement redevient le manche.</translation>
     </message>
@@ -847,7 +901,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Vitesse variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+169"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+168"/>
         <source>Servo Mode</source>
         <translation>Mode servo</translation>
     </message>
@@ -1020,19 +1074,29 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/PatternPictures.cpp" line="+91"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+81"/>
+        <source>The animation could not be encoded: %1</source>
+        <translation>L’animation n’a pas pu être encodée : %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Sequencer Delay 0 ms: %1 events, played at the module&apos;s fastest</source>
+        <translation>Délai du séquenceur 0 ms : %1 pas, joués au plus vite du module</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3</source>
+        <translation>Délai du séquenceur %1 ms : %2 pas, un cycle de %3</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>The picture could not be encoded.</source>
         <translation>L’image n’a pas pu être encodée.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="-23"/>
         <source>(typed)</source>
         <translation>(saisi)</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Sequencer Delay %1 ms: %2 events, a cycle of %3 ms</source>
-        <translation>Délai du séquenceur %1 ms : %2 pas, un cycle de %3 ms</translation>
     </message>
 </context>
 <context>
@@ -1051,7 +1115,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+47"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+49"/>
         <source>(No presets found)</source>
         <translation>(Aucun modèle trouvé)</translation>
     </message>
@@ -1384,8 +1448,8 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
     <message>
         <location line="+2"/>
-        <source>By:  </source>
-        <translation>Par :  </translation>
+        <source>By:  %1</source>
+        <translation>Par :  %1</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1441,18 +1505,18 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>&amp;Joystick :</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>No joystick found: plug the transmitter in as a USB joystick.</source>
         <translation>Aucun joystick trouvé : branchez l’émetteur comme joystick USB.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>Move the stick or switch that drives the lights from one end to the other.</source>
         <translation>Déplacez le manche ou l’interrupteur qui commande les feux d’une butée à l’autre.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Axis %1, from %2 to %3</source>
         <translation>Axe %1, de %2 à %3</translation>
     </message>
@@ -1465,12 +1529,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>&amp;Test</source>
         <translation>T&amp;ester</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>The sequencer delay is 0: the module runs at its fastest, and the test plays at its fastest step, %1 ms.</source>
         <translation>Le délai du séquenceur est 0 : le module tourne au plus vite, et l’essai joue à son pas le plus court, %1 ms.</translation>
     </message>
@@ -1614,11 +1678,28 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
 </context>
 <context>
+    <name>zg::UnsavedWork</name>
+    <message>
+        <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
+        <location line="+46"/>
+        <source>The folder cannot be created or written.</source>
+        <translation>Le dossier ne peut être ni créé ni écrit.</translation>
+    </message>
+</context>
+<context>
     <name>zg::UserDialogs</name>
     <message>
         <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
         <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
         <translation>ZELTA-GLOW  -  Séquenceur/flash à LED</translation>
+    </message>
+</context>
+<context>
+    <name>zg::WholeFile</name>
+    <message>
+        <location filename="../src/files/WholeFile.cpp" line="+23"/>
+        <source>The content could not be produced.</source>
+        <translation>Le contenu n’a pas pu être produit.</translation>
     </message>
 </context>
 </TS>
