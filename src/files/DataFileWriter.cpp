@@ -19,7 +19,7 @@ std::string lineText(int field, std::int16_t value) {
 bool writeLines(QIODevice& file, const DataFileRecord& record, const EventLineCallback& onEventLine) {
     for (int field = 0; field < kDataFileFields; ++field) {
         const std::string line = lineText(field, record.Values[field]);
-        if (file.write(line.data(), qint64(line.size())) != qint64(line.size()))
+        if (!WriteAll(file, line.data(), qint64(line.size())))
             return false;
         if (field < kFirstColorField && onEventLine)
             onEventLine(field + 1);

@@ -66,10 +66,20 @@ std::optional<QString> WriteWholeFile(const QString& path, const std::function<b
     return std::nullopt;
 }
 
+bool WriteAll(QIODevice& device, const char* data, qint64 size) {
+    for (qint64 written = 0; written < size;) {
+        const qint64 now = device.write(data + written, size - written);
+        if (now <= 0)
+            return false;
+        written += now;
+    }
+    return true;
+}
+
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes,
                                       const WholeFileOptions& options) {
     return WriteWholeFile(
-        path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); }, options);
+        path, [&bytes](QIODevice& file) { return WriteAll(file, bytes.constData(), bytes.size()); }, options);
 }
 
 } // namespace zg

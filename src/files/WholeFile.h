@@ -24,6 +24,10 @@ struct WholeFileOptions {
 std::optional<QString> WriteWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write,
                                       const WholeFileOptions& options = {});
 
+// Writes all of `size` bytes, a piece the disk took only in part continued until it takes no
+// more, so that a full disk leaves its reason in the device; false when not all went through.
+bool WriteAll(QIODevice& device, const char* data, qint64 size);
+
 // The same for content that is at hand as bytes.
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes,
                                       const WholeFileOptions& options = {});
