@@ -1682,8 +1682,8 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     <message>
         <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
         <location line="+46"/>
-        <source>The folder cannot be created or written.</source>
-        <translation>Der Ordner lässt sich nicht anlegen oder beschreiben.</translation>
+        <source>The folder cannot be created or written</source>
+        <translation>Der Ordner lässt sich nicht anlegen oder beschreiben</translation>
     </message>
 </context>
 <context>

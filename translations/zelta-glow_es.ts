@@ -1682,8 +1682,8 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     <message>
         <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
         <location line="+46"/>
-        <source>The folder cannot be created or written.</source>
-        <translation>No se puede crear la carpeta ni escribir en ella.</translation>
+        <source>The folder cannot be created or written</source>
+        <translation>No se puede crear la carpeta ni escribir en ella</translation>
     </message>
 </context>
 <context>

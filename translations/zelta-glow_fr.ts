@@ -1682,8 +1682,8 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     <message>
         <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
         <location line="+46"/>
-        <source>The folder cannot be created or written.</source>
-        <translation>Le dossier ne peut être ni créé ni écrit.</translation>
+        <source>The folder cannot be created or written</source>
+        <translation>Le dossier ne peut être ni créé ni écrit</translation>
     </message>
 </context>
 <context>

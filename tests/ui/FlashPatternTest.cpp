@@ -168,6 +168,10 @@ TEST_F(FlashPattern, FlashesThatDoNotFitAreSaidWithAFlashThatDoes) {
     EXPECT_TRUE(said->isVisible());
     EXPECT_TRUE(said->text().startsWith("The flashes do not fit: Triple Flash needs 16 events"))
         << said->text().toStdString();
+    // The delay, which would retime every LED, is offered but not taken unasked.
+    EXPECT_TRUE(in<QCheckBox>("FlashUseDelay")->isVisible());
+    EXPECT_FALSE(in<QCheckBox>("FlashUseDelay")->isChecked());
+    EXPECT_TRUE(in<QLabel>("FlashReadout")->text().startsWith("LED#1: 2 flashes"));
     auto* fitFlash = in<QPushButton>("FlashFitFlash");
     ASSERT_TRUE(fitFlash->isVisible());
     fitFlash->click();

@@ -42,7 +42,7 @@ void UnsavedWork::changed() {
     if (!lock_ && !warned_) {
         lock_ = folder_.claim(file_);
         if (!lock_)
-            warnOnce(tr("The folder cannot be created or written."));
+            warnOnce(tr("The folder cannot be created or written"));
     }
     if (!timer_.isActive())
         timer_.start();
@@ -88,7 +88,7 @@ std::optional<QString> UnsavedWork::write() {
         lock_ = folder_.claim(file_);
     std::optional<QString> error;
     if (!lock_)
-        error = tr("The folder cannot be created or written.");
+        error = tr("The folder cannot be created or written");
     else if (const auto failed =
                  UnsavedCopyFolder::write(file_, MakeDataFileRecord(sequence_), belongedTo_()))
         error = QString::fromStdString(*failed);

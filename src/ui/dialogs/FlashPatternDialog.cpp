@@ -87,8 +87,6 @@ void FlashPatternDialog::buildControls() {
     noFit_->setWordWrap(true);
     useDelay_ = new QCheckBox(this);
     useDelay_->setObjectName(QStringLiteral("FlashUseDelay"));
-    // At a delay of 0 nothing is laid out until the user takes the delay offered.
-    useDelay_->setChecked(sequence_.sequencerDelay() > 0);
     connect(useDelay_, &QCheckBox::toggled, this, &FlashPatternDialog::showResult);
     fitFlash_ = new QPushButton(this);
     fitFlash_->setObjectName(QStringLiteral("FlashFitFlash"));
@@ -195,6 +193,18 @@ void FlashPatternDialog::showResult() {
 void FlashPatternDialog::showWhatDoesNotFit(const FlashSettings& s, const FlashLayout& atToday) {
     const bool longPeriod = s.fitCycle && !atToday.fits && !atToday.needsDelay;
     const bool tooMany = !atToday.flashesFit;
+    // The delay is offered ticked only where the period cannot fit otherwise: it retimes every
+    // LED, where a shorter flash or gap changes only the rows chosen; at a delay of 0 nothing is
+    // laid out until the user takes it.
+    const DelayOffer offer = atToday.needsDelay ? DelayOffer::NoDelay
+                             : longPeriod       ? DelayOffer::LongPeriod
+                             : tooMany          ? DelayOffer::TooManyFlashes
+                                                : DelayOffer::None;
+    if (offer != offer_) {
+        offer_ = offer;
+        const QSignalBlocker blocker(useDelay_);
+        useDelay_->setChecked(offer == DelayOffer::LongPeriod);
+    }
     noFit_->setVisible(atToday.needsDelay || longPeriod || tooMany);
     useDelay_->setVisible(noFit_->isVisible() && atToday.fittingDelay.has_value());
     fitFlash_->setVisible(tooMany && atToday.fittingFlashMs.has_value());

@@ -57,6 +57,9 @@ class FlashPatternDialog : public QDialog {
     QPushButton* fitFlash_ = nullptr;
     QPushButton* fitGap_ = nullptr;
     QPushButton* ok_ = nullptr;
+    // Why a sequencer delay is offered, if it is.
+    enum class DelayOffer { None, LongPeriod, TooManyFlashes, NoDelay };
+    DelayOffer offer_ = DelayOffer::None;
     FlashPreview* preview_ = nullptr;
     QLabel* readout_ = nullptr;
 };
