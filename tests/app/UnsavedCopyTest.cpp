@@ -1,5 +1,7 @@
 #include "UiFixture.h"
 
+#include "FileSizeLimit.h"
+
 #include "files/DataFileWriter.h"
 #include "ui/commands/DataFileCommands.h"
 #include "ui/commands/UnsavedWork.h"
@@ -10,9 +12,6 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QSysInfo>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace zg;
 
@@ -68,15 +67,7 @@ TEST_F(UnsavedCopy, AQuestionLeftUnansweredKeepsTheCopyAndYesDropsItOnlyOnceTheW
     start();
     dialogs.messages.clear();
     dialogs.answers = {MessageAnswer::Yes};
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit none = saved;
-    none.rlim_cur = 120;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
-    const bool broughtBack = form->offerUnsavedWork();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const bool broughtBack = zg::test::WithRoomFor(120, [this] { return form->offerUnsavedWork(); });
     EXPECT_TRUE(broughtBack);
     EXPECT_EQ(form->sequence().cell(1, 12), 1);
     EXPECT_EQ(readAll(left), copy);

@@ -1,11 +1,10 @@
 #include "DataFileTestSupport.h"
+#include "FileSizeLimit.h"
 
 #include "files/DataFileWriter.h"
 
-#include <csignal>
 #include <functional>
 #include <numeric>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -100,15 +99,8 @@ TEST_F(DataFileWriter, FailureHalfWayKeepsTheOldFileByteIdentical) {
     const std::string old = "old contents\r\n";
     WriteBytes(path, old);
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto result = WriteDataFile(path, MakeDataFileRecord(LedSequence{}));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const auto result =
+        test::WithRoomFor(100, [&] { return WriteDataFile(path, MakeDataFileRecord(LedSequence{})); });
 
     ASSERT_TRUE(result.has_value());
     EXPECT_FALSE(result->empty());

@@ -1,35 +1,19 @@
 #include "DataFileTestSupport.h"
+#include "FileSizeLimit.h"
 
 #include "files/WholeFile.h"
 
 #include <QIODevice>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace zg {
 namespace {
 
 using test::ReadBytes;
+using test::WithRoomFor;
 using test::WriteBytes;
 
 class WholeFile : public test::TempFolder {
   protected:
-    // Runs `write` as on a disk with only `bytes` left: the file-size limit binds even root, and
-    // a write past it fails as on a full disk.
-    static std::optional<QString> withRoomFor(rlim_t bytes,
-                                              const std::function<std::optional<QString>()>& write) {
-        rlimit saved{};
-        EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = bytes;
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        auto result = write();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-        return result;
-    }
     std::size_t filesInFolder() const {
         return std::size_t(std::distance(std::filesystem::directory_iterator(file("x").parent_path()), {}));
     }
@@ -44,12 +28,12 @@ TEST_F(WholeFile, AWriteTheDiskRefusesLeavesTheOldFileWholeAndIsNeverASuccess) {
     const QString name = QString::fromStdString(path.string());
     const QByteArray bigger(52000, 'n');
 
-    const auto inOne = withRoomFor(51000, [&] { return WriteWholeFile(name, bigger); });
+    const auto inOne = WithRoomFor(51000, [&] { return WriteWholeFile(name, bigger); });
     ASSERT_TRUE(inOne.has_value());
     EXPECT_TRUE(inOne->contains("large")) << inOne->toStdString(); // the system's own reason
 
     // Small pieces, as an encoder writes them, whose last one goes past the room there is.
-    const auto inPieces = withRoomFor(51000, [&] {
+    const auto inPieces = WithRoomFor(51000, [&] {
         return WriteWholeFile(name, [&](QIODevice& device) {
             for (int at = 0; at < bigger.size(); at += 700)
                 device.write(bigger.mid(at, 700));
