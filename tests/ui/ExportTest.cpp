@@ -1,8 +1,11 @@
 #include "UiFixture.h"
 
+#include "export/FormColors.h"
+#include "export/ModelPicture.h"
 #include "export/PatternPictures.h"
 #include "files/DataFileRecord.h"
 #include "files/DataFileWriter.h"
+#include "playback/ModuleAnimation.h"
 
 #include <QAction>
 #include <QFile>
@@ -216,4 +219,27 @@ TEST_F(Export, TheWindowRefusesToExportOverThePatternsOwnFile) {
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(dialogs.messages[0].text.contains("own data file"));
     EXPECT_EQ(readAll(path("p.DAT")), original);
+}
+
+// The model's animation, frame for frame as the indicators': a lit frame carries the LED's colour
+// at each of its lights, a pair too, and a dark frame does not.
+TEST_F(Export, TheModelsAnimationLightsEachPlaceInItsLedsColourOnlyWhenLit) {
+    LedSequence pattern;
+    drawPattern(pattern);
+    ModelLayout model = DefaultModel(Outline::Plane);
+    DoubleLight(model, 0);
+    ASSERT_FALSE(WriteModelAnimation(pattern, 4, model, path("model.gif")));
+    const ReadGif gif = readGif(path("model.gif"));
+    const ModuleAnimation module = AnimateModule(pattern, 4);
+    ASSERT_EQ(gif.frames.size(), module.frames.size());
+    const QRectF place = ModelAnimationPlace(ModelOutline(model, Qt::black));
+    for (std::size_t f = 0; f < gif.frames.size(); ++f) {
+        for (const ModelLight& light : model.lights) {
+            const QColor seen = gif.frames[f].pixelColor(LightCentre(light, place).toPoint());
+            const QColor colour = ColorOf(LedColorTable[std::size_t(pattern.ledColor(light.led))].value);
+            EXPECT_EQ(seen == colour, module.frames[f].lit[std::size_t(light.led)])
+                << "frame " << f << " LED#" << light.led + 1 << ' ' << seen.name().toStdString();
+        }
+    }
+    EXPECT_EQ(gif.delaysMs[0], module.frames[0].delayCs * 10);
 }

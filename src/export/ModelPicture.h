@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/LedSequence.h"
+#include "model/ModelLayout.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace zg {
+
+// What a model is drawn from: its outline as a picture in one colour (a shipped outline) or as
+// it is (the user's own picture), read once and drawn at any size.
+class ModelOutline {
+  public:
+    // The outline of `model` in `ink`; the user's picture where the model names one that can be
+    // read, else the plane, with the reason in `why`.
+    ModelOutline(const ModelLayout& model, const QColor& ink, QString* why = nullptr);
+
+    // The place the outline takes in `area`, its shape kept; lights sit at shares of it.
+    QRectF placeIn(const QRectF& area) const;
+    // The outline at that place, as `size` device pixels.
+    QImage render(QSize size, qreal devicePixelRatio) const;
+
+  private:
+    QByteArray svg_; // a shipped outline or an SVG picture
+    QImage picture_; // a PNG or JPEG picture
+    QColor ink_;
+    QSizeF shape_{1, 1};
+};
+
+// Where a light's centre is drawn in the outline's place.
+QPointF LightCentre(const ModelLight& light, const QRectF& outlinePlace);
+// The radius of a light's glow in an outline place of that size.
+qreal LightRadius(const QRectF& outlinePlace);
+
+// Draws each light at its place: in its colour with a glow round it when lit, as a small dark
+// dot with a rim in `rim` when dark. Smooth for the screen; without smoothing for a GIF, so that
+// a frame holds a few colours only.
+void PaintLights(QPainter& painter, const QRectF& outlinePlace, const ModelLayout& model,
+                 const std::vector<std::uint32_t>& colors, const QColor& rim, bool smooth);
+
+// The model as the animation shows it: the outline on the export's background with its lights.
+inline constexpr QSize kModelAnimationSize{240, 240};
+
+// Where the outline of `model` is drawn in the animation's frames.
+QRectF ModelAnimationPlace(const ModelOutline& outline);
+
+// Writes what the module shows on the model with the stick in the zones of `servoZoneMask` as an
+// animated GIF, frame for frame as the indicators' animation; the reason when it cannot.
+std::optional<QString> WriteModelAnimation(const LedSequence& sequence, int servoZoneMask,
+                                           const ModelLayout& model, const QString& path);
+
+} // namespace zg
