@@ -37,6 +37,8 @@ void addQtOptions(QCommandLineParser& parser) {
 
 // Why the export options do not go together, if they do not; reads the stick's pulse width.
 QString exportProblem(const QCommandLineParser& parser, CommandLine& line, const QCommandLineOption& stick) {
+    if (line.model && !line.exportGif)
+        return LineText::tr("--model goes with --export-gif.");
     if (line.exportGif && line.exportPng)
         return LineText::tr("Give either --export-gif or --export-png, not both.");
     if ((line.exportGif && line.exportGif->isEmpty()) || (line.exportPng && line.exportPng->isEmpty()))
@@ -79,7 +81,11 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     const QCommandLineOption stick(QStringLiteral("stick"),
                                    LineText::tr("The servo pulse width the animation shows (default 1500)."),
                                    LineText::tr("microseconds"));
-    parser.addOptions({gif, png, stick});
+    const QCommandLineOption model(
+        QStringLiteral("model"),
+        LineText::tr("Show the animation on this model of yours instead of four lights."),
+        LineText::tr("name"));
+    parser.addOptions({gif, png, stick, model});
     addQtOptions(parser);
     parser.addPositionalArgument(LineText::tr("file"), LineText::tr("A data file (*.DAT) to open at start."),
                                  LineText::tr("[file]"));
@@ -111,6 +117,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         line.exportGif = parser.value(gif);
     if (parser.isSet(png))
         line.exportPng = parser.value(png);
+    if (parser.isSet(model))
+        line.model = parser.value(model);
     if (const QString problem = exportProblem(parser, line, stick); line.error.isEmpty())
         line.error = problem;
     return line;

@@ -1,10 +1,13 @@
 #include "CommandLineExport.h"
 
+#include "export/ModelPicture.h"
 #include "export/PatternPictures.h"
 #include "files/ApplyRecord.h"
 #include "files/DataFileReader.h"
 #include "files/FileTexts.h"
+#include "files/ModelFile.h"
 #include "files/SameFile.h"
+#include "files/UserDataFolder.h"
 #include "playback/ServoZone.h"
 
 #include <QCoreApplication>
@@ -46,9 +49,22 @@ int RunExport(const CommandLine& line) {
     const QString& out = line.exportGif ? *line.exportGif : *line.exportPng;
     if (IsSameFile(out, file))
         return fail(OwnFileRefusal(out));
-    const auto error = line.exportGif
-                           ? WriteAnimation(sequence, ServoZoneMaskOf(line.stickMicroseconds / 10), out)
-                           : WritePatternPicture(sequence, out);
+    const int zones = ServoZoneMaskOf(line.stickMicroseconds / 10);
+    std::optional<QString> error;
+    if (line.model) {
+        const ModelLibrary library(UserModelFolder());
+        const ModelRead read = library.load(*line.model);
+        if (!read.model) {
+            const QStringList names = library.names();
+            return fail(names.isEmpty()
+                            ? ExportText::tr("There is no model %1: you have no models yet.").arg(*line.model)
+                            : ExportText::tr("There is no model %1 that can be read (%2). Your models: %3")
+                                  .arg(*line.model, read.why, names.join(QStringLiteral(", "))));
+        }
+        error = WriteModelAnimation(sequence, zones, *read.model, out);
+    } else {
+        error = line.exportGif ? WriteAnimation(sequence, zones, out) : WritePatternPicture(sequence, out);
+    }
     if (error)
         return fail(ExportText::tr("%1 cannot be written: %2").arg(out, *error));
     return 0;

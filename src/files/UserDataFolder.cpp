@@ -52,6 +52,10 @@ QString UserDataFolder() {
                            QLatin1Char('/') + kProgramFolder);
 }
 
+QString UserModelFolder() {
+    return UserDataFolder() + QStringLiteral("/models");
+}
+
 QStringList EarlierUserDataFolders() {
     const QString current =
         QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));

@@ -9,6 +9,9 @@ namespace zg {
 // ~/.local/share/zelta-glow/, as the manual and the man page say.
 QString UserDataFolder();
 
+// Where the user's models are kept, a file each.
+QString UserModelFolder();
+
 // Where earlier versions kept those files: the folder named after the organisation and the
 // program (~/.local/share/zelta-glow/zelta-glow/), and on other systems the one without it.
 QStringList EarlierUserDataFolders();

@@ -5,6 +5,8 @@
 #include "export/PatternPictures.h"
 #include "files/DataFileRecord.h"
 #include "files/DataFileWriter.h"
+#include "files/ModelFile.h"
+#include "files/UserDataFolder.h"
 #include "playback/ModuleAnimation.h"
 
 #include <QAction>
@@ -171,13 +173,24 @@ TEST_F(Export, TheCommandLineExportsWithoutADisplayAndExitsTwoOnARefusedFile) {
     EXPECT_TRUE(fullWhy.contains("out.png cannot be written")) << fullWhy.toStdString();
     EXPECT_TRUE(readAll(path("out.png")) == picture);
 
+    // On a model of the user's: by its name, and a name there is none of says which there are.
+    ModelLayout cub = DefaultModel(Outline::Plane);
+    cub.name = "Cub";
+    ASSERT_FALSE(ModelLibrary(UserModelFolder()).save(cub));
+    EXPECT_EQ(run({"--export-gif", "cub.gif", "--model", "Cub", "p.DAT"}).first, 0);
+    EXPECT_EQ(readGif(path("cub.gif")).frames.front().size(), kModelAnimationSize);
+    const auto [noModel, whichModels] = run({"--export-gif", "none.gif", "--model", "Piper", "p.DAT"});
+    EXPECT_EQ(noModel, 2);
+    EXPECT_TRUE(whichModels.contains("Your models: Cub")) << whichModels.toStdString();
+    EXPECT_EQ(run({"--export-png", "m.png", "--model", "Cub", "p.DAT"}).first, 2);
+
     const auto [refused, why] = run({"--export-gif", "bad.gif", "junk.DAT"});
     EXPECT_EQ(refused, 2);
     EXPECT_TRUE(why.contains("junk.DAT is not a Zelta-Glow data file")) << why.toStdString();
     EXPECT_EQ(run({"--export-png", "bad.png", "missing.DAT"}).first, 2);
     EXPECT_EQ(run({"--export-gif", "nowhere/bad.gif", "p.DAT"}).first, 2);
     EXPECT_EQ(run({"--export-gif", "bad.gif", "--stick", "900", "p.DAT"}).first, 2);
-    for (const char* name : {"bad.gif", "bad.png", "nowhere"})
+    for (const char* name : {"bad.gif", "bad.png", "nowhere", "none.gif", "m.png"})
         EXPECT_FALSE(QFile::exists(path(name))) << name;
     EXPECT_TRUE(QDir(dir.path()).entryList({"*.part"}).isEmpty());
 
