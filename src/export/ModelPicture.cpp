@@ -17,9 +17,6 @@ namespace zg {
 
 namespace {
 
-const QColor kModelBackground(212, 208, 200);
-const QColor kModelInk(64, 64, 64);
-
 QByteArray shippedOutline(Outline outline) {
     QFile file(QStringLiteral(":/outlines/%1.svg").arg(QString::fromLatin1(OutlineKey(outline))));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -147,10 +144,10 @@ std::optional<QString> WriteModelAnimation(const LedSequence& sequence, int serv
     const QImage drawn = outline.render(place.size().toSize(), 1.0);
     const auto frameOf = [&](const std::array<bool, kLedCount>& lit) {
         QImage frame(kModelAnimationSize, QImage::Format_RGB32);
-        frame.fill(kModelBackground);
+        frame.fill(kModelGround);
         QPainter painter(&frame);
         painter.drawImage(place.topLeft(), drawn);
-        PaintLights(painter, place, model, LightColors(model, sequence, lit), kModelInk, false);
+        PaintLights(painter, place, model, LightColors(model, sequence, lit), kModelInk.darker(160), false);
         return frame;
     };
     // One palette for every frame, from the outline with every light lit and every light dark.

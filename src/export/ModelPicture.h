@@ -48,7 +48,12 @@ qreal LightRadius(const QRectF& outlinePlace);
 void PaintLights(QPainter& painter, const QRectF& outlinePlace, const ModelLayout& model,
                  const std::vector<std::uint32_t>& colors, const QColor& rim, bool smooth);
 
-// The model as the animation shows it: the outline on the export's background with its lights.
+// The model is shown as at dusk, on every palette alike: a dark ground where every LED colour,
+// white too, stands out, and the outline drawn light on it.
+inline const QColor kModelGround(32, 36, 40);
+inline const QColor kModelInk(176, 180, 186);
+
+// The model as the animation shows it: the outline on that ground with its lights.
 inline constexpr QSize kModelAnimationSize{240, 240};
 
 // Where the outline of `model` is drawn in the animation's frames.

@@ -114,7 +114,9 @@ QString AxisTimeText(EventIndex e, int delayMs, bool endMark) {
     return text;
 }
 
-QString RowReadout(LedChannel row, const RowTiming& timing) {
+QString RowReadout(LedChannel row, const RowTiming& timing, const QString& name) {
+    if (!name.isEmpty())
+        return TimingWords::tr("%1: %2").arg(name, TimingSummary(timing));
     return TimingWords::tr("LED#%1: %2").arg(row + 1).arg(TimingSummary(timing));
 }
 

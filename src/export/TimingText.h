@@ -8,7 +8,8 @@ namespace zg {
 
 // What one LED does in a cycle, in a modeller's words:
 // "LED#3: 2 flashes of 60 ms every 1.50 s (40 a minute), dark 1.32 s".
-QString RowReadout(LedChannel row, const RowTiming& timing);
+// With a name the user gave the output, it stands for "LED#3": "Tail strobe: 2 flashes ...".
+QString RowReadout(LedChannel row, const RowTiming& timing, const QString& name = {});
 
 // The same without the LED's name, as the flash generator previews it.
 QString TimingSummary(const RowTiming& timing);

@@ -52,6 +52,7 @@ void TestPlayer::showStep(EventIndex i) {
     const auto colors = IndicatorColors(sequence_, i, servoZoneMask_);
     for (LedChannel led = 0; led < kLedCount; ++led)
         c_.ledIndicators[led]->setFillColor(ColorOf(colors[led]));
+    emit stepShown(i, servoZoneMask_);
     // At the module's speed, a new sequencer delay or the choice itself applies from this step.
     stepTimer_->start(stepIntervalMs());
 }
@@ -78,6 +79,7 @@ void TestPlayer::windDown() {
     for (LedIndicator* led : c_.ledIndicators)
         led->setFillColor(Qt::black);
     c_.settingsButton->show();
+    emit woundDown();
 }
 
 void TestPlayer::stopTest() {

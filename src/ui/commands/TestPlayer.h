@@ -43,6 +43,11 @@ class TestPlayer : public QObject {
     // A test has started, or has been stopped.
     void runningChanged(bool running);
 
+    // Event `e` is on screen now, lit as the stick's zones `servoZoneMask` allow.
+    void stepShown(zg::EventIndex e, int servoZoneMask);
+    // The test has wound down: nothing of it is on screen any more.
+    void woundDown();
+
     // Event `e` has been on screen for its whole step; the player moves on once this returns.
     void stepElapsed(EventIndex e);
 

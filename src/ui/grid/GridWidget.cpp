@@ -147,6 +147,7 @@ void GridWidget::press(QPoint pos) {
 void GridWidget::mouseMoveEvent(QMouseEvent* event) {
     const auto cell = CellAt(event->position().toPoint());
     setPointerRow(cell ? cell->row : -1);
+    setPointerEvent(cell ? cell->event : -1);
     if (!pressedCell_)
         return;
     if (cell && cell != lastEntered_) {
@@ -157,6 +158,7 @@ void GridWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void GridWidget::leaveEvent(QEvent* event) {
     setPointerRow(-1);
+    setPointerEvent(-1);
     QWidget::leaveEvent(event);
 }
 
@@ -165,6 +167,13 @@ void GridWidget::setPointerRow(LedChannel row) {
         return;
     pointerRow_ = row;
     emit pointerRowChanged(row);
+}
+
+void GridWidget::setPointerEvent(int e) {
+    if (e == pointerEvent_)
+        return;
+    pointerEvent_ = e;
+    emit pointerEventChanged(e);
 }
 
 // Over a cell or the time axis: which LED and event it is, and when in the cycle it plays.

@@ -36,6 +36,8 @@ class GridWidget : public QWidget {
 
     // The LED row under the pointer, -1 when the pointer is on no cell.
     LedChannel pointerRow() const { return pointerRow_; }
+    // The event under the pointer, -1 when the pointer is on no cell.
+    int pointerEvent() const { return pointerEvent_; }
 
     void showCell(LedChannel row, EventIndex e);
     void showAxisLabel(EventIndex e);
@@ -59,6 +61,7 @@ class GridWidget : public QWidget {
     void endMarkChosen(EventIndex e);
     // The pointer went onto another LED's row, or off the cells (-1); the keyboard's focus cell moved.
     void pointerRowChanged(zg::LedChannel row);
+    void pointerEventChanged(int e);
     void focusMoved(zg::GridCell cell);
 
   protected:
@@ -79,6 +82,7 @@ class GridWidget : public QWidget {
     bool moveByKey(QKeyEvent* event, GridCell cell);
     void pressOtherButton(QPoint pos);
     void setPointerRow(LedChannel row);
+    void setPointerEvent(int e);
 
     const LedSequence& sequence_;
     GridPainter painter_;
@@ -89,6 +93,7 @@ class GridWidget : public QWidget {
     std::optional<GridCell> pressedCell_; // the gesture under way, from its press
     std::optional<GridCell> lastEntered_;
     LedChannel pointerRow_ = -1;
+    int pointerEvent_ = -1;
 };
 
 } // namespace zg

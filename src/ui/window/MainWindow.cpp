@@ -7,6 +7,7 @@
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/FlashCommands.h"
 #include "ui/commands/JoystickStick.h"
+#include "ui/commands/ModelCommands.h"
 #include "ui/commands/NotKeptNotice.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
@@ -66,7 +67,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
     sequence_.setObserver(display_.get());
     loadStartState();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_, *flashes_, *recent_, dialogs},
+    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_, *flashes_, *recent_, *models_, dialogs},
                          history_->stack());
     connectControls();
     buildTimingReadout();
@@ -104,6 +105,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     presets_ = new PresetCommands({*this, sequence_, dialogs, *files_}, this);
     flashes_ = new FlashCommands({*this, sequence_, *history_, *c_.grid, *settings_}, this);
     recent_ = new RecentFiles(*this, dialogs, *files_, this);
+    models_ = new ModelCommands({*this, sequence_, dialogs, *player_, *c_.grid, *c_.servoStick}, this);
     exports_ = std::make_unique<ExportCommands>(
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(
@@ -115,7 +117,10 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
 void MainWindow::buildTimingReadout() {
     statusBar()->setSizeGripEnabled(false);
     readout_ = new TimingReadout(sequence_, *c_.grid, *statusBar(), this);
+    readout_->nameOutputsBy([this](LedChannel led) { return models_->outputName(led); });
+    connect(models_, &ModelCommands::namesChanged, readout_, &TimingReadout::documentChanged);
     display_->setOnChange([this] {
+        models_->documentChanged();
         readout_->documentChanged();
         player_->followServoModes();
     });

@@ -28,6 +28,7 @@ class PresetCommands;
 class JoystickStick;
 class RangeCommands;
 class RecentFiles;
+class ModelCommands;
 class SettingsDialog;
 class TestPlayer;
 class TimingReadout;
@@ -124,6 +125,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     RangeCommands* ranges_ = nullptr;
     FlashCommands* flashes_ = nullptr;
     RecentFiles* recent_ = nullptr;
+    ModelCommands* models_ = nullptr;
     JoystickStick* joystick_ = nullptr;
     std::unique_ptr<ExportCommands> exports_;
     std::unique_ptr<Downloader> download_;

@@ -3,6 +3,7 @@
 #include "files/UserSettings.h"
 #include "ui/commands/FlashCommands.h"
 #include "ui/commands/LanguageMenu.h"
+#include "ui/commands/ModelCommands.h"
 #include "ui/commands/PresetCommands.h"
 #include "ui/commands/RangeCommands.h"
 #include "ui/commands/RecentFiles.h"
@@ -175,6 +176,17 @@ void addOptionsMenu(const Form& form, QMenuBar* bar) {
                   *new LanguageMenu(form.window, form.dialogs, menu));
 }
 
+// The model view, a window of its own that the item shows and closes and that says when it closed.
+void addViewMenu(const Form& form, QMenuBar* bar) {
+    QMenu* menu = addMenu(bar, "MENUview", MenuText::tr("&View"));
+    auto* item = new QAction(MenuText::tr("&Model View"), menu);
+    item->setObjectName(QStringLiteral("MENUmodelview"));
+    item->setCheckable(true);
+    menu->addAction(item);
+    QObject::connect(item, &QAction::triggered, &form.models, &ModelCommands::setViewShown);
+    QObject::connect(&form.models, &ModelCommands::viewShownChanged, item, &QAction::setChecked);
+}
+
 // The items name the step they would take back or bring again ("&Undo Open") and are enabled
 // only when there is one.
 void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
@@ -229,6 +241,7 @@ void BuildMainWindowMenus(const MenuTargets& form, QUndoStack& history) {
     QMenuBar* bar = form.window.menuBar();
     addFileMenu(form, bar);
     addEditMenu(form, bar, history);
+    addViewMenu(form, bar);
     addItem(form, bar, "MENUtest", MenuText::tr("&Test"), &WindowCommands::toggleTest,
             {QKeySequence(Qt::Key_F5)});
     addItem(form, bar, "MENUdownload", MenuText::tr("&Download"), &WindowCommands::download);

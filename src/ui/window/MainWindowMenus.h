@@ -9,6 +9,7 @@ namespace zg {
 
 struct MainWindowControls;
 class FlashCommands;
+class ModelCommands;
 class UserDialogs;
 class PresetCommands;
 class RangeCommands;
@@ -23,6 +24,7 @@ struct MenuTargets {
     RangeCommands& ranges;
     FlashCommands& flashes;
     RecentFiles& recent;
+    ModelCommands& models;
     UserDialogs& dialogs;
 };
 

@@ -63,7 +63,7 @@ void TimingReadout::documentChanged() {
 
 void TimingReadout::refresh() {
     const LedChannel shown = row();
-    const QString text = RowReadout(shown, TimeRow(sequence_, shown));
+    const QString text = RowReadout(shown, TimeRow(sequence_, shown), nameOf_ ? nameOf_(shown) : QString());
     // A text that does not fit is shortened at a word, and shown whole as the line's tooltip.
     const QString fitting = shortenedAtWord(text, line_.fontMetrics(), line_.contentsRect().width());
     line_.setText(fitting);

@@ -3,7 +3,10 @@
 #include "model/LedTables.h"
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
+
+#include <functional>
 
 class QLabel;
 class QStatusBar;
@@ -27,6 +30,8 @@ class TimingReadout : public QObject {
 
     // Something in the document changed: the line follows once the change is complete.
     void documentChanged();
+    // What the user calls an output (a light's name on the model), or empty for "LED#n".
+    void nameOutputsBy(std::function<QString(LedChannel)> nameOf) { nameOf_ = std::move(nameOf); }
     // The row read out now.
     LedChannel row() const;
 
@@ -40,6 +45,7 @@ class TimingReadout : public QObject {
     GridWidget& grid_;
     QLabel& line_;
     QTimer timer_;
+    std::function<QString(LedChannel)> nameOf_;
 };
 
 } // namespace zg

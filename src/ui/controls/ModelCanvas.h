@@ -1,0 +1,60 @@
+#pragma once
+
+#include "export/ModelPicture.h"
+#include "model/ModelLayout.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace zg {
+
+// The model drawn from above with its lights glowing as the module would light them. A light is
+// dragged to its place with the mouse; a right click on it offers to name, double or remove it.
+class ModelCanvas : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ModelCanvas(QWidget* parent = nullptr);
+
+    void showModel(const ModelLayout& model);
+    const ModelLayout& model() const { return model_; }
+    // The colour each light shows now (0x00BBGGRR, 0 for dark), in the model's order.
+    void showColors(const std::vector<std::uint32_t>& colors);
+    const std::vector<std::uint32_t>& colors() const { return colors_; }
+    // The light at `pos`, if any: the one drawn on top.
+    std::optional<std::size_t> lightAt(QPointF pos) const;
+    QPointF centreOf(std::size_t light) const;
+
+    QSize sizeHint() const override { return {320, 320}; }
+
+  signals:
+    // A light was put at a new place: the model as it is now.
+    void moved(const zg::ModelLayout& model);
+    void renameAsked(std::size_t light);
+    void doubleAsked(std::size_t light);
+    void removeAsked(std::size_t light);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    QRectF place() const;
+    const QImage& outlineImage();
+
+    ModelLayout model_;
+    std::unique_ptr<ModelOutline> outline_;
+    QImage drawn_; // the outline at the size and ink it was last drawn, so that a step only paints lights
+    std::vector<std::uint32_t> colors_;
+    std::optional<std::size_t> dragged_;
+};
+
+} // namespace zg

@@ -1,0 +1,99 @@
+#include "ModelWindow.h"
+
+#include "ui/controls/ModelCanvas.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zg {
+
+namespace {
+constexpr std::array<Outline, 6> kListedOutlines{Outline::Plane, Outline::Helicopter, Outline::Multicopter,
+                                                 Outline::Car,   Outline::Boat,       Outline::Picture};
+} // namespace
+
+QString ModelWindow::OutlineName(Outline outline) {
+    switch (outline) {
+    case Outline::Plane:
+        return tr("Plane (high wing)");
+    case Outline::Helicopter:
+        return tr("Helicopter");
+    case Outline::Multicopter:
+        return tr("Multicopter");
+    case Outline::Car:
+        return tr("Car or truck");
+    case Outline::Boat:
+        return tr("Boat");
+    case Outline::Picture:
+        break;
+    }
+    return tr("A picture of your own");
+}
+
+ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Tool) {
+    setObjectName(QStringLiteral("ModelWindow"));
+    setWindowTitle(tr("Model View"));
+    models_ = new QComboBox(this);
+    models_->setObjectName(QStringLiteral("ModelList"));
+    connect(models_, &QComboBox::activated, this,
+            [this](int index) { emit modelChosen(models_->itemText(index)); });
+    outlines_ = new QComboBox(this);
+    outlines_->setObjectName(QStringLiteral("ModelOutline"));
+    for (Outline outline : kListedOutlines)
+        outlines_->addItem(OutlineName(outline));
+    connect(outlines_, &QComboBox::activated, this,
+            [this](int index) { emit outlineChosen(kListedOutlines[std::size_t(index)]); });
+    canvas_ = new ModelCanvas(this);
+    auto* hint =
+        new QLabel(tr("Drag a light to its place; right-click it to name, double or remove it."), this);
+    hint->setWordWrap(true);
+
+    auto* choices = new QGridLayout;
+    auto* modelCaption = new QLabel(tr("&Model:"), this);
+    modelCaption->setBuddy(models_);
+    auto* outlineCaption = new QLabel(tr("&Outline:"), this);
+    outlineCaption->setBuddy(outlines_);
+    choices->addWidget(modelCaption, 0, 0);
+    choices->addWidget(models_, 0, 1);
+    choices->addWidget(button(tr("&New..."), "ModelNew", &ModelWindow::newAsked), 0, 2);
+    choices->addWidget(outlineCaption, 1, 0);
+    choices->addWidget(outlines_, 1, 1);
+    choices->addWidget(button(tr("&Picture..."), "ModelPicture", &ModelWindow::pictureAsked), 1, 2);
+    choices->setColumnStretch(1, 1);
+    auto* files = new QHBoxLayout;
+    files->addWidget(button(tr("&Import..."), "ModelImport", &ModelWindow::importAsked));
+    files->addWidget(button(tr("&Export..."), "ModelExport", &ModelWindow::exportAsked));
+    files->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(canvas_, 1);
+    layout->addWidget(hint);
+    layout->addLayout(files);
+}
+
+QPushButton* ModelWindow::button(const QString& caption, const char* name, void (ModelWindow::*asked)()) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    connect(button, &QPushButton::clicked, this, asked);
+    return button;
+}
+
+void ModelWindow::showModels(const QStringList& names, const QString& current, Outline outline) {
+    models_->clear();
+    models_->addItems(names);
+    models_->setCurrentIndex(int(names.indexOf(current)));
+    const auto at = std::find(kListedOutlines.begin(), kListedOutlines.end(), outline);
+    outlines_->setCurrentIndex(int(at - kListedOutlines.begin()));
+}
+
+void ModelWindow::closeEvent(QCloseEvent* event) {
+    emit closed();
+    QWidget::closeEvent(event);
+}
+
+} // namespace zg

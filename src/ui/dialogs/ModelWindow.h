@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/ModelLayout.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QPushButton;
+
+namespace zg {
+
+class ModelCanvas;
+
+// The model view, a window of its own beside the main window: which model, its outline, the
+// model drawn with its lights, and the buttons that bring a model in from a file or send it out.
+class ModelWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ModelWindow(QWidget* parent);
+
+    ModelCanvas& canvas() const { return *canvas_; }
+    // The models to choose from, `current` chosen, and its outline.
+    void showModels(const QStringList& names, const QString& current, Outline outline);
+
+    // "Plane (high wing)": how the list names an outline.
+    static QString OutlineName(Outline outline);
+
+  signals:
+    void modelChosen(const QString& name);
+    void outlineChosen(zg::Outline outline);
+    void newAsked();
+    void pictureAsked();
+    void importAsked();
+    void exportAsked();
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QPushButton* button(const QString& caption, const char* name, void (ModelWindow::*asked)());
+
+    QComboBox* models_ = nullptr;
+    QComboBox* outlines_ = nullptr;
+    ModelCanvas* canvas_ = nullptr;
+};
+
+} // namespace zg
