@@ -1,0 +1,118 @@
+#include "UiFixture.h"
+
+#include "export/FormColors.h"
+#include "files/ModelFile.h"
+#include "files/UserDataFolder.h"
+#include "ui/commands/ModelCommands.h"
+#include "ui/controls/LedIndicator.h"
+#include "ui/controls/ModelCanvas.h"
+#include "ui/dialogs/ModelWindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+
+using namespace zg;
+
+class ModelView : public UiFixture {
+  protected:
+    ModelWindow* view() const { return form->findChild<ModelCommands*>()->view(); }
+    ModelCanvas& canvas() const { return view()->canvas(); }
+    void openView() {
+        find<QAction>("MENUmodelview")->trigger();
+        ASSERT_NE(view(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view()));
+    }
+    QColor indicator(LedChannel led) const {
+        return find<LedIndicator>(QStringLiteral("LED_%1").arg(led))->fillColor();
+    }
+};
+
+// During a test every light shows what its output's indicator shows at that step, the stick's
+// zone deciding for a servo-controlled LED, the doubled light too; stopped, the event under the
+// pointer is shown.
+TEST_F(ModelView, TheLightsShowWhatTheIndicatorsShowStepForStepAndWhileScrubbing) {
+    start();
+    LedSequence& s = form->sequence();
+    s.setLedColor(0, 1);
+    s.setLedColor(2, 7);
+    for (EventIndex e = 0; e < 10; ++e)
+        s.setCell(0, e, e % 2);
+    s.setCell(2, 3, 1);
+    s.setCell(2, 4, 1);
+    s.setServoMode(2, 12); // the strobe only in the upper stick zones
+    s.setEndEvent(9);
+    openView();
+    emit canvas().doubleAsked(0);
+    ASSERT_EQ(canvas().model().lights.size(), 5u);
+    find<QScrollBar>("ServoStick")->setValue(180);
+    int steps = 0;
+    const auto connection = atEachStepEnd([&] {
+        const std::vector<std::uint32_t> shown = canvas().colors();
+        ASSERT_EQ(shown.size(), canvas().model().lights.size());
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            EXPECT_EQ(ColorOf(shown[i]), indicator(canvas().model().lights[i].led))
+                << "step " << steps << " light " << i;
+        if (++steps == 12)
+            form->stopTest();
+    });
+    form->toggleTest();
+    waitUntilTestEnds();
+    QObject::disconnect(connection);
+    EXPECT_EQ(steps, 12);
+
+    QTest::mouseMove(grid(), inCell(2, 4));
+    EXPECT_EQ(canvas().colors()[2], 0xFFFFFFu);
+    EXPECT_EQ(canvas().colors()[0], 0u);
+    QTest::mouseMove(grid(), inCell(0, 1));
+    EXPECT_EQ(canvas().colors()[0], 0x0000FFu);
+    EXPECT_EQ(canvas().colors()[4], 0x0000FFu); // the pair
+}
+
+// A light dragged and named, and the model chosen, are there after a restart, the view too; the
+// name is what the timing line calls the output.
+TEST_F(ModelView, AModelPlacedAndNamedSurvivesARestart) {
+    start();
+    openView();
+    const QPointF from = canvas().centreOf(2);
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, from.toPoint());
+    QTest::mouseMove(&canvas(), (from + QPointF(-30, -20)).toPoint());
+    QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, (from + QPointF(-30, -20)).toPoint());
+    dialogs.texts = {QString("Tail strobe")};
+    emit canvas().renameAsked(2);
+    const ModelLayout placed = canvas().model();
+    EXPECT_LT(placed.lights[2].x, DefaultModel(Outline::Plane).lights[2].x);
+    EXPECT_EQ(placed.lights[2].name, "Tail strobe");
+    QTest::mouseMove(grid(), inCell(2, 0));
+    QTest::qWait(100);
+    EXPECT_TRUE(find<QLabel>("TimingReadout")->text().startsWith("Tail strobe: "))
+        << find<QLabel>("TimingReadout")->text().toStdString();
+    form->close();
+    form.reset();
+
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return view() && view()->isVisible(); }, 2000));
+    EXPECT_EQ(canvas().model(), placed);
+    EXPECT_TRUE(find<QAction>("MENUmodelview")->isChecked());
+}
+
+// A model file that cannot be read is said, and the plane stands in for it: nothing breaks.
+TEST_F(ModelView, ADamagedModelFileIsSaidAndThePlaneShown) {
+    start();
+    openView();
+    const QString name = QString::fromStdString(canvas().model().name);
+    form->close();
+    form.reset();
+    QFile file(ModelLibrary(UserModelFolder()).folder() + "/" + name + ".json");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("{\"format\": \"zelta-glow model\", \"outline\": \"plane\", \"lights\": [{\"output\": ");
+    file.close();
+    dialogs.messages.clear();
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return view() && view()->isVisible(); }, 2000));
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.messages[0].text.contains(name)) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(canvas().model().outline, Outline::Plane);
+    EXPECT_EQ(canvas().model().lights.size(), std::size_t(kLedCount));
+}
