@@ -13,6 +13,11 @@
     <name>zg::CommandLine</name>
     <message>
         <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <source>--model goes with --export-gif.</source>
+        <translation>--model gehört zu --export-gif.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Give either --export-gif or --export-png, not both.</source>
         <translation>Entweder --export-gif oder --export-png angeben, nicht beides.</translation>
     </message>
@@ -83,6 +88,16 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>Show the animation on this model of yours instead of four lights.</source>
+        <translation>Die Animation auf diesem Ihrer Modelle zeigen statt mit vier Lichtern.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Eine Datendatei (*.DAT), die beim Start geöffnet wird.</translation>
     </message>
@@ -107,7 +122,7 @@
         <translation>Beim Start kann nur eine Datendatei geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>no display to show the window on (%1); start it in a desktop session.</source>
         <translation>kein Bildschirm, auf dem das Fenster erscheinen kann (%1); bitte in einer Desktop-Sitzung starten.</translation>
     </message>
@@ -117,7 +132,7 @@
         <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+34"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+37"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
@@ -132,7 +147,17 @@
         <translation>%1: die Zeilen %2 waren unbrauchbar und wurden ausgelassen.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
+        <source>There is no model %1: you have no models yet.</source>
+        <translation>Es gibt kein Modell %1: Sie haben noch keine Modelle.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>There is no model %1 that can be read (%2). Your models: %3</source>
+        <translation>Es gibt kein lesbares Modell %1 (%2). Ihre Modelle: %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -539,7 +564,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Zyklus an die &amp;Frequenz anpassen</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>LEDs:</source>
         <translation>LEDs:</translation>
     </message>
@@ -574,7 +599,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+101"/>
         <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
         <translation>Die Sequenzer-Pause ist 0: das Modul läuft so schnell es kann, ein Schritt, für den sich keine Frequenz angeben lässt. Wählen Sie eine Sequenzer-Pause, um das Muster anzulegen.</translation>
     </message>
@@ -840,7 +865,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+232"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+245"/>
         <source>&amp;Test</source>
         <translation>&amp;Test</translation>
     </message>
@@ -871,7 +896,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-149"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-161"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -901,7 +926,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Variables Tempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+168"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
         <source>Servo Mode</source>
         <translation>Servomodus</translation>
     </message>
@@ -1031,7 +1056,17 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>&amp;View</source>
+        <translation>Ansi&amp;cht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Model View</source>
+        <translation>&amp;Modellansicht</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Ed&amp;it</source>
         <translation>Be&amp;arbeiten</translation>
     </message>
@@ -1046,7 +1081,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>&amp;Download</source>
         <translation>&amp;Übertragen</translation>
     </message>
@@ -1072,14 +1107,340 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
 </context>
 <context>
+    <name>zg::ModelCanvas</name>
+    <message>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+16"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>&amp;Name...</source>
+        <translation>&amp;Benennen...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Double</source>
+        <translation>&amp;Verdoppeln</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>LED#%1</source>
+        <translation>LED#%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (LED#%2)</source>
+        <translation>%1 (LED#%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+100"/>
+        <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
+        <translation>Das Modell %1 kann nicht gelesen werden (%2): stattdessen wird das Flugzeug gezeigt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>My Plane</source>
+        <translation>Mein Flugzeug</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The model %1 cannot be read (%2).</source>
+        <translation>Das Modell %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The model %1 cannot be kept: %2</source>
+        <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Name of the model:</source>
+        <translation>Name des Modells:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 kann kein Modell benennen: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>New Model</source>
+        <translation>Neues Modell</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Picture of the Model</source>
+        <translation>Bild des Modells</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Import Model</source>
+        <translation>Modell importieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+16"/>
+        <source>Models (*.json)</source>
+        <translation>Modelle (*.json)</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Export Model</source>
+        <translation>Modell exportieren</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model cannot be written to %1: %2</source>
+        <translation>Das Modell kann nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name of the Light</source>
+        <translation>Name des Lichts</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>What LED#%1 lights here:</source>
+        <translation>Was LED#%1 hier beleuchtet:</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelFile</name>
+    <message>
+        <location filename="../src/files/ModelFile.cpp" line="+74"/>
+        <source>it is not JSON (%1 at byte %2)</source>
+        <translation>es ist kein JSON (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it holds no Zelta-Glow model</source>
+        <translation>es enthält kein Zelta-Glow-Modell</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>one of its lights has no output from 1 to 4 or no place</source>
+        <translation>eines seiner Lichter hat keinen Ausgang von 1 bis 4 oder keinen Platz</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>it is far too large for a model</source>
+        <translation>es ist viel zu groß für ein Modell</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelLayout</name>
+    <message>
+        <location filename="../src/model/ModelLayout.cpp" line="+30"/>
+        <source>Left wingtip</source>
+        <translation>Linke Flügelspitze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right wingtip</source>
+        <translation>Rechte Flügelspitze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Tail strobe</source>
+        <translation>Heckblitzer</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Landing light</source>
+        <translation>Landescheinwerfer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Left side</source>
+        <translation>Linke Seite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right side</source>
+        <translation>Rechte Seite</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beacon</source>
+        <translation>Rundumlicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Front left</source>
+        <translation>Vorn links</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Front right</source>
+        <translation>Vorn rechts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rear left</source>
+        <translation>Hinten links</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rear right</source>
+        <translation>Hinten rechts</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Left headlight</source>
+        <translation>Linker Scheinwerfer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right headlight</source>
+        <translation>Rechter Scheinwerfer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Left tail light</source>
+        <translation>Linkes Rücklicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right tail light</source>
+        <translation>Rechtes Rücklicht</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Port light</source>
+        <translation>Backbordlicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Starboard light</source>
+        <translation>Steuerbordlicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stern light</source>
+        <translation>Hecklicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Masthead light</source>
+        <translation>Topplicht</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelPicture</name>
+    <message>
+        <location filename="../src/export/ModelPicture.cpp" line="+26"/>
+        <source>The picture %1 cannot be read: the plane is shown instead.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: stattdessen wird das Flugzeug gezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelWindow</name>
+    <message>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+23"/>
+        <source>Plane (high wing)</source>
+        <translation>Flugzeug (Hochdecker)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Helicopter</source>
+        <translation>Hubschrauber</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Multicopter</source>
+        <translation>Multikopter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Car or truck</source>
+        <translation>Auto oder Lkw</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Boat</source>
+        <translation>Boot</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A picture of your own</source>
+        <translation>Ein eigenes Bild</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Model View</source>
+        <translation>Modellansicht</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Drag a light to its place; right-click it to name, double or remove it.</source>
+        <translation>Ziehen Sie ein Licht an seinen Platz; mit einem Rechtsklick benennen, verdoppeln oder entfernen Sie es.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Model:</source>
+        <translation>&amp;Modell:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Outline:</source>
+        <translation>&amp;Umriss:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Picture...</source>
+        <translation>&amp;Bild...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+</context>
+<context>
     <name>zg::PatternPictures</name>
     <message>
+        <location filename="../src/export/ModelPicture.cpp" line="+150"/>
         <location filename="../src/export/PatternPictures.cpp" line="+81"/>
         <source>The animation could not be encoded: %1</source>
         <translation>Die Animation konnte nicht kodiert werden: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+11"/>
         <source>Sequencer Delay 0 ms: %1 events, played at the module&apos;s fastest</source>
         <translation>Sequenzer-Pause 0 ms: %1 Schritte, so schnell das Modul kann</translation>
     </message>
@@ -1529,7 +1890,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Test stoppen</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>&amp;Test</source>
         <translation>&amp;Test</translation>
     </message>
@@ -1672,7 +2033,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>%1 (die Endmarke: danach beginnt der Zyklus von vorn)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>LED#%1: %2</source>
         <translation>LED#%1: %2</translation>
     </message>

@@ -13,6 +13,11 @@
     <name>zg::CommandLine</name>
     <message>
         <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <source>--model goes with --export-gif.</source>
+        <translation>--model va con --export-gif.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Give either --export-gif or --export-png, not both.</source>
         <translation>Indique --export-gif o --export-png, no ambos.</translation>
     </message>
@@ -83,6 +88,16 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>Show the animation on this model of yours instead of four lights.</source>
+        <translation>Mostrar la animación en este modelo suyo en lugar de cuatro luces.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Un archivo de datos (*.DAT) que se abre al iniciar.</translation>
     </message>
@@ -107,7 +122,7 @@
         <translation>Al iniciar solo se puede abrir un archivo de datos.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>no display to show the window on (%1); start it in a desktop session.</source>
         <translation>no hay pantalla donde mostrar la ventana (%1); inícielo en una sesión de escritorio.</translation>
     </message>
@@ -117,7 +132,7 @@
         <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+34"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+37"/>
         <source>%1 cannot be read: %2</source>
         <translation>No se puede leer %1: %2</translation>
     </message>
@@ -132,7 +147,17 @@
         <translation>%1: las líneas %2 no se podían usar y se omitieron.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
+        <source>There is no model %1: you have no models yet.</source>
+        <translation>No hay ningún modelo %1: todavía no tiene modelos.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>There is no model %1 that can be read (%2). Your models: %3</source>
+        <translation>No hay ningún modelo %1 legible (%2). Sus modelos: %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 cannot be written: %2</source>
         <translation>No se puede escribir %1: %2</translation>
     </message>
@@ -539,7 +564,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>&amp;Ajustar el ciclo a la frecuencia</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>LEDs:</source>
         <translation>LED:</translation>
     </message>
@@ -574,7 +599,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+101"/>
         <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
         <translation>El retardo del secuenciador es 0: el módulo va a su máxima velocidad, un paso para el que no se puede dar ninguna frecuencia. Elija un retardo del secuenciador para disponer la secuencia.</translation>
     </message>
@@ -840,7 +865,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+232"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+245"/>
         <source>&amp;Test</source>
         <translation>&amp;Probar</translation>
     </message>
@@ -871,7 +896,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-149"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-161"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -901,7 +926,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Velocidad variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+168"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
         <source>Servo Mode</source>
         <translation>Modo servo</translation>
     </message>
@@ -1031,7 +1056,17 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Model View</source>
+        <translation>Vista del &amp;modelo</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Ed&amp;it</source>
         <translation>&amp;Editar</translation>
     </message>
@@ -1046,7 +1081,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>&amp;Download</source>
         <translation>&amp;Transferir</translation>
     </message>
@@ -1072,14 +1107,340 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
 </context>
 <context>
+    <name>zg::ModelCanvas</name>
+    <message>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+16"/>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>&amp;Name...</source>
+        <translation>&amp;Nombrar...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Double</source>
+        <translation>&amp;Duplicar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>LED#%1</source>
+        <translation>LED#%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (LED#%2)</source>
+        <translation>%1 (LED#%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+100"/>
+        <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
+        <translation>No se puede leer el modelo %1 (%2): en su lugar se muestra el avión.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>My Plane</source>
+        <translation>Mi avión</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The model %1 cannot be read (%2).</source>
+        <translation>No se puede leer el modelo %1 (%2).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The model %1 cannot be kept: %2</source>
+        <translation>No se puede conservar el modelo %1: %2</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Name of the model:</source>
+        <translation>Nombre del modelo:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 no puede nombrar un modelo: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>New Model</source>
+        <translation>Modelo nuevo</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Picture of the Model</source>
+        <translation>Imagen del modelo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Import Model</source>
+        <translation>Importar modelo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+16"/>
+        <source>Models (*.json)</source>
+        <translation>Modelos (*.json)</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>%1 cannot be imported: %2</source>
+        <translation>No se puede importar %1: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Export Model</source>
+        <translation>Exportar modelo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model cannot be written to %1: %2</source>
+        <translation>No se puede escribir el modelo en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name of the Light</source>
+        <translation>Nombre de la luz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>What LED#%1 lights here:</source>
+        <translation>Lo que LED#%1 ilumina aquí:</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelFile</name>
+    <message>
+        <location filename="../src/files/ModelFile.cpp" line="+74"/>
+        <source>it is not JSON (%1 at byte %2)</source>
+        <translation>no es JSON (%1 en el byte %2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it holds no Zelta-Glow model</source>
+        <translation>no contiene ningún modelo de Zelta-Glow</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>one of its lights has no output from 1 to 4 or no place</source>
+        <translation>una de sus luces no tiene salida del 1 al 4 o no tiene sitio</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>it is far too large for a model</source>
+        <translation>es demasiado grande para un modelo</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The folder %1 cannot be created.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelLayout</name>
+    <message>
+        <location filename="../src/model/ModelLayout.cpp" line="+30"/>
+        <source>Left wingtip</source>
+        <translation>Punta del ala izquierda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right wingtip</source>
+        <translation>Punta del ala derecha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Tail strobe</source>
+        <translation>Destello de cola</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Landing light</source>
+        <translation>Luz de aterrizaje</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Left side</source>
+        <translation>Lado izquierdo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right side</source>
+        <translation>Lado derecho</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beacon</source>
+        <translation>Baliza</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Front left</source>
+        <translation>Delante izquierda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Front right</source>
+        <translation>Delante derecha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rear left</source>
+        <translation>Detrás izquierda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rear right</source>
+        <translation>Detrás derecha</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Left headlight</source>
+        <translation>Faro izquierdo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right headlight</source>
+        <translation>Faro derecho</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Left tail light</source>
+        <translation>Piloto trasero izquierdo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right tail light</source>
+        <translation>Piloto trasero derecho</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Port light</source>
+        <translation>Luz de babor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Starboard light</source>
+        <translation>Luz de estribor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stern light</source>
+        <translation>Luz de popa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Masthead light</source>
+        <translation>Luz de tope</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelPicture</name>
+    <message>
+        <location filename="../src/export/ModelPicture.cpp" line="+26"/>
+        <source>The picture %1 cannot be read: the plane is shown instead.</source>
+        <translation>No se puede leer la imagen %1: en su lugar se muestra el avión.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelWindow</name>
+    <message>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+23"/>
+        <source>Plane (high wing)</source>
+        <translation>Avión (ala alta)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Helicopter</source>
+        <translation>Helicóptero</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Multicopter</source>
+        <translation>Multicóptero</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Car or truck</source>
+        <translation>Coche o camión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Boat</source>
+        <translation>Barco</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A picture of your own</source>
+        <translation>Una imagen propia</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Model View</source>
+        <translation>Vista del modelo</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Drag a light to its place; right-click it to name, double or remove it.</source>
+        <translation>Arrastre una luz a su sitio; con un clic derecho puede nombrarla, duplicarla o quitarla.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Model:</source>
+        <translation>&amp;Modelo:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Outline:</source>
+        <translation>&amp;Contorno:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuevo...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Picture...</source>
+        <translation>Im&amp;agen...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+</context>
+<context>
     <name>zg::PatternPictures</name>
     <message>
+        <location filename="../src/export/ModelPicture.cpp" line="+150"/>
         <location filename="../src/export/PatternPictures.cpp" line="+81"/>
         <source>The animation could not be encoded: %1</source>
         <translation>No se pudo codificar la animación: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+11"/>
         <source>Sequencer Delay 0 ms: %1 events, played at the module&apos;s fastest</source>
         <translation>Retardo del secuenciador 0 ms: %1 pasos, a la máxima velocidad del módulo</translation>
     </message>
@@ -1529,7 +1890,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Detener</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>&amp;Test</source>
         <translation>&amp;Probar</translation>
     </message>
@@ -1672,7 +2033,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>%1 (la marca de fin: después el ciclo vuelve a empezar)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>LED#%1: %2</source>
         <translation>LED#%1: %2</translation>
     </message>

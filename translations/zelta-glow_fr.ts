@@ -13,6 +13,11 @@
     <name>zg::CommandLine</name>
     <message>
         <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <source>--model goes with --export-gif.</source>
+        <translation>--model va avec --export-gif.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Give either --export-gif or --export-png, not both.</source>
         <translation>Indiquez --export-gif ou --export-png, pas les deux.</translation>
     </message>
@@ -83,6 +88,16 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>Show the animation on this model of yours instead of four lights.</source>
+        <translation>Montrer l’animation sur ce modèle à vous plutôt qu’avec quatre lumières.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Un fichier de données (*.DAT) à ouvrir au démarrage.</translation>
     </message>
@@ -107,7 +122,7 @@
         <translation>Un seul fichier de données peut être ouvert au démarrage.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>no display to show the window on (%1); start it in a desktop session.</source>
         <translation>aucun écran où afficher la fenêtre (%1) ; lancez le programme dans une session de bureau.</translation>
     </message>
@@ -117,7 +132,7 @@
         <translation>ni DISPLAY ni WAYLAND_DISPLAY ne sont définis</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+34"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+37"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 ne peut pas être lu : %2</translation>
     </message>
@@ -132,7 +147,17 @@
         <translation>%1 : les lignes %2 étaient inutilisables et ont été ignorées.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
+        <source>There is no model %1: you have no models yet.</source>
+        <translation>Il n’y a pas de modèle %1 : vous n’avez encore aucun modèle.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>There is no model %1 that can be read (%2). Your models: %3</source>
+        <translation>Il n’y a pas de modèle %1 lisible (%2). Vos modèles : %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 ne peut pas être écrit : %2</translation>
     </message>
@@ -539,7 +564,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>&amp;Ajuster le cycle à la cadence</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>LEDs:</source>
         <translation>LED :</translation>
     </message>
@@ -574,7 +599,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>&amp;Graine :</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+101"/>
         <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
         <translation>Le délai du séquenceur est 0 : le module tourne au plus vite, un pas pour lequel aucune cadence ne peut être donnée. Choisissez un délai du séquenceur pour disposer la séquence.</translation>
     </message>
@@ -840,7 +865,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+232"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+245"/>
         <source>&amp;Test</source>
         <translation>T&amp;ester</translation>
     </message>
@@ -871,7 +896,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-149"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-161"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -901,7 +926,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Vitesse variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+168"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
         <source>Servo Mode</source>
         <translation>Mode servo</translation>
     </message>
@@ -1031,7 +1056,17 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Model View</source>
+        <translation>Vue du &amp;modèle</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Ed&amp;it</source>
         <translation>É&amp;dition</translation>
     </message>
@@ -1046,7 +1081,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>&amp;Download</source>
         <translation>&amp;Transférer</translation>
     </message>
@@ -1072,14 +1107,340 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
 </context>
 <context>
+    <name>zg::ModelCanvas</name>
+    <message>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+16"/>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>&amp;Name...</source>
+        <translation>&amp;Nommer...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Double</source>
+        <translation>&amp;Doubler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>LED#%1</source>
+        <translation>LED#%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (LED#%2)</source>
+        <translation>%1 (LED#%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+100"/>
+        <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
+        <translation>Le modèle %1 ne peut pas être lu (%2) : l’avion est montré à sa place.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>My Plane</source>
+        <translation>Mon avion</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The model %1 cannot be read (%2).</source>
+        <translation>Le modèle %1 ne peut pas être lu (%2).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The model %1 cannot be kept: %2</source>
+        <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Name of the model:</source>
+        <translation>Nom du modèle :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 ne peut pas nommer un modèle : %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>New Model</source>
+        <translation>Nouveau modèle</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Picture of the Model</source>
+        <translation>Image du modèle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Import Model</source>
+        <translation>Importer un modèle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+16"/>
+        <source>Models (*.json)</source>
+        <translation>Modèles (*.json)</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 ne peut pas être importé : %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Export Model</source>
+        <translation>Exporter le modèle</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model cannot be written to %1: %2</source>
+        <translation>Le modèle ne peut pas être écrit dans %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name of the Light</source>
+        <translation>Nom de la lumière</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>What LED#%1 lights here:</source>
+        <translation>Ce que LED#%1 éclaire ici :</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelFile</name>
+    <message>
+        <location filename="../src/files/ModelFile.cpp" line="+74"/>
+        <source>it is not JSON (%1 at byte %2)</source>
+        <translation>ce n’est pas du JSON (%1 à l’octet %2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it holds no Zelta-Glow model</source>
+        <translation>il ne contient aucun modèle Zelta-Glow</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>one of its lights has no output from 1 to 4 or no place</source>
+        <translation>une de ses lumières n’a pas de sortie de 1 à 4 ou pas de place</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>it is far too large for a model</source>
+        <translation>il est bien trop grand pour un modèle</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelLayout</name>
+    <message>
+        <location filename="../src/model/ModelLayout.cpp" line="+30"/>
+        <source>Left wingtip</source>
+        <translation>Saumon gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right wingtip</source>
+        <translation>Saumon droit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Tail strobe</source>
+        <translation>Flash de queue</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Landing light</source>
+        <translation>Phare d’atterrissage</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Left side</source>
+        <translation>Côté gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right side</source>
+        <translation>Côté droit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beacon</source>
+        <translation>Gyrophare</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Front left</source>
+        <translation>Avant gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Front right</source>
+        <translation>Avant droit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rear left</source>
+        <translation>Arrière gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rear right</source>
+        <translation>Arrière droit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Left headlight</source>
+        <translation>Phare gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right headlight</source>
+        <translation>Phare droit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Left tail light</source>
+        <translation>Feu arrière gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Right tail light</source>
+        <translation>Feu arrière droit</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Port light</source>
+        <translation>Feu bâbord</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Starboard light</source>
+        <translation>Feu tribord</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stern light</source>
+        <translation>Feu de poupe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Masthead light</source>
+        <translation>Feu de mât</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelPicture</name>
+    <message>
+        <location filename="../src/export/ModelPicture.cpp" line="+26"/>
+        <source>The picture %1 cannot be read: the plane is shown instead.</source>
+        <translation>L’image %1 ne peut pas être lue : l’avion est montré à sa place.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelWindow</name>
+    <message>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+23"/>
+        <source>Plane (high wing)</source>
+        <translation>Avion (aile haute)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Helicopter</source>
+        <translation>Hélicoptère</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Multicopter</source>
+        <translation>Multirotor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Car or truck</source>
+        <translation>Voiture ou camion</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Boat</source>
+        <translation>Bateau</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A picture of your own</source>
+        <translation>Une image à vous</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Model View</source>
+        <translation>Vue du modèle</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Drag a light to its place; right-click it to name, double or remove it.</source>
+        <translation>Faites glisser une lumière à sa place ; un clic droit permet de la nommer, la doubler ou la retirer.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Model:</source>
+        <translation>&amp;Modèle :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Outline:</source>
+        <translation>&amp;Contour :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Picture...</source>
+        <translation>Ima&amp;ge...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
+</context>
+<context>
     <name>zg::PatternPictures</name>
     <message>
+        <location filename="../src/export/ModelPicture.cpp" line="+150"/>
         <location filename="../src/export/PatternPictures.cpp" line="+81"/>
         <source>The animation could not be encoded: %1</source>
         <translation>L’animation n’a pas pu être encodée : %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/export/PatternPictures.cpp" line="+11"/>
         <source>Sequencer Delay 0 ms: %1 events, played at the module&apos;s fastest</source>
         <translation>Délai du séquenceur 0 ms : %1 pas, joués au plus vite du module</translation>
     </message>
@@ -1529,7 +1890,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>&amp;Test</source>
         <translation>T&amp;ester</translation>
     </message>
@@ -1672,7 +2033,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>%1 (la marque de fin : le cycle recommence après elle)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>LED#%1: %2</source>
         <translation>LED#%1 : %2</translation>
     </message>
