@@ -824,12 +824,13 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Weiß</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+146"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+9"/>
         <source>Click here to change %1 flash pattern</source>
         <translation>Hier klicken, um das Blitzmuster von %1 zu ändern</translation>
     </message>
@@ -1142,7 +1143,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+100"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-43"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2): stattdessen wird das Flugzeug gezeigt.</translation>
     </message>
@@ -1162,7 +1163,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+60"/>
         <source>Name of the model:</source>
         <translation>Name des Modells:</translation>
     </message>
@@ -2013,7 +2014,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Schritt %1: %2 bis %3 ms</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>%1 (LED#%2), %3</source>
+        <translation>%1 (LED#%2), %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>LED#%1, %2</source>
         <translation>LED#%1, %2</translation>
     </message>

@@ -824,12 +824,13 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Blanco</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+146"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+9"/>
         <source>Click here to change %1 flash pattern</source>
         <translation>Haga clic aquí para cambiar el patrón de destellos de %1</translation>
     </message>
@@ -1142,7 +1143,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+100"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-43"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>No se puede leer el modelo %1 (%2): en su lugar se muestra el avión.</translation>
     </message>
@@ -1162,7 +1163,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>No se puede conservar el modelo %1: %2</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+60"/>
         <source>Name of the model:</source>
         <translation>Nombre del modelo:</translation>
     </message>
@@ -2013,7 +2014,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>paso %1: %2 a %3 ms</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>%1 (LED#%2), %3</source>
+        <translation>%1 (LED#%2), %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>LED#%1, %2</source>
         <translation>LED#%1, %2</translation>
     </message>

@@ -824,12 +824,13 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Blanc</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+146"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+9"/>
         <source>Click here to change %1 flash pattern</source>
         <translation>Cliquez ici pour changer le motif de clignotement de %1</translation>
     </message>
@@ -1142,7 +1143,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+100"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-43"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Le modèle %1 ne peut pas être lu (%2) : l’avion est montré à sa place.</translation>
     </message>
@@ -1162,7 +1163,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+60"/>
         <source>Name of the model:</source>
         <translation>Nom du modèle :</translation>
     </message>
@@ -2013,7 +2014,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>pas %1 : %2 à %3 ms</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>%1 (LED#%2), %3</source>
+        <translation>%1 (LED#%2), %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>LED#%1, %2</source>
         <translation>LED#%1, %2</translation>
     </message>

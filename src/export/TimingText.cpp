@@ -100,7 +100,9 @@ QString eventTime(EventIndex e, int delayMs) {
 }
 } // namespace
 
-QString CellTimeText(LedChannel row, EventIndex e, int delayMs) {
+QString CellTimeText(LedChannel row, EventIndex e, int delayMs, const QString& name) {
+    if (!name.isEmpty())
+        return TimingWords::tr("%1 (LED#%2), %3").arg(name).arg(row + 1).arg(eventTime(e, delayMs));
     return TimingWords::tr("LED#%1, %2").arg(row + 1).arg(eventTime(e, delayMs));
 }
 

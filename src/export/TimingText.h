@@ -15,7 +15,8 @@ QString RowReadout(LedChannel row, const RowTiming& timing, const QString& name 
 QString TimingSummary(const RowTiming& timing);
 
 // A cell's tooltip: "LED#3, event 24: 690 to 720 ms", events counted from 1 as on the time axis.
-QString CellTimeText(LedChannel row, EventIndex e, int delayMs);
+// With a name the user gave the output: "Tail strobe (LED#3), event 24: 690 to 720 ms".
+QString CellTimeText(LedChannel row, EventIndex e, int delayMs, const QString& name = {});
 // The time axis's: "Event 24: 690 to 720 ms", and whether the cycle ends there.
 QString AxisTimeText(EventIndex e, int delayMs, bool endMark);
 

@@ -4,6 +4,7 @@
 #include "files/ModelFile.h"
 #include "files/UserDataFolder.h"
 #include "ui/commands/ModelCommands.h"
+#include "ui/controls/ClickableLabel.h"
 #include "ui/controls/LedIndicator.h"
 #include "ui/controls/ModelCanvas.h"
 #include "ui/dialogs/ModelWindow.h"
@@ -95,6 +96,8 @@ TEST_F(ModelView, AModelPlacedAndNamedSurvivesARestart) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return view() && view()->isVisible(); }, 2000));
     EXPECT_EQ(canvas().model(), placed);
     EXPECT_TRUE(find<QAction>("MENUmodelview")->isChecked());
+    EXPECT_TRUE(form->controls().ledLabels[2]->toolTip().contains("Tail strobe (LED#3)"));
+    EXPECT_EQ(form->controls().ledLabels[2]->text(), "LED#3"); // the design's caption stays
 }
 
 // A model file that cannot be read is said, and the plane stands in for it: nothing breaks.

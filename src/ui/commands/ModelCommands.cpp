@@ -7,6 +7,7 @@
 #include "playback/ServoZone.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/TestPlayer.h"
+#include "ui/controls/ClickableLabel.h"
 #include "ui/controls/ModelCanvas.h"
 #include "ui/dialogs/ModelWindow.h"
 #include "ui/dialogs/UserDialogs.h"
@@ -32,8 +33,10 @@ ModelCommands::ModelCommands(const Parts& parts, QObject* parent)
         model_ = library_.load(current).model; // a damaged one is said when the view opens
     connect(&p_.player, &TestPlayer::stepShown, this, &ModelCommands::showStep);
     connect(&p_.player, &TestPlayer::woundDown, this, &ModelCommands::showAtRest);
-    connect(&p_.grid, &GridWidget::pointerEventChanged, this, &ModelCommands::showAtRest);
-    connect(&p_.grid, &GridWidget::focusMoved, this, &ModelCommands::showAtRest);
+    connect(p_.controls.grid, &GridWidget::pointerEventChanged, this, &ModelCommands::showAtRest);
+    connect(p_.controls.grid, &GridWidget::focusMoved, this, &ModelCommands::showAtRest);
+    if (model_)
+        applyNames();
     if (QSettings().value(kShown).toBool())
         QMetaObject::invokeMethod(
             this, [this] { setViewShown(true); }, Qt::QueuedConnection);
@@ -128,7 +131,20 @@ void ModelCommands::keep(const ModelLayout& model) {
         view_->showModels(library_.names(), QString::fromStdString(model.name), model.outline);
     }
     showAtRest();
+    applyNames();
     emit namesChanged();
+}
+
+// The outputs go by their lights' names wherever the window names an LED for the user.
+void ModelCommands::applyNames() {
+    p_.controls.grid->nameOutputsBy([this](LedChannel led) { return outputName(led); });
+    for (LedChannel led = 0; led < kLedCount; ++led) {
+        const QString name = outputName(led);
+        const QString shown = name.isEmpty() ? QStringLiteral("LED#%1").arg(led + 1)
+                                             : QStringLiteral("%1 (LED#%2)").arg(name).arg(led + 1);
+        p_.controls.ledLabels[led]->setToolTip(
+            QCoreApplication::translate("zg::MainWindow", "Click here to change color of %1").arg(shown));
+    }
 }
 
 void ModelCommands::changeLights(const std::function<void(ModelLayout&)>& change) {
@@ -147,8 +163,9 @@ void ModelCommands::showStep(EventIndex e, int servoZoneMask) {
 void ModelCommands::showAtRest() {
     if (p_.player.active())
         return; // the test shows its own steps
-    const int pointer = p_.grid.pointerEvent();
-    showStep(pointer >= 0 ? pointer : p_.grid.focusCell().event, ServoZoneMaskOf(p_.stick.value()));
+    const int pointer = p_.controls.grid->pointerEvent();
+    showStep(pointer >= 0 ? pointer : p_.controls.grid->focusCell().event,
+             ServoZoneMaskOf(p_.controls.servoStick->value()));
 }
 
 void ModelCommands::documentChanged() {

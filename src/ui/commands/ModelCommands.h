@@ -3,6 +3,7 @@
 #include "files/ModelFile.h"
 #include "model/LedSequence.h"
 #include "model/ModelLayout.h"
+#include "ui/controls/MainWindowControls.h"
 #include "ui/dialogs/ModelWindow.h"
 
 #include <QObject>
@@ -31,8 +32,7 @@ class ModelCommands : public QObject {
         const LedSequence& sequence;
         UserDialogs& dialogs;
         TestPlayer& player;
-        GridWidget& grid;
-        QScrollBar& stick;
+        MainWindowControls& controls;
     };
     ModelCommands(const Parts& parts, QObject* parent);
 
@@ -64,6 +64,7 @@ class ModelCommands : public QObject {
     void changeLights(const std::function<void(ModelLayout&)>& change);
     ModelLayout translatedDefault(Outline outline) const;
     void report(const QString& text);
+    void applyNames();
     QString freeName(const QString& base) const;
     std::optional<QString> askName(const QString& title, const QString& offered);
 

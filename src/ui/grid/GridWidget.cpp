@@ -189,8 +189,9 @@ bool GridWidget::event(QEvent* event) {
         return true;
     }
     const int delay = sequence_.sequencerDelay();
-    const QString text = cell ? CellTimeText(cell->row, cell->event, delay)
-                              : AxisTimeText(*axis, delay, *axis == sequence_.endEvent());
+    const QString text =
+        cell ? CellTimeText(cell->row, cell->event, delay, nameOf_ ? nameOf_(cell->row) : QString())
+             : AxisTimeText(*axis, delay, *axis == sequence_.endEvent());
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, this);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace zg {
@@ -36,6 +37,8 @@ class GridWidget : public QWidget {
 
     // The LED row under the pointer, -1 when the pointer is on no cell.
     LedChannel pointerRow() const { return pointerRow_; }
+    // What the user calls an output (a light's name on the model), for the cells' tooltips.
+    void nameOutputsBy(std::function<QString(LedChannel)> nameOf) { nameOf_ = std::move(nameOf); }
     // The event under the pointer, -1 when the pointer is on no cell.
     int pointerEvent() const { return pointerEvent_; }
 
@@ -94,6 +97,7 @@ class GridWidget : public QWidget {
     std::optional<GridCell> lastEntered_;
     LedChannel pointerRow_ = -1;
     int pointerEvent_ = -1;
+    std::function<QString(LedChannel)> nameOf_;
 };
 
 } // namespace zg

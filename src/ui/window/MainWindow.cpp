@@ -105,7 +105,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     presets_ = new PresetCommands({*this, sequence_, dialogs, *files_}, this);
     flashes_ = new FlashCommands({*this, sequence_, *history_, *c_.grid, *settings_}, this);
     recent_ = new RecentFiles(*this, dialogs, *files_, this);
-    models_ = new ModelCommands({*this, sequence_, dialogs, *player_, *c_.grid, *c_.servoStick}, this);
+    models_ = new ModelCommands({*this, sequence_, dialogs, *player_, c_}, this);
     exports_ = std::make_unique<ExportCommands>(
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(
