@@ -3,10 +3,13 @@
 #include "BenchFigures.h"
 #include "BenchWindow.h"
 #include "app/Application.h"
+#include "ui/commands/ModelCommands.h"
 #include "ui/dialogs/UserDialogs.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -79,10 +82,40 @@ void run(zg::MainWindow& form, int testSpeed, int steps, int rounds, const Figur
     figure("playback.rounds", rounds, "");
 }
 
+// Lets a window just shown be laid out and painted whole, so that a round measures the steps only.
+void settle() {
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < 300)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// The same test at 5 ms with the model view closed and open, round for round in turns, so that a
+// busy spell of the machine weighs on both alike: the processor time the view adds.
+void runWithModelView(zg::MainWindow& form, int rounds, const FigurePrinter& figure) {
+    auto* models = form.findChild<zg::ModelCommands*>();
+    std::vector<double> closed, open;
+    for (int i = 0; i < rounds; ++i) {
+        models->setViewShown(false);
+        settle();
+        closed.push_back(play(form, 5, 400).cpuShare);
+        models->setViewShown(true);
+        settle();
+        open.push_back(play(form, 5, 400).cpuShare);
+    }
+    models->setViewShown(false);
+    figure("playback.5ms.model_view_cpu_share", MedianOf(open), "%");
+    figure("playback.5ms.model_view_cpu_ratio", MedianOf(open) / MedianOf(closed), "x");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const FigurePrinter figure{TakeTsvFlag(argc, argv)};
+    // The model view keeps its model and its place for the user: here in folders of the bench's own.
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     BenchWindow window(argc, argv);
     zg::MainWindow& form = window.form();
     // A busy pattern, so that every step really changes the indicators.
@@ -91,5 +124,6 @@ int main(int argc, char** argv) {
     const int rounds = std::max(1, qEnvironmentVariableIntValue("ZG_BENCH_PLAYBACK_RUNS"));
     run(form, 20, 150, rounds, figure);
     run(form, 5, 400, rounds, figure);
+    runWithModelView(form, rounds, figure);
     return 0;
 }

@@ -4,8 +4,11 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+
+#include <cmath>
 
 namespace zg {
 
@@ -14,6 +17,12 @@ ModelCanvas::ModelCanvas(QWidget* parent) : QWidget(parent) {
     setMinimumSize(160, 160);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Model"));
+    frame_.setSingleShot(true);
+    frame_.setInterval(kFrameMs);
+    connect(&frame_, &QTimer::timeout, this, [this] {
+        update(dirty_);
+        dirty_ = QRegion();
+    });
 }
 
 void ModelCanvas::showModel(const ModelLayout& model) {
@@ -27,11 +36,22 @@ void ModelCanvas::showModel(const ModelLayout& model) {
     update();
 }
 
+// Only the lights that change are painted again, at most once a screen frame: a test at 5 ms
+// steps faster than any screen shows, and the view then shows what the indicators show at each
+// frame the screen does show.
 void ModelCanvas::showColors(const std::vector<std::uint32_t>& colors) {
     if (colors == colors_)
         return;
+    const qreal reach = LightRadius(place()) * 2.3 + 2;
+    for (std::size_t i = 0; i < colors.size() && i < model_.lights.size(); ++i) {
+        if (i < colors_.size() && colors[i] == colors_[i])
+            continue;
+        const QPointF centre = centreOf(i);
+        dirty_ += QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect();
+    }
     colors_ = colors;
-    update();
+    if (!frame_.isActive())
+        frame_.start();
 }
 
 QRectF ModelCanvas::place() const {
@@ -48,6 +68,33 @@ const QImage& ModelCanvas::outlineImage() {
     return drawn_;
 }
 
+// A light as drawn in one colour, made once for the size the outline has now: a step blits it
+// instead of filling a gradient.
+const QImage& ModelCanvas::lightImage(std::uint32_t color) {
+    const qreal radius = LightRadius(place());
+    if (radius != spriteRadius_) {
+        sprites_.clear();
+        spriteRadius_ = radius;
+    }
+    auto found = sprites_.find(color);
+    if (found != sprites_.end())
+        return found->second;
+    const qreal ratio = devicePixelRatioF();
+    const int side = int(std::ceil(radius * 4.6)) + 2;
+    QImage sprite(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
+    sprite.setDevicePixelRatio(ratio);
+    sprite.fill(Qt::transparent);
+    QPainter painter(&sprite);
+    ModelLayout one;
+    one.lights.push_back({0, 0.5, 0.5, {}});
+    // A place whose light radius is this one's, with the light in its middle.
+    const qreal span = radius / 0.045;
+    PaintLights(painter, QRectF(side / 2.0 - span / 2, side / 2.0 - span / 2, span, span), one, {color},
+                kModelInk.darker(160), true);
+    painter.end();
+    return sprites_.emplace(color, std::move(sprite)).first->second;
+}
+
 QPointF ModelCanvas::centreOf(std::size_t light) const {
     return LightCentre(model_.lights.at(light), place());
 }
@@ -62,13 +109,35 @@ std::optional<std::size_t> ModelCanvas::lightAt(QPointF pos) const {
     return std::nullopt;
 }
 
-void ModelCanvas::paintEvent(QPaintEvent*) {
+// Each dirty rectangle on its own: during a test they are the few lights that changed, far apart,
+// and their bounding rectangle would be most of the view.
+void ModelCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), kModelGround);
-    if (!outline_)
+    if (!outline_) {
+        painter.fillRect(rect(), kModelGround);
         return;
-    painter.drawImage(place().topLeft(), outlineImage());
-    PaintLights(painter, place(), model_, colors_, kModelInk.darker(160), true);
+    }
+    const QImage& drawn = outlineImage();
+    const qreal ratio = drawn.devicePixelRatio();
+    const QPoint origin = place().topLeft().toPoint();
+    const QRect outline(origin, (QSizeF(drawn.size()) / ratio).toSize());
+    for (const QRect& dirty : event->region()) {
+        painter.setClipRect(dirty);
+        painter.fillRect(dirty, kModelGround);
+        // Pixel for pixel: a scaled blit would cost a test at 5 ms more than all else it does.
+        const QRect part = dirty.intersected(outline);
+        const QPoint from = part.topLeft() - origin;
+        painter.drawImage(
+            part.topLeft(), drawn,
+            QRect(QPoint(qRound(from.x() * ratio), qRound(from.y() * ratio)), part.size() * ratio));
+        for (std::size_t i = 0; i < model_.lights.size() && i < colors_.size(); ++i) {
+            const QImage& light = lightImage(colors_[i]);
+            const QSize size = (QSizeF(light.size()) / light.devicePixelRatio()).toSize();
+            const QRect target(centreOf(i).toPoint() - QPoint(size.width() / 2, size.height() / 2), size);
+            if (target.intersects(dirty))
+                painter.drawImage(target.topLeft(), light);
+        }
+    }
 }
 
 void ModelCanvas::mousePressEvent(QMouseEvent* event) {

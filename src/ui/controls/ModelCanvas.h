@@ -4,9 +4,12 @@
 #include "model/ModelLayout.h"
 
 #include <QImage>
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -18,6 +21,9 @@ namespace zg {
 class ModelCanvas : public QWidget {
     Q_OBJECT
   public:
+    // The shortest time between two paintings of the lights: a screen frame.
+    static constexpr int kFrameMs = 20;
+
     explicit ModelCanvas(QWidget* parent = nullptr);
 
     void showModel(const ModelLayout& model);
@@ -49,12 +55,17 @@ class ModelCanvas : public QWidget {
   private:
     QRectF place() const;
     const QImage& outlineImage();
+    const QImage& lightImage(std::uint32_t color);
 
     ModelLayout model_;
     std::unique_ptr<ModelOutline> outline_;
     QImage drawn_; // the outline at the size and ink it was last drawn, so that a step only paints lights
     std::vector<std::uint32_t> colors_;
     std::optional<std::size_t> dragged_;
+    std::map<std::uint32_t, QImage> sprites_; // each colour's light, at spriteRadius_
+    qreal spriteRadius_ = 0;
+    QRegion dirty_; // the lights changed since the last painting
+    QTimer frame_;
 };
 
 } // namespace zg
