@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineExport.h"
 #include "app/Translations.h"
+#include "device/PortListing.h"
+#include "device/PresentSerialPorts.h"
 #include "device/QtSerialLink.h"
 #include "files/UserSettings.h"
 #include "ui/dialogs/QtUserDialogs.h"
@@ -96,6 +98,17 @@ class WhenExposed : public QObject {
     std::function<void()> run_;
 };
 
+// --list-ports: a line for each port number that names a device, with what stands in its way.
+int listPorts(const CommandLine& line) {
+    const PortResolver lookup =
+        line.device ? DeviceOverride(*line.device) : PortResolver([present = PresentSerialPorts()](int port) {
+            return PlatformPortLookup(port, present);
+        });
+    for (const std::string& text : PortListing(lookup, *MakeSystemLook()))
+        std::cout << text << '\n';
+    return 0;
+}
+
 QStringList argumentsOf(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -141,6 +154,11 @@ int RunApplication(int argc, char* argv[]) {
         QCoreApplication app(count, nameOnly);
         translations.install();
         return answer(ReadCommandLine(arguments));
+    }
+    if (line.listPorts) {
+        QCoreApplication app(argc, argv);
+        translations.install();
+        return listPorts(line);
     }
     if (IsExport(line)) {
         // Drawn offscreen: an export needs no display.

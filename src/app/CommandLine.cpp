@@ -85,7 +85,11 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         QStringLiteral("model"),
         LineText::tr("Show the animation on this model of yours instead of four lights."),
         LineText::tr("name"));
-    parser.addOptions({gif, png, stick, model});
+    const QCommandLineOption ports(
+        QStringLiteral("list-ports"),
+        LineText::tr("List the serial ports by number, with the adapter behind each and what stands in the "
+                     "way of a download, and end."));
+    parser.addOptions({gif, png, stick, model, ports});
     addQtOptions(parser);
     parser.addPositionalArgument(LineText::tr("file"), LineText::tr("A data file (*.DAT) to open at start."),
                                  LineText::tr("[file]"));
@@ -119,15 +123,18 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         line.exportPng = parser.value(png);
     if (parser.isSet(model))
         line.model = parser.value(model);
+    line.listPorts = parser.isSet(ports);
     if (const QString problem = exportProblem(parser, line, stick); line.error.isEmpty())
         line.error = problem;
+    if (line.listPorts && (IsExport(line) || line.file) && line.error.isEmpty())
+        line.error = LineText::tr("--list-ports goes with --device only.");
     return line;
 }
 
 std::optional<QString> NoDisplayReason(const CommandLine& line,
                                        const std::function<QString(const char*)>& environment) {
-    if (IsExport(line))
-        return std::nullopt; // an export draws offscreen
+    if (IsExport(line) || line.listPorts)
+        return std::nullopt; // an export draws offscreen; the port list is text
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const bool x11 = !environment("DISPLAY").isEmpty();
     const bool wayland = !environment("WAYLAND_DISPLAY").isEmpty();

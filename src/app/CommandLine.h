@@ -11,7 +11,7 @@ namespace zg {
 
 // What the program is asked to do on its command line: "zelta-glow [--device PATH] [FILE]", or an
 // export without a window: "zelta-glow --export-gif OUT [--stick MICROSECONDS] [--model NAME] FILE" or
-// "zelta-glow --export-png OUT FILE". The
+// "zelta-glow --export-png OUT FILE", or "zelta-glow --list-ports [--device PATH]". The
 // arguments are read once, as the program got them, before anything needs a display, so that
 // --help and --version answer on a terminal without one; Qt's own options (-platform, -style ...)
 // are known and left to Qt.
@@ -23,6 +23,7 @@ struct CommandLine {
     std::optional<QString> exportPng;  // write the file's picture here and end
     std::optional<QString> model;      // the user's model the animation is shown on
     int stickMicroseconds = 1500;      // the stick position the animation shows
+    bool listPorts = false;            // print the serial ports and what stands in their way, and end
     QString error;                     // why the command line was not understood
     QString earlyAnswer;               // the text of --help or --version: print it and end
 };

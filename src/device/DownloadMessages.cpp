@@ -4,6 +4,9 @@
 #include "PortTooltip.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+
+#include <chrono>
 
 namespace zg {
 
@@ -49,9 +52,10 @@ std::string NoDeviceMessage(int port, int devicesFound) {
         .toStdString();
 }
 
-std::string OpenFailureMessage(int port, const LinkError& error, bool dialoutHint) {
+std::string OpenFailureMessage(int port, const LinkError& error, bool dialoutHint,
+                               const std::string& findings) {
     if (error.kind == LinkErrorKind::NoDevice)
-        return NoDeviceMessage(port, error.devicesFound);
+        return NoDeviceMessage(port, error.devicesFound) + (findings.empty() ? "" : "\n\n" + findings);
     QString text =
         error.device.empty()
             ? QCoreApplication::translate("zg::DownloadMessages", "Cannot open serial port %1:\n%2")
@@ -60,10 +64,44 @@ std::string OpenFailureMessage(int port, const LinkError& error, bool dialoutHin
             : QCoreApplication::translate("zg::DownloadMessages", "Cannot open serial port %1 (%2):\n%3")
                   .arg(port)
                   .arg(fromStd(error.device), fromStd(error.reason));
-    const QString advice = adviceFor(error, dialoutHint);
+    // What was found on the system says more than the general advice.
+    const QString advice = findings.empty() ? adviceFor(error, dialoutHint) : fromStd(findings);
     if (!advice.isEmpty())
         text += QStringLiteral("\n\n") + advice;
     return text.toStdString();
+}
+
+namespace {
+
+QString secondsOf(const DownloadResult& result) {
+    return QLocale().toString(std::chrono::duration<double>(result.elapsed).count(), 'f', 1);
+}
+
+// Item `index` as the user knows it: counted from 1, with what it carries.
+QString itemText(int index) {
+    const int number = index + 1;
+    if (index < kEventCount)
+        return QCoreApplication::translate("zg::DownloadMessages", "item %1 (event %2)")
+            .arg(number)
+            .arg(number);
+    if (index < DownloadFrame::kItemCount - 2)
+        return QCoreApplication::translate("zg::DownloadMessages", "item %1 (the servo mode of LED#%2)")
+            .arg(number)
+            .arg(index - kEventCount + 1);
+    if (index == DownloadFrame::kItemCount - 2)
+        return QCoreApplication::translate("zg::DownloadMessages", "item %1 (the sequencer delay)")
+            .arg(number);
+    return QCoreApplication::translate("zg::DownloadMessages", "item %1 (the end of the sequence)")
+        .arg(number);
+}
+
+} // namespace
+
+std::string TransferDoneText(const DownloadResult& result, const std::string& device) {
+    return QCoreApplication::translate("zg::DownloadMessages", "Sent %1 items to %2 in %3 s.")
+        .arg(result.itemsSent)
+        .arg(fromStd(device), secondsOf(result))
+        .toStdString();
 }
 
 std::string TransferFailureMessage(const DownloadResult& result) {
@@ -71,13 +109,22 @@ std::string TransferFailureMessage(const DownloadResult& result) {
     const QString where = error.device.empty()
                               ? QCoreApplication::translate("zg::DownloadMessages", "the serial port")
                               : fromStd(error.device);
-    return QCoreApplication::translate(
-               "zg::DownloadMessages",
-               "The download stopped after %1 of %2 items were sent to %3:\n%4\n\nCheck the cable, "
-               "put the module into its receiving state again and repeat the download.")
-        .arg(result.itemsSent)
-        .arg(DownloadFrame::kItemCount)
-        .arg(where, fromStd(error.reason))
+    const QString what =
+        result.itemsSent == 0
+            ? QCoreApplication::translate("zg::DownloadMessages",
+                                          "The download stopped before the first item was sent to %1, %2 s "
+                                          "after it began:\n%3")
+                  .arg(where, secondsOf(result), fromStd(error.reason))
+            : QCoreApplication::translate("zg::DownloadMessages",
+                                          "The download stopped after %1 of %2 items were sent to %3, %4 s "
+                                          "after it began; the last to leave was %5:\n%6")
+                  .arg(result.itemsSent)
+                  .arg(DownloadFrame::kItemCount)
+                  .arg(where, secondsOf(result), itemText(result.itemsSent - 1), fromStd(error.reason));
+    return (what + QStringLiteral("\n\n") +
+            QCoreApplication::translate("zg::DownloadMessages",
+                                        "Plug the cable in again if it came out, put the module into its "
+                                        "receiving state again (all LEDs lit) and send the pattern again."))
         .toStdString();
 }
 

@@ -2,6 +2,8 @@
 
 #include "LinkError.h"
 
+#include <chrono>
+
 namespace zg {
 
 enum class DownloadStatus {
@@ -13,7 +15,8 @@ enum class DownloadStatus {
 struct DownloadResult {
     DownloadStatus status = DownloadStatus::Completed;
     int itemsSent = 0;
-    LinkError error; // the link's failure, when Failed
+    LinkError error;                               // the link's failure, when Failed
+    std::chrono::steady_clock::duration elapsed{}; // from the marker to the end, as the user waited
 
     bool completed() const { return status == DownloadStatus::Completed; }
 };

@@ -21,8 +21,9 @@ DownloadSession::DownloadSession(SerialLink& link, ValueAt valueAt, QObject* par
 }
 
 void DownloadSession::start() {
+    started_ = SteadyClock::now();
     if (!sender_.SendMarker()) {
-        emit finished(sender_.Failed(0));
+        finish(sender_.Failed(0));
         return;
     }
     emit markerSent();
@@ -39,15 +40,20 @@ void DownloadSession::scheduleNext() {
 void DownloadSession::sendNext() {
     std::this_thread::sleep_until(sender_.NextItemAt());
     if (!sender_.SendItem(valueAt_(next_))) {
-        emit finished(sender_.Failed(next_));
+        finish(sender_.Failed(next_));
         return;
     }
     emit itemSent(next_);
     if (++next_ == DownloadFrame::kItemCount) {
-        emit finished(DownloadResult{DownloadStatus::Completed, DownloadFrame::kItemCount, {}});
+        finish(DownloadResult{DownloadStatus::Completed, DownloadFrame::kItemCount, {}});
         return;
     }
     scheduleNext();
+}
+
+void DownloadSession::finish(DownloadResult result) {
+    result.elapsed = SteadyClock::now() - started_;
+    emit finished(result);
 }
 
 } // namespace zg

@@ -34,11 +34,13 @@ class DownloadSession : public QObject {
   private:
     void scheduleNext();
     void sendNext();
+    void finish(DownloadResult result);
 
     DownloadSender sender_;
     ValueAt valueAt_;
     QTimer timer_;
     int next_ = 0;
+    SteadyClock::time_point started_;
 };
 
 } // namespace zg

@@ -1,20 +1,10 @@
 #include "PortTooltip.h"
 
+#include "CableChips.h"
+
 #include <QCoreApplication>
 
 namespace zg {
-
-namespace {
-
-std::string detailsOf(const SerialPortEntry& device) {
-    std::string details = device.manufacturer;
-    if (!details.empty() && !device.description.empty())
-        details += ", ";
-    details += device.description;
-    return details.empty() ? details : " (" + details + ")";
-}
-
-} // namespace
 
 std::string NothingPluggedInText(int devicesFound) {
     return QCoreApplication::translate("zg::PortTooltip",
@@ -24,11 +14,21 @@ std::string NothingPluggedInText(int devicesFound) {
 }
 
 std::string PortTooltip(int port, const PortLookup& lookup) {
-    const std::string what = lookup.device ? lookup.device->location + detailsOf(*lookup.device)
-                                           : NothingPluggedInText(lookup.devicesFound);
-    return QCoreApplication::translate("zg::PortTooltip", "Port %1: %2")
+    if (!lookup.device)
+        return QCoreApplication::translate("zg::PortTooltip", "Port %1: %2")
+            .arg(port)
+            .arg(QString::fromStdString(NothingPluggedInText(lookup.devicesFound)))
+            .toStdString();
+    const QString device = QString::fromStdString(lookup.device->location);
+    const std::string adapter = AdapterName(*lookup.device);
+    if (adapter.empty())
+        return QCoreApplication::translate("zg::PortTooltip", "Port %1: %2")
+            .arg(port)
+            .arg(device)
+            .toStdString();
+    return QCoreApplication::translate("zg::PortTooltip", "Port %1: %2, %3")
         .arg(port)
-        .arg(QString::fromStdString(what))
+        .arg(device, QString::fromStdString(adapter))
         .toStdString();
 }
 

@@ -9,7 +9,7 @@ namespace zg {
 // "no serial device is plugged in for this number (2 found)"
 std::string NothingPluggedInText(int devicesFound);
 
-// The tooltip of port `port` in the port list: the device with its maker and product, or that
+// The tooltip of port `port` in the port list: the device and the adapter behind it, or that
 // the number names none.
 std::string PortTooltip(int port, const PortLookup& lookup);
 

@@ -31,6 +31,8 @@ SerialPortEntry entryFor(const QSerialPortInfo& info) {
         .hasHardwareIds =
             info.hasVendorIdentifier() || info.hasProductIdentifier() || !info.serialNumber().isEmpty(),
         .uartReported = kernelReportsUart(name),
+        .vendorId = info.hasVendorIdentifier() ? std::optional(info.vendorIdentifier()) : std::nullopt,
+        .productId = info.hasProductIdentifier() ? std::optional(info.productIdentifier()) : std::nullopt,
     };
 }
 

@@ -119,6 +119,7 @@ bool QtSerialLink::Open(int port, std::string_view settings) {
     Close();
     error_ = {};
     const PortLookup lookup = resolver_(port);
+    entry_ = lookup.device;
     device_ = lookup.device ? lookup.device->location : std::string();
     deviceLine_ = lookup.device ? PortTooltip(port, lookup) : std::string();
     if (!lookup.device) {

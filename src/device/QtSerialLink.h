@@ -36,6 +36,7 @@ class QtSerialLink final : public SerialLink {
     LinkError LastError() const override { return error_; }
     std::string DeviceLine() const override { return deviceLine_; }
     std::string DevicePath() const override { return device_; }
+    std::optional<SerialPortEntry> Device() const override { return entry_; }
 
     // Waits until the driver has put every byte handed to it on the wire (tcdrain); 0 or the
     // system's error number. Replaceable, so that a test can see that it runs after each write.
@@ -54,6 +55,7 @@ class QtSerialLink final : public SerialLink {
     QSerialPort port_;
     std::string device_;
     std::string deviceLine_;
+    std::optional<SerialPortEntry> entry_;
     DrainDriver drain_ = SystemDrain;
     LinkError error_;
 };

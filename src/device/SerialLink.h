@@ -1,8 +1,10 @@
 #pragma once
 
 #include "LinkError.h"
+#include "SerialPortEntry.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,6 +40,8 @@ class SerialLink {
     // (FTDI, FT232R USB UART)"), and its path; empty where the link cannot tell.
     virtual std::string DeviceLine() const { return {}; }
     virtual std::string DevicePath() const { return {}; }
+    // The device the last Open went to, as the system lists it (adapter, USB ids).
+    virtual std::optional<SerialPortEntry> Device() const { return std::nullopt; }
 };
 
 } // namespace zg

@@ -234,3 +234,30 @@ TEST_F(StartUp, AChangeIsKeptWithinSecondsWithoutAnyClose) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return keptCopies().size() == 1; }, UnsavedWork::kDelayMs + 2000));
     EXPECT_EQ(ReadDataFile(keptCopies()[0].toStdString()).Record.eventValue(3), 8);
 }
+
+// --list-ports answers on the terminal without a display, for the device named too.
+TEST_F(StartUp, ListPortsPrintsEachPortOrThatThereIsNoneAndEndsWithZero) {
+    const auto run = [](const QStringList& arguments, int& exitCode) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ZG_PROGRAM), arguments);
+        EXPECT_TRUE(program.waitForFinished(20000));
+        exitCode = program.exitCode();
+        return QString::fromLocal8Bit(program.readAllStandardOutput() + program.readAllStandardError());
+    };
+    int exitCode = -1;
+    const QString named = run({"--list-ports", "--device", "/dev/pts/98765"}, exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(named, "Port 1: /dev/pts/98765, given by --device\n");
+    const QString system = run({"--list-ports"}, exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(system.startsWith("Port 1: /dev/") || system.startsWith("No serial device is plugged in.\n"))
+        << system.toStdString();
+    const QString withFile = run({"--list-ports", "a.DAT"}, exitCode);
+    EXPECT_EQ(exitCode, 2);
+    EXPECT_TRUE(withFile.contains("--list-ports goes with --device only.")) << withFile.toStdString();
+}

@@ -11,9 +11,11 @@ TEST(PortTooltip, NamesTheDeviceWithItsMakerAndProduct) {
                                             .description = "FT232R USB UART",
                                             .manufacturer = "FTDI"},
                             1};
-    EXPECT_EQ(PortTooltip(1, lookup), "Port 1: /dev/ttyUSB0 (FTDI, FT232R USB UART)");
+    EXPECT_EQ(PortTooltip(1, lookup), "Port 1: /dev/ttyUSB0, FT232R USB UART (FTDI)");
     const PortLookup bare{SerialPortEntry{.name = "ttyS0", .location = "/dev/ttyS0"}, 2};
-    EXPECT_EQ(PortTooltip(2, bare), "Port 2: /dev/ttyS0");
+    EXPECT_EQ(PortTooltip(2, bare), "Port 2: /dev/ttyS0, built-in serial port");
+    const PortLookup pty{SerialPortEntry{.name = "pts/4", .location = "/dev/pts/4"}, 1};
+    EXPECT_EQ(PortTooltip(1, pty), "Port 1: /dev/pts/4");
 }
 
 TEST(PortTooltip, NumberWithoutDeviceSaysSoAndHowManyThereAre) {

@@ -9,9 +9,12 @@
 #include "device/DownloadSender.h"
 #include "device/DownloadSession.h"
 #include "device/LineSettings.h"
+#include "device/LinuxSystemLook.h"
+#include "device/PortFindings.h"
 #include "device/QtSerialLink.h"
 
 #include <QEventLoop>
+#include <QProcess>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -271,6 +274,35 @@ TEST_F(SerialPty, PortHeldByAnotherLinkIsInUseNotForbidden) {
     EXPECT_NE(message.find(pair_->ProgramEnd()), std::string::npos) << message;
     EXPECT_EQ(message.find("dialout"), std::string::npos) << message;
     EXPECT_TRUE(link_->IsOpen());
+}
+
+// Another program holding the cable's port: the download's open fails as busy, and the system is
+// asked who holds it, through the lock file and /proc.
+TEST_F(SerialPty, PortHeldByAnotherProgramNamesItsProcess) {
+    QProcess holder;
+    holder.start(QStringLiteral(ZG_HOLD_PORT), {QString::fromStdString(pair_->ProgramEnd())});
+    ASSERT_TRUE(holder.waitForReadyRead(10000)) << holder.readAllStandardError().toStdString();
+    const std::string pid = std::to_string(holder.processId());
+
+    EXPECT_FALSE(link_->Open(kCablePort, kDownloadLineSettings));
+    EXPECT_EQ(link_->LastError().kind, LinkErrorKind::InUse);
+    const LinuxSystemLook system;
+    const auto holding = system.lockHolder(pair_->ProgramEnd());
+    ASSERT_TRUE(holding.has_value());
+    EXPECT_EQ(holding->pid, holder.processId());
+    const std::string said = FindingsText(DeviceFindings(*link_->Device(), system, true));
+    EXPECT_NE(said.find("hold_port (process " + pid + ")"), std::string::npos) << said;
+    EXPECT_NE(said.find("kill " + pid), std::string::npos) << said;
+    // socat, at the pty's other end, has it open too; /proc tells that
+    bool socatSeen = false;
+    for (const ProcessInfo& user : system.processesUsing(pair_->ProgramEnd()))
+        socatSeen = socatSeen || user.name == "socat";
+    EXPECT_TRUE(socatSeen);
+
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(10000));
+    EXPECT_FALSE(system.lockHolder(pair_->ProgramEnd()).has_value());
+    ASSERT_NO_FATAL_FAILURE(openCable());
 }
 
 TEST_F(SerialPty, SettingsNotUnderstoodLeaveThePortClosed) {

@@ -1,5 +1,6 @@
 #include "UiFixture.h"
 
+#include "FakeSystemLook.h"
 #include "ModuleReader.h"
 #include "ReceivedDownload.h"
 #include "SocatPtyPair.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <chrono>
@@ -52,6 +54,9 @@ class DownloadCommand : public UiFixture {
             return std::nullopt;
         });
         form = std::make_unique<MainWindow>(dialogs, end, std::move(link));
+        auto look = std::make_unique<zg::testing::FakeSystemLook>();
+        system = look.get();
+        form->downloader().setSystemLook(std::move(look)); // this machine's own findings left out
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->config().CommPort = 2;
@@ -80,6 +85,7 @@ class DownloadCommand : public UiFixture {
 
     std::unique_ptr<zg::testing::SocatPtyPair> pty;
     std::unique_ptr<zg::testing::ModuleReader> module;
+    zg::testing::FakeSystemLook* system = nullptr;
 };
 
 TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
@@ -149,7 +155,11 @@ TEST_F(DownloadCommand, SendsTheStreamWithProgressWhileTheWindowStaysUsable) {
     // Where the progress stood, the end is reported until the next edit.
     auto* sent = find<QLabel>("SentLabel");
     EXPECT_TRUE(sent->isVisible());
-    EXPECT_EQ(sent->text(), "Sent 56 items to " + device + ".");
+    const auto said = QRegularExpression("^Sent 56 items to " + QRegularExpression::escape(device) +
+                                         " in (\\d+\\.\\d) s\\.$")
+                          .match(sent->text());
+    ASSERT_TRUE(said.hasMatch()) << sent->text().toStdString();
+    EXPECT_GE(said.captured(1).toDouble(), 3.3); // the marker's half second and 56 pauses of 50 ms
     click(0, 1);
     EXPECT_FALSE(sent->isVisible());
 }
@@ -182,6 +192,35 @@ TEST_F(DownloadCommand, TestAndAnOpenListDuringTheTransferDoNotHoldTheStreamUp) 
     // seconds. How close the pauses stay to their minimum is a figure for scripts/bench.
     for (std::size_t item = 0; item < pauses.size(); ++item)
         EXPECT_GE(pauses[item], (item == 0 ? 550ms : 50ms) - 15ms) << item; // the pty's jitter
+}
+
+// A port held by another program is said, with the holder, before anything is sent; what may
+// still stand in the way of a port that opened is said in the confirmation.
+TEST_F(DownloadCommand, WhatStandsInTheWayIsSaidBeforeAnythingIsSent) {
+    startWired();
+    system->users = {{4242, "minicom"}};
+    {
+        QtSerialLink other([this](int) { return std::optional<std::string>(pty->ProgramEnd()); });
+        ASSERT_TRUE(other.Open(1, "2400,n,8,1"));
+        download();
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].title, kConfirmTitle);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("is in use by minicom (process 4242)"))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_FALSE(dialogs.messages[0].text.contains("Another program is using the port"));
+
+    system->installed = {"brltty"};
+    system->usb = {{0x10c4, 0xea60, true}};
+    download(); // answered Cancel
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].title, kConfirmTitle);
+    EXPECT_TRUE(dialogs.messages[1].text.contains("Port 2: " + QString::fromStdString(pty->ProgramEnd()) +
+                                                  "\r\rbrltty, a program for Braille displays"))
+        << dialogs.messages[1].text.toStdString();
+    EXPECT_FALSE(dialogs.messages[1].text.contains("minicom")); // the port opened: nobody holds it
+    EXPECT_TRUE(module->Received().empty());
+    expectIdle();
 }
 
 TEST_F(DownloadCommand, CancelWritesNothingAndANotherTestStaysStopped) {

@@ -175,3 +175,35 @@ TEST_F(Settings, TheMenuShowsTheSameDialogAgainWithoutRefillingIt) {
     EXPECT_EQ(dialog().sequencerDelayList()->currentText(), "71");
     EXPECT_EQ(dialog().sequencerDelayList()->count(), 100);
 }
+
+// A cable plugged in or pulled out while the dialog is open shows in the port list at once, named
+// by its adapter; the list itself tells the chosen port's.
+TEST_F(Settings, PortsAreNamedByTheirAdapterAndFollowTheCablesWhileTheDialogIsOpen) {
+    start();
+    std::vector<SerialPortEntry> present;
+    dialog().setPortSource([&present] { return present; });
+    open();
+    QComboBox* ports = dialog().portList();
+    const auto tooltip = [ports](int position) {
+        return ports->itemData(position, Qt::ToolTipRole).toString();
+    };
+    EXPECT_TRUE(tooltip(0).contains("no serial device")) << tooltip(0).toStdString();
+    present.push_back(
+        {.name = "ttyUSB0", .location = "/dev/ttyUSB0", .vendorId = 0x1a86, .productId = 0x7523});
+    const auto shows = [&](const QString& text) {
+        return QTest::qWaitFor([&] { return tooltip(0) == text; }, 5 * SettingsDialog::kPortWatchMs);
+    };
+    EXPECT_TRUE(shows("Port 1: /dev/ttyUSB0, CH340 USB serial adapter")) << tooltip(0).toStdString();
+    choose(ports, 0);
+    EXPECT_EQ(ports->toolTip(), tooltip(0));
+    EXPECT_EQ(ports->geometry(), QRect(200, 40, 65, 21)); // the long text is the tooltip's
+    present.clear();
+    EXPECT_TRUE(shows("Port 1: no serial device is plugged in for this number (0 found)"))
+        << tooltip(0).toStdString();
+    EXPECT_EQ(ports->toolTip(), tooltip(0));
+
+    cancel(); // hidden, it stops looking
+    present.push_back({.name = "ttyACM0", .location = "/dev/ttyACM0", .description = "Pico"});
+    QTest::qWait(2 * SettingsDialog::kPortWatchMs);
+    EXPECT_TRUE(tooltip(0).contains("no serial device"));
+}

@@ -4,6 +4,7 @@
 #include "device/DownloadMessages.h"
 #include "device/DownloadSession.h"
 #include "device/LineSettings.h"
+#include "device/PortFindings.h"
 #include "ui/commands/TestPlayer.h"
 #include "ui/dialogs/UserDialogs.h"
 
@@ -15,14 +16,17 @@ namespace zg {
 
 namespace {
 
-// Port numbers follow the devices present, so the user sees which device "port 1" is today.
-QString confirmationText(const SerialLink& link) {
-    const std::string device = link.DeviceLine();
-    const QString text =
+// Port numbers follow the devices present, so the user sees which device "port 1" is today, and
+// what may still stand in the way.
+QString confirmationText(const SerialLink& link, const std::string& findings) {
+    QString text =
         Downloader::tr("\r 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then\r\r"
                        " 2)  Wait till all LEDS come on and stay on, then\r\r"
                        " 3)  With all LEDs lit, Press 'OK' to download to Zelta-Glow...");
-    return device.empty() ? text : text + QStringLiteral("\r\r") + QString::fromStdString(device);
+    for (const std::string& more : {link.DeviceLine(), findings})
+        if (!more.empty())
+            text += QStringLiteral("\r\r") + QString::fromStdString(more).replace(u'\n', u'\r');
+    return text;
 }
 } // namespace
 
@@ -54,14 +58,26 @@ bool Downloader::openPortAndConfirm() {
     if (link_->IsOpen())
         link_->Close();
     if (!link_->Open(p_.config.CommPort, kDownloadLineSettings)) {
-        p_.dialogs.exclaim(
-            &p_.window, QString::fromStdString(OpenFailureMessage(p_.config.CommPort, link_->LastError())));
+        const LinkError error = link_->LastError();
+        const std::string findings = findingsText(error.kind == LinkErrorKind::InUse);
+        p_.dialogs.exclaim(&p_.window, QString::fromStdString(OpenFailureMessage(
+                                           p_.config.CommPort, error, kSerialNeedsDialoutGroup, findings)));
         return false;
     }
     const MessageRequest confirmation{tr("Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher..."),
-                                      confirmationText(*link_), MessageButtons::OkCancel,
+                                      confirmationText(*link_, findingsText(false)), MessageButtons::OkCancel,
                                       MessageIcon::Exclamation};
     return p_.dialogs.showMessage(&p_.window, confirmation) == MessageAnswer::Ok;
+}
+
+// What stands in the way of the port's device and of any cable, as found on the system now.
+std::string Downloader::findingsText(bool openFailedBusy) const {
+    std::vector<PortFinding> found;
+    if (const auto device = link_->Device())
+        found = DeviceFindings(*device, *system_, openFailedBusy);
+    for (PortFinding& more : SystemFindings(*system_))
+        found.push_back(std::move(more));
+    return FindingsText(found);
 }
 
 void Downloader::sendSequence() {
@@ -89,9 +105,7 @@ void Downloader::transferEnded(const DownloadResult& result) {
     c.downloadLabel->hide();
     if (result.completed()) {
         // "Sent", not "programmed": nothing comes back to say what the module stored.
-        c.sentLabel->setText(tr("Sent %1 items to %2.")
-                                 .arg(DownloadFrame::kItemCount)
-                                 .arg(QString::fromStdString(link_->DevicePath())));
+        c.sentLabel->setText(QString::fromStdString(TransferDoneText(result, link_->DevicePath())));
         c.sentLabel->show();
     } else {
         link_->Close(); // a failed port is released before the message waits for the user

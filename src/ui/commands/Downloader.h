@@ -4,6 +4,7 @@
 
 #include "device/DownloadResult.h"
 #include "device/SerialLink.h"
+#include "device/SystemLook.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
 #include "ui/controls/MainWindowControls.h"
@@ -40,16 +41,20 @@ class Downloader : public QObject {
     bool busy() const { return downloading_; }
     // Opens the port, asks, and starts the transfer, which goes on on its timer after this returns.
     void start();
+    // Where the download looks for what stands in its way; the running system's by default.
+    void setSystemLook(std::unique_ptr<SystemLook> system) { system_ = std::move(system); }
 
   private:
     void enableFiveButtons(bool enabled);
     bool openPortAndConfirm();
+    std::string findingsText(bool openFailedBusy) const;
     void sendSequence();
     void transferEnded(const DownloadResult& result);
     void endDownload();
 
     Parts p_;
     std::unique_ptr<SerialLink> link_;
+    std::unique_ptr<SystemLook> system_ = MakeSystemLook();
     bool downloading_ = false;
     DownloadSession* session_ = nullptr;
 };

@@ -65,7 +65,7 @@ int ListValue(const QComboBox& list) {
 
 SettingsDialog::SettingsDialog(AppConfig& config, LedSequence& sequence, UserDialogs& dialogs,
                                QWidget* parent)
-    : QDialog(parent), config_(config), sequence_(sequence), dialogs_(dialogs) {
+    : QDialog(parent), config_(config), sequence_(sequence), dialogs_(dialogs), ports_(PresentSerialPorts) {
     setObjectName(QStringLiteral("Settings_form"));
     setWindowTitle(tr("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings..."));
     setModal(false);
@@ -73,6 +73,8 @@ SettingsDialog::SettingsDialog(AppConfig& config, LedSequence& sequence, UserDia
     positions_ = {positionOf(config_.CommPort, kEntries[Port]),
                   positionOf(sequence_.testSpeed(), kEntries[TestSpeed]),
                   positionOf(sequence_.sequencerDelay(), kEntries[SequencerDelay])};
+    portWatch_.setInterval(kPortWatchMs);
+    connect(&portWatch_, &QTimer::timeout, this, &SettingsDialog::showPortDevices);
 }
 
 QComboBox* SettingsDialog::list(List which) {
@@ -107,6 +109,8 @@ void SettingsDialog::buildControls() {
     captionLabel(software, QStringLiteral("Label2"), tr("Communication Port# (RS-232)"),
                  QRect(8, 40, 193, 25));
     lists_[Port] = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
+    connect(lists_[Port], &QComboBox::currentIndexChanged, this,
+            [ports = lists_[Port]] { ports->setToolTip(ports->currentData(Qt::ToolTipRole).toString()); });
     captionLabel(software, QStringLiteral("Label3"),
                  tr("(Programming cable is connected to this 9-pin port#)"), QRect(8, 64, 265, 33), true);
     captionLabel(software, QStringLiteral("Label1"), tr("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
@@ -218,19 +222,29 @@ void SettingsDialog::cancelSettings() {
 
 void SettingsDialog::showEvent(QShowEvent* event) {
     showPortDevices();
+    portWatch_.start();
     QDialog::showEvent(event);
 }
 
-// Devices come and go (a USB cable), so each port entry names its device as it is now.
+void SettingsDialog::hideEvent(QHideEvent* event) {
+    portWatch_.stop();
+    QDialog::hideEvent(event);
+}
+
+// Devices come and go (a USB cable), so each port entry names its device and adapter as they are
+// now; the list itself shows the chosen entry's.
 void SettingsDialog::showPortDevices() {
-    const auto present = PresentSerialPorts();
+    const auto present = ports_();
     QComboBox* ports = portList();
     for (int position = 0; position < ports->count(); ++position) {
         const int port = position + 1;
         const PortLookup lookup =
             deviceOverride_ ? DeviceOverride(*deviceOverride_)(port) : PlatformPortLookup(port, present);
-        ports->setItemData(position, QString::fromStdString(PortTooltip(port, lookup)), Qt::ToolTipRole);
+        const QString tooltip = QString::fromStdString(PortTooltip(port, lookup));
+        if (ports->itemData(position, Qt::ToolTipRole).toString() != tooltip)
+            ports->setItemData(position, tooltip, Qt::ToolTipRole);
     }
+    ports->setToolTip(ports->currentData(Qt::ToolTipRole).toString());
 }
 
 void SettingsDialog::setDeviceOverride(const std::string& device) {

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "device/SerialPortEntry.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
 
 #include <QDialog>
+#include <QTimer>
 
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -41,6 +44,12 @@ class SettingsDialog : public QDialog {
     // A device named on the command line stands for every port number in this run.
     void setDeviceOverride(const std::string& device);
 
+    // The serial devices present; the system's by default. Asked again every kPortWatchMs while the
+    // dialog is shown, so that a cable plugged in or pulled out shows at once.
+    using PortSource = std::function<std::vector<SerialPortEntry>()>;
+    void setPortSource(PortSource source) { ports_ = std::move(source); }
+    static constexpr int kPortWatchMs = 1000;
+
     void acceptSettings();
     void cancelSettings();
 
@@ -55,6 +64,7 @@ class SettingsDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     enum List { Port, TestSpeed, SequencerDelay, ListCount };
@@ -72,6 +82,8 @@ class SettingsDialog : public QDialog {
     UserDialogs& dialogs_;
     StepRecorder record_;
     std::optional<std::string> deviceOverride_;
+    PortSource ports_;
+    QTimer portWatch_;
     QLabel* overrideNote_ = nullptr;
     std::array<QComboBox*, ListCount> lists_{}; // null until built
     std::array<int, ListCount> positions_{};    // the selection until then, -1 for none

@@ -51,6 +51,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     AppConfig& config() { return config_; }
     const MainWindowControls& controls() const { return c_; }
     SettingsDialog* settingsDialog() const { return settings_; }
+    Downloader& downloader() const { return *download_; }
     bool testRunning() const;
     bool testActive() const; // running or winding down
     bool downloading() const;

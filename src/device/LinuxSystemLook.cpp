@@ -1,0 +1,288 @@
+#include "LinuxSystemLook.h"
+
+#if defined(__linux__)
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#endif
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zg {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string firstLineOf(const fs::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+// Each numbered entry of /proc but this process's own.
+template <typename Visit> void forEachOtherProcess(Visit visit) {
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const long pid = std::stol(name);
+#if defined(__linux__)
+        if (pid == long(::getpid()))
+            continue;
+#endif
+        visit(pid, entry.path());
+    }
+}
+
+std::string processName(long pid) {
+    return firstLineOf("/proc/" + std::to_string(pid) + "/comm");
+}
+
+bool processLives([[maybe_unused]] long pid) {
+#if defined(__linux__)
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+#else
+    return false;
+#endif
+}
+
+// The pid a lock file holds: Qt and lockdev write it as text first, old UUCP programs as an int.
+std::optional<long> pidInLockFile(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string content((std::istreambuf_iterator<char>(in)), {});
+    if (content.empty())
+        return std::nullopt;
+    std::istringstream text(content);
+    long pid = 0;
+    if (text >> pid && pid > 0)
+        return pid;
+    if (content.size() == 4) {
+        int binary = 0;
+        std::copy(content.begin(), content.end(), reinterpret_cast<char*>(&binary));
+        if (binary > 0)
+            return binary;
+    }
+    return std::nullopt;
+}
+
+#if defined(__linux__)
+std::string groupName(gid_t gid) {
+    const group* entry = ::getgrgid(gid);
+    return entry ? entry->gr_name : std::string();
+}
+
+std::vector<std::string> groupNames(const std::vector<gid_t>& ids) {
+    std::vector<std::string> names;
+    for (const gid_t id : ids)
+        if (const std::string name = groupName(id); !name.empty())
+            names.push_back(name);
+    return names;
+}
+#endif
+
+// A USB device's interfaces ("1-1:1.0") hold its tty: ttyUSB0 directly, ttyACM0 under tty/.
+bool hasTty(const fs::path& device) {
+    std::error_code error;
+    for (const fs::directory_entry& interface : fs::directory_iterator(device, error)) {
+        if (interface.path().filename().string().find(':') == std::string::npos)
+            continue;
+        std::error_code inner;
+        for (const fs::directory_entry& entry : fs::directory_iterator(interface.path(), inner)) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with("ttyUSB") || name == "tty")
+                return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::uint16_t> hexIdIn(const fs::path& file) {
+    const std::string text = firstLineOf(file);
+    if (text.empty())
+        return std::nullopt;
+    try {
+        return std::uint16_t(std::stoul(text, nullptr, 16));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::vector<std::string> LockFilesFor(const std::string& device) {
+    // Qt and lockdev name the lock after the path less its /dev/, slashes made underscores; a
+    // program may have opened the device by a link or by its real path.
+    std::vector<std::string> names{device};
+    std::error_code error;
+    if (const fs::path real = fs::canonical(device, error); !error && real.string() != device)
+        names.push_back(real.string());
+    std::vector<std::string> files;
+    for (std::string name : names) {
+        if (name.starts_with("/dev/"))
+            name.erase(0, 5);
+        std::replace(name.begin(), name.end(), '/', '_');
+        for (const char* folder : {"/var/lock", "/run/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
+                                   "/tmp", "/var/tmp", "/var/lock/lockdev"})
+            files.push_back(std::string(folder) + "/LCK.." + name);
+    }
+    return files;
+}
+
+DeviceAccess LinuxSystemLook::access([[maybe_unused]] const std::string& device) const {
+#if defined(__linux__)
+    struct stat info {};
+    if (::stat(device.c_str(), &info) != 0)
+        return {};
+    return {true, ::access(device.c_str(), R_OK | W_OK) == 0, groupName(info.st_gid)};
+#else
+    return {};
+#endif
+}
+
+std::vector<std::string> LinuxSystemLook::sessionGroups() const {
+#if defined(__linux__)
+    std::vector<gid_t> ids(std::size_t(std::max(0, ::getgroups(0, nullptr))));
+    ids.resize(std::size_t(std::max(0, ::getgroups(int(ids.size()), ids.data()))));
+    ids.push_back(::getegid());
+    return groupNames(ids);
+#else
+    return {};
+#endif
+}
+
+std::vector<std::string> LinuxSystemLook::accountGroups() const {
+#if defined(__linux__)
+    const passwd* user = ::getpwuid(::getuid());
+    if (!user)
+        return {};
+    int count = 64;
+    std::vector<gid_t> ids(static_cast<std::size_t>(count));
+    if (::getgrouplist(user->pw_name, user->pw_gid, ids.data(), &count) < 0) {
+        ids.resize(std::size_t(count));
+        ::getgrouplist(user->pw_name, user->pw_gid, ids.data(), &count);
+    }
+    ids.resize(std::size_t(std::max(0, count)));
+    return groupNames(ids);
+#else
+    return {};
+#endif
+}
+
+std::optional<ProcessInfo> LinuxSystemLook::lockHolder(const std::string& device) const {
+    for (const std::string& file : LockFilesFor(device)) {
+        const auto pid = pidInLockFile(file);
+#if defined(__linux__)
+        if (pid && *pid != long(::getpid()) && processLives(*pid))
+            return ProcessInfo{*pid, processName(*pid)};
+#endif
+    }
+    return std::nullopt;
+}
+
+std::vector<ProcessInfo> LinuxSystemLook::processesUsing(const std::string& device) const {
+    std::error_code error;
+    const fs::path target = fs::canonical(device, error);
+    if (error)
+        return {};
+    std::vector<ProcessInfo> users;
+    forEachOtherProcess([&](long pid, const fs::path& folder) {
+        std::error_code denied;
+        for (const fs::directory_entry& fd : fs::directory_iterator(folder / "fd", denied)) {
+            std::error_code unreadable;
+            if (fs::read_symlink(fd.path(), unreadable) == target) {
+                users.push_back({pid, processName(pid)});
+                return;
+            }
+        }
+    });
+    return users;
+}
+
+bool LinuxSystemLook::serviceRunning(const std::string& name) const {
+    bool running = false;
+    forEachOtherProcess([&](long pid, const fs::path&) { running = running || processName(pid) == name; });
+    return running;
+}
+
+// Debian's package database first; elsewhere the program on the usual paths.
+bool LinuxSystemLook::packageInstalled(const std::string& name) const {
+    std::ifstream status("/var/lib/dpkg/status");
+    std::string line;
+    bool inPackage = false;
+    while (std::getline(status, line)) {
+        if (line.starts_with("Package: "))
+            inPackage = line.substr(9) == name;
+        else if (inPackage && line.starts_with("Status: "))
+            return line.ends_with(" installed");
+    }
+    std::error_code error;
+    return !status.is_open() &&
+           (fs::exists("/usr/bin/" + name, error) || fs::exists("/usr/sbin/" + name, error));
+}
+
+// udev keeps each device's properties in /run/udev/data/c<major>:<minor>, as "E:KEY=value" lines.
+bool LinuxSystemLook::modemManagerIgnores([[maybe_unused]] const std::string& device) const {
+#if defined(__linux__)
+    struct stat info {};
+    if (::stat(device.c_str(), &info) != 0 || !S_ISCHR(info.st_mode))
+        return false;
+    std::ifstream data("/run/udev/data/c" + std::to_string(major(info.st_rdev)) + ":" +
+                       std::to_string(minor(info.st_rdev)));
+    std::string line;
+    while (std::getline(data, line))
+        if (line == "E:ID_MM_DEVICE_IGNORE=1")
+            return true;
+#endif
+    return false;
+}
+
+std::vector<UsbSerialDevice> LinuxSystemLook::usbDevices() const {
+    std::vector<UsbSerialDevice> devices;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/sys/bus/usb/devices", error)) {
+        const auto vendor = hexIdIn(entry.path() / "idVendor");
+        const auto product = hexIdIn(entry.path() / "idProduct");
+        if (vendor && product)
+            devices.push_back({*vendor, *product, hasTty(entry.path())});
+    }
+    return devices;
+}
+
+namespace {
+
+// Finds nothing: where the checks are not written for the system.
+class NoSystemLook final : public SystemLook {
+  public:
+    DeviceAccess access(const std::string&) const override { return {}; }
+    std::vector<std::string> sessionGroups() const override { return {}; }
+    std::vector<std::string> accountGroups() const override { return {}; }
+    std::optional<ProcessInfo> lockHolder(const std::string&) const override { return std::nullopt; }
+    std::vector<ProcessInfo> processesUsing(const std::string&) const override { return {}; }
+    bool serviceRunning(const std::string&) const override { return false; }
+    bool packageInstalled(const std::string&) const override { return false; }
+    bool modemManagerIgnores(const std::string&) const override { return true; }
+    std::vector<UsbSerialDevice> usbDevices() const override { return {}; }
+};
+
+} // namespace
+
+std::unique_ptr<SystemLook> MakeSystemLook() {
+#if defined(__linux__)
+    return std::make_unique<LinuxSystemLook>();
+#else
+    return std::make_unique<NoSystemLook>();
+#endif
+}
+
+} // namespace zg

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "SerialPortEntry.h"
+#include "SystemLook.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zg {
+
+enum class PortFindingKind {
+    NoPermission,     // the user may not open the device and is not in its group
+    GroupNotYetInUse, // the user joined the device's group after logging in
+    HeldBy,           // another process has the device
+    ModemManager,     // ModemManager may probe the adapter
+    Brltty,           // brltty takes CH340/CP210x adapters for Braille displays
+    NoDriver,         // a cable chip is plugged in, but no serial device came of it
+};
+
+// One thing that stands between the program and the module, said as one sentence with what to do.
+struct PortFinding {
+    PortFindingKind kind;
+    bool blocks; // nothing reaches the module until it is mended
+    std::string text;
+};
+
+// What stands in the way of the device a port names. `openFailedBusy`: the program's own open just
+// failed because the device is in use, so whoever has it open is named even without a lock file.
+std::vector<PortFinding> DeviceFindings(const SerialPortEntry& device, const SystemLook& system,
+                                        bool openFailedBusy = false);
+
+// What stands in the way of any cable: adapters without a serial device, brltty.
+std::vector<PortFinding> SystemFindings(const SystemLook& system);
+
+// The findings' sentences, a blank line apart.
+std::string FindingsText(const std::vector<PortFinding>& findings);
+
+} // namespace zg

@@ -1,0 +1,38 @@
+#include "PortListing.h"
+
+#include "PortFindings.h"
+#include "PortTooltip.h"
+
+#include <QCoreApplication>
+
+namespace zg {
+
+namespace {
+
+void addFindings(std::vector<std::string>& lines, const std::vector<PortFinding>& findings) {
+    for (const PortFinding& found : findings)
+        lines.push_back("  " + found.text);
+}
+
+} // namespace
+
+std::vector<std::string> PortListing(const PortResolver& lookup, const SystemLook& system) {
+    std::vector<std::string> lines;
+    std::string previous;
+    for (int port = kFirstCommPort; port <= kLastCommPort; ++port) {
+        const PortLookup found = lookup(port);
+        // A device named with --device stands for every number: said once.
+        if (!found.device || found.device->location == previous)
+            continue;
+        previous = found.device->location;
+        lines.push_back(PortTooltip(port, found));
+        addFindings(lines, DeviceFindings(*found.device, system));
+    }
+    if (lines.empty())
+        lines.push_back(
+            QCoreApplication::translate("zg::PortListing", "No serial device is plugged in.").toStdString());
+    addFindings(lines, SystemFindings(system));
+    return lines;
+}
+
+} // namespace zg

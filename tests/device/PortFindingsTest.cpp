@@ -1,0 +1,126 @@
+#include "device/PortFindings.h"
+#include "FakeSystemLook.h"
+#include "device/CableChips.h"
+#include "device/PortListing.h"
+
+#include <gtest/gtest.h>
+
+namespace zg {
+namespace {
+
+using testing::FakeSystemLook;
+
+const SerialPortEntry kCh340{
+    .name = "ttyUSB0", .location = "/dev/ttyUSB0", .vendorId = 0x1a86, .productId = 0x7523};
+
+::testing::AssertionResult Says(const std::vector<PortFinding>& findings, PortFindingKind kind,
+                                const std::string& part, bool blocks) {
+    for (const PortFinding& found : findings)
+        if (found.kind == kind && found.blocks == blocks && found.text.find(part) != std::string::npos)
+            return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << '"' << part << "\" not found in \"" << FindingsText(findings) << '"';
+}
+
+TEST(PortFindings, ALackOfPermissionGivesTheCommandOrTheAdviceToLogInAgain) {
+    FakeSystemLook system;
+    EXPECT_TRUE(DeviceFindings(kCh340, system).empty());
+    system.deviceAccess.mayReadWrite = false;
+    EXPECT_TRUE(Says(DeviceFindings(kCh340, system), PortFindingKind::NoPermission,
+                     "/dev/ttyUSB0: it belongs to the group 'dialout', which you are not in; join it with "
+                     "\"sudo usermod -aG dialout $USER\"",
+                     true));
+    system.account.push_back("dialout"); // joined, but this session began before
+    EXPECT_TRUE(Says(DeviceFindings(kCh340, system), PortFindingKind::GroupNotYetInUse, "log out", true));
+    system.session.push_back("dialout"); // in the group and still refused: the mode is wrong
+    EXPECT_TRUE(Says(DeviceFindings(kCh340, system), PortFindingKind::NoPermission, "ask whoever", true));
+}
+
+TEST(PortFindings, AHeldPortNamesItsHolderFromTheLockFileOrFromWhoHasItOpen) {
+    FakeSystemLook system;
+    system.users = {{77, "socat"}}; // open, but the port's own open succeeded: nothing to say
+    EXPECT_TRUE(DeviceFindings(kCh340, system).empty());
+    EXPECT_TRUE(
+        Says(DeviceFindings(kCh340, system, true), PortFindingKind::HeldBy,
+             "/dev/ttyUSB0 is in use by socat (process 77): close that program, or end it with \"kill 77\"",
+             true));
+    system.locked = ProcessInfo{4242, "minicom"};
+    const auto found = DeviceFindings(kCh340, system);
+    EXPECT_TRUE(Says(found, PortFindingKind::HeldBy, "minicom (process 4242)", true));
+    EXPECT_EQ(FindingsText(found).find("socat"), std::string::npos);
+    system.locked.reset();
+    system.users.clear();
+    EXPECT_TRUE(Says(DeviceFindings(kCh340, system, true), PortFindingKind::HeldBy, "another program", true));
+}
+
+TEST(PortFindings, ModemManagerIsNamedWithTheUdevRuleForTheAdapterUnlessItIgnoresIt) {
+    FakeSystemLook system;
+    system.running = {"ModemManager"};
+    EXPECT_TRUE(Says(DeviceFindings(kCh340, system), PortFindingKind::ModemManager,
+                     "ATTRS{idVendor}==\"1a86\", ATTRS{idProduct}==\"7523\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"",
+                     false));
+    const SerialPortEntry builtIn{.name = "ttyS0", .location = "/dev/ttyS0"};
+    EXPECT_TRUE(DeviceFindings(builtIn, system).empty());
+    system.ignoredByModemManager = true;
+    EXPECT_TRUE(DeviceFindings(kCh340, system).empty());
+    system.ignoredByModemManager = false;
+    system.running.clear();
+    EXPECT_TRUE(DeviceFindings(kCh340, system).empty());
+}
+
+TEST(PortFindings, AdaptersWithoutAPortAreBlamedOnBrlttyOrTheirMissingDriver) {
+    FakeSystemLook system;
+    system.usb = {
+        {0x1a86, 0x7523, false}, {0x0403, 0x6001, false}, {0x046d, 0xc52b, false}, {0x10c4, 0xea60, true}};
+    auto found = SystemFindings(system);
+    ASSERT_EQ(found.size(), 2u) << FindingsText(found);
+    EXPECT_TRUE(Says(found, PortFindingKind::NoDriver, "CH340 USB serial adapter (1a86:7523)", true));
+    EXPECT_TRUE(Says(found, PortFindingKind::NoDriver, "sudo modprobe ch341", true));
+    EXPECT_TRUE(Says(found, PortFindingKind::NoDriver, "sudo modprobe ftdi_sio", true));
+
+    system.installed = {"brltty"};
+    found = SystemFindings(system);
+    ASSERT_EQ(found.size(), 3u) << FindingsText(found);
+    EXPECT_TRUE(
+        Says(found, PortFindingKind::Brltty, "has taken the CH340 adapter plugged in (1a86:7523)", true));
+    EXPECT_TRUE(Says(found, PortFindingKind::Brltty, "may take CP210x adapters", false));
+    EXPECT_TRUE(Says(found, PortFindingKind::NoDriver, "ftdi_sio", true)); // brltty leaves FTDI alone
+}
+
+TEST(PortFindings, AdaptersAreNamedByTheirChipOrWhatTheSystemSaysOfThem) {
+    EXPECT_EQ(AdapterName(kCh340), "CH340 USB serial adapter");
+    EXPECT_EQ(AdapterName({.description = "FT230X Basic UART", .manufacturer = "FTDI"}),
+              "FT230X Basic UART (FTDI)");
+    EXPECT_EQ(AdapterName({.description = "FTDI cable", .manufacturer = "FTDI"}), "FTDI cable");
+    EXPECT_EQ(AdapterName({.name = "ttyUSB1", .vendorId = 0x1234, .productId = 0x0056}),
+              "USB serial adapter 1234:0056");
+    EXPECT_EQ(AdapterName({.name = "ttyS0", .uartReported = true}), "built-in serial port");
+    EXPECT_EQ(AdapterName({.name = "pts/3"}), "");
+}
+
+TEST(PortFindings, ThePortListSaysEachDeviceOnceWithItsFindingsOrThatThereIsNone) {
+    FakeSystemLook system;
+    system.usb = {{0x067b, 0x2303, false}};
+    const auto none = PortListing([](int) { return PortLookup{std::nullopt, 0}; }, system);
+    ASSERT_EQ(none.size(), 2u);
+    EXPECT_EQ(none[0], "No serial device is plugged in.");
+    EXPECT_NE(none[1].find("PL2303"), std::string::npos) << none[1];
+
+    system.usb.clear();
+    system.running = {"ModemManager"};
+    const auto one = PortListing(
+        [](int port) {
+            return port == 2 ? PortLookup{kCh340, 2} : PortLookup{std::nullopt, 2};
+        },
+        system);
+    ASSERT_EQ(one.size(), 2u);
+    EXPECT_EQ(one[0], "Port 2: /dev/ttyUSB0, CH340 USB serial adapter");
+    EXPECT_NE(one[1].find("  ModemManager is running"), std::string::npos) << one[1];
+
+    const auto named = PortListing(DeviceOverride("/dev/pts/3"), FakeSystemLook{});
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_EQ(named[0], "Port 1: /dev/pts/3, given by --device");
+}
+
+} // namespace
+} // namespace zg
