@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>zg::CableChips</name>
+    <message>
+        <location filename="../src/device/CableChips.cpp" line="+47"/>
+        <source>%1 USB serial adapter</source>
+        <translation>USB-Seriell-Adapter mit %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>built-in serial port</source>
+        <translation>eingebauter serieller Anschluss</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>USB serial adapter %1</source>
+        <translation>USB-Seriell-Adapter %1</translation>
+    </message>
+</context>
+<context>
     <name>zg::CommPortDevice</name>
     <message>
         <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
@@ -98,6 +121,11 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>List the serial ports by number, with the adapter behind each and what stands in the way of a download, and end.</source>
+        <translation>Die seriellen Anschlüsse nach Nummer auflisten, mit dem Adapter dahinter und dem, was einer Übertragung im Weg steht, und beenden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Eine Datendatei (*.DAT), die beim Start geöffnet wird.</translation>
     </message>
@@ -122,7 +150,12 @@
         <translation>Beim Start kann nur eine Datendatei geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+13"/>
+        <source>--list-ports goes with --device only.</source>
+        <translation>--list-ports geht nur zusammen mit --device.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>no display to show the window on (%1); start it in a desktop session.</source>
         <translation>kein Bildschirm, auf dem das Fenster erscheinen kann (%1); bitte in einer Desktop-Sitzung starten.</translation>
     </message>
@@ -227,7 +260,7 @@
 <context>
     <name>zg::DownloadMessages</name>
     <message>
-        <location filename="../src/device/DownloadMessages.cpp" line="+19"/>
+        <location filename="../src/device/DownloadMessages.cpp" line="+22"/>
         <source>Check that the programming cable is plugged in, or choose its port in Settings.</source>
         <translation>Prüfen, ob das Programmierkabel eingesteckt ist, oder seinen Anschluss in den Einstellungen wählen.</translation>
     </message>
@@ -261,7 +294,7 @@ Plug in the programming cable, or choose its port number in Settings.</source>
 Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen wählen.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Cannot open serial port %1:
 %2</source>
         <translation>Der serielle Anschluss %1 lässt sich nicht öffnen:
@@ -275,38 +308,66 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 %3</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
+        <source>item %1 (event %2)</source>
+        <translation>Wert %1 (Schritt %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>item %1 (the servo mode of LED#%2)</source>
+        <translation>Wert %1 (der Servomodus von LED#%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>item %1 (the sequencer delay)</source>
+        <translation>Wert %1 (die Sequenzer-Pause)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>item %1 (the end of the sequence)</source>
+        <translation>Wert %1 (das Ende der Sequenz)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sent %1 items to %2 in %3 s.</source>
+        <translation>%1 Werte in %3 s an %2 gesendet.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>the serial port</source>
         <translation>den seriellen Anschluss</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The download stopped after %1 of %2 items were sent to %3:
-%4
-
-Check the cable, put the module into its receiving state again and repeat the download.</source>
-        <translation>Die Übertragung brach ab, nachdem %1 von %2 Werten an %3 gesendet waren:
-%4
-
-Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertragung wiederholen.</translation>
+        <location line="+4"/>
+        <source>The download stopped before the first item was sent to %1, %2 s after it began:
+%3</source>
+        <translation>Die Übertragung brach %2 s nach dem Beginn ab, bevor der erste Wert an %1 gesendet war:
+%3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The download stopped after %1 of %2 items were sent to %3, %4 s after it began; the last to leave was %5:
+%6</source>
+        <translation>Die Übertragung brach %4 s nach dem Beginn ab, nachdem %1 von %2 Werten an %3 gesendet waren; als letzter ging %5 hinaus:
+%6</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Plug the cable in again if it came out, put the module into its receiving state again (all LEDs lit) and send the pattern again.</source>
+        <translation>Stecken Sie das Kabel wieder ein, falls es herausgerutscht ist, bringen Sie das Modul erneut in Empfangsbereitschaft (alle LEDs leuchten) und senden Sie das Muster noch einmal.</translation>
     </message>
 </context>
 <context>
     <name>zg::Downloader</name>
     <message>
-        <location filename="../src/ui/commands/Downloader.cpp" line="+22"/>
+        <location filename="../src/ui/commands/Downloader.cpp" line="+23"/>
         <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
         <translation><byte value="xd"/> 1) Zelta-Glow aus- und einschalten bzw. ans Programmierkabel anschließen (alle LEDs blitzen), dann<byte value="xd"/><byte value="xd"/> 2)  Warten, bis alle LEDs angehen und anbleiben, dann<byte value="xd"/><byte value="xd"/> 3)  Wenn alle LEDs leuchten, &apos;OK&apos; drücken, um zum Zelta-Glow zu übertragen...</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+44"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Übertragen zum ZELTA-GLOW  -  LED-Sequenzer/Blitzer...</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>Sent %1 items to %2.</source>
-        <translation>%1 Werte an %2 gesendet.</translation>
     </message>
 </context>
 <context>
@@ -1110,12 +1171,12 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+16"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+19"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+155"/>
         <source>&amp;Name...</source>
         <translation>&amp;Benennen...</translation>
     </message>
@@ -1163,7 +1224,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+61"/>
         <source>Name of the model:</source>
         <translation>Name des Modells:</translation>
     </message>
@@ -1462,16 +1523,88 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
     </message>
 </context>
 <context>
+    <name>zg::PortFindings</name>
+    <message>
+        <location filename="../src/device/PortFindings.cpp" line="+38"/>
+        <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
+        <translation>Sie dürfen %1 nicht benutzen: Bitten Sie den Betreuer dieses Computers um Lese- und Schreibrechte dafür.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not use %1 yet: you joined its group &apos;%2&apos; after you logged in; log out and in again (or restart the computer) for it to take effect.</source>
+        <translation>Sie dürfen %1 noch nicht benutzen: Sie sind der Gruppe &apos;%2&apos; erst nach der Anmeldung beigetreten; melden Sie sich ab und wieder an (oder starten Sie den Computer neu), damit das wirkt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You may not use %1: it belongs to the group &apos;%2&apos;, which you are not in; join it with &quot;sudo usermod -aG %2 $USER&quot;, then log out and in again.</source>
+        <translation>Sie dürfen %1 nicht benutzen: Es gehört der Gruppe &apos;%2&apos;, in der Sie nicht sind; treten Sie ihr mit &quot;sudo usermod -aG %2 $USER&quot; bei, dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>process %1</source>
+        <translation>Prozess %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 is in use by another program, one that you cannot see: close it and send again.</source>
+        <translation>%1 wird von einem anderen Programm benutzt, das Sie nicht sehen können: Schließen Sie es und senden Sie erneut.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is in use by %2: close that program, or end it with &quot;kill %3&quot;, and send again.</source>
+        <translation>%1 wird von %2 benutzt: Schließen Sie dieses Programm oder beenden Sie es mit &quot;kill %3&quot; und senden Sie erneut.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>ModemManager is running and may take %1 for a modem for several seconds after the cable is plugged in, sending it bytes of its own; to keep it away, put the line ATTRS{idVendor}==&quot;%2&quot;, ATTRS{idProduct}==&quot;%3&quot;, ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; into /etc/udev/rules.d/99-zelta-glow.rules, run &quot;sudo udevadm control --reload-rules&quot; and plug the cable in again.</source>
+        <translation>ModemManager läuft und kann %1 nach dem Einstecken des Kabels einige Sekunden lang für ein Modem halten und eigene Bytes senden; um es fernzuhalten, schreiben Sie die Zeile ATTRS{idVendor}==&quot;%2&quot;, ATTRS{idProduct}==&quot;%3&quot;, ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; in /etc/udev/rules.d/99-zelta-glow.rules, führen Sie &quot;sudo udevadm control --reload-rules&quot; aus und stecken Sie das Kabel neu ein.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>brltty, a program for Braille displays, is installed and may take %1 adapters like the one plugged in (%2) for itself, so that its port disappears; if you use no Braille display, remove it with &quot;sudo apt remove brltty&quot;.</source>
+        <translation>brltty, ein Programm für Braillezeilen, ist installiert und kann %1-Adapter wie den eingesteckten (%2) an sich nehmen, sodass sein Anschluss verschwindet; wenn Sie keine Braillezeile benutzen, entfernen Sie es mit &quot;sudo apt remove brltty&quot;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>brltty, a program for Braille displays, has taken the %1 adapter plugged in (%2) for itself, so that it has no serial port; if you use no Braille display, remove it with &quot;sudo apt remove brltty&quot;, otherwise keep it off with &quot;sudo systemctl mask brltty-udev.service brltty.service&quot;, and plug the cable in again.</source>
+        <translation>brltty, ein Programm für Braillezeilen, hat den eingesteckten %1-Adapter (%2) an sich genommen, sodass er keinen seriellen Anschluss hat; wenn Sie keine Braillezeile benutzen, entfernen Sie es mit &quot;sudo apt remove brltty&quot;, sonst halten Sie es mit &quot;sudo systemctl mask brltty-udev.service brltty.service&quot; fern, und stecken Sie das Kabel neu ein.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>A %1 USB serial adapter (%2) is plugged in but has no serial port: its driver, %3, is missing or not loaded; load it with &quot;sudo modprobe %3&quot;, and if that fails, install your system&apos;s package of extra kernel modules.</source>
+        <translation>Ein USB-Seriell-Adapter mit %1 (%2) ist eingesteckt, hat aber keinen seriellen Anschluss: Sein Treiber %3 fehlt oder ist nicht geladen; laden Sie ihn mit &quot;sudo modprobe %3&quot;, und wenn das nicht geht, installieren Sie das Paket mit den zusätzlichen Kernelmodulen Ihres Systems.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PortListing</name>
+    <message>
+        <location filename="../src/device/PortListing.cpp" line="+33"/>
+        <source>No serial device is plugged in.</source>
+        <translation>Es ist kein serielles Gerät eingesteckt.</translation>
+    </message>
+</context>
+<context>
     <name>zg::PortTooltip</name>
     <message>
-        <location filename="../src/device/PortTooltip.cpp" line="+20"/>
+        <location filename="../src/device/PortTooltip.cpp" line="+10"/>
         <source>no serial device is plugged in for this number (%1 found)</source>
         <translation>für diese Nummer ist kein serielles Gerät eingesteckt (%1 gefunden)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <location line="+7"/>
         <source>Port %1: %2</source>
         <translation>Anschluss %1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Port %1: %2, %3</source>
+        <translation>Anschluss %1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1606,7 +1739,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+132"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>Leitungseinstellungen „%1“ nicht verstanden.</translation>
     </message>
@@ -1731,7 +1864,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>ZELTA-GLOW  -  Einstellungen des LED-Sequenzers/Blitzers...</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+37"/>
         <source>Software Settings</source>
         <translation>Programmeinstellungen</translation>
     </message>
@@ -1741,7 +1874,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Serieller Anschluss (RS-232)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>(Programming cable is connected to this 9-pin port#)</source>
         <translation>(Hier steckt das Programmierkabel am 9-poligen Anschluss)</translation>
     </message>
@@ -1796,7 +1929,7 @@ Kabel prüfen, das Modul wieder in Empfangsbereitschaft bringen und die Übertra
         <translation>Die Anschlusseinstellung konnte nicht in LED.cfg im Ordner<byte value="xd"/>%1<byte value="xd"/>gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+50"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Dieser Lauf sendet an %1 (--device).</translation>
     </message>

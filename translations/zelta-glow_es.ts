@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>zg::CableChips</name>
+    <message>
+        <location filename="../src/device/CableChips.cpp" line="+47"/>
+        <source>%1 USB serial adapter</source>
+        <translation>adaptador serie USB %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>built-in serial port</source>
+        <translation>puerto serie integrado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>USB serial adapter %1</source>
+        <translation>adaptador serie USB %1</translation>
+    </message>
+</context>
+<context>
     <name>zg::CommPortDevice</name>
     <message>
         <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
@@ -98,6 +121,11 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>List the serial ports by number, with the adapter behind each and what stands in the way of a download, and end.</source>
+        <translation>Listar los puertos serie por número, con el adaptador detrás de cada uno y lo que impide una transferencia, y terminar.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Un archivo de datos (*.DAT) que se abre al iniciar.</translation>
     </message>
@@ -122,7 +150,12 @@
         <translation>Al iniciar solo se puede abrir un archivo de datos.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+13"/>
+        <source>--list-ports goes with --device only.</source>
+        <translation>--list-ports solo va con --device.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>no display to show the window on (%1); start it in a desktop session.</source>
         <translation>no hay pantalla donde mostrar la ventana (%1); inícielo en una sesión de escritorio.</translation>
     </message>
@@ -227,7 +260,7 @@
 <context>
     <name>zg::DownloadMessages</name>
     <message>
-        <location filename="../src/device/DownloadMessages.cpp" line="+19"/>
+        <location filename="../src/device/DownloadMessages.cpp" line="+22"/>
         <source>Check that the programming cable is plugged in, or choose its port in Settings.</source>
         <translation>Compruebe que el cable de programación está conectado, o elija su puerto en los ajustes.</translation>
     </message>
@@ -261,7 +294,7 @@ Plug in the programming cable, or choose its port number in Settings.</source>
 Conecte el cable de programación o elija su número de puerto en los ajustes.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Cannot open serial port %1:
 %2</source>
         <translation>No se puede abrir el puerto serie %1:
@@ -275,38 +308,66 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 %3</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
+        <source>item %1 (event %2)</source>
+        <translation>el valor %1 (paso %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>item %1 (the servo mode of LED#%2)</source>
+        <translation>el valor %1 (el modo servo de LED#%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>item %1 (the sequencer delay)</source>
+        <translation>el valor %1 (la pausa del secuenciador)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>item %1 (the end of the sequence)</source>
+        <translation>el valor %1 (el final de la secuencia)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sent %1 items to %2 in %3 s.</source>
+        <translation>Se enviaron %1 valores a %2 en %3 s.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>the serial port</source>
         <translation>el puerto serie</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The download stopped after %1 of %2 items were sent to %3:
-%4
-
-Check the cable, put the module into its receiving state again and repeat the download.</source>
-        <translation>La transferencia se detuvo después de enviar %1 de %2 valores a %3:
-%4
-
-Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la transferencia.</translation>
+        <location line="+4"/>
+        <source>The download stopped before the first item was sent to %1, %2 s after it began:
+%3</source>
+        <translation>La transferencia se detuvo %2 s después de empezar, antes de enviar el primer valor a %1:
+%3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The download stopped after %1 of %2 items were sent to %3, %4 s after it began; the last to leave was %5:
+%6</source>
+        <translation>La transferencia se detuvo %4 s después de empezar, tras enviar %1 de %2 valores a %3; el último en salir fue %5:
+%6</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Plug the cable in again if it came out, put the module into its receiving state again (all LEDs lit) and send the pattern again.</source>
+        <translation>Vuelva a enchufar el cable si se ha soltado, ponga de nuevo el módulo en recepción (todos los LED encendidos) y envíe el patrón otra vez.</translation>
     </message>
 </context>
 <context>
     <name>zg::Downloader</name>
     <message>
-        <location filename="../src/ui/commands/Downloader.cpp" line="+22"/>
+        <location filename="../src/ui/commands/Downloader.cpp" line="+23"/>
         <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
         <translation><byte value="xd"/> 1) Apague y encienda el Zelta-Glow o conéctelo al cable de programación (todos los LED destellan), luego<byte value="xd"/><byte value="xd"/> 2)  Espere a que todos los LED se enciendan y queden encendidos, luego<byte value="xd"/><byte value="xd"/> 3)  Con todos los LED encendidos, pulse &apos;Aceptar&apos; para transferir al Zelta-Glow...</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+44"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Transferir al ZELTA-GLOW  -  Secuenciador de LED...</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>Sent %1 items to %2.</source>
-        <translation>Se enviaron %1 valores a %2.</translation>
     </message>
 </context>
 <context>
@@ -1110,12 +1171,12 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+16"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+19"/>
         <source>Model</source>
         <translation>Modelo</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+155"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nombrar...</translation>
     </message>
@@ -1163,7 +1224,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>No se puede conservar el modelo %1: %2</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+61"/>
         <source>Name of the model:</source>
         <translation>Nombre del modelo:</translation>
     </message>
@@ -1462,16 +1523,88 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
     </message>
 </context>
 <context>
+    <name>zg::PortFindings</name>
+    <message>
+        <location filename="../src/device/PortFindings.cpp" line="+38"/>
+        <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
+        <translation>No puede usar %1: pida a quien administra este ordenador acceso de lectura y escritura.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not use %1 yet: you joined its group &apos;%2&apos; after you logged in; log out and in again (or restart the computer) for it to take effect.</source>
+        <translation>Aún no puede usar %1: se unió a su grupo &apos;%2&apos; después de iniciar sesión; cierre la sesión y vuelva a entrar (o reinicie el ordenador) para que surta efecto.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You may not use %1: it belongs to the group &apos;%2&apos;, which you are not in; join it with &quot;sudo usermod -aG %2 $USER&quot;, then log out and in again.</source>
+        <translation>No puede usar %1: pertenece al grupo &apos;%2&apos;, del que no es miembro; únase con &quot;sudo usermod -aG %2 $USER&quot; y luego cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>process %1</source>
+        <translation>proceso %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (proceso %2)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 is in use by another program, one that you cannot see: close it and send again.</source>
+        <translation>%1 está en uso por otro programa, uno que usted no puede ver: ciérrelo y envíe de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is in use by %2: close that program, or end it with &quot;kill %3&quot;, and send again.</source>
+        <translation>%1 está en uso por %2: cierre ese programa, o termínelo con &quot;kill %3&quot;, y envíe de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>ModemManager is running and may take %1 for a modem for several seconds after the cable is plugged in, sending it bytes of its own; to keep it away, put the line ATTRS{idVendor}==&quot;%2&quot;, ATTRS{idProduct}==&quot;%3&quot;, ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; into /etc/udev/rules.d/99-zelta-glow.rules, run &quot;sudo udevadm control --reload-rules&quot; and plug the cable in again.</source>
+        <translation>ModemManager está en marcha y puede tomar %1 por un módem durante varios segundos tras enchufar el cable, enviándole bytes propios; para mantenerlo alejado, ponga la línea ATTRS{idVendor}==&quot;%2&quot;, ATTRS{idProduct}==&quot;%3&quot;, ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; en /etc/udev/rules.d/99-zelta-glow.rules, ejecute &quot;sudo udevadm control --reload-rules&quot; y vuelva a enchufar el cable.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>brltty, a program for Braille displays, is installed and may take %1 adapters like the one plugged in (%2) for itself, so that its port disappears; if you use no Braille display, remove it with &quot;sudo apt remove brltty&quot;.</source>
+        <translation>brltty, un programa para líneas braille, está instalado y puede apropiarse de adaptadores %1 como el enchufado (%2), con lo que su puerto desaparece; si no usa una línea braille, quítelo con &quot;sudo apt remove brltty&quot;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>brltty, a program for Braille displays, has taken the %1 adapter plugged in (%2) for itself, so that it has no serial port; if you use no Braille display, remove it with &quot;sudo apt remove brltty&quot;, otherwise keep it off with &quot;sudo systemctl mask brltty-udev.service brltty.service&quot;, and plug the cable in again.</source>
+        <translation>brltty, un programa para líneas braille, se ha apropiado del adaptador %1 enchufado (%2), que por eso no tiene puerto serie; si no usa una línea braille, quítelo con &quot;sudo apt remove brltty&quot;, si no, apártelo con &quot;sudo systemctl mask brltty-udev.service brltty.service&quot;, y vuelva a enchufar el cable.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>A %1 USB serial adapter (%2) is plugged in but has no serial port: its driver, %3, is missing or not loaded; load it with &quot;sudo modprobe %3&quot;, and if that fails, install your system&apos;s package of extra kernel modules.</source>
+        <translation>Hay un adaptador serie USB %1 (%2) enchufado, pero no tiene puerto serie: su controlador, %3, falta o no está cargado; cárguelo con &quot;sudo modprobe %3&quot; y, si falla, instale el paquete de módulos del núcleo adicionales de su sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PortListing</name>
+    <message>
+        <location filename="../src/device/PortListing.cpp" line="+33"/>
+        <source>No serial device is plugged in.</source>
+        <translation>No hay ningún dispositivo serie enchufado.</translation>
+    </message>
+</context>
+<context>
     <name>zg::PortTooltip</name>
     <message>
-        <location filename="../src/device/PortTooltip.cpp" line="+20"/>
+        <location filename="../src/device/PortTooltip.cpp" line="+10"/>
         <source>no serial device is plugged in for this number (%1 found)</source>
         <translation>no hay ningún dispositivo serie conectado para este número (%1 encontrados)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <location line="+7"/>
         <source>Port %1: %2</source>
         <translation>Puerto %1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Port %1: %2, %3</source>
+        <translation>Puerto %1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1606,7 +1739,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+132"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>No se entienden los ajustes de línea «%1».</translation>
     </message>
@@ -1731,7 +1864,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>ZELTA-GLOW  -  Ajustes del secuenciador de LED...</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+37"/>
         <source>Software Settings</source>
         <translation>Ajustes del programa</translation>
     </message>
@@ -1741,7 +1874,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>Puerto serie n.º (RS-232)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>(Programming cable is connected to this 9-pin port#)</source>
         <translation>(El cable de programación está conectado a este puerto de 9 pines)</translation>
     </message>
@@ -1796,7 +1929,7 @@ Compruebe el cable, vuelva a poner el módulo en modo de recepción y repita la 
         <translation>No se pudo guardar el ajuste del puerto en LED.cfg en la carpeta<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+50"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Esta sesión envía a %1 (--device).</translation>
     </message>

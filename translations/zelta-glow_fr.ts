@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>zg::CableChips</name>
+    <message>
+        <location filename="../src/device/CableChips.cpp" line="+47"/>
+        <source>%1 USB serial adapter</source>
+        <translation>adaptateur série USB %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>built-in serial port</source>
+        <translation>port série intégré</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>USB serial adapter %1</source>
+        <translation>adaptateur série USB %1</translation>
+    </message>
+</context>
+<context>
     <name>zg::CommPortDevice</name>
     <message>
         <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
@@ -98,6 +121,11 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>List the serial ports by number, with the adapter behind each and what stands in the way of a download, and end.</source>
+        <translation>Lister les ports série par numéro, avec l&apos;adaptateur derrière chacun et ce qui empêche un transfert, puis terminer.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>A data file (*.DAT) to open at start.</source>
         <translation>Un fichier de données (*.DAT) à ouvrir au démarrage.</translation>
     </message>
@@ -122,7 +150,12 @@
         <translation>Un seul fichier de données peut être ouvert au démarrage.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+13"/>
+        <source>--list-ports goes with --device only.</source>
+        <translation>--list-ports ne va qu&apos;avec --device.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>no display to show the window on (%1); start it in a desktop session.</source>
         <translation>aucun écran où afficher la fenêtre (%1) ; lancez le programme dans une session de bureau.</translation>
     </message>
@@ -227,7 +260,7 @@
 <context>
     <name>zg::DownloadMessages</name>
     <message>
-        <location filename="../src/device/DownloadMessages.cpp" line="+19"/>
+        <location filename="../src/device/DownloadMessages.cpp" line="+22"/>
         <source>Check that the programming cable is plugged in, or choose its port in Settings.</source>
         <translation>Vérifiez que le câble de programmation est branché, ou choisissez son port dans les réglages.</translation>
     </message>
@@ -261,7 +294,7 @@ Plug in the programming cable, or choose its port number in Settings.</source>
 Branchez le câble de programmation, ou choisissez son numéro de port dans les réglages.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Cannot open serial port %1:
 %2</source>
         <translation>Impossible d’ouvrir le port série %1 :
@@ -275,38 +308,66 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 %3</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
+        <source>item %1 (event %2)</source>
+        <translation>la valeur %1 (pas %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>item %1 (the servo mode of LED#%2)</source>
+        <translation>la valeur %1 (le mode servo de LED#%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>item %1 (the sequencer delay)</source>
+        <translation>la valeur %1 (le délai du séquenceur)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>item %1 (the end of the sequence)</source>
+        <translation>la valeur %1 (la fin de la séquence)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sent %1 items to %2 in %3 s.</source>
+        <translation>%1 valeurs envoyées à %2 en %3 s.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>the serial port</source>
         <translation>le port série</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The download stopped after %1 of %2 items were sent to %3:
-%4
-
-Check the cable, put the module into its receiving state again and repeat the download.</source>
-        <translation>Le transfert s’est arrêté après l’envoi de %1 valeurs sur %2 vers %3 :
-%4
-
-Vérifiez le câble, remettez le module en réception et recommencez le transfert.</translation>
+        <location line="+4"/>
+        <source>The download stopped before the first item was sent to %1, %2 s after it began:
+%3</source>
+        <translation>Le transfert s&apos;est arrêté %2 s après son début, avant l&apos;envoi de la première valeur à %1 :
+%3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The download stopped after %1 of %2 items were sent to %3, %4 s after it began; the last to leave was %5:
+%6</source>
+        <translation>Le transfert s&apos;est arrêté %4 s après son début, après l&apos;envoi de %1 valeurs sur %2 vers %3 ; la dernière partie était %5 :
+%6</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Plug the cable in again if it came out, put the module into its receiving state again (all LEDs lit) and send the pattern again.</source>
+        <translation>Rebranchez le câble s&apos;il est sorti, remettez le module en réception (toutes les LED allumées) et renvoyez le motif.</translation>
     </message>
 </context>
 <context>
     <name>zg::Downloader</name>
     <message>
-        <location filename="../src/ui/commands/Downloader.cpp" line="+22"/>
+        <location filename="../src/ui/commands/Downloader.cpp" line="+23"/>
         <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
         <translation><byte value="xd"/> 1) Remettez le Zelta-Glow sous tension ou branchez-le au câble de programmation (toutes les LED clignotent), puis<byte value="xd"/><byte value="xd"/> 2)  Attendez que toutes les LED s’allument et restent allumées, puis<byte value="xd"/><byte value="xd"/> 3)  Toutes les LED allumées, appuyez sur &apos;OK&apos; pour transférer vers le Zelta-Glow...</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+44"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Transfert vers le ZELTA-GLOW  -  Séquenceur/flash à LED...</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>Sent %1 items to %2.</source>
-        <translation>%1 valeurs envoyées à %2.</translation>
     </message>
 </context>
 <context>
@@ -1110,12 +1171,12 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+16"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+19"/>
         <source>Model</source>
         <translation>Modèle</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+155"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nommer...</translation>
     </message>
@@ -1163,7 +1224,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+61"/>
         <source>Name of the model:</source>
         <translation>Nom du modèle :</translation>
     </message>
@@ -1462,16 +1523,88 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
     </message>
 </context>
 <context>
+    <name>zg::PortFindings</name>
+    <message>
+        <location filename="../src/device/PortFindings.cpp" line="+38"/>
+        <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1 : demandez à qui gère cet ordinateur un accès en lecture et en écriture.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not use %1 yet: you joined its group &apos;%2&apos; after you logged in; log out and in again (or restart the computer) for it to take effect.</source>
+        <translation>Vous ne pouvez pas encore utiliser %1 : vous avez rejoint son groupe &apos;%2&apos; après vous être connecté ; déconnectez-vous puis reconnectez-vous (ou redémarrez l&apos;ordinateur) pour que cela prenne effet.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You may not use %1: it belongs to the group &apos;%2&apos;, which you are not in; join it with &quot;sudo usermod -aG %2 $USER&quot;, then log out and in again.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1 : il appartient au groupe &apos;%2&apos;, dont vous n&apos;êtes pas membre ; rejoignez-le avec &quot;sudo usermod -aG %2 $USER&quot;, puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>process %1</source>
+        <translation>processus %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 is in use by another program, one that you cannot see: close it and send again.</source>
+        <translation>%1 est utilisé par un autre programme, que vous ne pouvez pas voir : fermez-le et renvoyez.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is in use by %2: close that program, or end it with &quot;kill %3&quot;, and send again.</source>
+        <translation>%1 est utilisé par %2 : fermez ce programme, ou terminez-le avec &quot;kill %3&quot;, puis renvoyez.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>ModemManager is running and may take %1 for a modem for several seconds after the cable is plugged in, sending it bytes of its own; to keep it away, put the line ATTRS{idVendor}==&quot;%2&quot;, ATTRS{idProduct}==&quot;%3&quot;, ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; into /etc/udev/rules.d/99-zelta-glow.rules, run &quot;sudo udevadm control --reload-rules&quot; and plug the cable in again.</source>
+        <translation>ModemManager est en cours d&apos;exécution et peut prendre %1 pour un modem pendant plusieurs secondes après le branchement du câble, en lui envoyant ses propres octets ; pour l&apos;en écarter, mettez la ligne ATTRS{idVendor}==&quot;%2&quot;, ATTRS{idProduct}==&quot;%3&quot;, ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; dans /etc/udev/rules.d/99-zelta-glow.rules, lancez &quot;sudo udevadm control --reload-rules&quot; et rebranchez le câble.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>brltty, a program for Braille displays, is installed and may take %1 adapters like the one plugged in (%2) for itself, so that its port disappears; if you use no Braille display, remove it with &quot;sudo apt remove brltty&quot;.</source>
+        <translation>brltty, un programme pour afficheurs braille, est installé et peut s&apos;approprier les adaptateurs %1 comme celui qui est branché (%2), si bien que son port disparaît ; si vous n&apos;utilisez pas d&apos;afficheur braille, supprimez-le avec &quot;sudo apt remove brltty&quot;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>brltty, a program for Braille displays, has taken the %1 adapter plugged in (%2) for itself, so that it has no serial port; if you use no Braille display, remove it with &quot;sudo apt remove brltty&quot;, otherwise keep it off with &quot;sudo systemctl mask brltty-udev.service brltty.service&quot;, and plug the cable in again.</source>
+        <translation>brltty, un programme pour afficheurs braille, s&apos;est approprié l&apos;adaptateur %1 branché (%2), qui n&apos;a donc pas de port série ; si vous n&apos;utilisez pas d&apos;afficheur braille, supprimez-le avec &quot;sudo apt remove brltty&quot;, sinon écartez-le avec &quot;sudo systemctl mask brltty-udev.service brltty.service&quot;, puis rebranchez le câble.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>A %1 USB serial adapter (%2) is plugged in but has no serial port: its driver, %3, is missing or not loaded; load it with &quot;sudo modprobe %3&quot;, and if that fails, install your system&apos;s package of extra kernel modules.</source>
+        <translation>Un adaptateur série USB %1 (%2) est branché mais n&apos;a pas de port série : son pilote, %3, manque ou n&apos;est pas chargé ; chargez-le avec &quot;sudo modprobe %3&quot;, et si cela échoue, installez le paquet des modules noyau supplémentaires de votre système.</translation>
+    </message>
+</context>
+<context>
+    <name>zg::PortListing</name>
+    <message>
+        <location filename="../src/device/PortListing.cpp" line="+33"/>
+        <source>No serial device is plugged in.</source>
+        <translation>Aucun périphérique série n&apos;est branché.</translation>
+    </message>
+</context>
+<context>
     <name>zg::PortTooltip</name>
     <message>
-        <location filename="../src/device/PortTooltip.cpp" line="+20"/>
+        <location filename="../src/device/PortTooltip.cpp" line="+10"/>
         <source>no serial device is plugged in for this number (%1 found)</source>
         <translation>aucun périphérique série n’est branché pour ce numéro (%1 trouvé(s))</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <location line="+7"/>
         <source>Port %1: %2</source>
         <translation>Port %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Port %1: %2, %3</source>
+        <translation>Port %1 : %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1606,7 +1739,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+132"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>Réglages de ligne « %1 » non compris.</translation>
     </message>
@@ -1731,7 +1864,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>ZELTA-GLOW  -  Réglages du séquenceur à LED...</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+37"/>
         <source>Software Settings</source>
         <translation>Réglages du logiciel</translation>
     </message>
@@ -1741,7 +1874,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Port série n° (RS-232)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>(Programming cable is connected to this 9-pin port#)</source>
         <translation>(Le câble de programmation est branché sur ce port 9 broches)</translation>
     </message>
@@ -1796,7 +1929,7 @@ Vérifiez le câble, remettez le module en réception et recommencez le transfer
         <translation>Le réglage du port n’a pas pu être enregistré dans LED.cfg dans le dossier<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+50"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Cette session envoie vers %1 (--device).</translation>
     </message>

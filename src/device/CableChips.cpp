@@ -25,10 +25,6 @@ constexpr std::array kChips{
     CableChip{0x067b, 0x23a3, "PL2303GC", "pl2303", false},
 };
 
-struct ChipText {
-    Q_DECLARE_TR_FUNCTIONS(zg::CableChips)
-};
-
 } // namespace
 
 std::optional<CableChip> KnownCableChip(std::uint16_t vendorId, std::uint16_t productId) {
@@ -48,17 +44,19 @@ std::string AdapterName(const SerialPortEntry& entry) {
     const bool usb = entry.vendorId && entry.productId;
     if (usb)
         if (const auto chip = KnownCableChip(*entry.vendorId, *entry.productId))
-            return ChipText::tr("%1 USB serial adapter").arg(QString::fromLatin1(chip->name)).toStdString();
+            return QCoreApplication::translate("zg::CableChips", "%1 USB serial adapter")
+                .arg(QString::fromLatin1(chip->name))
+                .toStdString();
     const QString description = QString::fromStdString(entry.description);
     const QString maker = QString::fromStdString(entry.manufacturer);
     if (!description.isEmpty() && !maker.isEmpty() && !description.contains(maker, Qt::CaseInsensitive))
-        return ChipText::tr("%1 (%2)").arg(description, maker).toStdString();
+        return QCoreApplication::translate("zg::CableChips", "%1 (%2)").arg(description, maker).toStdString();
     if (!description.isEmpty() || !maker.isEmpty())
         return (description.isEmpty() ? maker : description).toStdString();
     if (entry.name.starts_with("ttyS") && !usb)
-        return ChipText::tr("built-in serial port").toStdString();
+        return QCoreApplication::translate("zg::CableChips", "built-in serial port").toStdString();
     if (usb)
-        return ChipText::tr("USB serial adapter %1")
+        return QCoreApplication::translate("zg::CableChips", "USB serial adapter %1")
             .arg(QString::fromStdString(UsbId(*entry.vendorId, *entry.productId)))
             .toStdString();
     return {};

@@ -62,7 +62,7 @@ TEST_F(StartUp, TheFileNamedIsOpenedAndTheDeviceNamedIsWhereTheDownloadGoes) {
     action("MENUdownload")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->downloading(); }, 10000));
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.endsWith("\r\rPort 1: " + device + " (given by --device)"))
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith("\r\rPort 1: " + device + ", given by --device"))
         << dialogs.messages[0].text.toStdString();
     ASSERT_TRUE(module.WaitForBytes(171, 2000ms));
     EXPECT_EQ(module.Received()[3 + 7 * 3].value, 4); // event 7: LED #3
