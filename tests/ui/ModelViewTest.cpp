@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 
 using namespace zg;
@@ -118,4 +119,53 @@ TEST_F(ModelView, ADamagedModelFileIsSaidAndThePlaneShown) {
     EXPECT_TRUE(dialogs.messages[0].text.contains(name)) << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(canvas().model().outline, Outline::Plane);
     EXPECT_EQ(canvas().model().lights.size(), std::size_t(kLedCount));
+}
+
+// What the window shows, not only what the view holds: after each change the pixel at every light's
+// centre is its colour, black when dark, however the view repainted it (a light that changed alone
+// is copied from what was drawn for it before); a light dragged elsewhere is drawn there.
+TEST_F(ModelView, TheWindowShowsEveryLightInItsColourAfterEachChangeAndDrag) {
+    start();
+    openView();
+    const std::size_t count = canvas().model().lights.size();
+    const auto expectShown = [&](const std::vector<std::uint32_t>& colors) {
+        canvas().showColors(colors);
+        QTest::qWait(4 * ModelCanvas::kFrameMs);
+        const QImage window = view()->screen()->grabWindow(view()->winId()).toImage();
+        for (std::size_t i = 0; i < count; ++i) {
+            const QPoint at =
+                canvas().mapTo(view(), canvas().centreOf(i).toPoint()) * view()->devicePixelRatio();
+            const QColor expected = colors[i] ? ColorOf(colors[i]) : QColor(Qt::black);
+            EXPECT_EQ(window.pixelColor(at).rgb(), expected.rgb()) << "light " << i;
+        }
+        // and around them the same as a view that drew it all anew
+        ModelCanvas fresh;
+        fresh.resize(canvas().size());
+        fresh.showModel(canvas().model());
+        fresh.showColors(colors);
+        const qreal ratio = view()->devicePixelRatio();
+        const QImage drawn =
+            window.copy(QRect(canvas().mapTo(view(), QPoint()) * ratio, canvas().size() * ratio));
+        EXPECT_EQ(drawn.convertToFormat(QImage::Format_RGB32),
+                  fresh.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    };
+    std::vector<std::uint32_t> colors(count, 0);
+    expectShown(colors);
+    colors.assign(count, 0x0000FF);
+    expectShown(colors);
+    colors[0] = 0x00FF00;
+    expectShown(colors);
+    colors[0] = 0x0000FF; // a colour the light had before
+    expectShown(colors);
+    colors[0] = 0;
+    expectShown(colors);
+
+    const QPoint from = canvas().centreOf(0).toPoint();
+    const QPoint to = from + QPoint(30, 40);
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(&canvas(), to);
+    ASSERT_LT((canvas().centreOf(0) - QPointF(to)).manhattanLength(), 2.0);
+    colors[0] = 0x0000FF; // drawn before, but at its old place: a test may run during a drag
+    expectShown(colors);
+    QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, to);
 }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zg {
@@ -31,8 +32,9 @@ void ModelCanvas::showModel(const ModelLayout& model) {
     colors_.resize(model_.lights.size(), 0);
     if (newOutline) {
         outline_ = std::make_unique<ModelOutline>(model_, kModelInk);
-        drawn_ = QImage();
+        backdrop_ = QImage();
     }
+    patches_.clear();
     update();
 }
 
@@ -42,13 +44,9 @@ void ModelCanvas::showModel(const ModelLayout& model) {
 void ModelCanvas::showColors(const std::vector<std::uint32_t>& colors) {
     if (colors == colors_)
         return;
-    const qreal reach = LightRadius(place()) * 2.3 + 2;
-    for (std::size_t i = 0; i < colors.size() && i < model_.lights.size(); ++i) {
-        if (i < colors_.size() && colors[i] == colors_[i])
-            continue;
-        const QPointF centre = centreOf(i);
-        dirty_ += QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect();
-    }
+    for (std::size_t i = 0; i < colors.size() && i < model_.lights.size(); ++i)
+        if (i >= colors_.size() || colors[i] != colors_[i])
+            dirty_ += lightRect(i);
     colors_ = colors;
     if (!frame_.isActive())
         frame_.start();
@@ -60,12 +58,56 @@ QRectF ModelCanvas::place() const {
     return outline_->placeIn(QRectF(rect()).adjusted(12, 12, -12, -12));
 }
 
-const QImage& ModelCanvas::outlineImage() {
+// The whole view without its lights, made again only when the view's size or the outline changes.
+const QImage& ModelCanvas::backdrop() {
     const qreal ratio = devicePixelRatioF();
-    const QSize size = (place().size() * ratio).toSize();
-    if (drawn_.size() != size && outline_)
-        drawn_ = outline_->render(size, ratio);
-    return drawn_;
+    const QSize size = this->size() * ratio;
+    if (backdrop_.size() == size && backdrop_.devicePixelRatio() == ratio)
+        return backdrop_;
+    // Opaque, so that a patch copied from it is blitted as it is, with nothing to blend.
+    backdrop_ = QImage(size, QImage::Format_RGB32);
+    backdrop_.setDevicePixelRatio(ratio);
+    backdrop_.fill(kModelGround);
+    QPainter painter(&backdrop_);
+    painter.drawImage(place().topLeft(), outline_->render((place().size() * ratio).toSize(), ratio));
+    patches_.clear();
+    return backdrop_;
+}
+
+// Where light `i` and its glow are drawn in the view (a light at the edge is cut off there).
+QRect ModelCanvas::lightRect(std::size_t i) const {
+    const qreal reach = LightRadius(place()) * 2.3 + 2;
+    return QRectF(centreOf(i) - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect() & rect();
+}
+
+bool ModelCanvas::overlapsAnother(std::size_t i) const {
+    for (std::size_t other = 0; other < model_.lights.size(); ++other)
+        if (other != i && lightRect(other).intersects(lightRect(i)))
+            return true;
+    return false;
+}
+
+void ModelCanvas::paintLight(QPainter& painter, std::size_t i, QPoint origin) {
+    const QImage& light = lightImage(colors_[i]);
+    const QSize size = (QSizeF(light.size()) / light.devicePixelRatio()).toSize();
+    painter.drawImage(centreOf(i).toPoint() - QPoint(size.width() / 2, size.height() / 2) - origin, light);
+}
+
+// Light `i` in its colour now, over the backdrop: a step copies it whole instead of filling,
+// blitting and blending. Made once per light and colour for the view as it is.
+const QImage& ModelCanvas::patch(std::size_t i) {
+    const QImage& back = backdrop();
+    const auto key = std::pair(i, colors_[i]);
+    if (const auto found = patches_.find(key); found != patches_.end())
+        return found->second;
+    const QRect where = lightRect(i);
+    const qreal ratio = back.devicePixelRatio();
+    QImage made = back.copy(QRect(where.topLeft() * ratio, where.size() * ratio));
+    made.setDevicePixelRatio(ratio);
+    QPainter painter(&made);
+    paintLight(painter, i, where.topLeft());
+    painter.end();
+    return patches_.emplace(key, std::move(made)).first->second;
 }
 
 // A light as drawn in one colour, made once for the size the outline has now: a step blits it
@@ -109,34 +151,33 @@ std::optional<std::size_t> ModelCanvas::lightAt(QPointF pos) const {
     return std::nullopt;
 }
 
-// Each dirty rectangle on its own: during a test they are the few lights that changed, far apart,
-// and their bounding rectangle would be most of the view.
+// A light that changed alone is copied from its patch; what else needs painting is drawn rectangle
+// by rectangle: during a test they are the few lights that changed, far apart, and their bounding
+// rectangle would be most of the view.
 void ModelCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (!outline_) {
         painter.fillRect(rect(), kModelGround);
         return;
     }
-    const QImage& drawn = outlineImage();
-    const qreal ratio = drawn.devicePixelRatio();
-    const QPoint origin = place().topLeft().toPoint();
-    const QRect outline(origin, (QSizeF(drawn.size()) / ratio).toSize());
-    for (const QRect& dirty : event->region()) {
-        painter.setClipRect(dirty);
-        painter.fillRect(dirty, kModelGround);
-        // Pixel for pixel: a scaled blit would cost a test at 5 ms more than all else it does.
-        const QRect part = dirty.intersected(outline);
-        const QPoint from = part.topLeft() - origin;
-        painter.drawImage(
-            part.topLeft(), drawn,
-            QRect(QPoint(qRound(from.x() * ratio), qRound(from.y() * ratio)), part.size() * ratio));
-        for (std::size_t i = 0; i < model_.lights.size() && i < colors_.size(); ++i) {
-            const QImage& light = lightImage(colors_[i]);
-            const QSize size = (QSizeF(light.size()) / light.devicePixelRatio()).toSize();
-            const QRect target(centreOf(i).toPoint() - QPoint(size.width() / 2, size.height() / 2), size);
-            if (target.intersects(dirty))
-                painter.drawImage(target.topLeft(), light);
+    QRegion rest = event->region();
+    const std::size_t count = std::min(model_.lights.size(), colors_.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const QRect where = lightRect(i);
+        if (QRegion(where).subtracted(rest).isEmpty() && !overlapsAnother(i)) {
+            painter.drawImage(where.topLeft(), patch(i));
+            rest -= where;
         }
+    }
+    const QImage& back = backdrop();
+    const qreal ratio = back.devicePixelRatio();
+    for (const QRect& dirty : rest) {
+        painter.setClipRect(dirty);
+        // Pixel for pixel: a scaled blit would cost a test at 5 ms more than all else it does.
+        painter.drawImage(dirty.topLeft(), back, QRect(dirty.topLeft() * ratio, dirty.size() * ratio));
+        for (std::size_t i = 0; i < count; ++i)
+            if (lightRect(i).intersects(dirty))
+                paintLight(painter, i, {});
     }
 }
 
@@ -155,6 +196,7 @@ void ModelCanvas::mouseMoveEvent(QMouseEvent* event) {
     const QRectF where = place();
     PlaceLight(model_, *dragged_, (event->position().x() - where.left()) / where.width(),
                (event->position().y() - where.top()) / where.height());
+    patches_.clear();
     update();
 }
 

@@ -12,7 +12,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
+
+class QPainter;
 
 namespace zg {
 
@@ -54,16 +57,21 @@ class ModelCanvas : public QWidget {
 
   private:
     QRectF place() const;
-    const QImage& outlineImage();
+    const QImage& backdrop();
     const QImage& lightImage(std::uint32_t color);
+    QRect lightRect(std::size_t i) const;
+    bool overlapsAnother(std::size_t i) const;
+    void paintLight(QPainter& painter, std::size_t i, QPoint origin);
+    const QImage& patch(std::size_t i);
 
     ModelLayout model_;
     std::unique_ptr<ModelOutline> outline_;
-    QImage drawn_; // the outline at the size and ink it was last drawn, so that a step only paints lights
+    QImage backdrop_; // the ground and the outline at the view's size, so that a step only paints lights
     std::vector<std::uint32_t> colors_;
     std::optional<std::size_t> dragged_;
     std::map<std::uint32_t, QImage> sprites_; // each colour's light, at spriteRadius_
     qreal spriteRadius_ = 0;
+    std::map<std::pair<std::size_t, std::uint32_t>, QImage> patches_; // (light, colour) over the backdrop
     QRegion dirty_; // the lights changed since the last painting
     QTimer frame_;
 };
