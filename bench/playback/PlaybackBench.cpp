@@ -15,7 +15,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -108,10 +110,25 @@ void runWithModelView(zg::MainWindow& form, int rounds, const FigurePrinter& fig
     figure("playback.5ms.model_view_cpu_ratio", MedianOf(open) / MedianOf(closed), "x");
 }
 
+// "--model-view open" or "closed": one test at 5 ms with the view so, for a count of instructions
+// (scripts/bench runs it under callgrind, which counts the same for the same work however busy the
+// machine is).
+std::optional<bool> takeModelViewFlag(int& argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--model-view") == 0) {
+            const bool open = std::strcmp(argv[i + 1], "open") == 0;
+            std::copy(argv + i + 2, argv + argc, argv + i);
+            argc -= 2;
+            return open;
+        }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const FigurePrinter figure{TakeTsvFlag(argc, argv)};
+    const std::optional<bool> modelViewOnly = takeModelViewFlag(argc, argv);
     // The model view keeps its model and its place for the user: here in folders of the bench's own.
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
@@ -121,6 +138,12 @@ int main(int argc, char** argv) {
     // A busy pattern, so that every step really changes the indicators.
     for (int e = 0; e < 50; ++e)
         form.sequence().setCell(e % 4, e, 1);
+    if (modelViewOnly) {
+        form.findChild<zg::ModelCommands*>()->setViewShown(*modelViewOnly);
+        settle();
+        play(form, 5, 400);
+        return 0;
+    }
     const int rounds = std::max(1, qEnvironmentVariableIntValue("ZG_BENCH_PLAYBACK_RUNS"));
     run(form, 20, 150, rounds, figure);
     run(form, 5, 400, rounds, figure);
