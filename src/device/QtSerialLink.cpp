@@ -120,7 +120,6 @@ bool QtSerialLink::Open(int port, std::string_view settings) {
     error_ = {};
     const PortLookup lookup = resolver_(port);
     entry_ = lookup.device;
-    device_ = lookup.device ? lookup.device->location : std::string();
     deviceLine_ = lookup.device ? PortTooltip(port, lookup) : std::string();
     if (!lookup.device) {
         fail(LinkErrorKind::NoDevice, NothingPluggedInText(lookup.devicesFound));
@@ -132,7 +131,7 @@ bool QtSerialLink::Open(int port, std::string_view settings) {
                     tr("Line settings \"%1\" not understood.")
                         .arg(QString::fromLatin1(settings.data(), qsizetype(settings.size())))
                         .toStdString());
-    return openDevice(device_) && applySettings(settings);
+    return openDevice(DevicePath()) && applySettings(settings);
 }
 
 bool QtSerialLink::openDevice(const std::string& device) {
@@ -205,12 +204,12 @@ void QtSerialLink::Close() {
 }
 
 bool QtSerialLink::fail(LinkErrorKind kind, std::string reason) {
-    error_ = LinkError{kind, device_, std::move(reason)};
+    error_ = LinkError{kind, DevicePath(), std::move(reason)};
     return false;
 }
 
 bool QtSerialLink::failFromPort() {
-    return fail(kindOf(port_.error(), device_), port_.errorString().toStdString());
+    return fail(kindOf(port_.error(), DevicePath()), port_.errorString().toStdString());
 }
 
 } // namespace zg

@@ -35,7 +35,7 @@ class QtSerialLink final : public SerialLink {
     void Close() override;
     LinkError LastError() const override { return error_; }
     std::string DeviceLine() const override { return deviceLine_; }
-    std::string DevicePath() const override { return device_; }
+    std::string DevicePath() const override { return entry_ ? entry_->location : std::string(); }
     std::optional<SerialPortEntry> Device() const override { return entry_; }
 
     // Waits until the driver has put every byte handed to it on the wire (tcdrain); 0 or the
@@ -53,7 +53,6 @@ class QtSerialLink final : public SerialLink {
 
     PortResolver resolver_;
     QSerialPort port_;
-    std::string device_;
     std::string deviceLine_;
     std::optional<SerialPortEntry> entry_;
     DrainDriver drain_ = SystemDrain;

@@ -109,8 +109,7 @@ void SettingsDialog::buildControls() {
     captionLabel(software, QStringLiteral("Label2"), tr("Communication Port# (RS-232)"),
                  QRect(8, 40, 193, 25));
     lists_[Port] = numberList(software, QStringLiteral("CommPortcombo"), QRect(200, 40, 65, 21));
-    connect(lists_[Port], &QComboBox::currentIndexChanged, this,
-            [ports = lists_[Port]] { ports->setToolTip(ports->currentData(Qt::ToolTipRole).toString()); });
+    connect(lists_[Port], &QComboBox::currentIndexChanged, this, &SettingsDialog::showChosenPort);
     captionLabel(software, QStringLiteral("Label3"),
                  tr("(Programming cable is connected to this 9-pin port#)"), QRect(8, 64, 265, 33), true);
     captionLabel(software, QStringLiteral("Label1"), tr("LED Test Speed (ms)"), QRect(16, 112, 161, 25));
@@ -244,6 +243,12 @@ void SettingsDialog::showPortDevices() {
         if (ports->itemData(position, Qt::ToolTipRole).toString() != tooltip)
             ports->setItemData(position, tooltip, Qt::ToolTipRole);
     }
+    showChosenPort();
+}
+
+// The list itself tells what the port chosen names, as its entry does.
+void SettingsDialog::showChosenPort() {
+    QComboBox* ports = portList();
     ports->setToolTip(ports->currentData(Qt::ToolTipRole).toString());
 }
 

@@ -73,6 +73,7 @@ class SettingsDialog : public QDialog {
     bool takeTypedEntries();
     void selectReadValue(List which, int value);
     void showPortDevices();
+    void showChosenPort();
     void showDeviceOverride();
     void buildControls();
     void fillLists();
