@@ -1,6 +1,5 @@
 #include "LinuxSystemLook.h"
 
-#if defined(__linux__)
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -9,7 +8,6 @@
 
 #include <cerrno>
 #include <csignal>
-#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -37,10 +35,8 @@ template <typename Visit> void forEachOtherProcess(Visit visit) {
         if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
             continue;
         const long pid = std::stol(name);
-#if defined(__linux__)
         if (pid == long(::getpid()))
             continue;
-#endif
         visit(pid, entry.path());
     }
 }
@@ -49,12 +45,8 @@ std::string processName(long pid) {
     return firstLineOf("/proc/" + std::to_string(pid) + "/comm");
 }
 
-bool processLives([[maybe_unused]] long pid) {
-#if defined(__linux__)
+bool processLives(long pid) {
     return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
-#else
-    return false;
-#endif
 }
 
 // The pid a lock file holds: Qt and lockdev write it as text first, old UUCP programs as an int.
@@ -76,7 +68,6 @@ std::optional<long> pidInLockFile(const std::string& file) {
     return std::nullopt;
 }
 
-#if defined(__linux__)
 std::string groupName(gid_t gid) {
     const group* entry = ::getgrgid(gid);
     return entry ? entry->gr_name : std::string();
@@ -89,7 +80,6 @@ std::vector<std::string> groupNames(const std::vector<gid_t>& ids) {
             names.push_back(name);
     return names;
 }
-#endif
 
 // A USB device's interfaces ("1-1:1.0") hold its tty: ttyUSB0 directly, ttyACM0 under tty/.
 bool hasTty(const fs::path& device) {
@@ -132,37 +122,28 @@ std::vector<std::string> LockFilesFor(const std::string& device) {
         if (name.starts_with("/dev/"))
             name.erase(0, 5);
         std::replace(name.begin(), name.end(), '/', '_');
-        for (const char* folder : {"/var/lock", "/run/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
-                                   "/tmp", "/var/tmp", "/var/lock/lockdev"})
+        for (const char* folder : {"/var/lock", "/run/lock", "/etc/locks", "/var/spool/locks",
+                                   "/var/spool/uucp", "/tmp", "/var/tmp", "/var/lock/lockdev"})
             files.push_back(std::string(folder) + "/LCK.." + name);
     }
     return files;
 }
 
-DeviceAccess LinuxSystemLook::access([[maybe_unused]] const std::string& device) const {
-#if defined(__linux__)
+DeviceAccess LinuxSystemLook::access(const std::string& device) const {
     struct stat info {};
     if (::stat(device.c_str(), &info) != 0)
         return {};
     return {true, ::access(device.c_str(), R_OK | W_OK) == 0, groupName(info.st_gid)};
-#else
-    return {};
-#endif
 }
 
 std::vector<std::string> LinuxSystemLook::sessionGroups() const {
-#if defined(__linux__)
     std::vector<gid_t> ids(std::size_t(std::max(0, ::getgroups(0, nullptr))));
     ids.resize(std::size_t(std::max(0, ::getgroups(int(ids.size()), ids.data()))));
     ids.push_back(::getegid());
     return groupNames(ids);
-#else
-    return {};
-#endif
 }
 
 std::vector<std::string> LinuxSystemLook::accountGroups() const {
-#if defined(__linux__)
     const passwd* user = ::getpwuid(::getuid());
     if (!user)
         return {};
@@ -174,18 +155,13 @@ std::vector<std::string> LinuxSystemLook::accountGroups() const {
     }
     ids.resize(std::size_t(std::max(0, count)));
     return groupNames(ids);
-#else
-    return {};
-#endif
 }
 
 std::optional<ProcessInfo> LinuxSystemLook::lockHolder(const std::string& device) const {
     for (const std::string& file : LockFilesFor(device)) {
         const auto pid = pidInLockFile(file);
-#if defined(__linux__)
         if (pid && *pid != long(::getpid()) && processLives(*pid))
             return ProcessInfo{*pid, processName(*pid)};
-#endif
     }
     return std::nullopt;
 }
@@ -232,8 +208,7 @@ bool LinuxSystemLook::packageInstalled(const std::string& name) const {
 }
 
 // udev keeps each device's properties in /run/udev/data/c<major>:<minor>, as "E:KEY=value" lines.
-bool LinuxSystemLook::modemManagerIgnores([[maybe_unused]] const std::string& device) const {
-#if defined(__linux__)
+bool LinuxSystemLook::modemManagerIgnores(const std::string& device) const {
     struct stat info {};
     if (::stat(device.c_str(), &info) != 0 || !S_ISCHR(info.st_mode))
         return false;
@@ -243,7 +218,6 @@ bool LinuxSystemLook::modemManagerIgnores([[maybe_unused]] const std::string& de
     while (std::getline(data, line))
         if (line == "E:ID_MM_DEVICE_IGNORE=1")
             return true;
-#endif
     return false;
 }
 
@@ -257,32 +231,6 @@ std::vector<UsbSerialDevice> LinuxSystemLook::usbDevices() const {
             devices.push_back({*vendor, *product, hasTty(entry.path())});
     }
     return devices;
-}
-
-namespace {
-
-// Finds nothing: where the checks are not written for the system.
-class NoSystemLook final : public SystemLook {
-  public:
-    DeviceAccess access(const std::string&) const override { return {}; }
-    std::vector<std::string> sessionGroups() const override { return {}; }
-    std::vector<std::string> accountGroups() const override { return {}; }
-    std::optional<ProcessInfo> lockHolder(const std::string&) const override { return std::nullopt; }
-    std::vector<ProcessInfo> processesUsing(const std::string&) const override { return {}; }
-    bool serviceRunning(const std::string&) const override { return false; }
-    bool packageInstalled(const std::string&) const override { return false; }
-    bool modemManagerIgnores(const std::string&) const override { return true; }
-    std::vector<UsbSerialDevice> usbDevices() const override { return {}; }
-};
-
-} // namespace
-
-std::unique_ptr<SystemLook> MakeSystemLook() {
-#if defined(__linux__)
-    return std::make_unique<LinuxSystemLook>();
-#else
-    return std::make_unique<NoSystemLook>();
-#endif
 }
 
 } // namespace zg

@@ -4,7 +4,7 @@
 
 namespace zg {
 
-// SystemLook on Linux's own files. Reads only: nothing on the system is changed.
+// SystemLook on Linux's own files (built on Linux only). Reads only: nothing on the system is changed.
 class LinuxSystemLook final : public SystemLook {
   public:
     DeviceAccess access(const std::string& device) const override;

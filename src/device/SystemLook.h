@@ -48,8 +48,8 @@ class SystemLook {
     virtual std::vector<UsbSerialDevice> usbDevices() const = 0;
 };
 
-// The running system's look: on Linux it reads /proc, /sys, /run/udev and the package database;
-// elsewhere it finds nothing.
+// The running system's look: on Linux it reads /proc, /sys, /run/udev and the package database
+// (LinuxSystemLook); elsewhere it finds nothing.
 std::unique_ptr<SystemLook> MakeSystemLook();
 
 } // namespace zg
