@@ -1,6 +1,7 @@
 #include "ModelLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 // The names are marked for translation here and translated where a new model is made; the
 // model itself stays plain C++.
@@ -27,6 +28,7 @@ constexpr std::array<OutlineEntry, 6> kOutlineKeys{{{Outline::Plane, "plane"},
 std::array<ModelLight, kLedCount> defaultLights(Outline outline) {
     switch (outline) {
     case Outline::Plane: // red and green wingtips, a white tail strobe, a landing light
+    case Outline::Picture: // most pictures modellers take are of their planes
         return {{{0, 0.06, 0.42, QT_TRANSLATE_NOOP("zg::ModelLayout", "Left wingtip")},
                  {1, 0.94, 0.42, QT_TRANSLATE_NOOP("zg::ModelLayout", "Right wingtip")},
                  {2, 0.50, 0.93, QT_TRANSLATE_NOOP("zg::ModelLayout", "Tail strobe")},
@@ -47,7 +49,6 @@ std::array<ModelLight, kLedCount> defaultLights(Outline outline) {
                  {2, 0.25, 0.95, QT_TRANSLATE_NOOP("zg::ModelLayout", "Left tail light")},
                  {3, 0.75, 0.95, QT_TRANSLATE_NOOP("zg::ModelLayout", "Right tail light")}}};
     case Outline::Boat:
-    case Outline::Picture:
         break;
     }
     return {{{0, 0.30, 0.35, QT_TRANSLATE_NOOP("zg::ModelLayout", "Port light")},
@@ -80,17 +81,36 @@ ModelLayout DefaultModel(Outline outline) {
     return model;
 }
 
+std::vector<std::size_t> CompleteLights(ModelLayout& model) {
+    std::vector<std::size_t> added;
+    const auto defaults = defaultLights(model.outline);
+    for (const ModelLight& light : defaults) {
+        const bool fed = std::any_of(model.lights.begin(), model.lights.end(),
+                                     [&light](const ModelLight& l) { return l.led == light.led; });
+        if (!fed) {
+            model.lights.push_back(light);
+            added.push_back(model.lights.size() - 1);
+        }
+    }
+    return added;
+}
+
 void PlaceLight(ModelLayout& model, std::size_t light, double x, double y) {
-    if (light >= model.lights.size())
+    if (light >= model.lights.size() || !std::isfinite(x) || !std::isfinite(y))
         return;
     model.lights[light].x = std::clamp(x, 0.0, 1.0);
     model.lights[light].y = std::clamp(y, 0.0, 1.0);
 }
 
 std::size_t DoubleLight(ModelLayout& model, std::size_t light) {
+    // Apart by more than a light's glow, so that the copy can be seen and grabbed.
+    constexpr double kApart = 0.12;
     ModelLight second = model.lights.at(light);
-    // Mirrored about the middle, where a pair usually sits; beside the first where that is it.
-    second.x = second.x == 0.5 ? std::min(1.0, second.x + 0.1) : 1.0 - second.x;
+    second.x = 1.0 - second.x; // where a pair usually sits
+    if (std::abs(second.x - model.lights[light].x) < kApart) {
+        const double x = model.lights[light].x;
+        second.x = x + kApart <= 1.0 ? x + kApart : x - kApart;
+    }
     model.lights.push_back(second);
     return model.lights.size() - 1;
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 using namespace zg;
 
@@ -37,4 +39,31 @@ TEST(ModelLayout, ALightDoubledIsAPairThatNamesItsOutput) {
     EXPECT_TRUE(RemoveLight(model, second));
     EXPECT_FALSE(RemoveLight(model, 0));
     EXPECT_EQ(model.lights.size(), std::size_t(kLedCount));
+}
+
+// A light doubled near the centre line lands where it can be seen and grabbed, never on the
+// first; a place that is no number leaves a light where it is.
+TEST(ModelLayout, ADoubledLightNeverCoversTheFirstAndAPlaceIsAlwaysANumber) {
+    for (const double x : {0.5, 0.48, 0.53, 0.95, 0.02}) {
+        ModelLayout model = DefaultModel(Outline::Plane);
+        PlaceLight(model, 2, x, 0.9);
+        const std::size_t copy = DoubleLight(model, 2);
+        EXPECT_GE(std::abs(model.lights[copy].x - model.lights[2].x), 0.12) << x;
+        EXPECT_TRUE(model.lights[copy].x >= 0 && model.lights[copy].x <= 1) << x;
+    }
+    ModelLayout model = DefaultModel(Outline::Car);
+    PlaceLight(model, 1, std::nan(""), 0.3);
+    PlaceLight(model, 1, 0.3, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(model.lights[1], DefaultModel(Outline::Car).lights[1]);
+}
+
+// A model without a light for an output gets one at the output's usual place, so that every
+// output can be seen and moved; one that has them all is left alone.
+TEST(ModelLayout, EveryOutputGetsALightBack) {
+    ModelLayout model = DefaultModel(Outline::Helicopter);
+    model.lights = {model.lights[2]};
+    EXPECT_EQ(CompleteLights(model), (std::vector<std::size_t>{1, 2, 3}));
+    for (LedChannel led = 0; led < kLedCount; ++led)
+        EXPECT_FALSE(OutputName(model, led).empty()) << led;
+    EXPECT_TRUE(CompleteLights(model).empty());
 }
