@@ -1,10 +1,6 @@
 #include "ModelFile.h"
 
-#include "WholeFile.h"
-
-#include <QCollator>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -12,6 +8,8 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 
 namespace zg {
 
@@ -22,7 +20,7 @@ struct ModelText {
 };
 
 const QString kFormat = QStringLiteral("zelta-glow model");
-constexpr qint64 kMaxModelBytes = 1 << 20; // a model is a few hundred bytes
+const QStringList kPictureFormats{QStringLiteral("png"), QStringLiteral("jpeg"), QStringLiteral("svg")};
 
 QJsonObject lightToJson(const ModelLight& light) {
     return {{QStringLiteral("output"), light.led + 1},
@@ -34,111 +32,133 @@ QJsonObject lightToJson(const ModelLight& light) {
 std::optional<ModelLight> lightFromJson(const QJsonValue& value) {
     const QJsonObject object = value.toObject();
     const int output = object.value(QStringLiteral("output")).toInt(0);
-    if (output < 1 || output > kLedCount || !object.value(QStringLiteral("x")).isDouble() ||
-        !object.value(QStringLiteral("y")).isDouble())
+    const double x = object.value(QStringLiteral("x")).toDouble(NAN);
+    const double y = object.value(QStringLiteral("y")).toDouble(NAN);
+    if (output < 1 || output > kLedCount || !std::isfinite(x) || !std::isfinite(y))
         return std::nullopt;
     ModelLight light;
     light.led = output - 1;
-    light.x = std::clamp(object.value(QStringLiteral("x")).toDouble(), 0.0, 1.0);
-    light.y = std::clamp(object.value(QStringLiteral("y")).toDouble(), 0.0, 1.0);
-    light.name = object.value(QStringLiteral("name")).toString().toStdString();
+    light.x = std::clamp(x, 0.0, 1.0);
+    light.y = std::clamp(y, 0.0, 1.0);
+    light.name = LightName(object.value(QStringLiteral("name")).toString()).toStdString();
     return light;
 }
 
-void setWhy(QString* why, const QString& text) {
-    if (why)
-        *why = text;
+QJsonObject pictureToJson(const OutlinePicture& picture) {
+    QJsonObject object{{QStringLiteral("file"), QString::fromStdString(picture.source)}};
+    if (!picture.data.empty()) {
+        object.insert(QStringLiteral("format"), QString::fromStdString(picture.format));
+        object.insert(QStringLiteral("data"),
+                      QString::fromLatin1(QByteArray::fromStdString(picture.data).toBase64()));
+    }
+    return object;
+}
+
+// An earlier version named the picture's file only; this one carries the picture too.
+std::optional<OutlinePicture> pictureFromJson(const QJsonValue& value, QString* why) {
+    OutlinePicture picture;
+    if (value.isString()) {
+        picture.source = value.toString().toStdString();
+        return picture;
+    }
+    const QJsonObject object = value.toObject();
+    picture.source = object.value(QStringLiteral("file")).toString().toStdString();
+    const QString data = object.value(QStringLiteral("data")).toString();
+    if (data.isEmpty())
+        return picture;
+    const QString format = object.value(QStringLiteral("format")).toString();
+    const auto decoded = QByteArray::fromBase64Encoding(data.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!kPictureFormats.contains(format) || !decoded || decoded.decoded.size() > kMaxPictureBytes) {
+        *why = ModelText::tr("the picture it carries is damaged");
+        return std::nullopt;
+    }
+    picture.format = format.toStdString();
+    picture.data = decoded.decoded.toStdString();
+    return picture;
 }
 
 } // namespace
+
+QString LightName(const QString& typed) {
+    constexpr qsizetype kLongest = 60;
+    QString name;
+    for (const QChar c : typed)
+        name += c.category() == QChar::Other_Control ? QChar(u' ') : c;
+    return name.simplified().left(kLongest).trimmed();
+}
 
 QByteArray ModelToJson(const ModelLayout& model) {
     QJsonArray lights;
     for (const ModelLight& light : model.lights)
         lights.append(lightToJson(light));
     QJsonObject object{{QStringLiteral("format"), kFormat},
-                       {QStringLiteral("version"), 1},
+                       {QStringLiteral("version"), 2},
                        {QStringLiteral("name"), QString::fromStdString(model.name)},
                        {QStringLiteral("outline"), QString::fromLatin1(OutlineKey(model.outline))},
                        {QStringLiteral("lights"), lights}};
-    if (!model.picture.empty())
-        object.insert(QStringLiteral("picture"), QString::fromStdString(model.picture));
+    if (model.outline == Outline::Picture)
+        object.insert(QStringLiteral("picture"), pictureToJson(model.picture));
     return QJsonDocument(object).toJson();
 }
 
 std::optional<ModelLayout> ModelFromJson(const QByteArray& json, QString* why) {
+    QString reason;
+    const auto refuse = [&](const QString& text) {
+        if (why)
+            *why = text;
+        return std::nullopt;
+    };
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError) {
-        setWhy(why,
-               ModelText::tr("it is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
-        return std::nullopt;
-    }
+    if (error.error != QJsonParseError::NoError)
+        return refuse(ModelText::tr("it is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
     const QJsonObject object = document.object();
     const auto outline = OutlineFromKey(object.value(QStringLiteral("outline")).toString().toStdString());
-    if (object.value(QStringLiteral("format")).toString() != kFormat || !outline) {
-        setWhy(why, ModelText::tr("it holds no Zelta-Glow model"));
-        return std::nullopt;
-    }
+    if (object.value(QStringLiteral("format")).toString() != kFormat || !outline)
+        return refuse(ModelText::tr("it holds no Zelta-Glow model"));
+    const QJsonArray lights = object.value(QStringLiteral("lights")).toArray();
+    if (std::size_t(lights.size()) > kMaxModelLights)
+        return refuse(ModelText::tr("it has %1 lights; a model has at most %2")
+                          .arg(lights.size())
+                          .arg(kMaxModelLights));
     ModelLayout model;
     model.name = object.value(QStringLiteral("name")).toString().toStdString();
     model.outline = *outline;
-    model.picture = object.value(QStringLiteral("picture")).toString().toStdString();
-    for (const QJsonValue& value : object.value(QStringLiteral("lights")).toArray()) {
+    if (model.outline == Outline::Picture) {
+        const auto picture = pictureFromJson(object.value(QStringLiteral("picture")), &reason);
+        if (!picture)
+            return refuse(reason);
+        model.picture = *picture;
+    }
+    for (const QJsonValue& value : lights) {
         const auto light = lightFromJson(value);
-        if (!light) {
-            setWhy(why, ModelText::tr("one of its lights has no output from 1 to 4 or no place"));
-            return std::nullopt;
-        }
+        if (!light)
+            return refuse(ModelText::tr("one of its lights has no output from 1 to 4 or no place"));
         model.lights.push_back(*light);
     }
     return model;
 }
 
-QString ModelLibrary::pathOf(const QString& name) const {
-    return QDir(folder_).filePath(name + QStringLiteral(".json"));
-}
-
-QStringList ModelLibrary::names() const {
-    QStringList names;
-    for (const QFileInfo& file : QDir(folder_).entryInfoList({QStringLiteral("*.json")}, QDir::Files))
-        names << file.completeBaseName();
-    QCollator order;
-    order.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), order);
-    return names;
-}
-
-ModelRead ModelLibrary::importFrom(const QString& path) {
+ModelRead ReadModelFile(const QString& path) {
+    std::error_code error;
+    const std::filesystem::path where = QFileInfo(path).filesystemFilePath();
+    // A FIFO or a device would block the program or never end: only a regular file is opened.
+    if (!std::filesystem::is_regular_file(where, error))
+        return {std::nullopt,
+                std::filesystem::exists(where, error) ? ModelText::tr("it is not a file")
+                                                      : ModelText::tr("it does not exist"),
+                {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
+        return {std::nullopt, file.errorString(), {}};
     if (file.size() > kMaxModelBytes)
-        return {std::nullopt, ModelText::tr("it is far too large for a model")};
+        return {std::nullopt, ModelText::tr("it is far too large for a model"), {}};
     ModelRead read;
-    read.model = ModelFromJson(file.read(kMaxModelBytes), &read.why);
+    read.bytes = file.read(kMaxModelBytes + 1);
+    if (read.bytes.size() > kMaxModelBytes) // it grew while it was read
+        return {std::nullopt, ModelText::tr("it is far too large for a model"), {}};
+    read.model = ModelFromJson(read.bytes, &read.why);
     return read;
-}
-
-ModelRead ModelLibrary::load(const QString& name) const {
-    ModelRead read = importFrom(pathOf(name));
-    if (read.model && read.model->name.empty())
-        read.model->name = name.toStdString();
-    return read;
-}
-
-std::optional<QString> ModelLibrary::save(const ModelLayout& model) const {
-    if (!QDir().mkpath(folder_))
-        return ModelText::tr("The folder %1 cannot be created.").arg(folder_);
-    return WriteWholeFile(pathOf(QString::fromStdString(model.name)), ModelToJson(model));
-}
-
-bool ModelLibrary::remove(const QString& name) const {
-    return QFile::remove(pathOf(name));
-}
-
-std::optional<QString> ModelLibrary::exportTo(const ModelLayout& model, const QString& path) {
-    return WriteWholeFile(path, ModelToJson(model));
 }
 
 } // namespace zg

@@ -4,11 +4,14 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
 namespace zg {
+
+// The largest picture a model carries, and the largest model file read (its picture as base64).
+inline constexpr qint64 kMaxPictureBytes = 3 << 20;
+inline constexpr qint64 kMaxModelBytes = 5 << 20;
 
 // A model as a small JSON file: its outline, its picture if it has one, and its lights with the
 // output (1 to 4) that feeds each. Written whole through the program's one writer.
@@ -18,30 +21,14 @@ std::optional<ModelLayout> ModelFromJson(const QByteArray& json, QString* why = 
 
 struct ModelRead {
     std::optional<ModelLayout> model;
-    QString why; // when there is no model: what is wrong with the file
+    QString why;      // when there is no model: what is wrong with the file
+    QByteArray bytes; // the file as read, to tell a later change of it by another program
 };
 
-// The user's models, a file each in one folder of the user's data folder, by the model's name.
-class ModelLibrary {
-  public:
-    explicit ModelLibrary(QString folder) : folder_(std::move(folder)) {}
+// A light's name as the model keeps it: one line, no blanks at its ends, at most 60 characters.
+QString LightName(const QString& typed);
 
-    const QString& folder() const { return folder_; }
-    // The names of the models kept, in the user's alphabetical order.
-    QStringList names() const;
-    ModelRead load(const QString& name) const;
-    // Keeps the model under its name; the reason when it cannot be written.
-    std::optional<QString> save(const ModelLayout& model) const;
-    bool remove(const QString& name) const;
-
-    // One file to share a model, and the model such a file holds.
-    static std::optional<QString> exportTo(const ModelLayout& model, const QString& path);
-    static ModelRead importFrom(const QString& path);
-
-  private:
-    QString pathOf(const QString& name) const;
-
-    QString folder_;
-};
+// Reads a model file that the user names: a regular file of a model's size, else the reason.
+ModelRead ReadModelFile(const QString& path);
 
 } // namespace zg

@@ -22,8 +22,13 @@ inline constexpr std::string_view kUserPresetGroup = "My Presets";
 // in alphabetical order; a folder that is missing or cannot be read lists nothing.
 std::vector<Preset> ListPresets(const std::filesystem::path& shipped, const std::filesystem::path& user);
 
-// Why `name` cannot name a preset of the user's, or nothing when it can: it must not be empty, nor
-// begin with a dot or a blank, nor hold a character that some file system refuses.
+// The longest name of a preset or a model, in characters.
+inline constexpr int kMaxNameLength = 100;
+
+// Why `name` cannot name a preset or a model of the user's, or nothing when it can: it must be one
+// line that every file system takes as a file name: not empty, at most kMaxNameLength characters,
+// not beginning with a dot, no blank or dot at either end, none of the characters or device names
+// that some file system refuses.
 std::optional<std::string> PresetNameProblem(std::string_view name);
 
 } // namespace zg

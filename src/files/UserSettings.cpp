@@ -14,6 +14,9 @@ const QString kGeometry = QStringLiteral("window/geometry");
 const QString kRecent = QStringLiteral("files/recent");
 const QString kModuleSpeed = QStringLiteral("test/moduleSpeed");
 const QString kLanguage = QStringLiteral("view/language");
+const QString kModelName = QStringLiteral("model/current");
+const QString kModelGeometry = QStringLiteral("model/geometry");
+const QString kModelShown = QStringLiteral("model/shown");
 } // namespace
 
 std::optional<int> UserSettings::port() {
@@ -61,6 +64,30 @@ QByteArray UserSettings::windowGeometry() {
 
 void UserSettings::setWindowGeometry(const QByteArray& geometry) {
     QSettings().setValue(kGeometry, geometry);
+}
+
+QString UserSettings::modelName() {
+    return QSettings().value(kModelName).toString();
+}
+
+void UserSettings::setModelName(const QString& name) {
+    QSettings().setValue(kModelName, name);
+}
+
+QByteArray UserSettings::modelViewGeometry() {
+    return QSettings().value(kModelGeometry).toByteArray();
+}
+
+void UserSettings::setModelViewGeometry(const QByteArray& geometry) {
+    QSettings().setValue(kModelGeometry, geometry);
+}
+
+bool UserSettings::modelViewShown() {
+    return QSettings().value(kModelShown).toBool();
+}
+
+void UserSettings::setModelViewShown(bool shown) {
+    QSettings().setValue(kModelShown, shown);
 }
 
 QStringList UserSettings::recentFiles() {

@@ -33,6 +33,14 @@ class UserSettings {
     static QByteArray windowGeometry();
     static void setWindowGeometry(const QByteArray& geometry);
 
+    // The model the model view shows, its place, and whether it was open at the end.
+    static QString modelName();
+    static void setModelName(const QString& name);
+    static QByteArray modelViewGeometry();
+    static void setModelViewGeometry(const QByteArray& geometry);
+    static bool modelViewShown();
+    static void setModelViewShown(bool shown);
+
     // Newest first, at most kRecentFileCount.
     static QStringList recentFiles();
     static void setRecentFiles(QStringList files);
