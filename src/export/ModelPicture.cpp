@@ -2,6 +2,7 @@
 
 #include "export/FormColors.h"
 #include "export/GifEncoder.h"
+#include "export/PictureFile.h"
 #include "files/WholeFile.h"
 #include "playback/ModelLights.h"
 #include "playback/ModuleAnimation.h"
@@ -22,12 +23,6 @@ QByteArray shippedOutline(Outline outline) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString couldNotRead(const QString& path) {
-    return QCoreApplication::translate("zg::ModelPicture",
-                                       "The picture %1 cannot be read: the plane is shown instead.")
-        .arg(path);
-}
-
 // The outline's strokes in one colour: the SVG's shapes keep their coverage, take the ink.
 QImage inked(QImage image, const QColor& ink) {
     QPainter painter(&image);
@@ -36,29 +31,37 @@ QImage inked(QImage image, const QColor& ink) {
     return image;
 }
 
+// The picture a model carries; one of an earlier version, which named only its file, is read
+// from there.
+PictureRead pictureOf(const ModelLayout& model) {
+    if (!model.picture.data.empty() || model.picture.source.empty())
+        return {model.picture, {}};
+    return ReadPictureFile(QString::fromStdString(model.picture.source));
+}
+
 } // namespace
 
-ModelOutline::ModelOutline(const ModelLayout& model, const QColor& ink, QString* why) : ink_(ink) {
+ModelOutline::ModelOutline(const ModelLayout& model, const QColor& ink) {
     if (model.outline == Outline::Picture) {
-        const QString path = QString::fromStdString(model.picture);
-        if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly) && QSvgRenderer(file.readAll()).isValid()) {
-                file.seek(0);
-                svg_ = file.readAll();
-                ink_ = QColor(); // the user's drawing keeps its own colours
-            }
-        } else {
-            picture_ = QImage(path);
-        }
-        if (svg_.isEmpty() && picture_.isNull() && why)
-            *why = couldNotRead(path);
+        const PictureRead read = pictureOf(model);
+        if (read.picture && read.picture->format == "svg")
+            svg_ = QByteArray::fromStdString(read.picture->data); // the user's drawing keeps its colours
+        else if (read.picture)
+            picture_ = QImage::fromData(QByteArray::fromStdString(read.picture->data),
+                                        read.picture->format.c_str());
+        if (svg_.isEmpty() && picture_.isNull())
+            problem_ = !read.why.isEmpty() ? read.why
+                       : model.picture.data.empty()
+                           ? QCoreApplication::translate("zg::ModelPicture", "the model names no picture")
+                           : QCoreApplication::translate("zg::ModelPicture", "the picture it carries is damaged");
     }
-    if (svg_.isEmpty() && picture_.isNull())
+    if (svg_.isEmpty() && picture_.isNull()) {
         svg_ = shippedOutline(model.outline == Outline::Picture ? Outline::Plane : model.outline);
+        ink_ = ink; // only the shipped line drawings take the ink
+    }
     if (!picture_.isNull())
         shape_ = picture_.size();
-    else if (const QSvgRenderer renderer(svg_); renderer.isValid())
+    else if (const QSvgRenderer renderer(svg_); renderer.isValid() && !renderer.viewBoxF().isEmpty())
         shape_ = renderer.viewBoxF().size();
 }
 
@@ -137,9 +140,9 @@ QRectF ModelAnimationPlace(const ModelOutline& outline) {
 }
 
 std::optional<QString> WriteModelAnimation(const LedSequence& sequence, int servoZoneMask,
-                                           const ModelLayout& model, const QString& path) {
+                                           const ModelLayout& model, const ModelOutline& outline,
+                                           const QString& path) {
     const ModuleAnimation animation = AnimateModule(sequence, servoZoneMask);
-    const ModelOutline outline(model, kModelInk);
     const QRectF place = ModelAnimationPlace(outline);
     const QImage drawn = outline.render(place.size().toSize(), 1.0);
     const auto frameOf = [&](const std::array<bool, kLedCount>& lit) {
@@ -157,7 +160,15 @@ std::optional<QString> WriteModelAnimation(const LedSequence& sequence, int serv
         painter.drawImage(0, 0, frameOf({}));
         painter.drawImage(kModelAnimationSize.width(), 0, frameOf({true, true, true, true}));
     }
-    const QList<QRgb> table = both.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither).colorTable();
+    QList<QRgb> table = both.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither).colorTable();
+    // The ground exactly, whatever else the picture holds: every model is seen on the same dusk.
+    const auto distance = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+    };
+    const QRgb ground = kModelGround.rgb();
+    *std::min_element(table.begin(), table.end(), [&](QRgb a, QRgb b) {
+        return distance(a, ground) < distance(b, ground);
+    }) = ground;
     IndexedAnimation indexed{kModelAnimationSize.width(), kModelAnimationSize.height(), {}, {}};
     for (const QRgb colour : table)
         indexed.palette.push_back(colour & 0xFFFFFF);

@@ -17,13 +17,16 @@ class QPainter;
 
 namespace zg {
 
-// What a model is drawn from: its outline as a picture in one colour (a shipped outline) or as
-// it is (the user's own picture), read once and drawn at any size.
+// What a model is drawn from: a shipped outline as a line drawing in one colour, or the user's
+// own picture as it is, decoded once and drawn at any size.
 class ModelOutline {
   public:
-    // The outline of `model` in `ink`; the user's picture where the model names one that can be
-    // read, else the plane, with the reason in `why`.
-    ModelOutline(const ModelLayout& model, const QColor& ink, QString* why = nullptr);
+    // The outline of `model`, a shipped one in `ink`; where the model's picture cannot be shown,
+    // the plane, and why in pictureProblem().
+    ModelOutline(const ModelLayout& model, const QColor& ink);
+
+    // Why the model's picture is not shown ("it does not exist"); empty when it is.
+    const QString& pictureProblem() const { return problem_; }
 
     // The place the outline takes in `area`, its shape kept; lights sit at shares of it.
     QRectF placeIn(const QRectF& area) const;
@@ -34,6 +37,7 @@ class ModelOutline {
     QByteArray svg_; // a shipped outline or an SVG picture
     QImage picture_; // a PNG or JPEG picture
     QColor ink_;
+    QString problem_;
     QSizeF shape_{1, 1};
 };
 
@@ -59,9 +63,11 @@ inline constexpr QSize kModelAnimationSize{240, 240};
 // Where the outline of `model` is drawn in the animation's frames.
 QRectF ModelAnimationPlace(const ModelOutline& outline);
 
-// Writes what the module shows on the model with the stick in the zones of `servoZoneMask` as an
-// animated GIF, frame for frame as the indicators' animation; the reason when it cannot.
+// Writes what the module shows on the model, drawn on `outline`, with the stick in the zones of
+// `servoZoneMask` as an animated GIF, frame for frame as the indicators' animation; the reason
+// when it cannot.
 std::optional<QString> WriteModelAnimation(const LedSequence& sequence, int servoZoneMask,
-                                           const ModelLayout& model, const QString& path);
+                                           const ModelLayout& model, const ModelOutline& outline,
+                                           const QString& path);
 
 } // namespace zg
