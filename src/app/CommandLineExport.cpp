@@ -5,7 +5,7 @@
 #include "files/ApplyRecord.h"
 #include "files/DataFileReader.h"
 #include "files/FileTexts.h"
-#include "files/ModelFile.h"
+#include "files/ModelLibrary.h"
 #include "files/SameFile.h"
 #include "files/UserDataFolder.h"
 #include "playback/ServoZone.h"
@@ -26,6 +26,38 @@ struct ExportText {
 int fail(const QString& reason) {
     std::cerr << "zelta-glow: " << qPrintable(reason) << '\n';
     return 2;
+}
+
+// The user's model of that name, regardless of case, or else a shipped outline by its name
+// ("plane"), so that the manual's example works before any model was made.
+ModelRead ModelNamed(const QString& name) {
+    const ModelLibrary library(UserModelFolder());
+    if (const auto kept = library.find(name)) {
+        ModelRead read = library.load(*kept);
+        if (!read.model)
+            read.why = ExportText::tr("The model %1 cannot be read: %2.").arg(*kept, read.why);
+        return read;
+    }
+    QStringList outlines;
+    for (const Outline outline : kShippedOutlines) {
+        const QString key = QString::fromLatin1(OutlineKey(outline));
+        outlines << key;
+        if (key.compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        ModelLayout model = DefaultModel(outline);
+        model.name = key.toStdString();
+        for (ModelLight& light : model.lights)
+            light.name = QCoreApplication::translate("zg::ModelLayout", light.name.c_str()).toStdString();
+        return {model, {}, {}};
+    }
+    const QStringList names = library.names();
+    return {std::nullopt,
+            names.isEmpty()
+                ? ExportText::tr("There is no model %1. The outlines are: %2.")
+                      .arg(name, outlines.join(QStringLiteral(", ")))
+                : ExportText::tr("There is no model %1. Your models are: %2; the outlines are: %3.")
+                      .arg(name, names.join(QStringLiteral(", ")), outlines.join(QStringLiteral(", "))),
+            {}};
 }
 
 } // namespace
@@ -52,16 +84,15 @@ int RunExport(const CommandLine& line) {
     const int zones = ServoZoneMaskOf(line.stickMicroseconds / 10);
     std::optional<QString> error;
     if (line.model) {
-        const ModelLibrary library(UserModelFolder());
-        const ModelRead read = library.load(*line.model);
-        if (!read.model) {
-            const QStringList names = library.names();
-            return fail(names.isEmpty()
-                            ? ExportText::tr("There is no model %1: you have no models yet.").arg(*line.model)
-                            : ExportText::tr("There is no model %1 that can be read (%2). Your models: %3")
-                                  .arg(*line.model, read.why, names.join(QStringLiteral(", "))));
-        }
-        error = WriteModelAnimation(sequence, zones, *read.model, out);
+        const auto model = ModelNamed(*line.model);
+        if (!model.model)
+            return fail(model.why);
+        const ModelOutline outline(*model.model, kModelInk);
+        if (!outline.pictureProblem().isEmpty())
+            return fail(ExportText::tr("The picture %1 of the model %2 cannot be shown: %3.")
+                            .arg(QString::fromStdString(model.model->picture.source),
+                                 QString::fromStdString(model.model->name), outline.pictureProblem()));
+        error = WriteModelAnimation(sequence, zones, *model.model, outline, out);
     } else {
         error = line.exportGif ? WriteAnimation(sequence, zones, out) : WritePatternPicture(sequence, out);
     }

@@ -5,7 +5,7 @@
 #include "export/PatternPictures.h"
 #include "files/DataFileRecord.h"
 #include "files/DataFileWriter.h"
-#include "files/ModelFile.h"
+#include "files/ModelLibrary.h"
 #include "files/UserDataFolder.h"
 #include "playback/ModuleAnimation.h"
 
@@ -173,15 +173,25 @@ TEST_F(Export, TheCommandLineExportsWithoutADisplayAndExitsTwoOnARefusedFile) {
     EXPECT_TRUE(fullWhy.contains("out.png cannot be written")) << fullWhy.toStdString();
     EXPECT_TRUE(readAll(path("out.png")) == picture);
 
-    // On a model of the user's: by its name, and a name there is none of says which there are.
+    // On a shipped outline before any model was made, as the manual's first example; on a model
+    // of the user's by its name regardless of case; a name there is none of says which there are.
+    EXPECT_EQ(run({"--export-gif", "plane.gif", "--model", "Plane", "p.DAT"}).first, 0);
+    EXPECT_EQ(readGif(path("plane.gif")).frames.front().size(), kModelAnimationSize);
     ModelLayout cub = DefaultModel(Outline::Plane);
     cub.name = "Cub";
     ASSERT_FALSE(ModelLibrary(UserModelFolder()).save(cub));
-    EXPECT_EQ(run({"--export-gif", "cub.gif", "--model", "Cub", "p.DAT"}).first, 0);
-    EXPECT_EQ(readGif(path("cub.gif")).frames.front().size(), kModelAnimationSize);
+    EXPECT_EQ(run({"--export-gif", "cub.gif", "--model", "cUB", "p.DAT"}).first, 0);
     const auto [noModel, whichModels] = run({"--export-gif", "none.gif", "--model", "Piper", "p.DAT"});
     EXPECT_EQ(noModel, 2);
-    EXPECT_TRUE(whichModels.contains("Your models: Cub")) << whichModels.toStdString();
+    EXPECT_TRUE(whichModels.contains("Your models are: Cub; the outlines are: plane, helicopter"))
+        << whichModels.toStdString();
+    ModelLayout photo = DefaultModel(Outline::Picture); // its picture was on another computer
+    photo.name = "Photo";
+    photo.picture.source = "/elsewhere/photo.jpg";
+    ASSERT_FALSE(ModelLibrary(UserModelFolder()).save(photo));
+    const auto [noPicture, pictureWhy] = run({"--export-gif", "none.gif", "--model", "Photo", "p.DAT"});
+    EXPECT_EQ(noPicture, 2);
+    EXPECT_TRUE(pictureWhy.contains("/elsewhere/photo.jpg")) << pictureWhy.toStdString();
     EXPECT_EQ(run({"--export-png", "m.png", "--model", "Cub", "p.DAT"}).first, 2);
 
     const auto [refused, why] = run({"--export-gif", "bad.gif", "junk.DAT"});
@@ -241,11 +251,12 @@ TEST_F(Export, TheModelsAnimationLightsEachPlaceInItsLedsColourOnlyWhenLit) {
     drawPattern(pattern);
     ModelLayout model = DefaultModel(Outline::Plane);
     DoubleLight(model, 0);
-    ASSERT_FALSE(WriteModelAnimation(pattern, 4, model, path("model.gif")));
+    const ModelOutline outline(model, kModelInk);
+    ASSERT_FALSE(WriteModelAnimation(pattern, 4, model, outline, path("model.gif")));
     const ReadGif gif = readGif(path("model.gif"));
     const ModuleAnimation module = AnimateModule(pattern, 4);
     ASSERT_EQ(gif.frames.size(), module.frames.size());
-    const QRectF place = ModelAnimationPlace(ModelOutline(model, Qt::black));
+    const QRectF place = ModelAnimationPlace(outline);
     for (std::size_t f = 0; f < gif.frames.size(); ++f) {
         for (const ModelLight& light : model.lights) {
             const QColor seen = gif.frames[f].pixelColor(LightCentre(light, place).toPoint());
