@@ -1,8 +1,9 @@
-#include "UiFixture.h"
+#include "ModelViewFixture.h"
 
 #include "export/FormColors.h"
-#include "files/ModelFile.h"
+#include "files/ModelLibrary.h"
 #include "files/UserDataFolder.h"
+#include "files/UserSettings.h"
 #include "ui/commands/ModelCommands.h"
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/LedIndicator.h"
@@ -12,24 +13,13 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QScreen>
+#include <QBackingStore>
 #include <QScrollBar>
+#include <QTextDocument>
+#include <QToolTip>
 
 using namespace zg;
 
-class ModelView : public UiFixture {
-  protected:
-    ModelWindow* view() const { return form->findChild<ModelCommands*>()->view(); }
-    ModelCanvas& canvas() const { return view()->canvas(); }
-    void openView() {
-        find<QAction>("MENUmodelview")->trigger();
-        ASSERT_NE(view(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view()));
-    }
-    QColor indicator(LedChannel led) const {
-        return find<LedIndicator>(QStringLiteral("LED_%1").arg(led))->fillColor();
-    }
-};
 
 // During a test every light shows what its output's indicator shows at that step, the stick's
 // zone deciding for a servo-controlled LED, the doubled light too; stopped, the event under the
@@ -103,27 +93,26 @@ TEST_F(ModelView, AModelPlacedAndNamedSurvivesARestart) {
 
 // A model file that cannot be read is said, and the plane stands in for it: nothing breaks.
 TEST_F(ModelView, ADamagedModelFileIsSaidAndThePlaneShown) {
-    start();
-    openView();
-    const QString name = QString::fromStdString(canvas().model().name);
-    form->close();
-    form.reset();
-    QFile file(ModelLibrary(UserModelFolder()).folder() + "/" + name + ".json");
+    const ModelLibrary library(UserModelFolder());
+    ASSERT_TRUE(QDir().mkpath(library.folder()));
+    QFile file(library.pathOf("Cub"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("{\"format\": \"zelta-glow model\", \"outline\": \"plane\", \"lights\": [{\"output\": ");
     file.close();
-    dialogs.messages.clear();
+    UserSettings::setModelName("Cub");
+    UserSettings::setModelViewShown(true);
     start();
     ASSERT_TRUE(QTest::qWaitFor([this] { return view() && view()->isVisible(); }, 2000));
     ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_TRUE(dialogs.messages[0].text.contains(name)) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Cub")) << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(canvas().model().outline, Outline::Plane);
     EXPECT_EQ(canvas().model().lights.size(), std::size_t(kLedCount));
 }
 
 // What the window shows, not only what the view holds: after each change the pixel at every light's
 // centre is its colour, black when dark, however the view repainted it (a light that changed alone
-// is copied from what was drawn for it before); a light dragged elsewhere is drawn there.
+// is copied from what was drawn for it before); a light dragged elsewhere is drawn there. Run at a
+// scale of 1.5 as well, where a repaint that starts halfway into a pixel leaves a seam.
 TEST_F(ModelView, TheWindowShowsEveryLightInItsColourAfterEachChangeAndDrag) {
     start();
     openView();
@@ -131,7 +120,8 @@ TEST_F(ModelView, TheWindowShowsEveryLightInItsColourAfterEachChangeAndDrag) {
     const auto expectShown = [&](const std::vector<std::uint32_t>& colors) {
         canvas().showColors(colors);
         QTest::qWait(4 * ModelCanvas::kFrameMs);
-        const QImage window = view()->screen()->grabWindow(view()->winId()).toImage();
+        // What the window has painted, in device pixels at any scale.
+        const QImage window = *dynamic_cast<QImage*>(view()->backingStore()->paintDevice());
         for (std::size_t i = 0; i < count; ++i) {
             const QPoint at =
                 canvas().mapTo(view(), canvas().centreOf(i).toPoint()) * view()->devicePixelRatio();
@@ -143,6 +133,7 @@ TEST_F(ModelView, TheWindowShowsEveryLightInItsColourAfterEachChangeAndDrag) {
         fresh.resize(canvas().size());
         fresh.showModel(canvas().model());
         fresh.showColors(colors);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fresh.shownColors() == colors; }, 1000));
         const qreal ratio = view()->devicePixelRatio();
         const QImage drawn =
             window.copy(QRect(canvas().mapTo(view(), QPoint()) * ratio, canvas().size() * ratio));
@@ -168,4 +159,77 @@ TEST_F(ModelView, TheWindowShowsEveryLightInItsColourAfterEachChangeAndDrag) {
     colors[0] = 0x0000FF; // drawn before, but at its old place: a test may run during a drag
     expectShown(colors);
     QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, to);
+}
+
+// A strobe shorter than a screen frame is never lost between two frames: a light lit at any
+// step since the last frame is shown lit at the next, then dark; so at 1 ms steps the strobe is
+// seen on the model as on its indicator.
+TEST_F(ModelView, AFlashShorterThanAFrameIsShownAtTheNextFrame) {
+    start();
+    openView();
+    const std::size_t count = canvas().model().lights.size();
+    std::vector<std::uint32_t> strobe(count, 0);
+    strobe[2] = 0xFFFFFF;
+    canvas().showColors(strobe);
+    canvas().showColors(std::vector<std::uint32_t>(count, 0)); // over before any frame
+    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas().shownColors()[2] != 0; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas().shownColors()[2] == 0; }, 1000));
+
+    LedSequence& s = form->sequence();
+    s.setCell(2, 5, 1); // one event in ten
+    s.setEndEvent(9);
+    s.setTestSpeed(1);
+    int samples = 0;
+    int lit = 0;
+    QTimer sample;
+    QObject::connect(&sample, &QTimer::timeout, [&] {
+        ++samples;
+        lit += canvas().shownColors()[2] != 0;
+    });
+    form->toggleTest();
+    sample.start(7);
+    QTest::qWait(400);
+    form->stopTest();
+    waitUntilTestEnds();
+    EXPECT_GT(lit, 0) << samples << " samples";
+}
+
+// A name of the user's that looks like HTML is shown as it was typed, in the timing line and the
+// tooltips: it neither grows into a heading nor pulls a picture in.
+TEST_F(ModelView, NamesThatLookLikeHtmlAreShownAsTyped) {
+    start();
+    openView();
+    const QString name = "<h1>BIG</h1><img src=\"x.png\">";
+    dialogs.texts = {name};
+    emit canvas().renameAsked(2);
+    const auto shownAs = [](const QString& text) {
+        QTextDocument document;
+        if (Qt::mightBeRichText(text))
+            document.setHtml(text);
+        else
+            document.setPlainText(text);
+        return document.toPlainText();
+    };
+    EXPECT_TRUE(shownAs(form->controls().ledLabels[2]->toolTip()).contains(name));
+    QHelpEvent help(QEvent::ToolTip, inCell(2, 3), grid()->mapToGlobal(inCell(2, 3)));
+    QCoreApplication::sendEvent(grid(), &help);
+    EXPECT_TRUE(shownAs(QToolTip::text()).startsWith(name)) << QToolTip::text().toStdString();
+    auto* line = find<QLabel>("TimingReadout");
+    const int height = line->sizeHint().height();
+    moveTo(2, 3);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return line->text().startsWith(name); }, 1000));
+    EXPECT_EQ(line->sizeHint().height(), height);
+}
+
+// Stopped, the view shows the stick's zone as the scroll bar stands now.
+TEST_F(ModelView, AtRestTheViewFollowsTheStick) {
+    start();
+    LedSequence& s = form->sequence();
+    s.setCell(2, 0, 1);
+    s.setServoMode(2, 12); // lit in the upper two zones only
+    openView();
+    find<QScrollBar>("ServoStick")->setValue(140);
+    EXPECT_EQ(canvas().colors()[2], 0u);
+    find<QScrollBar>("ServoStick")->setValue(180);
+    EXPECT_EQ(canvas().colors()[2], 0xFFFFFFu);
 }

@@ -1,56 +1,55 @@
 #include "ModelCommands.h"
 
-#include "export/ModelPicture.h"
-#include "files/PresetLibrary.h"
+#include "export/PictureFile.h"
+#include "export/PlainTip.h"
 #include "files/UserDataFolder.h"
+#include "files/UserSettings.h"
 #include "playback/ModelLights.h"
 #include "playback/ServoZone.h"
 #include "ui/commands/FileCommandTexts.h"
+#include "ui/commands/ModelLibraryCommands.h"
+#include "ui/commands/ModelStep.h"
 #include "ui/commands/TestPlayer.h"
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/ModelCanvas.h"
-#include "ui/dialogs/ModelWindow.h"
 #include "ui/dialogs/UserDialogs.h"
 #include "ui/grid/GridWidget.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QScreen>
 #include <QScrollBar>
-#include <QSettings>
 
 namespace zg {
 
-namespace {
-const QString kCurrent = QStringLiteral("model/current");
-const QString kGeometry = QStringLiteral("model/geometry");
-const QString kShown = QStringLiteral("model/shown");
-} // namespace
-
 ModelCommands::ModelCommands(const Parts& parts, QObject* parent)
-    : QObject(parent), p_(parts), library_(UserModelFolder()) {
-    const QString current = QSettings().value(kCurrent).toString();
-    if (!current.isEmpty())
-        model_ = library_.load(current).model; // a damaged one is said when the view opens
+    : QObject(parent), p_(parts), store_(UserModelFolder(), this) {
+    library_ = new ModelLibraryCommands(
+        {p_.window, p_.dialogs, store_, [this] { return view_.data(); }, [this] { modelShown(); }}, this);
+    connect(&store_, &ModelStore::changed, this, &ModelCommands::modelShown);
+    connect(&store_, &ModelStore::listChanged, this, &ModelCommands::modelShown);
+    connect(&store_, &ModelStore::changedElsewhere, this, [this] {
+        changedElsewhere_ = tr("The model was changed in another window; it is shown as it is now.");
+        showNotice();
+    });
+    // The first model is chosen quietly: a damaged one is said when the view opens.
+    if (const QString current = UserSettings::modelName(); !current.isEmpty())
+        chosen_ = !store_.choose(current).has_value();
     connect(&p_.player, &TestPlayer::stepShown, this, &ModelCommands::showStep);
     connect(&p_.player, &TestPlayer::woundDown, this, &ModelCommands::showAtRest);
     connect(p_.controls.grid, &GridWidget::pointerEventChanged, this, &ModelCommands::showAtRest);
     connect(p_.controls.grid, &GridWidget::focusMoved, this, &ModelCommands::showAtRest);
-    if (model_)
+    connect(p_.controls.servoStick, &QScrollBar::valueChanged, this, &ModelCommands::showAtRest);
+    if (chosen_)
         applyNames();
-    if (QSettings().value(kShown).toBool())
+    if (UserSettings::modelViewShown())
         QMetaObject::invokeMethod(
             this, [this] { setViewShown(true); }, Qt::QueuedConnection);
 }
 
-QString ModelCommands::outputName(LedChannel led) const {
-    return model_ ? QString::fromStdString(OutputName(*model_, led)) : QString();
-}
+ModelCommands::~ModelCommands() = default;
 
-ModelLayout ModelCommands::translatedDefault(Outline outline) const {
-    ModelLayout model = DefaultModel(outline);
-    for (ModelLight& light : model.lights)
-        light.name = QCoreApplication::translate("zg::ModelLayout", light.name.c_str()).toStdString();
-    return model;
+QString ModelCommands::outputName(LedChannel led) const {
+    return chosen_ ? QString::fromStdString(OutputName(store_.model(), led)) : QString();
 }
 
 void ModelCommands::setViewShown(bool shown) {
@@ -64,75 +63,111 @@ void ModelCommands::setViewShown(bool shown) {
     view_->show();
     view_->raise();
     showAtRest();
-    QSettings().setValue(kShown, true);
+    UserSettings::setModelViewShown(true);
     emit viewShownChanged(true);
+}
+
+void ModelCommands::rememberView() {
+    if (!view_)
+        return;
+    UserSettings::setModelViewGeometry(view_->saveGeometry());
+    UserSettings::setModelViewShown(view_->isVisible());
 }
 
 void ModelCommands::buildView() {
     view_ = new ModelWindow(&p_.window);
-    view_->restoreGeometry(QSettings().value(kGeometry).toByteArray());
+    view_->setHistory(history_);
+    if (!view_->restoreGeometry(UserSettings::modelViewGeometry()))
+        placeBesideWindow();
     connect(view_, &ModelWindow::closed, this, [this] {
-        QSettings().setValue(kGeometry, view_->saveGeometry());
-        QSettings().setValue(kShown, false);
+        UserSettings::setModelViewGeometry(view_->saveGeometry());
+        UserSettings::setModelViewShown(false);
         emit viewShownChanged(false);
     });
-    connect(view_, &ModelWindow::modelChosen, this, &ModelCommands::choose);
-    connect(view_, &ModelWindow::outlineChosen, this, [this](Outline outline) {
-        if (outline == Outline::Picture)
-            return choosePicture();
-        changeLights([outline](ModelLayout& model) {
-            model.outline = outline;
-            model.picture.clear();
-        });
-    });
-    connect(view_, &ModelWindow::newAsked, this, &ModelCommands::newModel);
+    connect(view_, &ModelWindow::modelChosen, library_, &ModelLibraryCommands::choose);
+    connect(view_, &ModelWindow::outlineChosen, this, &ModelCommands::chooseOutline);
+    connect(view_, &ModelWindow::newAsked, library_, &ModelLibraryCommands::newModel);
+    connect(view_, &ModelWindow::renameAsked, library_, &ModelLibraryCommands::renameModel);
+    connect(view_, &ModelWindow::deleteAsked, library_, &ModelLibraryCommands::deleteModel);
     connect(view_, &ModelWindow::pictureAsked, this, &ModelCommands::choosePicture);
-    connect(view_, &ModelWindow::importAsked, this, &ModelCommands::importModel);
-    connect(view_, &ModelWindow::exportAsked, this, &ModelCommands::exportModel);
+    connect(view_, &ModelWindow::importAsked, library_, &ModelLibraryCommands::importModel);
+    connect(view_, &ModelWindow::exportAsked, library_, &ModelLibraryCommands::exportModel);
+    connectCanvas();
+    const QString current = UserSettings::modelName();
+    if (!chosen_ && !current.isEmpty()) {
+        if (const auto why = store_.choose(current))
+            report(tr("The model %1 cannot be read (%2): the plane is shown instead.").arg(current, *why));
+    }
+    if (!chosen_ && !store_.kept())
+        library_->showFirstModel();
+    chosen_ = true;
+    modelShown();
+}
+
+void ModelCommands::connectCanvas() {
     ModelCanvas& canvas = view_->canvas();
-    connect(&canvas, &ModelCanvas::moved, this, [this](const ModelLayout& moved) {
-        changeLights([&moved](ModelLayout& model) { model.lights = moved.lights; });
+    connect(&canvas, &ModelCanvas::placed, this, [this](std::size_t light, double x, double y) {
+        change(tr("Move Light"), [=](ModelLayout& model) { PlaceLight(model, light, x, y); });
     });
     connect(&canvas, &ModelCanvas::renameAsked, this, &ModelCommands::renameLight);
-    connect(&canvas, &ModelCanvas::doubleAsked, this,
-            [this](std::size_t light) { changeLights([light](ModelLayout& m) { DoubleLight(m, light); }); });
-    connect(&canvas, &ModelCanvas::removeAsked, this,
-            [this](std::size_t light) { changeLights([light](ModelLayout& m) { RemoveLight(m, light); }); });
-    const QString current = QSettings().value(kCurrent).toString();
-    if (!current.isEmpty() && !model_)
-        report(tr("The model %1 cannot be read (%2): the plane is shown instead.")
-                   .arg(current, library_.load(current).why));
-    if (!model_) {
-        ModelLayout first = translatedDefault(Outline::Plane);
-        first.name = freeName(tr("My Plane")).toStdString();
-        keep(first);
-    } else {
-        keep(*model_);
-    }
+    connect(&canvas, &ModelCanvas::doubleAsked, this, [this](std::size_t light) {
+        change(tr("Double Light"), [light](ModelLayout& model) {
+            if (light < model.lights.size())
+                DoubleLight(model, light);
+        });
+    });
+    connect(&canvas, &ModelCanvas::removeAsked, this, [this](std::size_t light) {
+        change(tr("Remove Light"), [light](ModelLayout& model) { RemoveLight(model, light); });
+    });
 }
 
-void ModelCommands::choose(const QString& name) {
-    const ModelRead read = library_.load(name);
-    if (!read.model) {
-        report(tr("The model %1 cannot be read (%2).").arg(name, read.why));
-        return;
-    }
-    keep(*read.model);
+// The first time, beside the main window where the screen has room, so that neither hides the other.
+void ModelCommands::placeBesideWindow() {
+    const QRect main = p_.window.frameGeometry();
+    const QRect screen = p_.window.screen()->availableGeometry();
+    const QSize size = view_->sizeHint().expandedTo(QSize(360, 420)).boundedTo(screen.size());
+    QPoint at(main.right() + 12, main.top());
+    if (at.x() + size.width() > screen.right())
+        at.setX(main.left() - 12 - size.width());
+    if (at.x() < screen.left())
+        at = QPoint(main.left(), main.bottom() + 12);
+    at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width())));
+    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height())));
+    view_->resize(size);
+    view_->move(at);
 }
 
-// Shown, kept in the library and remembered as the model chosen.
-void ModelCommands::keep(const ModelLayout& model) {
-    model_ = model;
-    if (const auto error = library_.save(model))
-        report(tr("The model %1 cannot be kept: %2").arg(QString::fromStdString(model.name), *error));
-    QSettings().setValue(kCurrent, QString::fromStdString(model.name));
+// The model shown changed: the view, the list and the names follow, and the history belongs to
+// one model only.
+void ModelCommands::modelShown() {
+    const ModelLayout& model = store_.model();
+    if (model.name != historyOf_) {
+        historyOf_ = model.name;
+        // Not from inside an undo step: the step that is running would go with it.
+        QMetaObject::invokeMethod(&history_, &QUndoStack::clear, Qt::QueuedConnection);
+    }
     if (view_) {
         view_->canvas().showModel(model);
-        view_->showModels(library_.names(), QString::fromStdString(model.name), model.outline);
+        view_->showModels(store_.names(), QString::fromStdString(model.name), model.outline);
+        showNotice();
     }
     showAtRest();
-    applyNames();
-    emit namesChanged();
+    if (chosen_) {
+        applyNames();
+        emit namesChanged();
+    }
+}
+
+void ModelCommands::showNotice() {
+    if (!view_)
+        return;
+    QStringList lines;
+    if (const QString& problem = view_->canvas().pictureProblem(); !problem.isEmpty())
+        lines << tr("The picture %1 cannot be shown (%2): the plane stands in for it.")
+                     .arg(QString::fromStdString(store_.model().picture.source), problem);
+    if (!changedElsewhere_.isEmpty())
+        lines << changedElsewhere_;
+    view_->showNotice(lines.join(u'\n'));
 }
 
 // The outputs go by their lights' names wherever the window names an LED for the user.
@@ -142,24 +177,77 @@ void ModelCommands::applyNames() {
         const QString name = outputName(led);
         const QString shown = name.isEmpty() ? QStringLiteral("LED#%1").arg(led + 1)
                                              : QStringLiteral("%1 (LED#%2)").arg(name).arg(led + 1);
-        p_.controls.ledLabels[led]->setToolTip(
-            QCoreApplication::translate("zg::MainWindow", "Click here to change color of %1").arg(shown));
+        p_.controls.ledLabels[led]->setToolTip(PlainTip(
+            QCoreApplication::translate("zg::MainWindow", "Click here to change color of %1").arg(shown)));
     }
 }
 
-void ModelCommands::changeLights(const std::function<void(ModelLayout&)>& change) {
-    if (!model_)
+// Applied to the model as it is on disk now, so that a change another window made meanwhile is
+// kept along with this one.
+void ModelCommands::change(const QString& text, const std::function<void(ModelLayout&)>& change) {
+    store_.takeNewer();
+    const ModelLayout before = store_.model();
+    ModelLayout after = before;
+    change(after);
+    if (after == before)
         return;
-    ModelLayout changed = *model_;
-    change(changed);
-    keep(changed);
+    changedElsewhere_.clear();
+    if (const auto error = store_.keep(after)) {
+        report(tr("The model %1 cannot be kept: %2").arg(QString::fromStdString(after.name), *error));
+        modelShown(); // the view shows the model as it is kept
+        return;
+    }
+    history_.push(new ModelStep(
+        store_, [this](const QString& error) { report(error); }, text, before, after));
+}
+
+void ModelCommands::chooseOutline(Outline outline) {
+    if (outline == Outline::Picture)
+        return choosePicture();
+    change(tr("Outline"), [outline](ModelLayout& model) {
+        model.outline = outline;
+        model.picture = {};
+    });
+}
+
+// A cancelled or unreadable choice leaves the model, the drawing and the list as they were.
+void ModelCommands::choosePicture() {
+    const auto path =
+        p_.dialogs.getOpenFileName(view_, {tr("Picture of the Model"),
+                                           FilterWithAllFiles(tr("Pictures (*.png *.jpg *.jpeg *.svg)"),
+                                                              QStringLiteral("*.png;*.jpg;*.jpeg;*.svg")),
+                                           QString()});
+    const PictureRead read = path ? ReadPictureFile(*path) : PictureRead{};
+    if (path && !read.picture)
+        report(tr("The picture %1 cannot be used: %2.").arg(*path, read.why));
+    if (read.picture)
+        change(tr("Picture"), [&read](ModelLayout& model) {
+            model.outline = Outline::Picture;
+            model.picture = *read.picture;
+        });
+    modelShown();
+}
+
+void ModelCommands::renameLight(std::size_t light) {
+    if (light >= store_.model().lights.size())
+        return;
+    const ModelLight& named = store_.model().lights[light];
+    const auto name =
+        p_.dialogs.getText(view_, {tr("Name of the Light"), tr("What LED#%1 lights here:").arg(named.led + 1),
+                                   QString::fromStdString(named.name)});
+    if (name)
+        change(tr("Name Light"), [light, &name](ModelLayout& model) {
+            if (light < model.lights.size())
+                model.lights[light].name = LightName(*name).toStdString();
+        });
 }
 
 void ModelCommands::showStep(EventIndex e, int servoZoneMask) {
-    if (view_ && view_->isVisible() && model_)
-        view_->canvas().showColors(LightColors(*model_, p_.sequence, e, servoZoneMask));
+    if (view_ && view_->isVisible())
+        view_->canvas().showColors(LightColors(store_.model(), p_.sequence, e, servoZoneMask));
 }
 
+// At rest the view shows the stick's zone as the scroll bar stands now.
 void ModelCommands::showAtRest() {
     if (p_.player.active())
         return; // the test shows its own steps
@@ -170,100 +258,6 @@ void ModelCommands::showAtRest() {
 
 void ModelCommands::documentChanged() {
     showAtRest();
-}
-
-// `base`, or "base 2", "base 3"... where a model of that name is kept already.
-QString ModelCommands::freeName(const QString& base) const {
-    const QStringList taken = library_.names();
-    QString name = base;
-    for (int n = 2; taken.contains(name, Qt::CaseInsensitive); ++n)
-        name = QStringLiteral("%1 %2").arg(base).arg(n);
-    return name;
-}
-
-// A name one file of the data folder can carry, asked until it is one or the user gives up.
-std::optional<QString> ModelCommands::askName(const QString& title, const QString& offered) {
-    QString name = offered;
-    while (true) {
-        const auto typed = p_.dialogs.getText(view_, {title, tr("Name of the model:"), name});
-        if (!typed)
-            return std::nullopt;
-        name = typed->trimmed();
-        const auto problem = PresetNameProblem(name.toStdString());
-        if (!problem)
-            return name;
-        report(tr("%1 cannot name a model: %2").arg(name, QString::fromStdString(*problem)));
-    }
-}
-
-void ModelCommands::newModel() {
-    const Outline outline = model_ ? model_->outline : Outline::Plane;
-    const auto name = askName(tr("New Model"), freeName(ModelWindow::OutlineName(outline)));
-    if (!name)
-        return;
-    ModelLayout model = translatedDefault(outline == Outline::Picture ? Outline::Plane : outline);
-    model.name = name->toStdString();
-    keep(model);
-}
-
-void ModelCommands::choosePicture() {
-    const auto path =
-        p_.dialogs.getOpenFileName(view_, {tr("Picture of the Model"),
-                                           FilterWithAllFiles(tr("Pictures (*.png *.jpg *.jpeg *.svg)"),
-                                                              QStringLiteral("*.png;*.jpg;*.jpeg;*.svg")),
-                                           QString()});
-    if (!path)
-        return;
-    QString why;
-    ModelLayout trial = *model_;
-    trial.outline = Outline::Picture;
-    trial.picture = path->toStdString();
-    ModelOutline outline(trial, Qt::black, &why);
-    if (!why.isEmpty())
-        return report(why);
-    changeLights([&trial](ModelLayout& model) {
-        model.outline = trial.outline;
-        model.picture = trial.picture;
-    });
-}
-
-void ModelCommands::importModel() {
-    const auto path = p_.dialogs.getOpenFileName(
-        view_,
-        {tr("Import Model"), FilterWithAllFiles(tr("Models (*.json)"), QStringLiteral("*.json")), QString()});
-    if (!path)
-        return;
-    ModelRead read = ModelLibrary::importFrom(*path);
-    if (!read.model)
-        return report(tr("%1 cannot be imported: %2").arg(*path, read.why));
-    read.model->name = freeName(read.model->name.empty() ? QFileInfo(*path).completeBaseName()
-                                                         : QString::fromStdString(read.model->name))
-                           .toStdString();
-    keep(*read.model);
-}
-
-void ModelCommands::exportModel() {
-    if (!model_)
-        return;
-    const auto path = p_.dialogs.getSaveFileName(
-        view_, {tr("Export Model"), FilterWithAllFiles(tr("Models (*.json)"), QStringLiteral("*.json")),
-                QString::fromStdString(model_->name) + QStringLiteral(".json"), QStringLiteral("json")});
-    if (!path)
-        return;
-    if (const auto error = ModelLibrary::exportTo(*model_, *path))
-        report(tr("The model cannot be written to %1: %2").arg(*path, *error));
-}
-
-void ModelCommands::renameLight(std::size_t light) {
-    if (!model_ || light >= model_->lights.size())
-        return;
-    const ModelLight& named = model_->lights[light];
-    const auto name =
-        p_.dialogs.getText(view_, {tr("Name of the Light"), tr("What LED#%1 lights here:").arg(named.led + 1),
-                                   QString::fromStdString(named.name)});
-    if (name)
-        changeLights(
-            [light, &name](ModelLayout& model) { model.lights[light].name = name->trimmed().toStdString(); });
 }
 
 void ModelCommands::report(const QString& text) {

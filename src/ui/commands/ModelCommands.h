@@ -1,29 +1,29 @@
 #pragma once
 
-#include "files/ModelFile.h"
 #include "model/LedSequence.h"
 #include "model/ModelLayout.h"
+#include "ui/commands/ModelStore.h"
 #include "ui/controls/MainWindowControls.h"
 #include "ui/dialogs/ModelWindow.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QUndoStack>
 
 #include <functional>
-#include <optional>
-
-class QScrollBar;
 
 namespace zg {
 
-class GridWidget;
+class ModelLibraryCommands;
 class TestPlayer;
 class UserDialogs;
 
 // The model view's commands: the model the user chose and keeps in the data folder, its lights
 // placed and named, and the view that plays what the indicators play. Stopped, the view shows the
 // event under the pointer, else the focus cell's, so that moving along the grid scrubs through it.
+// The view's changes to a model have an undo history of their own: the model belongs to the user,
+// not to the pattern, and Undo in the main window never moves a light.
 class ModelCommands : public QObject {
     Q_OBJECT
   public:
@@ -35,15 +35,20 @@ class ModelCommands : public QObject {
         MainWindowControls& controls;
     };
     ModelCommands(const Parts& parts, QObject* parent);
+    ~ModelCommands() override;
 
     // Shows or closes the view; it is made when first shown.
     void setViewShown(bool shown);
     ModelWindow* view() const { return view_; }
     // What the user calls an output on the model chosen, or nothing without one.
     QString outputName(LedChannel led) const;
-    const std::optional<ModelLayout>& model() const { return model_; }
     // The document changed: a stopped view follows.
     void documentChanged();
+    // Keeps the view's place, and whether it is open, for the next start.
+    void rememberView();
+
+    ModelStore& store() { return store_; }
+    QUndoStack& history() { return history_; }
 
   signals:
     void viewShownChanged(bool shown);
@@ -52,26 +57,27 @@ class ModelCommands : public QObject {
 
   private:
     void buildView();
-    void choose(const QString& name);
-    void keep(const ModelLayout& model);
+    void placeBesideWindow();
+    void connectCanvas();
+    void modelShown();
+    void showNotice();
     void showAtRest();
     void showStep(EventIndex e, int servoZoneMask);
-    void newModel();
+    void change(const QString& text, const std::function<void(ModelLayout&)>& change);
+    void chooseOutline(Outline outline);
     void choosePicture();
-    void importModel();
-    void exportModel();
     void renameLight(std::size_t light);
-    void changeLights(const std::function<void(ModelLayout&)>& change);
-    ModelLayout translatedDefault(Outline outline) const;
     void report(const QString& text);
     void applyNames();
-    QString freeName(const QString& base) const;
-    std::optional<QString> askName(const QString& title, const QString& offered);
 
     Parts p_;
-    ModelLibrary library_;
-    std::optional<ModelLayout> model_;
+    ModelStore store_;
+    QUndoStack history_;
+    ModelLibraryCommands* library_ = nullptr;
     QPointer<ModelWindow> view_;
+    bool chosen_ = false;        // a model was chosen or the view opened: its names name the outputs
+    std::string historyOf_;      // the model whose changes the history holds
+    QString changedElsewhere_;   // said in the view until the next change of the user's
 };
 
 } // namespace zg

@@ -1,5 +1,6 @@
 #include "PresetCommands.h"
 
+#include "export/PlainTip.h"
 #include "files/DataFileRecord.h"
 #include "files/DataFileWriter.h"
 #include "files/PresetLibrary.h"
@@ -42,7 +43,7 @@ void PresetCommands::fillMenu(QMenu* menu) {
             group = menu->addMenu(menuText(preset.group));
         }
         QAction* item = group->addAction(menuText(preset.name));
-        item->setToolTip(QDir::toNativeSeparators(preset.path));
+        item->setToolTip(PlainTip(QDir::toNativeSeparators(preset.path)));
         connect(item, &QAction::triggered, this, [this, path = preset.path] { newFromPreset(path); });
     }
     if (presets.empty())

@@ -1,5 +1,6 @@
 #include "RecentFiles.h"
 
+#include "export/PlainTip.h"
 #include "files/UserSettings.h"
 #include "ui/commands/DataFileCommands.h"
 #include "ui/dialogs/UserDialogs.h"
@@ -22,7 +23,7 @@ void RecentFiles::fillMenu(QMenu* menu) {
         QString name = QFileInfo(path).fileName();
         name.replace(u'&', QStringLiteral("&&"));
         QAction* item = menu->addAction(tr("&%1 %2").arg(i + 1).arg(name));
-        item->setToolTip(QDir::toNativeSeparators(path));
+        item->setToolTip(PlainTip(QDir::toNativeSeparators(path)));
         connect(item, &QAction::triggered, this, [this, path] { open(path); });
     }
     if (files.isEmpty())

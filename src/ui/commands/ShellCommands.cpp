@@ -50,6 +50,8 @@ void ShellCommands::exitFromButton() {
 void ShellCommands::endNow() {
     unsaved_.finish();
     UserSettings::setWindowGeometry(window_.saveGeometry()); // where the next start puts the window
+    for (const auto& remember : remember_)
+        remember();
     programEnd_.endNow();
 }
 

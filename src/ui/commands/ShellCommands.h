@@ -2,6 +2,9 @@
 
 #include <QPointer>
 
+#include <functional>
+#include <vector>
+
 class QWidget;
 
 namespace zg {
@@ -24,6 +27,8 @@ class ShellCommands {
     void askToExit();      // asks first; the File menu's item leaves a running test alone
     void exitFromButton(); // stops a running test, then asks
     void endNow();         // keeps unsaved work for the next start, then ends at once
+    // What is remembered for the next start at the end, whichever way the program ends.
+    void whenEnding(std::function<void()> remember) { remember_.push_back(std::move(remember)); }
 
   private:
     QWidget& window_;
@@ -32,6 +37,7 @@ class ShellCommands {
     TestPlayer& player_;
     UnsavedWork& unsaved_;
     QPointer<HelpWindow> help_; // while it is open
+    std::vector<std::function<void()>> remember_;
 };
 
 } // namespace zg

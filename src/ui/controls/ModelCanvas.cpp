@@ -1,5 +1,7 @@
 #include "ModelCanvas.h"
 
+#include "export/PlainTip.h"
+
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
@@ -13,6 +15,19 @@
 
 namespace zg {
 
+namespace {
+
+// The smallest step in view pixels that is a whole number of device pixels at `ratio`: 2 at
+// 1.5, 4 at 1.25; 1 at a scale without one.
+int WholePixelStep(qreal ratio) {
+    for (int step = 1; step <= 8; ++step)
+        if (std::abs(step * ratio - std::round(step * ratio)) < 0.01)
+            return step;
+    return 1;
+}
+
+} // namespace
+
 ModelCanvas::ModelCanvas(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ModelCanvas"));
     setMinimumSize(160, 160);
@@ -20,16 +35,16 @@ ModelCanvas::ModelCanvas(QWidget* parent) : QWidget(parent) {
     setAccessibleName(tr("Model"));
     frame_.setSingleShot(true);
     frame_.setInterval(kFrameMs);
-    connect(&frame_, &QTimer::timeout, this, [this] {
-        update(dirty_);
-        dirty_ = QRegion();
-    });
+    connect(&frame_, &QTimer::timeout, this, &ModelCanvas::showFrame);
 }
 
 void ModelCanvas::showModel(const ModelLayout& model) {
     const bool newOutline = !outline_ || model.outline != model_.outline || model.picture != model_.picture;
     model_ = model;
+    dragged_.reset();
     colors_.resize(model_.lights.size(), 0);
+    shown_ = pending_ = colors_;
+    litSinceFrame_.assign(colors_.size(), false);
     if (newOutline) {
         outline_ = std::make_unique<ModelOutline>(model_, kModelInk);
         backdrop_ = QImage();
@@ -38,17 +53,32 @@ void ModelCanvas::showModel(const ModelLayout& model) {
     update();
 }
 
-// Only the lights that change are painted again, at most once a screen frame: a test at 5 ms
-// steps faster than any screen shows, and the view then shows what the indicators show at each
-// frame the screen does show.
+// Only the lights that change are painted again, at most once a screen frame: a test at 1 ms
+// steps faster than any screen shows. A light lit at any of the steps between two frames is
+// shown lit at the next, as a strobe is seen on the model.
 void ModelCanvas::showColors(const std::vector<std::uint32_t>& colors) {
-    if (colors == colors_)
+    if (colors.size() != model_.lights.size() || colors == colors_)
         return;
-    for (std::size_t i = 0; i < colors.size() && i < model_.lights.size(); ++i)
-        if (i >= colors_.size() || colors[i] != colors_[i])
-            dirty_ += lightRect(i);
     colors_ = colors;
-    if (!frame_.isActive())
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        if (colors[i] != 0 || !litSinceFrame_[i])
+            pending_[i] = colors[i];
+        litSinceFrame_[i] = litSinceFrame_[i] || colors[i] != 0;
+    }
+    if (pending_ != shown_ && !frame_.isActive())
+        frame_.start();
+}
+
+void ModelCanvas::showFrame() {
+    QRegion dirty;
+    for (std::size_t i = 0; i < pending_.size(); ++i)
+        if (pending_[i] != shown_[i])
+            dirty += lightRect(i);
+    shown_ = pending_;
+    pending_ = colors_;
+    litSinceFrame_.assign(colors_.size(), false);
+    update(dirty);
+    if (pending_ != shown_) // a flash that is over shows dark at the next frame
         frame_.start();
 }
 
@@ -74,10 +104,18 @@ const QImage& ModelCanvas::backdrop() {
     return backdrop_;
 }
 
-// Where light `i` and its glow are drawn in the view (a light at the edge is cut off there).
+// Where light `i` and its glow are drawn in the view (a light at the edge is cut off there), on
+// whole device pixels: at a scale of 1.5 a rectangle with an odd edge would start halfway into a
+// pixel, and the outline would show a seam along it.
 QRect ModelCanvas::lightRect(std::size_t i) const {
     const qreal reach = LightRadius(place()) * 2.3 + 2;
-    return QRectF(centreOf(i) - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect() & rect();
+    const QRectF area(centreOf(i) - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach));
+    const int step = WholePixelStep(devicePixelRatioF());
+    const auto down = [step](qreal v) { return int(std::floor(v / step)) * step; };
+    const auto up = [step](qreal v) { return int(std::ceil(v / step)) * step; };
+    return QRect(QPoint(down(area.left()), down(area.top())),
+                 QPoint(up(area.right()) - 1, up(area.bottom()) - 1)) &
+           rect();
 }
 
 bool ModelCanvas::overlapsAnother(std::size_t i) const {
@@ -88,7 +126,7 @@ bool ModelCanvas::overlapsAnother(std::size_t i) const {
 }
 
 void ModelCanvas::paintLight(QPainter& painter, std::size_t i, QPoint origin) {
-    const QImage& light = lightImage(colors_[i]);
+    const QImage& light = lightImage(shown_[i]);
     const QSize size = (QSizeF(light.size()) / light.devicePixelRatio()).toSize();
     painter.drawImage(centreOf(i).toPoint() - QPoint(size.width() / 2, size.height() / 2) - origin, light);
 }
@@ -97,7 +135,7 @@ void ModelCanvas::paintLight(QPainter& painter, std::size_t i, QPoint origin) {
 // blitting and blending. Made once per light and colour for the view as it is.
 const QImage& ModelCanvas::patch(std::size_t i) {
     const QImage& back = backdrop();
-    const auto key = std::pair(i, colors_[i]);
+    const auto key = std::pair(i, shown_[i]);
     if (const auto found = patches_.find(key); found != patches_.end())
         return found->second;
     const QRect where = lightRect(i);
@@ -114,14 +152,15 @@ const QImage& ModelCanvas::patch(std::size_t i) {
 // instead of filling a gradient.
 const QImage& ModelCanvas::lightImage(std::uint32_t color) {
     const qreal radius = LightRadius(place());
-    if (radius != spriteRadius_) {
+    const qreal ratio = devicePixelRatioF();
+    if (radius != spriteRadius_ || ratio != spriteRatio_) { // resized, or moved to a screen of another scale
         sprites_.clear();
         spriteRadius_ = radius;
+        spriteRatio_ = ratio;
     }
     auto found = sprites_.find(color);
     if (found != sprites_.end())
         return found->second;
-    const qreal ratio = devicePixelRatioF();
     const int side = int(std::ceil(radius * 4.6)) + 2;
     QImage sprite(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
     sprite.setDevicePixelRatio(ratio);
@@ -161,7 +200,7 @@ void ModelCanvas::paintEvent(QPaintEvent* event) {
         return;
     }
     QRegion rest = event->region();
-    const std::size_t count = std::min(model_.lights.size(), colors_.size());
+    const std::size_t count = std::min(model_.lights.size(), shown_.size());
     for (std::size_t i = 0; i < count; ++i) {
         const QRect where = lightRect(i);
         if (QRegion(where).subtracted(rest).isEmpty() && !overlapsAnother(i)) {
@@ -203,9 +242,11 @@ void ModelCanvas::mouseMoveEvent(QMouseEvent* event) {
 void ModelCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (!dragged_ || event->button() != Qt::LeftButton)
         return;
+    const ModelLight& light = model_.lights[*dragged_];
+    const std::size_t index = *dragged_;
     dragged_.reset();
     setCursor(Qt::OpenHandCursor);
-    emit moved(model_);
+    emit placed(index, light.x, light.y);
 }
 
 void ModelCanvas::contextMenuEvent(QContextMenuEvent* event) {
@@ -232,9 +273,9 @@ bool ModelCanvas::event(QEvent* event) {
     if (const auto light = lightAt(help->pos())) {
         const ModelLight& l = model_.lights[*light];
         QToolTip::showText(help->globalPos(),
-                           l.name.empty()
-                               ? tr("LED#%1").arg(l.led + 1)
-                               : tr("%1 (LED#%2)").arg(QString::fromStdString(l.name)).arg(l.led + 1),
+                           PlainTip(l.name.empty() ? tr("LED#%1").arg(l.led + 1)
+                                                   : tr("%1 (LED#%2)").arg(QString::fromStdString(l.name))
+                                                         .arg(l.led + 1)),
                            this);
     } else {
         QToolTip::hideText();

@@ -4,7 +4,6 @@
 #include "model/ModelLayout.h"
 
 #include <QImage>
-#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,11 +28,17 @@ class ModelCanvas : public QWidget {
 
     explicit ModelCanvas(QWidget* parent = nullptr);
 
+    // A drag under way ends where the light is now.
     void showModel(const ModelLayout& model);
     const ModelLayout& model() const { return model_; }
-    // The colour each light shows now (0x00BBGGRR, 0 for dark), in the model's order.
+    // The colour each light has now (0x00BBGGRR, 0 for dark), in the model's order.
     void showColors(const std::vector<std::uint32_t>& colors);
     const std::vector<std::uint32_t>& colors() const { return colors_; }
+    // What the view shows at its last frame: a light lit at any step since the frame before is
+    // shown lit, so that a flash shorter than a frame is never lost between two.
+    const std::vector<std::uint32_t>& shownColors() const { return shown_; }
+    // Why the model's own picture is not shown, if it is not.
+    QString pictureProblem() const { return outline_ ? outline_->pictureProblem() : QString(); }
     // The light at `pos`, if any: the one drawn on top.
     std::optional<std::size_t> lightAt(QPointF pos) const;
     QPointF centreOf(std::size_t light) const;
@@ -41,8 +46,8 @@ class ModelCanvas : public QWidget {
     QSize sizeHint() const override { return {320, 320}; }
 
   signals:
-    // A light was put at a new place: the model as it is now.
-    void moved(const zg::ModelLayout& model);
+    // A light was dragged to a new place, given as shares of the outline.
+    void placed(std::size_t light, double x, double y);
     void renameAsked(std::size_t light);
     void doubleAsked(std::size_t light);
     void removeAsked(std::size_t light);
@@ -56,6 +61,7 @@ class ModelCanvas : public QWidget {
     bool event(QEvent* event) override;
 
   private:
+    void showFrame();
     QRectF place() const;
     const QImage& backdrop();
     const QImage& lightImage(std::uint32_t color);
@@ -68,11 +74,14 @@ class ModelCanvas : public QWidget {
     std::unique_ptr<ModelOutline> outline_;
     QImage backdrop_; // the ground and the outline at the view's size, so that a step only paints lights
     std::vector<std::uint32_t> colors_;
+    std::vector<std::uint32_t> shown_;   // painted at the last frame
+    std::vector<std::uint32_t> pending_; // for the next frame: lit if lit at any step since the last
+    std::vector<bool> litSinceFrame_;
     std::optional<std::size_t> dragged_;
-    std::map<std::uint32_t, QImage> sprites_; // each colour's light, at spriteRadius_
+    std::map<std::uint32_t, QImage> sprites_; // each colour's light, at spriteRadius_ and spriteRatio_
     qreal spriteRadius_ = 0;
+    qreal spriteRatio_ = 0;
     std::map<std::pair<std::size_t, std::uint32_t>, QImage> patches_; // (light, colour) over the backdrop
-    QRegion dirty_; // the lights changed since the last painting
     QTimer frame_;
 };
 

@@ -2,12 +2,14 @@
 
 #include "ui/controls/ModelCanvas.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace zg {
@@ -49,6 +51,11 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Too
     connect(outlines_, &QComboBox::activated, this,
             [this](int index) { emit outlineChosen(kListedOutlines[std::size_t(index)]); });
     canvas_ = new ModelCanvas(this);
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("ModelNotice"));
+    notice_->setTextFormat(Qt::PlainText); // it names the user's files and models
+    notice_->setWordWrap(true);
+    notice_->hide();
     auto* hint =
         new QLabel(tr("Drag a light to its place; right-click it to name, double or remove it."), this);
     hint->setWordWrap(true);
@@ -66,14 +73,48 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Too
     choices->addWidget(button(tr("&Picture..."), "ModelPicture", &ModelWindow::pictureAsked), 1, 2);
     choices->setColumnStretch(1, 1);
     auto* files = new QHBoxLayout;
+    files->addWidget(button(tr("Ren&ame..."), "ModelRename", &ModelWindow::renameAsked));
+    files->addWidget(button(tr("&Delete..."), "ModelDelete", &ModelWindow::deleteAsked));
     files->addWidget(button(tr("&Import..."), "ModelImport", &ModelWindow::importAsked));
     files->addWidget(button(tr("&Export..."), "ModelExport", &ModelWindow::exportAsked));
     files->addStretch();
+    undo_ = new QPushButton(tr("&Undo"), this);
+    undo_->setObjectName(QStringLiteral("ModelUndo"));
+    redo_ = new QPushButton(tr("&Redo"), this);
+    redo_->setObjectName(QStringLiteral("ModelRedo"));
+    files->addWidget(undo_);
+    files->addWidget(redo_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
+    layout->addWidget(notice_);
     layout->addWidget(canvas_, 1);
     layout->addWidget(hint);
     layout->addLayout(files);
+}
+
+void ModelWindow::setHistory(QUndoStack& history) {
+    const auto bind = [this](QPushButton* button, QAction* action, QKeySequence::StandardKey key) {
+        action->setShortcuts(key);
+        addAction(action); // the keys work wherever the focus is in this window
+        const auto follow = [button, action] {
+            button->setEnabled(action->isEnabled());
+            button->setToolTip(action->text());
+        };
+        connect(action, &QAction::changed, button, follow);
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        follow();
+    };
+    bind(undo_, history.createUndoAction(this), QKeySequence::Undo);
+    bind(redo_, history.createRedoAction(this), QKeySequence::Redo);
+}
+
+void ModelWindow::showNotice(const QString& text) {
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty());
+}
+
+QString ModelWindow::notice() const {
+    return notice_->text();
 }
 
 QPushButton* ModelWindow::button(const QString& caption, const char* name, void (ModelWindow::*asked)()) {

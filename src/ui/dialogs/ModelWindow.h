@@ -6,7 +6,9 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
+class QUndoStack;
 
 namespace zg {
 
@@ -22,6 +24,11 @@ class ModelWindow : public QWidget {
     ModelCanvas& canvas() const { return *canvas_; }
     // The models to choose from, `current` chosen, and its outline.
     void showModels(const QStringList& names, const QString& current, Outline outline);
+    // A line above the model that says what the view cannot show as asked; empty hides it.
+    void showNotice(const QString& text);
+    QString notice() const;
+    // Undo and Redo of the changes to the model, as buttons and as the usual keys in this window.
+    void setHistory(QUndoStack& history);
 
     // "Plane (high wing)": how the list names an outline.
     static QString OutlineName(Outline outline);
@@ -30,6 +37,8 @@ class ModelWindow : public QWidget {
     void modelChosen(const QString& name);
     void outlineChosen(zg::Outline outline);
     void newAsked();
+    void renameAsked();
+    void deleteAsked();
     void pictureAsked();
     void importAsked();
     void exportAsked();
@@ -44,6 +53,9 @@ class ModelWindow : public QWidget {
     QComboBox* models_ = nullptr;
     QComboBox* outlines_ = nullptr;
     ModelCanvas* canvas_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
 };
 
 } // namespace zg

@@ -1,8 +1,8 @@
 #include "GridWidget.h"
 
-#include "ui/grid/GridAccessibleEvents.h"
-
+#include "export/PlainTip.h"
 #include "export/TimingText.h"
+#include "ui/grid/GridAccessibleEvents.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -192,7 +192,7 @@ bool GridWidget::event(QEvent* event) {
     const QString text =
         cell ? CellTimeText(cell->row, cell->event, delay, nameOf_ ? nameOf_(cell->row) : QString())
              : AxisTimeText(*axis, delay, *axis == sequence_.endEvent());
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, this);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), PlainTip(text), this);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "TimingReadout.h"
 
+#include "export/PlainTip.h"
 #include "export/TimingText.h"
 #include "model/RowTiming.h"
 #include "ui/grid/GridWidget.h"
@@ -34,6 +35,7 @@ QString shortenedAtWord(const QString& text, const QFontMetrics& metrics, int wi
 TimingReadout::TimingReadout(const LedSequence& sequence, GridWidget& grid, QStatusBar& bar, QObject* parent)
     : QObject(parent), sequence_(sequence), grid_(grid), line_(*new QLabel(&bar)) {
     line_.setObjectName(QStringLiteral("TimingReadout"));
+    line_.setTextFormat(Qt::PlainText); // it names the lights as the user named them
     // As wide as the bar lets it be, whatever its text: a long one is shortened to fit.
     line_.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar.addWidget(&line_, 1);
@@ -67,7 +69,7 @@ void TimingReadout::refresh() {
     // A text that does not fit is shortened at a word, and shown whole as the line's tooltip.
     const QString fitting = shortenedAtWord(text, line_.fontMetrics(), line_.contentsRect().width());
     line_.setText(fitting);
-    line_.setToolTip(fitting == text ? QString() : text);
+    line_.setToolTip(fitting == text ? QString() : PlainTip(text));
 }
 
 } // namespace zg

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "UiFixture.h"
+
+#include "ui/commands/ModelCommands.h"
+#include "ui/controls/LedIndicator.h"
+#include "ui/controls/ModelCanvas.h"
+#include "ui/dialogs/ModelWindow.h"
+
+#include <QAction>
+
+// A main window whose model view a test opens.
+class ModelView : public UiFixture {
+  protected:
+    zg::ModelCommands& models() const { return *form->findChild<zg::ModelCommands*>(); }
+    zg::ModelWindow* view() const { return models().view(); }
+    zg::ModelCanvas& canvas() const { return view()->canvas(); }
+    void openView() {
+        find<QAction>("MENUmodelview")->trigger();
+        ASSERT_NE(view(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view()));
+    }
+    QColor indicator(zg::LedChannel led) const {
+        return find<zg::LedIndicator>(QStringLiteral("LED_%1").arg(led))->fillColor();
+    }
+};
+
