@@ -165,7 +165,22 @@
         <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+37"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+38"/>
+        <source>The model %1 cannot be read: %2.</source>
+        <translation>Das Modell %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>There is no model %1. The outlines are: %2.</source>
+        <translation>Es gibt kein Modell %1. Die Umrisse sind: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no model %1. Your models are: %2; the outlines are: %3.</source>
+        <translation>Es gibt kein Modell %1. Ihre Modelle sind: %2; die Umrisse sind: %3.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
@@ -181,13 +196,8 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>There is no model %1: you have no models yet.</source>
-        <translation>Es gibt kein Modell %1: Sie haben noch keine Modelle.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>There is no model %1 that can be read (%2). Your models: %3</source>
-        <translation>Es gibt kein lesbares Modell %1 (%2). Ihre Modelle: %3</translation>
+        <source>The picture %1 of the model %2 cannot be shown: %3.</source>
+        <translation>Das Bild %1 des Modells %2 kann nicht gezeigt werden: %3.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -885,7 +895,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Weiß</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+146"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+181"/>
         <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
@@ -988,7 +998,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Variables Tempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+174"/>
         <source>Servo Mode</source>
         <translation>Servomodus</translation>
     </message>
@@ -1171,12 +1181,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+19"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+35"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+222"/>
         <source>&amp;Name...</source>
         <translation>&amp;Benennen...</translation>
     </message>
@@ -1191,7 +1201,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1204,42 +1214,47 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-43"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-82"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2): stattdessen wird das Flugzeug gezeigt.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>My Plane</source>
-        <translation>Mein Flugzeug</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>The model %1 cannot be read (%2).</source>
-        <translation>Das Modell %1 kann nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+97"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <source>Name of the model:</source>
-        <translation>Name des Modells:</translation>
+        <location line="-165"/>
+        <source>The model was changed in another window; it is shown as it is now.</source>
+        <translation>Das Modell wurde in einem anderen Fenster geändert; es wird so gezeigt, wie es jetzt ist.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>%1 cannot name a model: %2</source>
-        <translation>%1 kann kein Modell benennen: %2</translation>
+        <location line="+79"/>
+        <source>Move Light</source>
+        <translation>Licht verschieben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Double Light</source>
+        <translation>Licht verdoppeln</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>New Model</source>
-        <translation>Neues Modell</translation>
+        <source>Remove Light</source>
+        <translation>Licht entfernen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+46"/>
+        <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
+        <translation>Das Bild %1 kann nicht gezeigt werden (%2): das Flugzeug steht an seiner Stelle.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Outline</source>
+        <translation>Umriss</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Picture of the Model</source>
         <translation>Bild des Modells</translation>
     </message>
@@ -1249,33 +1264,22 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <source>Import Model</source>
-        <translation>Modell importieren</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <location line="+16"/>
-        <source>Models (*.json)</source>
-        <translation>Modelle (*.json)</translation>
-    </message>
-    <message>
-        <location line="-11"/>
-        <source>%1 cannot be imported: %2</source>
-        <translation>%1 kann nicht importiert werden: %2</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Export Model</source>
-        <translation>Modell exportieren</translation>
-    </message>
-    <message>
         <location line="+5"/>
-        <source>The model cannot be written to %1: %2</source>
-        <translation>Das Modell kann nicht nach %1 geschrieben werden: %2</translation>
+        <source>The picture %1 cannot be used: %2.</source>
+        <translation>Das Bild %1 kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Name Light</source>
+        <translation>Licht benennen</translation>
+    </message>
+    <message>
+        <location line="-3"/>
         <source>Name of the Light</source>
         <translation>Name des Lichts</translation>
     </message>
@@ -1288,35 +1292,71 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelFile</name>
     <message>
-        <location filename="../src/files/ModelFile.cpp" line="+74"/>
+        <location filename="../src/files/ModelFile.cpp" line="+72"/>
+        <source>the picture it carries is damaged</source>
+        <translation>das Bild darin ist beschädigt</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>it is not JSON (%1 at byte %2)</source>
         <translation>es ist kein JSON (%1 bei Byte %2)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>it holds no Zelta-Glow model</source>
         <translation>es enthält kein Zelta-Glow-Modell</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>it has %1 lights; a model has at most %2</source>
+        <translation>es hat %1 Lichter; ein Modell hat höchstens %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>one of its lights has no output from 1 to 4 or no place</source>
         <translation>eines seiner Lichter hat keinen Ausgang von 1 bis 4 oder keinen Platz</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+12"/>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not exist</source>
+        <translation>es existiert nicht</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
         <source>it is far too large for a model</source>
         <translation>es ist viel zu groß für ein Modell</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/files/ModelLibrary.cpp" line="+26"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 kann kein Modell benennen: %2</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>there is no model of that name</source>
+        <translation>es gibt kein Modell dieses Namens</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The folder %1 cannot be created.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>There is a model %1 already.</source>
+        <translation>Es gibt schon ein Modell %1.</translation>
     </message>
 </context>
 <context>
     <name>zg::ModelLayout</name>
     <message>
-        <location filename="../src/model/ModelLayout.cpp" line="+30"/>
+        <location filename="../src/model/ModelLayout.cpp" line="+32"/>
         <source>Left wingtip</source>
         <translation>Linke Flügelspitze</translation>
     </message>
@@ -1392,7 +1432,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Rechtes Rücklicht</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Port light</source>
         <translation>Backbordlicht</translation>
     </message>
@@ -1413,17 +1453,170 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
 </context>
 <context>
+    <name>zg::ModelLibraryCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+44"/>
+        <source>The model %1 cannot be read (%2).</source>
+        <translation>Das Modell %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>My Plane</source>
+        <translation>Mein Flugzeug</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Name of the model:</source>
+        <translation>Name des Modells:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 kann kein Modell benennen: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>There is a model %1 already: choose another name.</source>
+        <translation>Es gibt schon ein Modell %1: wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>There is a model %1 already. Replace it with a new one?</source>
+        <translation>Es gibt schon ein Modell %1. Durch ein neues ersetzen?</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>My Picture</source>
+        <translation>Mein Bild</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New Model</source>
+        <translation>Neues Modell</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+48"/>
+        <source>The model %1 cannot be kept: %2</source>
+        <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Rename Model</source>
+        <translation>Modell umbenennen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The model %1 cannot be renamed: %2</source>
+        <translation>Das Modell %1 kann nicht umbenannt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete the model %1?</source>
+        <translation>Das Modell %1 löschen?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model %1 cannot be deleted: %2</source>
+        <translation>Das Modell %1 kann nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Import Model</source>
+        <translation>Modell importieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+30"/>
+        <source>Models (*.json)</source>
+        <translation>Modelle (*.json)</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Imported Model</source>
+        <translation>Importiertes Modell</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The model %1 had no light for %2: each was put at its usual place.</source>
+        <translation>Das Modell %1 hatte kein Licht für %2: jedes wurde an seinen üblichen Platz gesetzt.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Export Model</source>
+        <translation>Modell exportieren</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model cannot be written to %1: %2</source>
+        <translation>Das Modell kann nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The picture %1 of the model cannot be read, so the file carries none.</source>
+        <translation>Das Bild %1 des Modells kann nicht gelesen werden, daher enthält die Datei keins.</translation>
+    </message>
+</context>
+<context>
     <name>zg::ModelPicture</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+26"/>
-        <source>The picture %1 cannot be read: the plane is shown instead.</source>
-        <translation>Das Bild %1 kann nicht gelesen werden: stattdessen wird das Flugzeug gezeigt.</translation>
+        <location filename="../src/export/ModelPicture.cpp" line="+55"/>
+        <source>the model names no picture</source>
+        <translation>das Modell nennt kein Bild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the picture it carries is damaged</source>
+        <translation>das Bild darin ist beschädigt</translation>
+    </message>
+    <message>
+        <location filename="../src/export/PictureFile.cpp" line="+32"/>
+        <source>it is %1 MB; a model carries a drawing of up to %2 MB</source>
+        <translation>es hat %1 MB; ein Modell nimmt eine Zeichnung bis %2 MB auf</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it is no drawing the program can show</source>
+        <translation>es ist keine Zeichnung, die das Programm zeigen kann</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>it cannot be made small enough for a model</source>
+        <translation>es lässt sich nicht klein genug für ein Modell machen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not exist</source>
+        <translation>es existiert nicht</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelStore</name>
+    <message>
+        <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <source>Another window changed the model just now; it is shown as it is now.</source>
+        <translation>Ein anderes Fenster hat das Modell soeben geändert; es wird so gezeigt, wie es jetzt ist.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There is a model %1 already.</source>
+        <translation>Es gibt schon ein Modell %1.</translation>
     </message>
 </context>
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+23"/>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+25"/>
         <source>Plane (high wing)</source>
         <translation>Flugzeug (Hochdecker)</translation>
     </message>
@@ -1458,7 +1651,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Modellansicht</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Ziehen Sie ein Licht an seinen Platz; mit einem Rechtsklick benennen, verdoppeln oder entfernen Sie es.</translation>
     </message>
@@ -1484,6 +1677,16 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
     <message>
         <location line="+3"/>
+        <source>Ren&amp;ame...</source>
+        <translation>Name än&amp;dern...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
     </message>
@@ -1492,11 +1695,21 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <source>&amp;Export...</source>
         <translation>&amp;Exportieren...</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+150"/>
+        <location filename="../src/export/ModelPicture.cpp" line="+131"/>
         <location filename="../src/export/PatternPictures.cpp" line="+81"/>
         <source>The animation could not be encoded: %1</source>
         <translation>Die Animation konnte nicht kodiert werden: %1</translation>
@@ -1610,7 +1823,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+49"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+50"/>
         <source>(No presets found)</source>
         <translation>(Keine Vorlagen gefunden)</translation>
     </message>
@@ -1643,17 +1856,32 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::PresetLibrary</name>
     <message>
-        <location filename="../src/files/PresetLibrary.cpp" line="+63"/>
+        <location filename="../src/files/PresetLibrary.cpp" line="+67"/>
         <source>The name is empty.</source>
         <translation>Der Name ist leer.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>A name cannot begin with a dot, nor begin or end with a blank.</source>
-        <translation>Ein Name darf nicht mit einem Punkt beginnen und nicht mit einem Leerzeichen beginnen oder enden.</translation>
+        <source>A name cannot begin with a dot, nor begin or end with a blank or a dot.</source>
+        <translation>Ein Name darf nicht mit einem Punkt beginnen und weder mit einem Leerzeichen noch mit einem Punkt beginnen oder enden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A name is one line, without tabs.</source>
+        <translation>Ein Name ist eine Zeile, ohne Tabulatoren.</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>A name has at most %1 characters.</source>
+        <translation>Ein Name hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 names a device on Windows.</source>
+        <translation>%1 benennt unter Windows ein Gerät.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Ein Name darf keines dieser Zeichen enthalten: / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>
@@ -1739,7 +1967,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+132"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>Leitungseinstellungen „%1“ nicht verstanden.</translation>
     </message>
@@ -1831,7 +2059,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::RecentFiles</name>
     <message>
-        <location filename="../src/ui/commands/RecentFiles.cpp" line="+24"/>
+        <location filename="../src/ui/commands/RecentFiles.cpp" line="+25"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -1874,7 +2102,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Serieller Anschluss (RS-232)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>(Programming cable is connected to this 9-pin port#)</source>
         <translation>(Hier steckt das Programmierkabel am 9-poligen Anschluss)</translation>
     </message>
@@ -1929,7 +2157,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Die Anschlusseinstellung konnte nicht in LED.cfg im Ordner<byte value="xd"/>%1<byte value="xd"/>gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+56"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Dieser Lauf sendet an %1 (--device).</translation>
     </message>

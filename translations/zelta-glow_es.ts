@@ -165,7 +165,22 @@
         <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+37"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+38"/>
+        <source>The model %1 cannot be read: %2.</source>
+        <translation>No se puede leer el modelo %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>There is no model %1. The outlines are: %2.</source>
+        <translation>No hay ningún modelo %1. Los contornos son: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no model %1. Your models are: %2; the outlines are: %3.</source>
+        <translation>No hay ningún modelo %1. Sus modelos son: %2; los contornos son: %3.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>%1 cannot be read: %2</source>
         <translation>No se puede leer %1: %2</translation>
     </message>
@@ -181,13 +196,8 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>There is no model %1: you have no models yet.</source>
-        <translation>No hay ningún modelo %1: todavía no tiene modelos.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>There is no model %1 that can be read (%2). Your models: %3</source>
-        <translation>No hay ningún modelo %1 legible (%2). Sus modelos: %3</translation>
+        <source>The picture %1 of the model %2 cannot be shown: %3.</source>
+        <translation>No se puede mostrar la imagen %1 del modelo %2: %3.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -885,7 +895,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+146"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+181"/>
         <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
@@ -988,7 +998,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Velocidad variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+174"/>
         <source>Servo Mode</source>
         <translation>Modo servo</translation>
     </message>
@@ -1171,12 +1181,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+19"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+35"/>
         <source>Model</source>
         <translation>Modelo</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+222"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nombrar...</translation>
     </message>
@@ -1191,7 +1201,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Quitar</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1204,42 +1214,47 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-43"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-82"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>No se puede leer el modelo %1 (%2): en su lugar se muestra el avión.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>My Plane</source>
-        <translation>Mi avión</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>The model %1 cannot be read (%2).</source>
-        <translation>No se puede leer el modelo %1 (%2).</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+97"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>No se puede conservar el modelo %1: %2</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <source>Name of the model:</source>
-        <translation>Nombre del modelo:</translation>
+        <location line="-165"/>
+        <source>The model was changed in another window; it is shown as it is now.</source>
+        <translation>El modelo se cambió en otra ventana; se muestra tal como está ahora.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>%1 cannot name a model: %2</source>
-        <translation>%1 no puede nombrar un modelo: %2</translation>
+        <location line="+79"/>
+        <source>Move Light</source>
+        <translation>Mover luz</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Double Light</source>
+        <translation>Duplicar luz</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>New Model</source>
-        <translation>Modelo nuevo</translation>
+        <source>Remove Light</source>
+        <translation>Quitar luz</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+46"/>
+        <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
+        <translation>No se puede mostrar la imagen %1 (%2): el avión ocupa su lugar.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Picture of the Model</source>
         <translation>Imagen del modelo</translation>
     </message>
@@ -1249,33 +1264,22 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Imágenes (*.png *.jpg *.jpeg *.svg)</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <source>Import Model</source>
-        <translation>Importar modelo</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <location line="+16"/>
-        <source>Models (*.json)</source>
-        <translation>Modelos (*.json)</translation>
-    </message>
-    <message>
-        <location line="-11"/>
-        <source>%1 cannot be imported: %2</source>
-        <translation>No se puede importar %1: %2</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Export Model</source>
-        <translation>Exportar modelo</translation>
-    </message>
-    <message>
         <location line="+5"/>
-        <source>The model cannot be written to %1: %2</source>
-        <translation>No se puede escribir el modelo en %1: %2</translation>
+        <source>The picture %1 cannot be used: %2.</source>
+        <translation>No se puede usar la imagen %1: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Name Light</source>
+        <translation>Nombrar luz</translation>
+    </message>
+    <message>
+        <location line="-3"/>
         <source>Name of the Light</source>
         <translation>Nombre de la luz</translation>
     </message>
@@ -1288,35 +1292,71 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelFile</name>
     <message>
-        <location filename="../src/files/ModelFile.cpp" line="+74"/>
+        <location filename="../src/files/ModelFile.cpp" line="+72"/>
+        <source>the picture it carries is damaged</source>
+        <translation>la imagen que contiene está dañada</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>it is not JSON (%1 at byte %2)</source>
         <translation>no es JSON (%1 en el byte %2)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>it holds no Zelta-Glow model</source>
         <translation>no contiene ningún modelo de Zelta-Glow</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>it has %1 lights; a model has at most %2</source>
+        <translation>tiene %1 luces; un modelo tiene como mucho %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>one of its lights has no output from 1 to 4 or no place</source>
         <translation>una de sus luces no tiene salida del 1 al 4 o no tiene sitio</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+12"/>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
         <source>it is far too large for a model</source>
         <translation>es demasiado grande para un modelo</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/files/ModelLibrary.cpp" line="+26"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 no sirve como nombre de modelo: %2</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>there is no model of that name</source>
+        <translation>no hay ningún modelo con ese nombre</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The folder %1 cannot be created.</source>
         <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>There is a model %1 already.</source>
+        <translation>Ya hay un modelo %1.</translation>
     </message>
 </context>
 <context>
     <name>zg::ModelLayout</name>
     <message>
-        <location filename="../src/model/ModelLayout.cpp" line="+30"/>
+        <location filename="../src/model/ModelLayout.cpp" line="+32"/>
         <source>Left wingtip</source>
         <translation>Punta del ala izquierda</translation>
     </message>
@@ -1392,7 +1432,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Piloto trasero derecho</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Port light</source>
         <translation>Luz de babor</translation>
     </message>
@@ -1413,17 +1453,170 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
 </context>
 <context>
+    <name>zg::ModelLibraryCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+44"/>
+        <source>The model %1 cannot be read (%2).</source>
+        <translation>No se puede leer el modelo %1 (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>My Plane</source>
+        <translation>Mi avión</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Name of the model:</source>
+        <translation>Nombre del modelo:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 no sirve como nombre de modelo: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>There is a model %1 already: choose another name.</source>
+        <translation>Ya hay un modelo %1: elija otro nombre.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>There is a model %1 already. Replace it with a new one?</source>
+        <translation>Ya hay un modelo %1. ¿Sustituirlo por uno nuevo?</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>My Picture</source>
+        <translation>Mi imagen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New Model</source>
+        <translation>Nuevo modelo</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+48"/>
+        <source>The model %1 cannot be kept: %2</source>
+        <translation>No se puede conservar el modelo %1: %2</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Rename Model</source>
+        <translation>Renombrar modelo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The model %1 cannot be renamed: %2</source>
+        <translation>No se puede renombrar el modelo %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete the model %1?</source>
+        <translation>¿Eliminar el modelo %1?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model %1 cannot be deleted: %2</source>
+        <translation>No se puede eliminar el modelo %1: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Import Model</source>
+        <translation>Importar modelo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+30"/>
+        <source>Models (*.json)</source>
+        <translation>Modelos (*.json)</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>%1 cannot be imported: %2</source>
+        <translation>No se puede importar %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Imported Model</source>
+        <translation>Modelo importado</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The model %1 had no light for %2: each was put at its usual place.</source>
+        <translation>El modelo %1 no tenía luz para %2: cada una se puso en su sitio habitual.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Export Model</source>
+        <translation>Exportar modelo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model cannot be written to %1: %2</source>
+        <translation>No se puede escribir el modelo en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The picture %1 of the model cannot be read, so the file carries none.</source>
+        <translation>No se puede leer la imagen %1 del modelo, así que el archivo no lleva ninguna.</translation>
+    </message>
+</context>
+<context>
     <name>zg::ModelPicture</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+26"/>
-        <source>The picture %1 cannot be read: the plane is shown instead.</source>
-        <translation>No se puede leer la imagen %1: en su lugar se muestra el avión.</translation>
+        <location filename="../src/export/ModelPicture.cpp" line="+55"/>
+        <source>the model names no picture</source>
+        <translation>el modelo no nombra ninguna imagen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the picture it carries is damaged</source>
+        <translation>la imagen que contiene está dañada</translation>
+    </message>
+    <message>
+        <location filename="../src/export/PictureFile.cpp" line="+32"/>
+        <source>it is %1 MB; a model carries a drawing of up to %2 MB</source>
+        <translation>tiene %1 MB; un modelo lleva dibujos de hasta %2 MB</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it is no drawing the program can show</source>
+        <translation>no es un dibujo que el programa pueda mostrar</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>it cannot be made small enough for a model</source>
+        <translation>no se puede hacer lo bastante pequeña para un modelo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelStore</name>
+    <message>
+        <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <source>Another window changed the model just now; it is shown as it is now.</source>
+        <translation>Otra ventana acaba de cambiar el modelo; se muestra tal como está ahora.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There is a model %1 already.</source>
+        <translation>Ya hay un modelo %1.</translation>
     </message>
 </context>
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+23"/>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+25"/>
         <source>Plane (high wing)</source>
         <translation>Avión (ala alta)</translation>
     </message>
@@ -1458,7 +1651,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Vista del modelo</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Arrastre una luz a su sitio; con un clic derecho puede nombrarla, duplicarla o quitarla.</translation>
     </message>
@@ -1484,6 +1677,16 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+3"/>
+        <source>Ren&amp;ame...</source>
+        <translation>&amp;Renombrar...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete...</source>
+        <translation>E&amp;liminar...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importar...</translation>
     </message>
@@ -1492,11 +1695,21 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <source>&amp;Export...</source>
         <translation>&amp;Exportar...</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Redo</source>
+        <translation>Re&amp;hacer</translation>
+    </message>
 </context>
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+150"/>
+        <location filename="../src/export/ModelPicture.cpp" line="+131"/>
         <location filename="../src/export/PatternPictures.cpp" line="+81"/>
         <source>The animation could not be encoded: %1</source>
         <translation>No se pudo codificar la animación: %1</translation>
@@ -1610,7 +1823,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+49"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+50"/>
         <source>(No presets found)</source>
         <translation>(No se encontraron plantillas)</translation>
     </message>
@@ -1643,17 +1856,32 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::PresetLibrary</name>
     <message>
-        <location filename="../src/files/PresetLibrary.cpp" line="+63"/>
+        <location filename="../src/files/PresetLibrary.cpp" line="+67"/>
         <source>The name is empty.</source>
         <translation>El nombre está vacío.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>A name cannot begin with a dot, nor begin or end with a blank.</source>
-        <translation>Un nombre no puede empezar por un punto, ni empezar o terminar con un espacio.</translation>
+        <source>A name cannot begin with a dot, nor begin or end with a blank or a dot.</source>
+        <translation>Un nombre no puede empezar por un punto, ni empezar o terminar con un espacio o un punto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A name is one line, without tabs.</source>
+        <translation>Un nombre es una sola línea, sin tabuladores.</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>A name has at most %1 characters.</source>
+        <translation>Un nombre tiene como mucho %1 caracteres.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 names a device on Windows.</source>
+        <translation>%1 es el nombre de un dispositivo en Windows.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Un nombre no puede contener ninguno de estos caracteres: / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>
@@ -1739,7 +1967,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+132"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>No se entienden los ajustes de línea «%1».</translation>
     </message>
@@ -1831,7 +2059,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::RecentFiles</name>
     <message>
-        <location filename="../src/ui/commands/RecentFiles.cpp" line="+24"/>
+        <location filename="../src/ui/commands/RecentFiles.cpp" line="+25"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -1874,7 +2102,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Puerto serie n.º (RS-232)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>(Programming cable is connected to this 9-pin port#)</source>
         <translation>(El cable de programación está conectado a este puerto de 9 pines)</translation>
     </message>
@@ -1929,7 +2157,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>No se pudo guardar el ajuste del puerto en LED.cfg en la carpeta<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+56"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Esta sesión envía a %1 (--device).</translation>
     </message>

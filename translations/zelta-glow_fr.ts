@@ -165,7 +165,22 @@
         <translation>ni DISPLAY ni WAYLAND_DISPLAY ne sont définis</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+37"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+38"/>
+        <source>The model %1 cannot be read: %2.</source>
+        <translation>Le modèle %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>There is no model %1. The outlines are: %2.</source>
+        <translation>Il n’y a pas de modèle %1. Les contours sont : %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no model %1. Your models are: %2; the outlines are: %3.</source>
+        <translation>Il n’y a pas de modèle %1. Vos modèles sont : %2 ; les contours sont : %3.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 ne peut pas être lu : %2</translation>
     </message>
@@ -181,13 +196,8 @@
     </message>
     <message>
         <location line="+16"/>
-        <source>There is no model %1: you have no models yet.</source>
-        <translation>Il n’y a pas de modèle %1 : vous n’avez encore aucun modèle.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>There is no model %1 that can be read (%2). Your models: %3</source>
-        <translation>Il n’y a pas de modèle %1 lisible (%2). Vos modèles : %3</translation>
+        <source>The picture %1 of the model %2 cannot be shown: %3.</source>
+        <translation>L’image %1 du modèle %2 ne peut pas être montrée : %3.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -885,7 +895,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Blanc</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+146"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+181"/>
         <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
@@ -988,7 +998,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Vitesse variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+174"/>
         <source>Servo Mode</source>
         <translation>Mode servo</translation>
     </message>
@@ -1171,12 +1181,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+19"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+35"/>
         <source>Model</source>
         <translation>Modèle</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+222"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nommer...</translation>
     </message>
@@ -1191,7 +1201,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1204,42 +1214,47 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-43"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-82"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Le modèle %1 ne peut pas être lu (%2) : l’avion est montré à sa place.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>My Plane</source>
-        <translation>Mon avion</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>The model %1 cannot be read (%2).</source>
-        <translation>Le modèle %1 ne peut pas être lu (%2).</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+97"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <source>Name of the model:</source>
-        <translation>Nom du modèle :</translation>
+        <location line="-165"/>
+        <source>The model was changed in another window; it is shown as it is now.</source>
+        <translation>Le modèle a été modifié dans une autre fenêtre ; il est montré tel qu’il est maintenant.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>%1 cannot name a model: %2</source>
-        <translation>%1 ne peut pas nommer un modèle : %2</translation>
+        <location line="+79"/>
+        <source>Move Light</source>
+        <translation>Déplacer la lumière</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Double Light</source>
+        <translation>Doubler la lumière</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>New Model</source>
-        <translation>Nouveau modèle</translation>
+        <source>Remove Light</source>
+        <translation>Retirer la lumière</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+46"/>
+        <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
+        <translation>L’image %1 ne peut pas être montrée (%2) : l’avion la remplace.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Picture of the Model</source>
         <translation>Image du modèle</translation>
     </message>
@@ -1249,33 +1264,22 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <source>Import Model</source>
-        <translation>Importer un modèle</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <location line="+16"/>
-        <source>Models (*.json)</source>
-        <translation>Modèles (*.json)</translation>
-    </message>
-    <message>
-        <location line="-11"/>
-        <source>%1 cannot be imported: %2</source>
-        <translation>%1 ne peut pas être importé : %2</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Export Model</source>
-        <translation>Exporter le modèle</translation>
-    </message>
-    <message>
         <location line="+5"/>
-        <source>The model cannot be written to %1: %2</source>
-        <translation>Le modèle ne peut pas être écrit dans %1 : %2</translation>
+        <source>The picture %1 cannot be used: %2.</source>
+        <translation>L’image %1 ne peut pas être utilisée : %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Name Light</source>
+        <translation>Nommer la lumière</translation>
+    </message>
+    <message>
+        <location line="-3"/>
         <source>Name of the Light</source>
         <translation>Nom de la lumière</translation>
     </message>
@@ -1288,35 +1292,71 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelFile</name>
     <message>
-        <location filename="../src/files/ModelFile.cpp" line="+74"/>
+        <location filename="../src/files/ModelFile.cpp" line="+72"/>
+        <source>the picture it carries is damaged</source>
+        <translation>l’image qu’il contient est endommagée</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>it is not JSON (%1 at byte %2)</source>
         <translation>ce n’est pas du JSON (%1 à l’octet %2)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>it holds no Zelta-Glow model</source>
         <translation>il ne contient aucun modèle Zelta-Glow</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>it has %1 lights; a model has at most %2</source>
+        <translation>il a %1 lumières ; un modèle en a au plus %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>one of its lights has no output from 1 to 4 or no place</source>
         <translation>une de ses lumières n’a pas de sortie de 1 à 4 ou pas de place</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+12"/>
+        <source>it is not a file</source>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not exist</source>
+        <translation>il n’existe pas</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+4"/>
         <source>it is far too large for a model</source>
         <translation>il est bien trop grand pour un modèle</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/files/ModelLibrary.cpp" line="+26"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 ne peut pas nommer un modèle : %2</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>there is no model of that name</source>
+        <translation>il n’y a pas de modèle de ce nom</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The folder %1 cannot be created.</source>
         <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>There is a model %1 already.</source>
+        <translation>Il y a déjà un modèle %1.</translation>
     </message>
 </context>
 <context>
     <name>zg::ModelLayout</name>
     <message>
-        <location filename="../src/model/ModelLayout.cpp" line="+30"/>
+        <location filename="../src/model/ModelLayout.cpp" line="+32"/>
         <source>Left wingtip</source>
         <translation>Saumon gauche</translation>
     </message>
@@ -1392,7 +1432,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Feu arrière droit</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Port light</source>
         <translation>Feu bâbord</translation>
     </message>
@@ -1413,17 +1453,170 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
 </context>
 <context>
+    <name>zg::ModelLibraryCommands</name>
+    <message>
+        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+44"/>
+        <source>The model %1 cannot be read (%2).</source>
+        <translation>Le modèle %1 ne peut pas être lu (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>My Plane</source>
+        <translation>Mon avion</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Name of the model:</source>
+        <translation>Nom du modèle :</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot name a model: %2</source>
+        <translation>%1 ne peut pas nommer un modèle : %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>There is a model %1 already: choose another name.</source>
+        <translation>Il y a déjà un modèle %1 : choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>There is a model %1 already. Replace it with a new one?</source>
+        <translation>Il y a déjà un modèle %1. Le remplacer par un nouveau ?</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>My Picture</source>
+        <translation>Mon image</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New Model</source>
+        <translation>Nouveau modèle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+48"/>
+        <source>The model %1 cannot be kept: %2</source>
+        <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Rename Model</source>
+        <translation>Renommer le modèle</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The model %1 cannot be renamed: %2</source>
+        <translation>Le modèle %1 ne peut pas être renommé : %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete the model %1?</source>
+        <translation>Supprimer le modèle %1 ?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model %1 cannot be deleted: %2</source>
+        <translation>Le modèle %1 ne peut pas être supprimé : %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Import Model</source>
+        <translation>Importer un modèle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+30"/>
+        <source>Models (*.json)</source>
+        <translation>Modèles (*.json)</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 ne peut pas être importé : %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Imported Model</source>
+        <translation>Modèle importé</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The model %1 had no light for %2: each was put at its usual place.</source>
+        <translation>Le modèle %1 n’avait pas de lumière pour %2 : chacune a été placée à sa place habituelle.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Export Model</source>
+        <translation>Exporter le modèle</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model cannot be written to %1: %2</source>
+        <translation>Le modèle ne peut pas être écrit dans %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The picture %1 of the model cannot be read, so the file carries none.</source>
+        <translation>L’image %1 du modèle ne peut pas être lue, le fichier n’en contient donc aucune.</translation>
+    </message>
+</context>
+<context>
     <name>zg::ModelPicture</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+26"/>
-        <source>The picture %1 cannot be read: the plane is shown instead.</source>
-        <translation>L’image %1 ne peut pas être lue : l’avion est montré à sa place.</translation>
+        <location filename="../src/export/ModelPicture.cpp" line="+55"/>
+        <source>the model names no picture</source>
+        <translation>le modèle ne nomme aucune image</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the picture it carries is damaged</source>
+        <translation>l’image qu’il contient est endommagée</translation>
+    </message>
+    <message>
+        <location filename="../src/export/PictureFile.cpp" line="+32"/>
+        <source>it is %1 MB; a model carries a drawing of up to %2 MB</source>
+        <translation>il fait %1 Mo ; un modèle contient un dessin d’au plus %2 Mo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it is no drawing the program can show</source>
+        <translation>ce n’est pas un dessin que le programme peut montrer</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>it cannot be made small enough for a model</source>
+        <translation>elle ne peut pas être rendue assez petite pour un modèle</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>it is not a file</source>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not exist</source>
+        <translation>il n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>zg::ModelStore</name>
+    <message>
+        <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <source>Another window changed the model just now; it is shown as it is now.</source>
+        <translation>Une autre fenêtre vient de modifier le modèle ; il est montré tel qu’il est maintenant.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>There is a model %1 already.</source>
+        <translation>Il y a déjà un modèle %1.</translation>
     </message>
 </context>
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+23"/>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+25"/>
         <source>Plane (high wing)</source>
         <translation>Avion (aile haute)</translation>
     </message>
@@ -1458,7 +1651,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Vue du modèle</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Faites glisser une lumière à sa place ; un clic droit permet de la nommer, la doubler ou la retirer.</translation>
     </message>
@@ -1484,6 +1677,16 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+3"/>
+        <source>Ren&amp;ame...</source>
+        <translation>&amp;Renommer...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importer...</translation>
     </message>
@@ -1492,11 +1695,21 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <source>&amp;Export...</source>
         <translation>&amp;Exporter...</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Redo</source>
+        <translation>Réta&amp;blir</translation>
+    </message>
 </context>
 <context>
     <name>zg::PatternPictures</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+150"/>
+        <location filename="../src/export/ModelPicture.cpp" line="+131"/>
         <location filename="../src/export/PatternPictures.cpp" line="+81"/>
         <source>The animation could not be encoded: %1</source>
         <translation>L’animation n’a pas pu être encodée : %1</translation>
@@ -1610,7 +1823,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+49"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+50"/>
         <source>(No presets found)</source>
         <translation>(Aucun modèle trouvé)</translation>
     </message>
@@ -1643,17 +1856,32 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::PresetLibrary</name>
     <message>
-        <location filename="../src/files/PresetLibrary.cpp" line="+63"/>
+        <location filename="../src/files/PresetLibrary.cpp" line="+67"/>
         <source>The name is empty.</source>
         <translation>Le nom est vide.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>A name cannot begin with a dot, nor begin or end with a blank.</source>
-        <translation>Un nom ne peut pas commencer par un point, ni commencer ou finir par une espace.</translation>
+        <source>A name cannot begin with a dot, nor begin or end with a blank or a dot.</source>
+        <translation>Un nom ne peut pas commencer par un point, ni commencer ou finir par un espace ou un point.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A name is one line, without tabs.</source>
+        <translation>Un nom tient sur une ligne, sans tabulations.</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>A name has at most %1 characters.</source>
+        <translation>Un nom a au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 names a device on Windows.</source>
+        <translation>%1 désigne un périphérique sous Windows.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Un nom ne peut contenir aucun de ces caractères : / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>
@@ -1739,7 +1967,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+132"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>Réglages de ligne « %1 » non compris.</translation>
     </message>
@@ -1831,7 +2059,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::RecentFiles</name>
     <message>
-        <location filename="../src/ui/commands/RecentFiles.cpp" line="+24"/>
+        <location filename="../src/ui/commands/RecentFiles.cpp" line="+25"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -1874,7 +2102,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Port série n° (RS-232)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>(Programming cable is connected to this 9-pin port#)</source>
         <translation>(Le câble de programmation est branché sur ce port 9 broches)</translation>
     </message>
@@ -1929,7 +2157,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Le réglage du port n’a pas pu être enregistré dans LED.cfg dans le dossier<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+56"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Cette session envoie vers %1 (--device).</translation>
     </message>
