@@ -77,8 +77,15 @@ void ModelCommands::rememberView() {
 void ModelCommands::buildView() {
     view_ = new ModelWindow(&p_.window);
     view_->setHistory(history_);
-    if (!view_->restoreGeometry(UserSettings::modelViewGeometry()))
+    if (!view_->restoreGeometry(UserSettings::modelViewGeometry())) {
         placeBesideWindow();
+        UserSettings::setModelViewGeometry(view_->saveGeometry());
+    }
+    // Kept a moment after each move, so that a program that ends unexpectedly still finds it.
+    keepPlace_.setSingleShot(true);
+    keepPlace_.setInterval(1000);
+    connect(&keepPlace_, &QTimer::timeout, this, [this] { UserSettings::setModelViewGeometry(view_->saveGeometry()); });
+    connect(view_, &ModelWindow::placeChanged, &keepPlace_, qOverload<>(&QTimer::start));
     connect(view_, &ModelWindow::closed, this, [this] {
         UserSettings::setModelViewGeometry(view_->saveGeometry());
         UserSettings::setModelViewShown(false);
@@ -121,20 +128,28 @@ void ModelCommands::connectCanvas() {
     });
 }
 
-// The first time, beside the main window where the screen has room, so that neither hides the other.
+// The first time, beside the main window where the screen has room, narrower where it has less,
+// so that neither hides the other; where there is no room at all, at the screen's right edge.
 void ModelCommands::placeBesideWindow() {
+    constexpr int kGap = 12;
     const QRect main = p_.window.frameGeometry();
     const QRect screen = p_.window.screen()->availableGeometry();
-    const QSize size = view_->sizeHint().expandedTo(QSize(360, 420)).boundedTo(screen.size());
-    QPoint at(main.right() + 12, main.top());
-    if (at.x() + size.width() > screen.right())
-        at.setX(main.left() - 12 - size.width());
-    if (at.x() < screen.left())
-        at = QPoint(main.left(), main.bottom() + 12);
-    at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width())));
-    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height())));
-    view_->resize(size);
-    view_->move(at);
+    const QSize wanted = view_->sizeHint().expandedTo(QSize(420, 480)).boundedTo(screen.size());
+    const QSize least = view_->minimumSizeHint();
+    const int height = std::min(wanted.height(), screen.height());
+    const int right = std::min(wanted.width(), screen.right() - main.right() - kGap);
+    const int left = std::min(wanted.width(), main.left() - screen.left() - kGap);
+    const int below = std::min(wanted.height(), screen.bottom() - main.bottom() - kGap);
+    QRect place(QPoint(screen.right() - wanted.width(), screen.top()), wanted);
+    if (right >= least.width())
+        place = QRect(main.right() + kGap, main.top(), right, height);
+    else if (left >= least.width())
+        place = QRect(main.left() - kGap - left, main.top(), left, height);
+    else if (below >= least.height())
+        place = QRect(main.left(), main.bottom() + kGap, wanted.width(), below);
+    place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - place.height())));
+    view_->resize(place.size());
+    view_->move(place.topLeft());
 }
 
 // The model shown changed: the view, the list and the names follow, and the history belongs to

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <functional>
@@ -78,6 +79,7 @@ class ModelCommands : public QObject {
     bool chosen_ = false;        // a model was chosen or the view opened: its names name the outputs
     std::string historyOf_;      // the model whose changes the history holds
     QString changedElsewhere_;   // said in the view until the next change of the user's
+    QTimer keepPlace_;
 };
 
 } // namespace zg

@@ -29,7 +29,8 @@ QStringList ModelStore::names() const {
 }
 
 std::optional<QString> ModelStore::choose(const QString& name) {
-    const QString kept = library_.find(name).value_or(name);
+    // The name as listed; one typed in another case finds the model of that name.
+    const QString kept = library_.names().contains(name) ? name : library_.find(name).value_or(name);
     ModelRead read = library_.load(kept);
     if (!read.model)
         return read.why;

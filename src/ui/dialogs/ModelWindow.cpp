@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -51,30 +52,32 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Too
     connect(outlines_, &QComboBox::activated, this,
             [this](int index) { emit outlineChosen(kListedOutlines[std::size_t(index)]); });
     canvas_ = new ModelCanvas(this);
+    // Below the model, where the hint stands while there is nothing to say: the model keeps its
+    // place when a notice comes and goes.
     notice_ = new QLabel(this);
     notice_->setObjectName(QStringLiteral("ModelNotice"));
     notice_->setTextFormat(Qt::PlainText); // it names the user's files and models
     notice_->setWordWrap(true);
-    notice_->hide();
-    auto* hint =
-        new QLabel(tr("Drag a light to its place; right-click it to name, double or remove it."), this);
-    hint->setWordWrap(true);
+    showNotice({});
 
     auto* choices = new QGridLayout;
     auto* modelCaption = new QLabel(tr("&Model:"), this);
     modelCaption->setBuddy(models_);
     auto* outlineCaption = new QLabel(tr("&Outline:"), this);
     outlineCaption->setBuddy(outlines_);
+    auto* library = new QHBoxLayout;
+    library->addWidget(button(tr("&New..."), "ModelNew", &ModelWindow::newAsked));
+    library->addWidget(button(tr("Ren&ame..."), "ModelRename", &ModelWindow::renameAsked));
+    library->addWidget(button(tr("&Delete..."), "ModelDelete", &ModelWindow::deleteAsked));
     choices->addWidget(modelCaption, 0, 0);
     choices->addWidget(models_, 0, 1);
-    choices->addWidget(button(tr("&New..."), "ModelNew", &ModelWindow::newAsked), 0, 2);
+    choices->addLayout(library, 0, 2);
     choices->addWidget(outlineCaption, 1, 0);
     choices->addWidget(outlines_, 1, 1);
-    choices->addWidget(button(tr("&Picture..."), "ModelPicture", &ModelWindow::pictureAsked), 1, 2);
+    choices->addWidget(button(tr("&Picture..."), "ModelPicture", &ModelWindow::pictureAsked), 1, 2,
+                       Qt::AlignLeft);
     choices->setColumnStretch(1, 1);
     auto* files = new QHBoxLayout;
-    files->addWidget(button(tr("Ren&ame..."), "ModelRename", &ModelWindow::renameAsked));
-    files->addWidget(button(tr("&Delete..."), "ModelDelete", &ModelWindow::deleteAsked));
     files->addWidget(button(tr("&Import..."), "ModelImport", &ModelWindow::importAsked));
     files->addWidget(button(tr("&Export..."), "ModelExport", &ModelWindow::exportAsked));
     files->addStretch();
@@ -86,9 +89,8 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Too
     files->addWidget(redo_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
-    layout->addWidget(notice_);
     layout->addWidget(canvas_, 1);
-    layout->addWidget(hint);
+    layout->addWidget(notice_);
     layout->addLayout(files);
 }
 
@@ -109,12 +111,24 @@ void ModelWindow::setHistory(QUndoStack& history) {
 }
 
 void ModelWindow::showNotice(const QString& text) {
-    notice_->setText(text);
-    notice_->setVisible(!text.isEmpty());
+    notice_->setText(text.isEmpty() ? tr("Drag a light to its place; right-click it to name, double or remove it.")
+                                    : text);
+    notice_->setForegroundRole(text.isEmpty() ? QPalette::WindowText : QPalette::Link);
+    notice_->setProperty("notice", !text.isEmpty());
 }
 
 QString ModelWindow::notice() const {
-    return notice_->text();
+    return notice_->property("notice").toBool() ? notice_->text() : QString();
+}
+
+void ModelWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    emit placeChanged();
+}
+
+void ModelWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit placeChanged();
 }
 
 QPushButton* ModelWindow::button(const QString& caption, const char* name, void (ModelWindow::*asked)()) {

@@ -24,7 +24,8 @@ class ModelWindow : public QWidget {
     ModelCanvas& canvas() const { return *canvas_; }
     // The models to choose from, `current` chosen, and its outline.
     void showModels(const QStringList& names, const QString& current, Outline outline);
-    // A line above the model that says what the view cannot show as asked; empty hides it.
+    // A line below the model that says what the view cannot show as asked, in place of the hint;
+    // empty brings the hint back.
     void showNotice(const QString& text);
     QString notice() const;
     // Undo and Redo of the changes to the model, as buttons and as the usual keys in this window.
@@ -43,9 +44,13 @@ class ModelWindow : public QWidget {
     void importAsked();
     void exportAsked();
     void closed();
+    // The window was moved or resized.
+    void placeChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QPushButton* button(const QString& caption, const char* name, void (ModelWindow::*asked)());
