@@ -104,18 +104,25 @@ const QImage& ModelCanvas::backdrop() {
     return backdrop_;
 }
 
-// Where light `i` and its glow are drawn in the view (a light at the edge is cut off there), on
-// whole device pixels: at a scale of 1.5 a rectangle with an odd edge would start halfway into a
-// pixel, and the outline would show a seam along it.
-QRect ModelCanvas::lightRect(std::size_t i) const {
-    const qreal reach = LightRadius(place()) * 2.3 + 2;
-    const QRectF area(centreOf(i) - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach));
+// Where light `i`'s picture is drawn: on the grid of whole device pixels (every second view pixel
+// at a scale of 1.5), nearest its place, so that it lands on the same device pixels whether it is
+// painted alone or with the whole view, and its repaint leaves no seam in the outline.
+QPoint ModelCanvas::spriteAt(std::size_t i) const {
     const int step = WholePixelStep(devicePixelRatioF());
-    const auto down = [step](qreal v) { return int(std::floor(v / step)) * step; };
-    const auto up = [step](qreal v) { return int(std::ceil(v / step)) * step; };
-    return QRect(QPoint(down(area.left()), down(area.top())),
-                 QPoint(up(area.right()) - 1, up(area.bottom()) - 1)) &
-           rect();
+    const QPointF corner = centreOf(i) - QPointF(spriteSide() / 2.0, spriteSide() / 2.0);
+    return {int(std::lround(corner.x() / step)) * step, int(std::lround(corner.y() / step)) * step};
+}
+
+int ModelCanvas::spriteSide() const {
+    return int(std::ceil(LightRadius(place()) * 4.6)) + 2;
+}
+
+// Where light `i` and its glow are drawn in the view, on that grid; a light at the edge is cut off
+// there.
+QRect ModelCanvas::lightRect(std::size_t i) const {
+    const int step = WholePixelStep(devicePixelRatioF());
+    const int side = (spriteSide() + step - 1) / step * step;
+    return QRect(spriteAt(i), QSize(side, side)) & rect();
 }
 
 bool ModelCanvas::overlapsAnother(std::size_t i) const {
@@ -126,9 +133,7 @@ bool ModelCanvas::overlapsAnother(std::size_t i) const {
 }
 
 void ModelCanvas::paintLight(QPainter& painter, std::size_t i, QPoint origin) {
-    const QImage& light = lightImage(shown_[i]);
-    const QSize size = (QSizeF(light.size()) / light.devicePixelRatio()).toSize();
-    painter.drawImage(centreOf(i).toPoint() - QPoint(size.width() / 2, size.height() / 2) - origin, light);
+    painter.drawImage(spriteAt(i) - origin, lightImage(shown_[i]));
 }
 
 // Light `i` in its colour now, over the backdrop: a step copies it whole instead of filling,
@@ -161,7 +166,7 @@ const QImage& ModelCanvas::lightImage(std::uint32_t color) {
     auto found = sprites_.find(color);
     if (found != sprites_.end())
         return found->second;
-    const int side = int(std::ceil(radius * 4.6)) + 2;
+    const int side = spriteSide();
     QImage sprite(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
     sprite.setDevicePixelRatio(ratio);
     sprite.fill(Qt::transparent);
@@ -190,9 +195,9 @@ std::optional<std::size_t> ModelCanvas::lightAt(QPointF pos) const {
     return std::nullopt;
 }
 
-// A light that changed alone is copied from its patch; what else needs painting is drawn rectangle
-// by rectangle: during a test they are the few lights that changed, far apart, and their bounding
-// rectangle would be most of the view.
+// A light that changed alone is copied from its patch; what else needs painting is drawn clipped to
+// the region: during a test it is the few lights that changed, far apart, whose bounding rectangle
+// would be most of the view.
 void ModelCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (!outline_) {
@@ -208,16 +213,13 @@ void ModelCanvas::paintEvent(QPaintEvent* event) {
             rest -= where;
         }
     }
-    const QImage& back = backdrop();
-    const qreal ratio = back.devicePixelRatio();
-    for (const QRect& dirty : rest) {
-        painter.setClipRect(dirty);
-        // Pixel for pixel: a scaled blit would cost a test at 5 ms more than all else it does.
-        painter.drawImage(dirty.topLeft(), back, QRect(dirty.topLeft() * ratio, dirty.size() * ratio));
-        for (std::size_t i = 0; i < count; ++i)
-            if (lightRect(i).intersects(dirty))
-                paintLight(painter, i, {});
-    }
+    // The rest as a full painting draws it, clipped: the same pixels, whatever its edges.
+    painter.setClipRegion(rest);
+    painter.drawImage(QPoint(), backdrop());
+    const QRect restBounds = rest.boundingRect();
+    for (std::size_t i = 0; i < count; ++i)
+        if (lightRect(i).intersects(restBounds))
+            paintLight(painter, i, {});
 }
 
 void ModelCanvas::mousePressEvent(QMouseEvent* event) {

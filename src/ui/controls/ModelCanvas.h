@@ -65,6 +65,8 @@ class ModelCanvas : public QWidget {
     QRectF place() const;
     const QImage& backdrop();
     const QImage& lightImage(std::uint32_t color);
+    QPoint spriteAt(std::size_t i) const;
+    int spriteSide() const;
     QRect lightRect(std::size_t i) const;
     bool overlapsAnother(std::size_t i) const;
     void paintLight(QPainter& painter, std::size_t i, QPoint origin);
