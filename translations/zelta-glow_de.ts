@@ -165,12 +165,12 @@
         <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+38"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+41"/>
         <source>The model %1 cannot be read: %2.</source>
         <translation>Das Modell %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>There is no model %1. The outlines are: %2.</source>
         <translation>Es gibt kein Modell %1. Die Umrisse sind: %2.</translation>
     </message>
@@ -895,7 +895,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Weiß</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+181"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
         <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
@@ -1186,7 +1186,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Modell</translation>
     </message>
     <message>
-        <location line="+222"/>
+        <location line="+224"/>
         <source>&amp;Name...</source>
         <translation>&amp;Benennen...</translation>
     </message>
@@ -1196,7 +1196,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Verdoppeln</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
@@ -1214,22 +1214,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-82"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-86"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2): stattdessen wird das Flugzeug gezeigt.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+112"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="-165"/>
-        <source>The model was changed in another window; it is shown as it is now.</source>
-        <translation>Das Modell wurde in einem anderen Fenster geändert; es wird so gezeigt, wie es jetzt ist.</translation>
-    </message>
-    <message>
-        <location line="+79"/>
+        <location line="-101"/>
         <source>Move Light</source>
         <translation>Licht verschieben</translation>
     </message>
@@ -1239,22 +1234,22 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Licht verdoppeln</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>Remove Light</source>
         <translation>Licht entfernen</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+53"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>Das Bild %1 kann nicht gezeigt werden (%2): das Flugzeug steht an seiner Stelle.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+58"/>
         <source>Outline</source>
         <translation>Umriss</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+6"/>
         <source>Picture of the Model</source>
         <translation>Bild des Modells</translation>
     </message>
@@ -1274,7 +1269,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Bild</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Name Light</source>
         <translation>Licht benennen</translation>
     </message>
@@ -1338,7 +1333,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>%1 kann kein Modell benennen: %2</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+51"/>
         <source>there is no model of that name</source>
         <translation>es gibt kein Modell dieses Namens</translation>
     </message>
@@ -1455,7 +1450,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+44"/>
+        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+40"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2).</translation>
     </message>
@@ -1496,12 +1491,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
     <message>
         <location line="+7"/>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="-44"/>
         <source>Rename Model</source>
         <translation>Modell umbenennen</translation>
     </message>
@@ -1527,12 +1522,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
     <message>
         <location line="+0"/>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Models (*.json)</source>
         <translation>Modelle (*.json)</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-26"/>
         <source>%1 cannot be imported: %2</source>
         <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
@@ -1542,7 +1537,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Importiertes Modell</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <source>%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.</source>
+        <translation>%1 kann nicht importiert werden: es hat %2 Lichter und kein Licht für %3; ein Modell hat höchstens %4.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The model %1 had no light for %2: each was put at its usual place.</source>
         <translation>Das Modell %1 hatte kein Licht für %2: jedes wurde an seinen üblichen Platz gesetzt.</translation>
     </message>
@@ -1565,7 +1565,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelPicture</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+55"/>
+        <location filename="../src/export/ModelPicture.cpp" line="+59"/>
         <source>the model names no picture</source>
         <translation>das Modell nennt kein Bild</translation>
     </message>
@@ -1575,17 +1575,28 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>das Bild darin ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/export/PictureFile.cpp" line="+32"/>
+        <location filename="../src/export/PictureFile.cpp" line="+60"/>
         <source>it is %1 MB; a model carries a drawing of up to %2 MB</source>
         <translation>es hat %1 MB; ein Modell nimmt eine Zeichnung bis %2 MB auf</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-11"/>
+        <location line="+19"/>
         <source>it is no drawing the program can show</source>
         <translation>es ist keine Zeichnung, die das Programm zeigen kann</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="-30"/>
+        <source>it is a compressed drawing (SVGZ); save it as plain SVG</source>
+        <translation>es ist eine komprimierte Zeichnung (SVGZ); speichern Sie sie als einfaches SVG</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it draws in another file, %1; a drawing of a model must stand alone</source>
+        <translation>es zeichnet in einer anderen Datei, %1; die Zeichnung eines Modells muss für sich stehen</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>it cannot be made small enough for a model</source>
         <translation>es lässt sich nicht klein genug für ein Modell machen</translation>
     </message>
@@ -1604,6 +1615,22 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     <name>zg::ModelStore</name>
     <message>
         <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <location line="+15"/>
+        <source>The model was changed in another window; it is shown as it is now.</source>
+        <translation>Das Modell wurde in einem anderen Fenster geändert; es wird so gezeigt, wie es jetzt ist.</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>The model was renamed %1 in another window.</source>
+        <translation>Das Modell wurde in einem anderen Fenster in %1 umbenannt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The model %1 was deleted in another window; a change here keeps it again.</source>
+        <translation>Das Modell %1 wurde in einem anderen Fenster gelöscht; eine Änderung hier bewahrt es wieder auf.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Another window changed the model just now; it is shown as it is now.</source>
         <translation>Ein anderes Fenster hat das Modell soeben geändert; es wird so gezeigt, wie es jetzt ist.</translation>
     </message>
@@ -1616,7 +1643,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+25"/>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+26"/>
         <source>Plane (high wing)</source>
         <translation>Flugzeug (Hochdecker)</translation>
     </message>
@@ -1646,17 +1673,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Ein eigenes Bild</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Model View</source>
         <translation>Modellansicht</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+74"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Ziehen Sie ein Licht an seinen Platz; mit einem Rechtsklick benennen, verdoppeln oder entfernen Sie es.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-50"/>
         <source>&amp;Model:</source>
         <translation>&amp;Modell:</translation>
     </message>
@@ -1666,17 +1693,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Umriss:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>&amp;New...</source>
         <translation>&amp;Neu...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>&amp;Picture...</source>
         <translation>&amp;Bild...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-7"/>
         <source>Ren&amp;ame...</source>
         <translation>Name än&amp;dern...</translation>
     </message>
@@ -1686,7 +1713,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Löschen...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
     </message>
@@ -1876,12 +1903,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Ein Name hat höchstens %1 Zeichen.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>The name is too long for a file name; shorten it.</source>
+        <translation>Der Name ist für einen Dateinamen zu lang; kürzen Sie ihn.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1 names a device on Windows.</source>
         <translation>%1 benennt unter Windows ein Gerät.</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-13"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Ein Name darf keines dieser Zeichen enthalten: / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>

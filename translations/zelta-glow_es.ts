@@ -165,12 +165,12 @@
         <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+38"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+41"/>
         <source>The model %1 cannot be read: %2.</source>
         <translation>No se puede leer el modelo %1: %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>There is no model %1. The outlines are: %2.</source>
         <translation>No hay ningún modelo %1. Los contornos son: %2.</translation>
     </message>
@@ -895,7 +895,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+181"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
         <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
@@ -1186,7 +1186,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Modelo</translation>
     </message>
     <message>
-        <location line="+222"/>
+        <location line="+224"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nombrar...</translation>
     </message>
@@ -1196,7 +1196,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Duplicar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Remove</source>
         <translation>&amp;Quitar</translation>
     </message>
@@ -1214,22 +1214,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-82"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-86"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>No se puede leer el modelo %1 (%2): en su lugar se muestra el avión.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+112"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>No se puede conservar el modelo %1: %2</translation>
     </message>
     <message>
-        <location line="-165"/>
-        <source>The model was changed in another window; it is shown as it is now.</source>
-        <translation>El modelo se cambió en otra ventana; se muestra tal como está ahora.</translation>
-    </message>
-    <message>
-        <location line="+79"/>
+        <location line="-101"/>
         <source>Move Light</source>
         <translation>Mover luz</translation>
     </message>
@@ -1239,22 +1234,22 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Duplicar luz</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>Remove Light</source>
         <translation>Quitar luz</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+53"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>No se puede mostrar la imagen %1 (%2): el avión ocupa su lugar.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+58"/>
         <source>Outline</source>
         <translation>Contorno</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+6"/>
         <source>Picture of the Model</source>
         <translation>Imagen del modelo</translation>
     </message>
@@ -1274,7 +1269,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Imagen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Name Light</source>
         <translation>Nombrar luz</translation>
     </message>
@@ -1338,7 +1333,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>%1 no sirve como nombre de modelo: %2</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+51"/>
         <source>there is no model of that name</source>
         <translation>no hay ningún modelo con ese nombre</translation>
     </message>
@@ -1455,7 +1450,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+44"/>
+        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+40"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>No se puede leer el modelo %1 (%2).</translation>
     </message>
@@ -1496,12 +1491,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+7"/>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>No se puede conservar el modelo %1: %2</translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="-44"/>
         <source>Rename Model</source>
         <translation>Renombrar modelo</translation>
     </message>
@@ -1527,12 +1522,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+0"/>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Models (*.json)</source>
         <translation>Modelos (*.json)</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-26"/>
         <source>%1 cannot be imported: %2</source>
         <translation>No se puede importar %1: %2</translation>
     </message>
@@ -1542,7 +1537,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Modelo importado</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <source>%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.</source>
+        <translation>No se puede importar %1: tiene %2 luces y ninguna luz para %3; un modelo tiene como mucho %4.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The model %1 had no light for %2: each was put at its usual place.</source>
         <translation>El modelo %1 no tenía luz para %2: cada una se puso en su sitio habitual.</translation>
     </message>
@@ -1565,7 +1565,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelPicture</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+55"/>
+        <location filename="../src/export/ModelPicture.cpp" line="+59"/>
         <source>the model names no picture</source>
         <translation>el modelo no nombra ninguna imagen</translation>
     </message>
@@ -1575,17 +1575,28 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>la imagen que contiene está dañada</translation>
     </message>
     <message>
-        <location filename="../src/export/PictureFile.cpp" line="+32"/>
+        <location filename="../src/export/PictureFile.cpp" line="+60"/>
         <source>it is %1 MB; a model carries a drawing of up to %2 MB</source>
         <translation>tiene %1 MB; un modelo lleva dibujos de hasta %2 MB</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-11"/>
+        <location line="+19"/>
         <source>it is no drawing the program can show</source>
         <translation>no es un dibujo que el programa pueda mostrar</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="-30"/>
+        <source>it is a compressed drawing (SVGZ); save it as plain SVG</source>
+        <translation>es un dibujo comprimido (SVGZ); guárdelo como SVG simple</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it draws in another file, %1; a drawing of a model must stand alone</source>
+        <translation>dibuja en otro archivo, %1; el dibujo de un modelo debe valerse por sí mismo</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>it cannot be made small enough for a model</source>
         <translation>no se puede hacer lo bastante pequeña para un modelo</translation>
     </message>
@@ -1604,6 +1615,22 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     <name>zg::ModelStore</name>
     <message>
         <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <location line="+15"/>
+        <source>The model was changed in another window; it is shown as it is now.</source>
+        <translation>El modelo se cambió en otra ventana; se muestra tal como está ahora.</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>The model was renamed %1 in another window.</source>
+        <translation>El modelo se renombró como %1 en otra ventana.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The model %1 was deleted in another window; a change here keeps it again.</source>
+        <translation>El modelo %1 se eliminó en otra ventana; un cambio aquí lo vuelve a conservar.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Another window changed the model just now; it is shown as it is now.</source>
         <translation>Otra ventana acaba de cambiar el modelo; se muestra tal como está ahora.</translation>
     </message>
@@ -1616,7 +1643,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+25"/>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+26"/>
         <source>Plane (high wing)</source>
         <translation>Avión (ala alta)</translation>
     </message>
@@ -1646,17 +1673,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Una imagen propia</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Model View</source>
         <translation>Vista del modelo</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+74"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Arrastre una luz a su sitio; con un clic derecho puede nombrarla, duplicarla o quitarla.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-50"/>
         <source>&amp;Model:</source>
         <translation>&amp;Modelo:</translation>
     </message>
@@ -1666,17 +1693,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Contorno:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>&amp;New...</source>
         <translation>&amp;Nuevo...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>&amp;Picture...</source>
         <translation>Im&amp;agen...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-7"/>
         <source>Ren&amp;ame...</source>
         <translation>&amp;Renombrar...</translation>
     </message>
@@ -1686,7 +1713,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>E&amp;liminar...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importar...</translation>
     </message>
@@ -1876,12 +1903,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Un nombre tiene como mucho %1 caracteres.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>The name is too long for a file name; shorten it.</source>
+        <translation>El nombre es demasiado largo para un nombre de archivo; acórtelo.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1 names a device on Windows.</source>
         <translation>%1 es el nombre de un dispositivo en Windows.</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-13"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Un nombre no puede contener ninguno de estos caracteres: / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>

@@ -165,12 +165,12 @@
         <translation>ni DISPLAY ni WAYLAND_DISPLAY ne sont définis</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLineExport.cpp" line="+38"/>
+        <location filename="../src/app/CommandLineExport.cpp" line="+41"/>
         <source>The model %1 cannot be read: %2.</source>
         <translation>Le modèle %1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>There is no model %1. The outlines are: %2.</source>
         <translation>Il n’y a pas de modèle %1. Les contours sont : %2.</translation>
     </message>
@@ -895,7 +895,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Blanc</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+181"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
         <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
@@ -1186,7 +1186,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Modèle</translation>
     </message>
     <message>
-        <location line="+222"/>
+        <location line="+224"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nommer...</translation>
     </message>
@@ -1196,7 +1196,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Doubler</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Remove</source>
         <translation>&amp;Retirer</translation>
     </message>
@@ -1214,22 +1214,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-82"/>
+        <location filename="../src/ui/commands/ModelCommands.cpp" line="-86"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Le modèle %1 ne peut pas être lu (%2) : l’avion est montré à sa place.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+112"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
     </message>
     <message>
-        <location line="-165"/>
-        <source>The model was changed in another window; it is shown as it is now.</source>
-        <translation>Le modèle a été modifié dans une autre fenêtre ; il est montré tel qu’il est maintenant.</translation>
-    </message>
-    <message>
-        <location line="+79"/>
+        <location line="-101"/>
         <source>Move Light</source>
         <translation>Déplacer la lumière</translation>
     </message>
@@ -1239,22 +1234,22 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Doubler la lumière</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>Remove Light</source>
         <translation>Retirer la lumière</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+53"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>L’image %1 ne peut pas être montrée (%2) : l’avion la remplace.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+58"/>
         <source>Outline</source>
         <translation>Contour</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+6"/>
         <source>Picture of the Model</source>
         <translation>Image du modèle</translation>
     </message>
@@ -1274,7 +1269,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Image</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Name Light</source>
         <translation>Nommer la lumière</translation>
     </message>
@@ -1338,7 +1333,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>%1 ne peut pas nommer un modèle : %2</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+51"/>
         <source>there is no model of that name</source>
         <translation>il n’y a pas de modèle de ce nom</translation>
     </message>
@@ -1455,7 +1450,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+44"/>
+        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+40"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>Le modèle %1 ne peut pas être lu (%2).</translation>
     </message>
@@ -1496,12 +1491,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+7"/>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="-44"/>
         <source>Rename Model</source>
         <translation>Renommer le modèle</translation>
     </message>
@@ -1527,12 +1522,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+0"/>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Models (*.json)</source>
         <translation>Modèles (*.json)</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-26"/>
         <source>%1 cannot be imported: %2</source>
         <translation>%1 ne peut pas être importé : %2</translation>
     </message>
@@ -1542,7 +1537,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Modèle importé</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <source>%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.</source>
+        <translation>%1 ne peut pas être importé : il a %2 lumières et aucune lumière pour %3 ; un modèle en a au plus %4.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The model %1 had no light for %2: each was put at its usual place.</source>
         <translation>Le modèle %1 n’avait pas de lumière pour %2 : chacune a été placée à sa place habituelle.</translation>
     </message>
@@ -1565,7 +1565,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelPicture</name>
     <message>
-        <location filename="../src/export/ModelPicture.cpp" line="+55"/>
+        <location filename="../src/export/ModelPicture.cpp" line="+59"/>
         <source>the model names no picture</source>
         <translation>le modèle ne nomme aucune image</translation>
     </message>
@@ -1575,17 +1575,28 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>l’image qu’il contient est endommagée</translation>
     </message>
     <message>
-        <location filename="../src/export/PictureFile.cpp" line="+32"/>
+        <location filename="../src/export/PictureFile.cpp" line="+60"/>
         <source>it is %1 MB; a model carries a drawing of up to %2 MB</source>
         <translation>il fait %1 Mo ; un modèle contient un dessin d’au plus %2 Mo</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-11"/>
+        <location line="+19"/>
         <source>it is no drawing the program can show</source>
         <translation>ce n’est pas un dessin que le programme peut montrer</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="-30"/>
+        <source>it is a compressed drawing (SVGZ); save it as plain SVG</source>
+        <translation>c’est un dessin compressé (SVGZ) ; enregistrez-le en SVG simple</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it draws in another file, %1; a drawing of a model must stand alone</source>
+        <translation>il dessine dans un autre fichier, %1 ; le dessin d’un modèle doit se suffire à lui-même</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>it cannot be made small enough for a model</source>
         <translation>elle ne peut pas être rendue assez petite pour un modèle</translation>
     </message>
@@ -1604,6 +1615,22 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     <name>zg::ModelStore</name>
     <message>
         <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <location line="+15"/>
+        <source>The model was changed in another window; it is shown as it is now.</source>
+        <translation>Le modèle a été modifié dans une autre fenêtre ; il est montré tel qu’il est maintenant.</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>The model was renamed %1 in another window.</source>
+        <translation>Le modèle a été renommé %1 dans une autre fenêtre.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The model %1 was deleted in another window; a change here keeps it again.</source>
+        <translation>Le modèle %1 a été supprimé dans une autre fenêtre ; une modification ici le conserve à nouveau.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Another window changed the model just now; it is shown as it is now.</source>
         <translation>Une autre fenêtre vient de modifier le modèle ; il est montré tel qu’il est maintenant.</translation>
     </message>
@@ -1616,7 +1643,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+25"/>
+        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+26"/>
         <source>Plane (high wing)</source>
         <translation>Avion (aile haute)</translation>
     </message>
@@ -1646,17 +1673,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Une image à vous</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Model View</source>
         <translation>Vue du modèle</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+74"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Faites glisser une lumière à sa place ; un clic droit permet de la nommer, la doubler ou la retirer.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-50"/>
         <source>&amp;Model:</source>
         <translation>&amp;Modèle :</translation>
     </message>
@@ -1666,17 +1693,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Contour :</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>&amp;New...</source>
         <translation>&amp;Nouveau...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>&amp;Picture...</source>
         <translation>Ima&amp;ge...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-7"/>
         <source>Ren&amp;ame...</source>
         <translation>&amp;Renommer...</translation>
     </message>
@@ -1686,7 +1713,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Supprimer...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importer...</translation>
     </message>
@@ -1876,12 +1903,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Un nom a au plus %1 caractères.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>The name is too long for a file name; shorten it.</source>
+        <translation>Le nom est trop long pour un nom de fichier ; raccourcissez-le.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1 names a device on Windows.</source>
         <translation>%1 désigne un périphérique sous Windows.</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-13"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Un nom ne peut contenir aucun de ces caractères : / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>

@@ -9,6 +9,7 @@
 #include "files/SameFile.h"
 #include "files/UserDataFolder.h"
 #include "playback/ServoZone.h"
+#include "ui/commands/ModelNames.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -34,6 +35,8 @@ ModelRead ModelNamed(const QString& name) {
     const ModelLibrary library(UserModelFolder());
     if (const auto kept = library.find(name)) {
         ModelRead read = library.load(*kept);
+        if (read.model)
+            CompleteLightsInLanguage(*read.model); // as the view shows it
         if (!read.model)
             read.why = ExportText::tr("The model %1 cannot be read: %2.").arg(*kept, read.why);
         return read;
@@ -44,10 +47,8 @@ ModelRead ModelNamed(const QString& name) {
         outlines << key;
         if (key.compare(name, Qt::CaseInsensitive) != 0)
             continue;
-        ModelLayout model = DefaultModel(outline);
+        ModelLayout model = TranslatedDefault(outline);
         model.name = key.toStdString();
-        for (ModelLight& light : model.lights)
-            light.name = QCoreApplication::translate("zg::ModelLayout", light.name.c_str()).toStdString();
         return {model, {}, {}};
     }
     const QStringList names = library.names();

@@ -43,12 +43,16 @@ PictureRead pictureOf(const ModelLayout& model) {
 
 ModelOutline::ModelOutline(const ModelLayout& model, const QColor& ink) {
     if (model.outline == Outline::Picture) {
-        const PictureRead read = pictureOf(model);
-        if (read.picture && read.picture->format == "svg")
-            svg_ = QByteArray::fromStdString(read.picture->data); // the user's drawing keeps its colours
-        else if (read.picture)
-            picture_ = QImage::fromData(QByteArray::fromStdString(read.picture->data),
-                                        read.picture->format.c_str());
+        PictureRead read = pictureOf(model);
+        const QByteArray data = read.picture ? QByteArray::fromStdString(read.picture->data) : QByteArray();
+        if (read.picture && read.picture->format == "svg") {
+            // A shared model's drawing is looked into as a chosen one: it may name a FIFO.
+            if (const auto problem = SvgProblem(data))
+                read.why = *problem;
+            else
+                svg_ = data; // the user's drawing keeps its colours
+        } else if (read.picture)
+            picture_ = QImage::fromData(data, read.picture->format.c_str());
         if (svg_.isEmpty() && picture_.isNull())
             problem_ = !read.why.isEmpty() ? read.why
                        : model.picture.data.empty()

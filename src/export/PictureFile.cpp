@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <filesystem>
 
@@ -24,6 +25,33 @@ QString megabytes(qint64 bytes) {
     return QString::number(double(bytes) / (1 << 20), 'f', 1);
 }
 
+// An address inside the drawing, or the picture itself as data.
+bool standsAlone(QStringView reference) {
+    const QStringView trimmed = reference.trimmed();
+    return trimmed.isEmpty() || trimmed.startsWith(u'#') || trimmed.startsWith(u"data:", Qt::CaseInsensitive);
+}
+
+} // namespace
+
+std::optional<QString> SvgProblem(const QByteArray& svg) {
+    if (svg.startsWith("\x1f\x8b"))
+        return PictureText::tr("it is a compressed drawing (SVGZ); save it as plain SVG");
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        for (const QXmlStreamAttribute& attribute : xml.attributes())
+            if (attribute.name() == u"href" && !standsAlone(attribute.value()))
+                return PictureText::tr("it draws in another file, %1; a drawing of a model must stand alone")
+                    .arg(attribute.value().toString());
+    }
+    if (xml.hasError())
+        return PictureText::tr("it is no drawing the program can show");
+    return std::nullopt;
+}
+
+namespace {
+
 PictureRead readSvg(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -32,6 +60,8 @@ PictureRead readSvg(const QString& path) {
         return {std::nullopt, PictureText::tr("it is %1 MB; a model carries a drawing of up to %2 MB")
                                   .arg(megabytes(file.size()), megabytes(kMaxPictureBytes))};
     const QByteArray svg = file.readAll();
+    if (const auto problem = SvgProblem(svg))
+        return {std::nullopt, *problem};
     const QSvgRenderer renderer(svg);
     const QSizeF size = renderer.viewBoxF().size();
     if (!renderer.isValid() || !(size.width() > 0 && size.height() > 0))

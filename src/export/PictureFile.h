@@ -2,6 +2,7 @@
 
 #include "model/ModelLayout.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -16,6 +17,11 @@ struct PictureRead {
     std::optional<OutlinePicture> picture;
     QString why; // when there is none: why the file gave none
 };
+
+// Why a drawing cannot be a model's outline, or nothing when it can: it must stand alone, since an
+// image it names could be a FIFO that holds the program, or missing on another computer; a
+// compressed drawing (SVGZ) cannot be looked into.
+std::optional<QString> SvgProblem(const QByteArray& svg);
 
 // Reads a picture file the user chose as a model's outline: a photo scaled down while it is read
 // (never the whole of a phone's picture in memory) and turned upright as the camera noted, kept

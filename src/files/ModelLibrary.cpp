@@ -40,7 +40,10 @@ QString SafeModelName(const QString& name) {
             text.chop(1);
         return text;
     };
-    safe = strip(strip(safe.simplified()).left(kMaxNameLength));
+    safe = safe.simplified().left(kMaxNameLength);
+    while (safe.toUtf8().size() > qsizetype(kMaxNameBytes))
+        safe.chop(1);
+    safe = strip(safe);
     return PresetNameProblem(safe.toStdString()) ? QString() : safe;
 }
 
@@ -50,7 +53,9 @@ QString ModelLibrary::pathOf(const QString& name) const {
 
 QStringList ModelLibrary::names() const {
     QStringList names;
-    for (const QFileInfo& file : QDir(folder_).entryInfoList({QStringLiteral("*.json")}, QDir::Files))
+    // Only the files a model is kept in: "Upper.JSON" is none on a system that tells cases apart.
+    for (const QFileInfo& file :
+         QDir(folder_).entryInfoList({QStringLiteral("*.json")}, QDir::Files | QDir::CaseSensitive))
         if (!nameProblem(file.completeBaseName()))
             names << file.completeBaseName();
     QCollator order;

@@ -73,11 +73,13 @@ std::optional<std::string> PresetNameProblem(std::string_view name) {
     constexpr std::string_view refused = "/\\:*?\"<>|";
     if (name.find_first_of(refused) != std::string_view::npos)
         return problem(QT_TRANSLATE_NOOP("zg::PresetLibrary", "A name cannot hold any of / \\ : * ? \" < > |."));
-    // File systems take 255 bytes a name, the extension included; a name is read at a glance.
+    // A name is read at a glance, and file systems take 255 bytes a name, the extension included.
     if (QString::fromUtf8(name.data(), qsizetype(name.size())).size() > kMaxNameLength)
         return std::optional(QCoreApplication::translate("zg::PresetLibrary", "A name has at most %1 characters.")
                                  .arg(kMaxNameLength)
                                  .toStdString());
+    if (name.size() > kMaxNameBytes)
+        return problem(QT_TRANSLATE_NOOP("zg::PresetLibrary", "The name is too long for a file name; shorten it."));
     // Windows keeps these for its devices, with any extension.
     const QString stem = QString::fromUtf8(name.data(), qsizetype(name.size())).section(u'.', 0, 0).toUpper();
     static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"));

@@ -22,8 +22,10 @@ inline constexpr std::string_view kUserPresetGroup = "My Presets";
 // in alphabetical order; a folder that is missing or cannot be read lists nothing.
 std::vector<Preset> ListPresets(const std::filesystem::path& shipped, const std::filesystem::path& user);
 
-// The longest name of a preset or a model, in characters.
+// The longest name of a preset or a model, in characters and in the bytes of UTF-8: a file name
+// takes 255 bytes on most file systems, the extension and a copy's number included.
 inline constexpr int kMaxNameLength = 100;
+inline constexpr std::size_t kMaxNameBytes = 200;
 
 // Why `name` cannot name a preset or a model of the user's, or nothing when it can: it must be one
 // line that every file system takes as a file name: not empty, at most kMaxNameLength characters,

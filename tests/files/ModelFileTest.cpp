@@ -96,6 +96,12 @@ TEST(ModelFile, NamesThatCannotBeAFileNameAreMadeSafeOrRefused) {
     ModelLayout longName = DefaultModel(Outline::Boat);
     longName.name = std::string(kMaxNameLength + 1, 'x');
     EXPECT_TRUE(library.save(longName).has_value());
+    const QString cjk = QString(90, QChar(0x6A5F)); // 90 characters, 270 bytes: too long a file name
+    longName.name = cjk.toStdString();
+    EXPECT_TRUE(library.save(longName).has_value());
+    EXPECT_LE(SafeModelName(cjk).toUtf8().size(), qsizetype(kMaxNameBytes));
+    QDir().mkpath(library.folder());
+    writeFile(library.folder() + "/Upper.JSON", ModelToJson(DefaultModel(Outline::Car)));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(library.names().isEmpty());
 }

@@ -1,3 +1,4 @@
+#include "model/ModelChanges.h"
 #include "model/ModelLayout.h"
 
 #include <gtest/gtest.h>
@@ -66,4 +67,37 @@ TEST(ModelLayout, EveryOutputGetsALightBack) {
     for (LedChannel led = 0; led < kLedCount; ++led)
         EXPECT_FALSE(OutputName(model, led).empty()) << led;
     EXPECT_TRUE(CompleteLights(model).empty());
+}
+
+// A change and its opposite touch only what the change touched: undoing one window's move keeps
+// what another window changed meanwhile; a double is never made past the most lights a model has.
+TEST(ModelLayout, AChangesOppositeKeepsWhatOthersChangedMeanwhile) {
+    const ModelLayout start = DefaultModel(Outline::Plane);
+    const ModelChange move = MoveLightChange(start, 1, 0.7, 0.8);
+    ModelLayout model = start;
+    move.change(model);
+    PlaceLight(model, 0, 0.2, 0.2); // another window's move
+    const ModelChange name = NameLightChange(model, 2, "Strobe");
+    name.change(model);
+    move.opposite(model);
+    EXPECT_EQ(model.lights[1], start.lights[1]);
+    EXPECT_EQ(model.lights[0].x, 0.2);
+    EXPECT_EQ(model.lights[2].name, "Strobe");
+
+    const ModelChange doubled = DoubleLightChange(model, 0);
+    doubled.change(model);
+    const ModelChange removed = RemoveLightChange(model, 0); // output 1 has two lights now
+    removed.change(model);
+    ASSERT_EQ(model.lights.size(), 4u);
+    removed.opposite(model);
+    doubled.opposite(model);
+    name.opposite(model);
+    EXPECT_EQ(model.lights.size(), 4u);
+    EXPECT_EQ(model.lights[2].name, start.lights[2].name);
+    EXPECT_EQ(model.lights[1], start.lights[1]);
+    EXPECT_EQ(model.lights[0].x, 0.2);
+    EXPECT_FALSE(RemoveLightChange(model, 1).change); // the last light of its output stays
+
+    model.lights.assign(kMaxModelLights, start.lights[0]);
+    EXPECT_FALSE(DoubleLightChange(model, 0).change);
 }

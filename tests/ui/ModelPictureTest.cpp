@@ -96,6 +96,17 @@ TEST(ModelPicture, WhatIsNoPictureIsSaidAndTheModelNamesItsMissingPicture) {
     const QImage ownColours = ModelOutline(drawing, kModelInk).render({10, 20}, 1);
     EXPECT_TRUE(reddish(ownColours.pixelColor(5, 10)));
 
+    // A drawing that draws in another file, here a FIFO: refused when chosen and when a shared
+    // model carries it, at once.
+    const QByteArray drawsFifo = R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink")"
+                                 R"( viewBox="0 0 10 10"><image width="10" height="10" xlink:href=")" +
+                                 QFile::encodeName(fifo) + R"("/></svg>)";
+    writeFile(dir.filePath("fifo.svg"), drawsFifo);
+    EXPECT_TRUE(ReadPictureFile(dir.filePath("fifo.svg")).why.contains(fifo));
+    ModelLayout shared = DefaultModel(Outline::Picture);
+    shared.picture = {"fifo.svg", "svg", drawsFifo.toStdString()};
+    EXPECT_TRUE(ModelOutline(shared, kModelInk).pictureProblem().contains(fifo));
+
     ModelLayout gone = DefaultModel(Outline::Picture);
     gone.picture.source = dir.filePath("moved away.jpg").toStdString();
     EXPECT_EQ(ModelOutline(gone, kModelInk).pictureProblem(), "it does not exist");

@@ -2,6 +2,8 @@
 
 #include "UiFixture.h"
 
+#include "files/ModelLibrary.h"
+#include "files/UserDataFolder.h"
 #include "ui/commands/ModelCommands.h"
 #include "ui/controls/LedIndicator.h"
 #include "ui/controls/ModelCanvas.h"
@@ -12,6 +14,7 @@
 // A main window whose model view a test opens.
 class ModelView : public UiFixture {
   protected:
+    static zg::ModelLibrary library() { return zg::ModelLibrary(zg::UserModelFolder()); }
     zg::ModelCommands& models() const { return *form->findChild<zg::ModelCommands*>(); }
     zg::ModelWindow* view() const { return models().view(); }
     zg::ModelCanvas& canvas() const { return view()->canvas(); }

@@ -27,8 +27,8 @@ ModelCommands::ModelCommands(const Parts& parts, QObject* parent)
         {p_.window, p_.dialogs, store_, [this] { return view_.data(); }, [this] { modelShown(); }}, this);
     connect(&store_, &ModelStore::changed, this, &ModelCommands::modelShown);
     connect(&store_, &ModelStore::listChanged, this, &ModelCommands::modelShown);
-    connect(&store_, &ModelStore::changedElsewhere, this, [this] {
-        changedElsewhere_ = tr("The model was changed in another window; it is shown as it is now.");
+    connect(&store_, &ModelStore::changedElsewhere, this, [this](const QString& what) {
+        changedElsewhere_ = what;
         showNotice();
     });
     // The first model is chosen quietly: a damaged one is said when the view opens.
@@ -41,9 +41,11 @@ ModelCommands::ModelCommands(const Parts& parts, QObject* parent)
     connect(p_.controls.servoStick, &QScrollBar::valueChanged, this, &ModelCommands::showAtRest);
     if (chosen_)
         applyNames();
+    // Beside the main window once the window manager has put that in its place, where the view has
+    // no place of its own yet.
     if (UserSettings::modelViewShown())
-        QMetaObject::invokeMethod(
-            this, [this] { setViewShown(true); }, Qt::QueuedConnection);
+        QTimer::singleShot(UserSettings::modelViewGeometry().isEmpty() ? 500 : 0, this,
+                           [this] { setViewShown(true); });
 }
 
 ModelCommands::~ModelCommands() = default;
@@ -114,17 +116,14 @@ void ModelCommands::buildView() {
 void ModelCommands::connectCanvas() {
     ModelCanvas& canvas = view_->canvas();
     connect(&canvas, &ModelCanvas::placed, this, [this](std::size_t light, double x, double y) {
-        change(tr("Move Light"), [=](ModelLayout& model) { PlaceLight(model, light, x, y); });
+        step(tr("Move Light"), [=](const ModelLayout& now) { return MoveLightChange(now, light, x, y); });
     });
     connect(&canvas, &ModelCanvas::renameAsked, this, &ModelCommands::renameLight);
     connect(&canvas, &ModelCanvas::doubleAsked, this, [this](std::size_t light) {
-        change(tr("Double Light"), [light](ModelLayout& model) {
-            if (light < model.lights.size())
-                DoubleLight(model, light);
-        });
+        step(tr("Double Light"), [=](const ModelLayout& now) { return DoubleLightChange(now, light); });
     });
     connect(&canvas, &ModelCanvas::removeAsked, this, [this](std::size_t light) {
-        change(tr("Remove Light"), [light](ModelLayout& model) { RemoveLight(model, light); });
+        step(tr("Remove Light"), [=](const ModelLayout& now) { return RemoveLightChange(now, light); });
     });
 }
 
@@ -156,10 +155,9 @@ void ModelCommands::placeBesideWindow() {
 // one model only.
 void ModelCommands::modelShown() {
     const ModelLayout& model = store_.model();
-    if (model.name != historyOf_) {
-        historyOf_ = model.name;
-        // Not from inside an undo step: the step that is running would go with it.
-        QMetaObject::invokeMethod(&history_, &QUndoStack::clear, Qt::QueuedConnection);
+    if (store_.generation() != historyOf_) {
+        historyOf_ = store_.generation();
+        clearHistory();
     }
     if (view_) {
         view_->canvas().showModel(model);
@@ -197,32 +195,46 @@ void ModelCommands::applyNames() {
     }
 }
 
-// Applied to the model as it is on disk now, so that a change another window made meanwhile is
-// kept along with this one.
-void ModelCommands::change(const QString& text, const std::function<void(ModelLayout&)>& change) {
+// The change is built from the model as it is on disk now and applied to it, so that what another
+// window changed meanwhile is kept along with it; so are its undo and redo.
+void ModelCommands::step(const QString& text, const std::function<ModelChange(const ModelLayout&)>& make) {
     store_.takeNewer();
-    const ModelLayout before = store_.model();
-    ModelLayout after = before;
-    change(after);
-    if (after == before)
-        return;
+    const ModelChange made = make(store_.model());
+    if (made.change && apply(made.change))
+        history_.push(new ModelStep(
+            [this](const LayoutChange& change) {
+                stepping_ = true;
+                const bool kept = apply(change);
+                stepping_ = false;
+                return kept;
+            },
+            text, made.change, made.opposite));
+}
+
+bool ModelCommands::apply(const LayoutChange& change) {
     changedElsewhere_.clear();
-    if (const auto error = store_.keep(after)) {
-        report(tr("The model %1 cannot be kept: %2").arg(QString::fromStdString(after.name), *error));
-        modelShown(); // the view shows the model as it is kept
-        return;
-    }
-    history_.push(new ModelStep(
-        store_, [this](const QString& error) { report(error); }, text, before, after));
+    const auto error = store_.change(change);
+    showNotice();
+    if (!error)
+        return true;
+    report(tr("The model %1 cannot be kept: %2").arg(QString::fromStdString(store_.model().name), *error));
+    clearHistory(); // what it would undo or redo next is not what the model holds now
+    modelShown(); // the view shows the model as it is kept
+    return false;
+}
+
+// Not from inside an undo step: the step that runs would go with it.
+void ModelCommands::clearHistory() {
+    if (stepping_)
+        QMetaObject::invokeMethod(&history_, &QUndoStack::clear, Qt::QueuedConnection);
+    else
+        history_.clear();
 }
 
 void ModelCommands::chooseOutline(Outline outline) {
     if (outline == Outline::Picture)
         return choosePicture();
-    change(tr("Outline"), [outline](ModelLayout& model) {
-        model.outline = outline;
-        model.picture = {};
-    });
+    step(tr("Outline"), [outline](const ModelLayout& now) { return OutlineChange(now, outline, {}); });
 }
 
 // A cancelled or unreadable choice leaves the model, the drawing and the list as they were.
@@ -236,10 +248,8 @@ void ModelCommands::choosePicture() {
     if (path && !read.picture)
         report(tr("The picture %1 cannot be used: %2.").arg(*path, read.why));
     if (read.picture)
-        change(tr("Picture"), [&read](ModelLayout& model) {
-            model.outline = Outline::Picture;
-            model.picture = *read.picture;
-        });
+        step(tr("Picture"),
+             [&read](const ModelLayout& now) { return OutlineChange(now, Outline::Picture, *read.picture); });
     modelShown();
 }
 
@@ -251,9 +261,8 @@ void ModelCommands::renameLight(std::size_t light) {
         p_.dialogs.getText(view_, {tr("Name of the Light"), tr("What LED#%1 lights here:").arg(named.led + 1),
                                    QString::fromStdString(named.name)});
     if (name)
-        change(tr("Name Light"), [light, &name](ModelLayout& model) {
-            if (light < model.lights.size())
-                model.lights[light].name = LightName(*name).toStdString();
+        step(tr("Name Light"), [light, &name](const ModelLayout& now) {
+            return NameLightChange(now, light, LightName(*name).toStdString());
         });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/LedSequence.h"
+#include "model/ModelChanges.h"
 #include "model/ModelLayout.h"
 #include "ui/commands/ModelStore.h"
 #include "ui/controls/MainWindowControls.h"
@@ -64,7 +65,9 @@ class ModelCommands : public QObject {
     void showNotice();
     void showAtRest();
     void showStep(EventIndex e, int servoZoneMask);
-    void change(const QString& text, const std::function<void(ModelLayout&)>& change);
+    void step(const QString& text, const std::function<ModelChange(const ModelLayout&)>& make);
+    bool apply(const LayoutChange& change);
+    void clearHistory();
     void chooseOutline(Outline outline);
     void choosePicture();
     void renameLight(std::size_t light);
@@ -77,7 +80,8 @@ class ModelCommands : public QObject {
     ModelLibraryCommands* library_ = nullptr;
     QPointer<ModelWindow> view_;
     bool chosen_ = false;        // a model was chosen or the view opened: its names name the outputs
-    std::string historyOf_;      // the model whose changes the history holds
+    int historyOf_ = -1;         // the generation of the model whose changes the history holds
+    bool stepping_ = false;      // an undo or redo of the history runs
     QString changedElsewhere_;   // said in the view until the next change of the user's
     QTimer keepPlace_;
 };

@@ -2,11 +2,11 @@
 
 #include "files/PresetLibrary.h"
 #include "ui/commands/FileCommandTexts.h"
+#include "ui/commands/ModelNames.h"
 #include "ui/commands/ModelStore.h"
 #include "ui/dialogs/ModelWindow.h"
 #include "ui/dialogs/UserDialogs.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zg {
@@ -22,19 +22,15 @@ void ModelLibraryCommands::report(const QString& text) {
     p_.dialogs.exclaim(parentWidget(), text);
 }
 
-ModelLayout ModelLibraryCommands::translatedDefault(Outline outline) const {
-    ModelLayout model = DefaultModel(outline);
-    for (ModelLight& light : model.lights)
-        light.name = QCoreApplication::translate("zg::ModelLayout", light.name.c_str()).toStdString();
-    return model;
-}
-
 // `base`, or "base 2", "base 3"... where a model of that name is kept already.
 QString ModelLibraryCommands::freeName(const QString& base) const {
     QString name = base;
     for (int n = 2; p_.store.library().find(name); ++n) {
         const QString number = QStringLiteral(" %1").arg(n);
-        name = base.left(kMaxNameLength - number.size()).trimmed() + number;
+        QString shortened = base.left(kMaxNameLength - number.size());
+        while ((shortened + number).toUtf8().size() > qsizetype(kMaxNameBytes))
+            shortened.chop(1);
+        name = shortened.trimmed() + number;
     }
     return name;
 }
@@ -47,7 +43,7 @@ void ModelLibraryCommands::choose(const QString& name) {
 }
 
 void ModelLibraryCommands::showFirstModel() {
-    ModelLayout first = translatedDefault(Outline::Plane);
+    ModelLayout first = TranslatedDefault(Outline::Plane);
     first.name = freeName(tr("My Plane")).toStdString();
     p_.store.show(first);
 }
@@ -87,14 +83,14 @@ ModelLibraryCommands::askName(const QString& title, const QString& offered, bool
 // A new model of the outline shown: a picture's is named after the picture and keeps it.
 void ModelLibraryCommands::newModel() {
     const ModelLayout& shown = p_.store.model();
-    const QString source = QFileInfo(QString::fromStdString(shown.picture.source)).completeBaseName();
+    const QString source = SafeModelName(QFileInfo(QString::fromStdString(shown.picture.source)).completeBaseName());
     const QString offered = shown.outline != Outline::Picture ? ModelWindow::OutlineName(shown.outline)
                             : source.isEmpty()                 ? tr("My Picture")
                                                                : source;
     const auto name = askName(tr("New Model"), freeName(offered), false);
     if (!name)
         return;
-    ModelLayout model = translatedDefault(shown.outline);
+    ModelLayout model = TranslatedDefault(shown.outline);
     model.picture = shown.outline == Outline::Picture ? shown.picture : OutlinePicture{};
     model.name = name->name.toStdString();
     if (const auto error = p_.store.keep(model, name->replace ? ModelStore::Replace::Yes : ModelStore::Replace::No))
@@ -139,12 +135,13 @@ void ModelLibraryCommands::importModel() {
     if (name.isEmpty())
         name = SafeModelName(QFileInfo(*path).completeBaseName());
     model.name = freeName(name.isEmpty() ? tr("Imported Model") : name).toStdString();
-    QStringList completed;
-    for (const std::size_t added : CompleteLights(model)) {
-        ModelLight& light = model.lights[added];
-        light.name = QCoreApplication::translate("zg::ModelLayout", light.name.c_str()).toStdString();
-        completed << QStringLiteral("LED#%1").arg(light.led + 1);
-    }
+    const QStringList completed = CompleteLightsInLanguage(model);
+    if (model.lights.size() > kMaxModelLights)
+        return report(tr("%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.")
+                          .arg(*path)
+                          .arg(model.lights.size() - std::size_t(completed.size()))
+                          .arg(completed.join(QStringLiteral(", ")))
+                          .arg(kMaxModelLights));
     if (const auto error = p_.store.keep(model))
         return report(tr("The model %1 cannot be kept: %2").arg(QString::fromStdString(model.name), *error));
     if (!completed.isEmpty())

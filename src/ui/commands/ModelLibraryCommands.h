@@ -46,7 +46,6 @@ class ModelLibraryCommands : public QObject {
     };
     std::optional<NameChoice> askName(const QString& title, const QString& offered, bool renaming);
     QString freeName(const QString& base) const;
-    ModelLayout translatedDefault(Outline outline) const;
     void report(const QString& text);
     QWidget* parentWidget() const;
 

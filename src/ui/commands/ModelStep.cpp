@@ -1,25 +1,16 @@
 #include "ModelStep.h"
 
-#include "ui/commands/ModelStore.h"
-
 namespace zg {
 
-ModelStep::ModelStep(ModelStore& store, Report report, const QString& text, ModelLayout before,
-                     ModelLayout after)
-    : QUndoCommand(text), store_(store), report_(std::move(report)), before_(std::move(before)),
-      after_(std::move(after)) {}
+ModelStep::ModelStep(Apply apply, const QString& text, ModelStore::Change change, ModelStore::Change opposite)
+    : QUndoCommand(text), apply_(std::move(apply)), change_(std::move(change)), opposite_(std::move(opposite)) {}
 
 void ModelStep::redo() {
     if (kept_) {
         kept_ = false;
         return;
     }
-    keep(after_);
-}
-
-void ModelStep::keep(const ModelLayout& model) {
-    if (const auto error = store_.keep(model))
-        report_(*error);
+    apply_(change_);
 }
 
 } // namespace zg

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ModelLayout.h"
+#include "ui/commands/ModelStore.h"
 
 #include <QUndoCommand>
 
@@ -8,25 +8,22 @@
 
 namespace zg {
 
-class ModelStore;
-
-// One change of the user's to a model, undone and redone by keeping the model as it was before
-// or after; pushed once the change has been kept.
+// One change of the user's to a model, as the change and its opposite, each applied to the model
+// as it is then: undoing a move puts back that light alone, whatever another window changed
+// meanwhile. Pushed once the change has been kept.
 class ModelStep : public QUndoCommand {
   public:
-    using Report = std::function<void(const QString&)>;
-    ModelStep(ModelStore& store, Report report, const QString& text, ModelLayout before, ModelLayout after);
+    // Keeps a change of the model; false when it could not be kept.
+    using Apply = std::function<bool(const ModelStore::Change&)>;
+    ModelStep(Apply apply, const QString& text, ModelStore::Change change, ModelStore::Change opposite);
 
-    void undo() override { keep(before_); }
+    void undo() override { apply_(opposite_); }
     void redo() override;
 
   private:
-    void keep(const ModelLayout& model);
-
-    ModelStore& store_;
-    Report report_;
-    ModelLayout before_;
-    ModelLayout after_;
+    Apply apply_;
+    ModelStore::Change change_;
+    ModelStore::Change opposite_;
     bool kept_ = true; // the change was kept before the step was pushed
 };
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "files/ModelLibrary.h"
+#include "model/ModelChanges.h"
 #include "model/ModelLayout.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace zg {
@@ -23,6 +25,8 @@ class ModelStore : public QObject {
     const ModelLayout& model() const { return model_; }
     // The model is kept in the library, not only shown (a first model before its first change).
     bool kept() const { return kept_; }
+    // Changes whenever another model is shown, so that what belongs to one model ends with it.
+    int generation() const { return generation_; }
     // The names to choose from: those kept, and the one shown if it is not kept yet.
     QStringList names() const;
 
@@ -30,11 +34,14 @@ class ModelStore : public QObject {
     std::optional<QString> choose(const QString& name);
     // Shows a model that is kept nowhere yet.
     void show(const ModelLayout& model);
-    // Where another window changed the model's file since it was read here, takes its content
-    // and says so with changedElsewhere(); true then.
-    bool takeNewer();
-    // Writes `model` and shows it; the reason when it cannot, and the model shown stays. Another
-    // model of its name is replaced only when the user said so.
+    // Takes what another window did to the model's file since it was read here: a change, a new
+    // name, its removal; each is said with changedElsewhere().
+    void takeNewer();
+    // Applies `change` to the model as it is on disk now and keeps it; nothing when it changes
+    // nothing, the reason when it cannot be kept (the model shown stays as it was).
+    using Change = LayoutChange;
+    std::optional<QString> change(const Change& change);
+    // Writes `model` and shows it. Another model of its name is replaced only when the user said so.
     enum class Replace { No, Yes };
     std::optional<QString> keep(const ModelLayout& model, Replace replace = Replace::No);
     std::optional<QString> rename(const QString& name);
@@ -42,17 +49,19 @@ class ModelStore : public QObject {
     std::optional<QString> remove();
 
   signals:
-    void changed();          // model() is another now
-    void changedElsewhere(); // ... because another window changed its file
-    void listChanged();      // models were added to or taken from the folder
+    void changed();                              // model() is another now
+    void changedElsewhere(const QString& what);  // ... because another window did `what`
+    void listChanged();                          // models were added to or taken from the folder
 
   private:
     void showRead(ModelLayout model, const QByteArray& bytes);
+    void taken(const QString& what);
     void watch();
 
     ModelLibrary library_;
     ModelLayout model_;
     bool kept_ = false;
+    int generation_ = 0;
     QByteArray seen_; // the file as this window last read or wrote it
     QFileSystemWatcher watcher_;
 };

@@ -258,8 +258,9 @@ void ModelCanvas::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     connect(menu.addAction(tr("&Name...")), &QAction::triggered, this,
             [this, light] { emit renameAsked(*light); });
-    connect(menu.addAction(tr("&Double")), &QAction::triggered, this,
-            [this, light] { emit doubleAsked(*light); });
+    QAction* doubled = menu.addAction(tr("&Double"));
+    doubled->setEnabled(model_.lights.size() < kMaxModelLights);
+    connect(doubled, &QAction::triggered, this, [this, light] { emit doubleAsked(*light); });
     QAction* remove = menu.addAction(tr("&Remove"));
     ModelLayout trial = model_;
     remove->setEnabled(RemoveLight(trial, *light)); // the last light of an output stays

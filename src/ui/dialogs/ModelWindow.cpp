@@ -38,11 +38,16 @@ QString ModelWindow::OutlineName(Outline outline) {
     return tr("A picture of your own");
 }
 
-ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Tool) {
+// A window of its own, not a tool window of the main one: the main window's keys (Ctrl+Z, Delete)
+// would act on the pattern from here.
+ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("ModelWindow"));
     setWindowTitle(tr("Model View"));
     models_ = new QComboBox(this);
     models_->setObjectName(QStringLiteral("ModelList"));
+    // A long name must not make the window wider than the screen.
+    models_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    models_->setMinimumContentsLength(12);
     connect(models_, &QComboBox::activated, this,
             [this](int index) { emit modelChosen(models_->itemText(index)); });
     outlines_ = new QComboBox(this);
