@@ -104,6 +104,28 @@ std::string TransferDoneText(const DownloadResult& result, const std::string& de
         .toStdString();
 }
 
+std::string TransferStoppedMessage(const DownloadResult& result, const std::string& device) {
+    const QString where = device.empty()
+                              ? QCoreApplication::translate("zg::DownloadMessages", "the serial port")
+                              : fromStd(device);
+    return (result.itemsSent == 0
+                ? QCoreApplication::translate("zg::DownloadMessages",
+                                              "The download was stopped before the first item was sent to %1.")
+                      .arg(where)
+                : QCoreApplication::translate("zg::DownloadMessages",
+                                              "The download was stopped after %1 of %2 items were sent to %3, "
+                                              "each whole; the last was %4.")
+                      .arg(result.itemsSent)
+                      .arg(DownloadFrame::kItemCount)
+                      .arg(where, itemText(result.itemsSent - 1)))
+               .toStdString() +
+           "\n\n" +
+           QCoreApplication::translate("zg::DownloadMessages",
+                                       "The module holds an incomplete pattern: put it into its receiving "
+                                       "state again (all LEDs lit) and send the pattern again.")
+               .toStdString();
+}
+
 std::string TransferFailureMessage(const DownloadResult& result) {
     const LinkError& error = result.error;
     const QString where = error.device.empty()

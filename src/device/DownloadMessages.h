@@ -27,6 +27,10 @@ std::string NoDeviceMessage(int port, int devicesFound);
 // left and which was the last, how long it ran, the system's reason and what to do.
 std::string TransferFailureMessage(const DownloadResult& result);
 
+// The text of the message box shown when the user stopped a download: how many items left whole
+// and what the module is left with.
+std::string TransferStoppedMessage(const DownloadResult& result, const std::string& device);
+
 // What the window says after all items left: how many, where to and how long it took.
 std::string TransferDoneText(const DownloadResult& result, const std::string& device);
 

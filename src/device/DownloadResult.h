@@ -10,6 +10,7 @@ enum class DownloadStatus {
     Completed,      // all 56 items have left the machine
     AlreadyRunning, // another download was under way; this one did nothing
     Failed,         // the link failed; `itemsSent` items had left before it did
+    Stopped,        // the user stopped it between two items; `itemsSent` items had left whole
 };
 
 struct DownloadResult {

@@ -31,6 +31,13 @@ void DownloadSession::start() {
     scheduleNext();
 }
 
+void DownloadSession::stop() {
+    if (!timer_.isActive())
+        return;
+    timer_.stop();
+    finish(DownloadResult{DownloadStatus::Stopped, next_, {}});
+}
+
 void DownloadSession::scheduleNext() {
     const auto wait =
         std::chrono::floor<std::chrono::milliseconds>(sender_.NextItemAt() - kFineTail - SteadyClock::now());

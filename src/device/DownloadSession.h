@@ -25,6 +25,11 @@ class DownloadSession : public QObject {
     // Sends the marker and waits the half second (blocking, as the module needs it), then goes on
     // on the timer. `finished` follows, also when the marker already failed.
     void start();
+    // Ends the transfer between two items, so that the module got whole items only; `finished`
+    // follows at once.
+    void stop();
+    // The items that have left so far.
+    int itemsSent() const { return next_; }
 
   signals:
     void markerSent();

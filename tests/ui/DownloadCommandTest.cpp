@@ -289,3 +289,63 @@ TEST_F(DownloadCommand, ACableThatVanishesEndsInIdleSayingHowFarItGot) {
     EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
     EXPECT_FALSE(form->downloading());
 }
+
+// Closing the window while the items go out asks first: Yes stops between two items and says how
+// many the module got, No lets the download end and then ends the program, and Exit's question
+// says a download runs.
+TEST_F(DownloadCommand, ClosingDuringTheTransferAsksAndNeverCutsAnItem) {
+    startWired();
+    const auto closeAfterItems = [&](int items) {
+        QTimer sampler;
+        bool closed = false;
+        QObject::connect(&sampler, &QTimer::timeout, form.get(), [&] {
+            if (!closed && find<QProgressBar>("ProgressBar1")->value() >= items) {
+                closed = true;
+                form->close();
+            }
+        });
+        sampler.start(5);
+        download();
+    };
+    dialogs.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    closeAfterItems(10);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith("A download is running: the module has got "));
+    EXPECT_EQ(dialogs.messages[1].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(end.calls, 1);
+    module->WaitForBytes(171, 300ms); // nothing more comes
+    const std::size_t bytes = module->Received().size();
+    EXPECT_EQ((bytes - 3) % 3, 0u) << bytes;
+    const int items = int(bytes - 3) / 3;
+    EXPECT_LT(items, 56);
+    EXPECT_TRUE(dialogs.messages[2].text.startsWith(
+        QStringLiteral("The download was stopped after %1 of 56 items were sent").arg(items)))
+        << dialogs.messages[2].text.toStdString();
+
+    form.reset();
+    module = std::make_unique<zg::testing::ModuleReader>(pty->ModuleEnd());
+    dialogs.messages.clear();
+    end.calls = 0;
+    startWired();
+    dialogs.answers = {MessageAnswer::Ok, MessageAnswer::No};
+    closeAfterItems(10);
+    EXPECT_EQ(end.calls, 1); // once the download was done
+    ASSERT_TRUE(module->WaitForBytes(171, 2000ms));
+    EXPECT_EQ(module->Received().size(), 171u);
+
+    dialogs.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+    bool asked = false;
+    QTimer exit;
+    QObject::connect(&exit, &QTimer::timeout, form.get(), [&] {
+        if (!asked && find<QProgressBar>("ProgressBar1")->value() >= 5) {
+            asked = true;
+            form->askToExit();
+        }
+    });
+    exit.start(5);
+    download();
+    ASSERT_GE(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[dialogs.messages.size() - 2].text.contains("A download is running"));
+    EXPECT_TRUE(dialogs.messages.back().text.startsWith("The download was stopped"));
+    EXPECT_EQ(end.calls, 2);
+}

@@ -97,6 +97,15 @@ void Downloader::sendSequence() {
     session_->start();
 }
 
+std::optional<int> Downloader::itemsSent() const {
+    return session_ ? std::optional(session_->itemsSent()) : std::nullopt;
+}
+
+void Downloader::stop() {
+    if (session_)
+        session_->stop();
+}
+
 void Downloader::transferEnded(const DownloadResult& result) {
     MainWindowControls& c = p_.controls;
     session_->deleteLater();
@@ -108,8 +117,10 @@ void Downloader::transferEnded(const DownloadResult& result) {
         c.sentLabel->setText(QString::fromStdString(TransferDoneText(result, link_->DevicePath())));
         c.sentLabel->show();
     } else {
-        link_->Close(); // a failed port is released before the message waits for the user
-        p_.dialogs.exclaim(&p_.window, QString::fromStdString(TransferFailureMessage(result)));
+        link_->Close(); // the port is released before the message waits for the user
+        p_.dialogs.exclaim(&p_.window, QString::fromStdString(result.status == DownloadStatus::Stopped
+                                                                  ? TransferStoppedMessage(result, link_->DevicePath())
+                                                                  : TransferFailureMessage(result)));
     }
     endDownload();
 }
@@ -120,6 +131,8 @@ void Downloader::endDownload() {
     enableFiveButtons(true);
     p_.controls.settingsButton->show();
     downloading_ = false;
+    if (auto then = std::exchange(whenEnded_, nullptr))
+        then();
 }
 
 } // namespace zg

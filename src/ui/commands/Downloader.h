@@ -11,7 +11,9 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -41,6 +43,12 @@ class Downloader : public QObject {
     bool busy() const { return downloading_; }
     // Opens the port, asks, and starts the transfer, which goes on on its timer after this returns.
     void start();
+    // While the items are being sent, how many have left; nothing before and after.
+    std::optional<int> itemsSent() const;
+    // Stops the items being sent between two of them and says what the module got.
+    void stop();
+    // Runs `then` once the download that is under way has ended, however it ended.
+    void whenEnded(std::function<void()> then) { whenEnded_ = std::move(then); }
     // Where the download looks for what stands in its way; the running system's by default.
     void setSystemLook(std::unique_ptr<SystemLook> system) { system_ = std::move(system); }
 
@@ -57,6 +65,7 @@ class Downloader : public QObject {
     std::unique_ptr<SystemLook> system_ = MakeSystemLook();
     bool downloading_ = false;
     DownloadSession* session_ = nullptr;
+    std::function<void()> whenEnded_;
 };
 
 } // namespace zg

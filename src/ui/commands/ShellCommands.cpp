@@ -1,6 +1,7 @@
 #include "ShellCommands.h"
 
 #include "files/UserSettings.h"
+#include "ui/commands/Downloader.h"
 #include "ui/commands/ManualLocation.h"
 #include "ui/commands/ShellTexts.h"
 #include "ui/commands/TestPlayer.h"
@@ -11,8 +12,9 @@
 namespace zg {
 
 ShellCommands::ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd,
-                             TestPlayer& player, UnsavedWork& unsaved)
-    : window_(window), dialogs_(dialogs), programEnd_(programEnd), player_(player), unsaved_(unsaved) {}
+                             TestPlayer& player, UnsavedWork& unsaved, Downloader& download)
+    : window_(window), dialogs_(dialogs), programEnd_(programEnd), player_(player), unsaved_(unsaved),
+      download_(download) {}
 
 void ShellCommands::showAbout() {
     dialogs_.showMessage(&window_, {AppTitle(), AboutText()});
@@ -37,9 +39,33 @@ void ShellCommands::showManual() {
 }
 
 void ShellCommands::askToExit() {
-    if (dialogs_.showMessage(&window_, {AppTitle(), ExitQuestion(), MessageButtons::OkCancel}) ==
-        MessageAnswer::Ok)
+    const auto sent = download_.itemsSent();
+    const QString question = sent ? ExitQuestionDuringDownload(*sent) : ExitQuestion();
+    if (dialogs_.showMessage(&window_, {AppTitle(), question, MessageButtons::OkCancel}) != MessageAnswer::Ok)
+        return;
+    download_.stop(); // between two items, said to the user before the end
+    endNow();
+}
+
+// A download cut off unseen leaves the module with part of a pattern: the user decides.
+bool ShellCommands::closeAsked() {
+    const auto sent = download_.itemsSent();
+    if (!sent) {
         endNow();
+        return true;
+    }
+    const MessageAnswer answer = dialogs_.showMessage(
+        &window_, {AppTitle(), CloseQuestionDuringDownload(*sent), MessageButtons::YesNoCancel, MessageIcon::Question});
+    if (answer == MessageAnswer::Yes) {
+        download_.stop();
+        endNow();
+        return true;
+    }
+    if (answer == MessageAnswer::No && download_.itemsSent())
+        download_.whenEnded([this] { endNow(); });
+    else if (answer == MessageAnswer::No)
+        endNow(); // it ended while the question was open
+    return false;
 }
 
 void ShellCommands::exitFromButton() {

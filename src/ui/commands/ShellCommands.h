@@ -9,6 +9,7 @@ class QWidget;
 
 namespace zg {
 
+class Downloader;
 class HelpWindow;
 class ProgramEnd;
 class TestPlayer;
@@ -19,12 +20,15 @@ class UserDialogs;
 class ShellCommands {
   public:
     ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player,
-                  UnsavedWork& unsaved);
+                  UnsavedWork& unsaved, Downloader& download);
 
     void showAbout();
     // The manual that came with the program, in the program's own help window.
     void showManual();
-    void askToExit();      // asks first; the File menu's item leaves a running test alone
+    void askToExit();      // asks first, saying so when a download runs; the File menu's item leaves a running test alone
+    // The window's close button: ends at once, but while a download sends its items, asks whether
+    // to stop it or end once it is done; false while the window stays.
+    bool closeAsked();
     void exitFromButton(); // stops a running test, then asks
     void endNow();         // keeps unsaved work for the next start, then ends at once
     // What is remembered for the next start at the end, whichever way the program ends.
@@ -36,6 +40,7 @@ class ShellCommands {
     ProgramEnd& programEnd_;
     TestPlayer& player_;
     UnsavedWork& unsaved_;
+    Downloader& download_;
     QPointer<HelpWindow> help_; // while it is open
     std::vector<std::function<void()>> remember_;
 };

@@ -1,5 +1,7 @@
 #include "ShellTexts.h"
 
+#include "device/DownloadFrame.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -43,6 +45,23 @@ QString ManualMissingText(const QStringList& placesLookedAt) {
 
 QString HowToText() {
     return ShellText::tr(" Redirecting to VANTORO webpage for more info...");
+}
+
+QString ExitQuestionDuringDownload(int itemsSent) {
+    return ExitQuestion() + QStringLiteral("\r\r") +
+           ShellText::tr("A download is running: the module has got %1 of %2 items so far. Exiting now stops it, "
+                         "and the module holds an incomplete pattern until it is sent again.")
+               .arg(itemsSent)
+               .arg(DownloadFrame::kItemCount);
+}
+
+QString CloseQuestionDuringDownload(int itemsSent) {
+    return ShellText::tr("A download is running: the module has got %1 of %2 items so far.\r\r"
+                         "Yes stops it now and closes the program; the module then holds an incomplete "
+                         "pattern until it is sent again.\rNo closes the program once the download is "
+                         "done.\rCancel keeps the program open.")
+        .arg(itemsSent)
+        .arg(DownloadFrame::kItemCount);
 }
 
 QString ExitQuestion() {

@@ -17,6 +17,10 @@ QString ManualNotShownText(const QString& address);
 
 // The question of the Exit command.
 QString ExitQuestion();
+// The Exit question while a download sends its items, which have got this far.
+QString ExitQuestionDuringDownload(int itemsSent);
+// The question when the window is closed while a download sends its items.
+QString CloseQuestionDuringDownload(int itemsSent);
 
 QString HowToText();
 // Said before the maker's page is opened when the manual that came with the program is missing.

@@ -110,7 +110,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
-    shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_);
+    shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *download_);
     shell_->whenEnding([this] { models_->rememberView(); });
 }
 
@@ -293,8 +293,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    endProgram();
-    event->accept();
+    if (shell_->closeAsked())
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace zg
