@@ -100,7 +100,8 @@ PortResolver DeviceOverride(const std::string& path) {
     const SerialPortEntry entry{
         .name = path,
         .location = path,
-        .description = QCoreApplication::translate("zg::CommPortDevice", "given by --device").toStdString()};
+        .description = QCoreApplication::translate("zg::CommPortDevice", "given by --device").toStdString(),
+        .givenByUser = true};
     return [entry](int) { return PortLookup{entry, 1}; };
 }
 

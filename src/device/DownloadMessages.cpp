@@ -104,6 +104,15 @@ std::string TransferDoneText(const DownloadResult& result, const std::string& de
         .toStdString();
 }
 
+std::string PortHeldMessage(int port, const std::string& device, const std::string& holder) {
+    return (QCoreApplication::translate("zg::DownloadMessages",
+                                        "Serial port %1 (%2) is held by another program; nothing was sent.")
+                .arg(port)
+                .arg(fromStd(device)) +
+            QStringLiteral("\n\n") + fromStd(holder))
+        .toStdString();
+}
+
 std::string TransferStoppedMessage(const DownloadResult& result, const std::string& device) {
     const QString where = device.empty()
                               ? QCoreApplication::translate("zg::DownloadMessages", "the serial port")

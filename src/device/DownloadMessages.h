@@ -19,6 +19,10 @@ inline constexpr bool kSerialNeedsDialoutGroup = false;
 std::string OpenFailureMessage(int port, const LinkError& error, bool dialoutHint = kSerialNeedsDialoutGroup,
                                const std::string& findings = {});
 
+// The text of the message box shown when another program holds the device of `port`, found before
+// the program opened it: who holds it and what to do (`holder`).
+std::string PortHeldMessage(int port, const std::string& device, const std::string& holder);
+
 // The text of the message box shown when port number `port` names no device: how many devices
 // there are, and to plug in the cable or choose another number.
 std::string NoDeviceMessage(int port, int devicesFound);

@@ -20,6 +20,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The pseudo-terminal whose master side `fd` of process `folder` is, from its "tty-index" line.
+std::optional<unsigned> ptyIndexOf(const fs::path& folder, const fs::path& fd) {
+    std::ifstream info(folder / "fdinfo" / fd.filename());
+    std::string line;
+    while (std::getline(info, line))
+        if (line.starts_with("tty-index:"))
+            return unsigned(std::strtoul(line.c_str() + 10, nullptr, 10));
+    return std::nullopt;
+}
+
+constexpr unsigned kPtyMajorFirst = 136, kPtyMajorLast = 143; // Unix98 pty slaves
+constexpr unsigned kPtmxMajor = 5, kPtmxMinor = 2;
+
 std::string firstLineOf(const fs::path& file) {
     std::ifstream in(file);
     std::string line;
@@ -133,7 +146,25 @@ DeviceAccess LinuxSystemLook::access(const std::string& device) const {
     struct stat info {};
     if (::stat(device.c_str(), &info) != 0)
         return {};
-    return {true, ::access(device.c_str(), R_OK | W_OK) == 0, groupName(info.st_gid)};
+    const passwd* owner = ::getpwuid(info.st_uid);
+    return {true, ::access(device.c_str(), R_OK | W_OK) == 0, groupName(info.st_gid),
+            owner ? owner->pw_name : std::string(), unsigned(info.st_mode & 07777)};
+}
+
+// A character device whose class in /sys is "tty"; pseudo-terminals have no entry there.
+DeviceKind LinuxSystemLook::kind(const std::string& device) const {
+    struct stat info {};
+    if (::stat(device.c_str(), &info) != 0)
+        return DeviceKind::Missing;
+    if (!S_ISCHR(info.st_mode))
+        return DeviceKind::NotSerial;
+    if (major(info.st_rdev) >= kPtyMajorFirst && major(info.st_rdev) <= kPtyMajorLast)
+        return DeviceKind::Serial;
+    std::error_code error;
+    const fs::path subsystem = fs::read_symlink("/sys/dev/char/" + std::to_string(major(info.st_rdev)) + ":" +
+                                                    std::to_string(minor(info.st_rdev)) + "/subsystem",
+                                                error);
+    return error || subsystem.filename() == "tty" ? DeviceKind::Serial : DeviceKind::NotSerial;
 }
 
 std::vector<std::string> LinuxSystemLook::sessionGroups() const {
@@ -166,21 +197,30 @@ std::optional<ProcessInfo> LinuxSystemLook::lockHolder(const std::string& device
     return std::nullopt;
 }
 
+
+// By the device itself, not its name: a program may have opened it by a link (/dev/serial/by-id/...)
+// or by its real path, and the link we were given may be another. The program at the other end of a
+// pseudo-terminal (socat, a test's far end) holds it as its cable, not as a rival.
 std::vector<ProcessInfo> LinuxSystemLook::processesUsing(const std::string& device) const {
-    std::error_code error;
-    const fs::path target = fs::canonical(device, error);
-    if (error)
+    struct stat target {};
+    if (::stat(device.c_str(), &target) != 0 || !S_ISCHR(target.st_mode))
         return {};
+    const bool pty = major(target.st_rdev) >= kPtyMajorFirst && major(target.st_rdev) <= kPtyMajorLast;
     std::vector<ProcessInfo> users;
     forEachOtherProcess([&](long pid, const fs::path& folder) {
+        bool holds = false, otherEnd = false;
         std::error_code denied;
         for (const fs::directory_entry& fd : fs::directory_iterator(folder / "fd", denied)) {
-            std::error_code unreadable;
-            if (fs::read_symlink(fd.path(), unreadable) == target) {
-                users.push_back({pid, processName(pid)});
-                return;
-            }
+            struct stat opened {};
+            if (::stat(fd.path().c_str(), &opened) != 0 || !S_ISCHR(opened.st_mode))
+                continue;
+            holds = holds || opened.st_rdev == target.st_rdev;
+            if (pty && major(opened.st_rdev) == kPtmxMajor && minor(opened.st_rdev) == kPtmxMinor)
+                otherEnd = otherEnd || ptyIndexOf(folder, fd.path()) == minor(target.st_rdev) +
+                                                                            256 * (major(target.st_rdev) - kPtyMajorFirst);
         }
+        if (holds && !otherEnd)
+            users.push_back({pid, processName(pid)});
     });
     return users;
 }

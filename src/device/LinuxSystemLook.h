@@ -8,6 +8,7 @@ namespace zg {
 class LinuxSystemLook final : public SystemLook {
   public:
     DeviceAccess access(const std::string& device) const override;
+    DeviceKind kind(const std::string& device) const override;
     std::vector<std::string> sessionGroups() const override;
     std::vector<std::string> accountGroups() const override;
     std::optional<ProcessInfo> lockHolder(const std::string& device) const override;

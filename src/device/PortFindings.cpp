@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace zg {
 
@@ -27,12 +28,32 @@ PortFinding finding(PortFindingKind kind, bool blocks, const QString& text) {
     return {kind, blocks, text.toStdString()};
 }
 
+// Where no group opens the device for reading and writing, joining one cannot help: what can is a
+// udev rule that gives it such a group, or chmod for the moment.
+PortFinding noGroupFinding(const std::string& device, const DeviceAccess& access) {
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(device, error);
+    const QString kernelName = q((error ? std::filesystem::path(device) : real).filename().string());
+    return finding(
+        PortFindingKind::NoPermission, true,
+        FindingText::tr("You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group "
+                        "you could join; give it to the group dialout with the line SUBSYSTEM==\"tty\", "
+                        "KERNEL==\"%5\", GROUP=\"dialout\", MODE=\"0660\" in "
+                        "/etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run "
+                        "\"sudo chmod a+rw %1\".")
+            .arg(q(device), q(access.owner), q(access.group),
+                 QStringLiteral("%1").arg(access.mode, 4, 8, QLatin1Char('0')), kernelName));
+}
+
 std::optional<PortFinding> accessFinding(const std::string& device, const SystemLook& system) {
     const DeviceAccess access = system.access(device);
     if (!access.exists || access.mayReadWrite)
         return std::nullopt;
     const QString group = q(access.group);
-    if (group.isEmpty() || contains(system.sessionGroups(), access.group))
+    constexpr unsigned kGroupReadWrite = 060;
+    if (group.isEmpty() || access.group == "root" || (access.mode & kGroupReadWrite) != kGroupReadWrite)
+        return noGroupFinding(device, access);
+    if (contains(system.sessionGroups(), access.group))
         return finding(
             PortFindingKind::NoPermission, true,
             FindingText::tr("You may not use %1: ask whoever looks after this computer for read and write "
@@ -128,8 +149,33 @@ PortFinding driverFinding(const CableChip& chip, const UsbSerialDevice& usb) {
 
 } // namespace
 
+// A path named with --device that leads nowhere, or to no serial line.
+std::optional<PortFinding> kindFinding(const SerialPortEntry& device, const SystemLook& system) {
+    switch (system.kind(device.location)) {
+    case DeviceKind::Missing:
+        return finding(PortFindingKind::Missing, true,
+                       device.givenByUser
+                           ? FindingText::tr("%1 does not exist: check the path given with --device; the "
+                                             "programming cable's device is usually /dev/ttyUSB0, or a name in "
+                                             "/dev/serial/by-id/.")
+                                 .arg(q(device.location))
+                           : FindingText::tr("%1 is no longer there: plug the programming cable in again.")
+                                 .arg(q(device.location)));
+    case DeviceKind::NotSerial:
+        return finding(PortFindingKind::NotSerial, true,
+                       FindingText::tr("%1 is not a serial device: name the programming cable's device with "
+                                       "--device, or leave --device out.")
+                           .arg(q(device.location)));
+    case DeviceKind::Serial:
+        break;
+    }
+    return std::nullopt;
+}
+
 std::vector<PortFinding> DeviceFindings(const SerialPortEntry& device, const SystemLook& system,
                                         bool openFailedBusy) {
+    if (auto nothingThere = kindFinding(device, system))
+        return {*nothingThere};
     std::vector<PortFinding> findings;
     for (auto found :
          {accessFinding(device.location, system), holderFinding(device.location, system, openFailedBusy),
@@ -137,6 +183,12 @@ std::vector<PortFinding> DeviceFindings(const SerialPortEntry& device, const Sys
         if (found)
             findings.push_back(*found);
     return findings;
+}
+
+std::optional<PortFinding> HolderFinding(const std::string& device, const SystemLook& system) {
+    if (!system.lockHolder(device) && system.processesUsing(device).empty())
+        return std::nullopt;
+    return holderFinding(device, system, true);
 }
 
 std::vector<PortFinding> SystemFindings(const SystemLook& system) {

@@ -16,6 +16,8 @@ enum class PortFindingKind {
     ModemManager,     // ModemManager may probe the adapter
     Brltty,           // brltty takes CH340/CP210x adapters for Braille displays
     NoDriver,         // a cable chip is plugged in, but no serial device came of it
+    Missing,          // nothing is at the device's path
+    NotSerial,        // the path names a file, a folder or a device without a serial line
 };
 
 // One thing that stands between the program and the module, said as one sentence with what to do.
@@ -29,6 +31,11 @@ struct PortFinding {
 // failed because the device is in use, so whoever has it open is named even without a lock file.
 std::vector<PortFinding> DeviceFindings(const SerialPortEntry& device, const SystemLook& system,
                                         bool openFailedBusy = false);
+
+// Who holds the device now: the live program its lock file names (also one that wrote only its
+// number, which Qt would take for stale and write over), else a process that has it open without
+// a lock. Looked for before the program opens the device itself.
+std::optional<PortFinding> HolderFinding(const std::string& device, const SystemLook& system);
 
 // What stands in the way of any cable: adapters without a serial device, brltty.
 std::vector<PortFinding> SystemFindings(const SystemLook& system);

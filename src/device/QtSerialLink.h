@@ -37,6 +37,7 @@ class QtSerialLink final : public SerialLink {
     std::string DeviceLine() const override { return deviceLine_; }
     std::string DevicePath() const override { return entry_ ? entry_->location : std::string(); }
     std::optional<SerialPortEntry> Device() const override { return entry_; }
+    std::optional<SerialPortEntry> Locate(int port) const override { return resolver_(port).device; }
 
     // Waits until the driver has put every byte handed to it on the wire (tcdrain); 0 or the
     // system's error number. Replaceable, so that a test can see that it runs after each write.

@@ -42,6 +42,8 @@ class SerialLink {
     virtual std::string DevicePath() const { return {}; }
     // The device the last Open went to, as the system lists it (adapter, USB ids).
     virtual std::optional<SerialPortEntry> Device() const { return std::nullopt; }
+    // The device port number `port` names now, without opening it; nothing where the link cannot tell.
+    virtual std::optional<SerialPortEntry> Locate(int /*port*/) const { return std::nullopt; }
 };
 
 } // namespace zg

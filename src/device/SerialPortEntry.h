@@ -16,6 +16,7 @@ struct SerialPortEntry {
     bool uartReported = false;                // the kernel names a UART type for the port (Linux)
     std::optional<std::uint16_t> vendorId{};  // the USB adapter's vendor id, e.g. 0x1a86
     std::optional<std::uint16_t> productId{}; // and its product id, e.g. 0x7523
+    bool givenByUser = false;                 // named with --device, not found in the system's list
 };
 
 } // namespace zg

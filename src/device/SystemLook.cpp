@@ -12,6 +12,7 @@ namespace {
 class NoSystemLook final : public SystemLook {
   public:
     DeviceAccess access(const std::string&) const override { return {}; }
+    DeviceKind kind(const std::string&) const override { return DeviceKind::Serial; }
     std::vector<std::string> sessionGroups() const override { return {}; }
     std::vector<std::string> accountGroups() const override { return {}; }
     std::optional<ProcessInfo> lockHolder(const std::string&) const override { return std::nullopt; }

@@ -8,11 +8,20 @@
 
 namespace zg {
 
-// Whether the user may open a device, and the group it belongs to.
+// Whether the user may open a device, and who it belongs to.
 struct DeviceAccess {
     bool exists = false;
     bool mayReadWrite = true;
-    std::string group; // "dialout", "uucp"; empty when unknown
+    std::string group;        // "dialout", "uucp"; empty when unknown
+    std::string owner;        // "root"; empty when unknown
+    unsigned mode = 0660;     // its permission bits, as chmod takes them
+};
+
+// What a path names, as a download sees it.
+enum class DeviceKind {
+    Serial,    // a serial line (or what the system cannot tell apart from one)
+    Missing,   // nothing is there
+    NotSerial, // a file, a folder, or a device with no serial line behind it (/dev/null)
 };
 
 struct ProcessInfo {
@@ -33,6 +42,8 @@ class SystemLook {
     virtual ~SystemLook() = default;
 
     virtual DeviceAccess access(const std::string& device) const = 0;
+    // Looked at without opening it: opening a serial port can reset what is plugged into it.
+    virtual DeviceKind kind(const std::string& device) const = 0;
     // The groups this program runs with, and those the user database gives the user now: a group
     // joined since the user logged in is in the second only.
     virtual std::vector<std::string> sessionGroups() const = 0;

@@ -8,7 +8,8 @@ namespace zg::testing {
 
 // A system as a test sets it up: every answer a field.
 struct FakeSystemLook final : SystemLook {
-    DeviceAccess deviceAccess{true, true, "dialout"};
+    DeviceAccess deviceAccess{true, true, "dialout", "root", 0660};
+    DeviceKind deviceKind = DeviceKind::Serial;
     std::vector<std::string> session{"users"};
     std::vector<std::string> account{"users"};
     std::optional<ProcessInfo> locked;
@@ -19,6 +20,7 @@ struct FakeSystemLook final : SystemLook {
     std::vector<UsbSerialDevice> usb;
 
     DeviceAccess access(const std::string&) const override { return deviceAccess; }
+    DeviceKind kind(const std::string&) const override { return deviceKind; }
     std::vector<std::string> sessionGroups() const override { return session; }
     std::vector<std::string> accountGroups() const override { return account; }
     std::optional<ProcessInfo> lockHolder(const std::string&) const override { return locked; }

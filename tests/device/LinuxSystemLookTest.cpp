@@ -1,4 +1,5 @@
 #include "device/LinuxSystemLook.h"
+#include "device/PortListing.h"
 
 #include <QProcess>
 
@@ -53,6 +54,26 @@ TEST(LinuxSystemLook, LockFilesAreNamedAsQtAndLockdevNameThem) {
     EXPECT_TRUE(has(files, "/run/lock/LCK..ttyUSB0"));
     EXPECT_TRUE(has(LockFilesFor("/dev/pts/3"), "/var/lock/LCK..pts_3"));
     EXPECT_TRUE(has(LockFilesFor("/tmp/cable"), "/var/lock/LCK.._tmp_cable"));
+}
+
+// --list-ports --device checks what it was given: a missing path, /dev/null, a folder or a data
+// file are said as such, with what to do; a pseudo-terminal is a serial line.
+TEST(LinuxSystemLook, WhatDeviceGivesIsListedWithWhatItIs) {
+    const LinuxSystemLook system;
+    const std::string folder = ::testing::TempDir();
+    const std::string dataFile = folder + "/pattern.DAT";
+    std::ofstream(dataFile) << "\"0\"\r\n";
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"/dev/zelta-glow-no-such-device", "does not exist: check the path given with --device"},
+        {"/dev/null", "is not a serial device"},
+        {folder, "is not a serial device"},
+        {dataFile, "is not a serial device"}};
+    for (const auto& [path, says] : cases) {
+        const auto lines = PortListing(DeviceOverride(path), system);
+        ASSERT_GE(lines.size(), 2u) << path;
+        EXPECT_NE(lines[1].find(says), std::string::npos) << path << ": " << lines[1];
+    }
+    EXPECT_EQ(system.kind("/dev/ptmx"), DeviceKind::Serial); // a tty class device
 }
 
 } // namespace

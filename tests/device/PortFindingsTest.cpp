@@ -36,6 +36,24 @@ TEST(PortFindings, ALackOfPermissionGivesTheCommandOrTheAdviceToLogInAgain) {
     EXPECT_TRUE(Says(DeviceFindings(kCh340, system), PortFindingKind::NoPermission, "ask whoever", true));
 }
 
+// Joining a group is advised only where that group may read and write the device, and never root:
+// otherwise the device's access is said, with the udev rule and the chmod that give access.
+TEST(PortFindings, AGroupIsAdvisedOnlyWhereItOpensTheDevice) {
+    FakeSystemLook system;
+    system.deviceAccess = {true, false, "root", "root", 0600};
+    for (const DeviceAccess& access : {DeviceAccess{true, false, "root", "root", 0600},
+                                      DeviceAccess{true, false, "dialout", "root", 0600},
+                                      DeviceAccess{true, false, "root", "root", 0660}}) {
+        system.deviceAccess = access;
+        const auto found = DeviceFindings(kCh340, system);
+        EXPECT_EQ(FindingsText(found).find("usermod"), std::string::npos) << FindingsText(found);
+        EXPECT_TRUE(Says(found, PortFindingKind::NoPermission, "KERNEL==\"ttyUSB0\", GROUP=\"dialout\"", true));
+        EXPECT_TRUE(Says(found, PortFindingKind::NoPermission, "\"sudo chmod a+rw /dev/ttyUSB0\"", true));
+    }
+    EXPECT_TRUE(Says(DeviceFindings(kCh340, system), PortFindingKind::NoPermission, "root:root with the access 0660",
+                     true));
+}
+
 TEST(PortFindings, AHeldPortNamesItsHolderFromTheLockFileOrFromWhoHasItOpen) {
     FakeSystemLook system;
     system.users = {{77, "socat"}}; // open, but the port's own open succeeded: nothing to say

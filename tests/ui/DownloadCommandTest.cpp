@@ -8,7 +8,9 @@
 #include "device/QtSerialLink.h"
 #include "ui/dialogs/SettingsDialog.h"
 
+#include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -210,6 +212,7 @@ TEST_F(DownloadCommand, WhatStandsInTheWayIsSaidBeforeAnythingIsSent) {
         << dialogs.messages[0].text.toStdString();
     EXPECT_FALSE(dialogs.messages[0].text.contains("Another program is using the port"));
 
+    system->users.clear(); // it has let go
     system->installed = {"brltty"};
     system->usb = {{0x10c4, 0xea60, true}};
     download(); // answered Cancel
@@ -348,4 +351,55 @@ TEST_F(DownloadCommand, ClosingDuringTheTransferAsksAndNeverCutsAnItem) {
     EXPECT_TRUE(dialogs.messages[dialogs.messages.size() - 2].text.contains("A download is running"));
     EXPECT_TRUE(dialogs.messages.back().text.startsWith("The download was stopped"));
     EXPECT_EQ(end.calls, 2);
+}
+
+// Another program holds the port, named through a link as udev names a cable: by a lock file that
+// holds only its number (which Qt takes for stale), or open without a lock. Either is named, with
+// its process, before the module is asked for; nothing is sent and the lock stays as it was.
+TEST_F(DownloadCommand, AHolderIsNamedBeforeAnythingIsAskedAndItsLockIsLeftAlone) {
+    startWired();
+    form->downloader().setSystemLook(MakeSystemLook());
+    const QString link = dir.filePath("usb-FTDI_FT232R_USB_UART-if00-port0");
+    ASSERT_TRUE(QFile::link(QFileInfo(QString::fromStdString(pty->ProgramEnd())).symLinkTarget(), link));
+    auto relinked = std::make_unique<QtSerialLink>(DeviceOverride(link.toStdString()));
+    form.reset();
+    form = std::make_unique<MainWindow>(dialogs, end, std::move(relinked));
+    form->downloader().setSystemLook(MakeSystemLook());
+    form->show();
+
+    QProcess sleeper;
+    sleeper.start("sleep", {"600"});
+    ASSERT_TRUE(sleeper.waitForStarted());
+    const qint64 locking = sleeper.processId();
+    const QString pts = QFileInfo(link).symLinkTarget(); // /dev/pts/N
+    const QString lockFile = "/run/lock/LCK.." + pts.mid(5).replace('/', '_');
+    const QByteArray lock = QByteArray::number(sleeper.processId()).rightJustified(10) + '\n';
+    QFile write(lockFile);
+    ASSERT_TRUE(write.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    write.write(lock);
+    write.close();
+    download();
+    QFile read(lockFile);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(read.readAll(), lock);
+    read.remove();
+    sleeper.kill();
+    sleeper.waitForFinished();
+
+    QProcess openWithoutLock;
+    openWithoutLock.setStandardOutputFile(pts, QIODevice::Append);
+    openWithoutLock.start("sleep", {"600"});
+    ASSERT_TRUE(openWithoutLock.waitForStarted());
+    const qint64 holding = openWithoutLock.processId();
+    download();
+    openWithoutLock.kill();
+    openWithoutLock.waitForFinished();
+
+    ASSERT_EQ(dialogs.messages.size(), 2u); // no question of the module's
+    for (const auto& [message, pid] : {std::pair(dialogs.messages[0], locking), std::pair(dialogs.messages[1], holding)}) {
+        EXPECT_NE(message.title, kConfirmTitle);
+        EXPECT_TRUE(message.text.contains(QStringLiteral("is in use by sleep (process %1)").arg(pid)))
+            << message.text.toStdString();
+    }
+    EXPECT_FALSE(module->WaitForBytes(1, 200ms));
 }

@@ -57,6 +57,14 @@ void Downloader::enableFiveButtons(bool enabled) {
 bool Downloader::openPortAndConfirm() {
     if (link_->IsOpen())
         link_->Close();
+    // Before the port is opened: Qt would take a lock that names no program for stale and write over it.
+    if (const auto device = link_->Locate(p_.config.CommPort)) {
+        if (const auto held = HolderFinding(device->location, *system_)) {
+            p_.dialogs.exclaim(&p_.window, QString::fromStdString(PortHeldMessage(p_.config.CommPort,
+                                                                                  device->location, held->text)));
+            return false;
+        }
+    }
     if (!link_->Open(p_.config.CommPort, kDownloadLineSettings)) {
         const LinkError error = link_->LastError();
         const std::string findings = findingsText(error.kind == LinkErrorKind::InUse);
