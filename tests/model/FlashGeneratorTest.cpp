@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 using namespace zg;
 using zg::test::RowText;
@@ -96,12 +98,8 @@ TEST(FlashGenerator, APeriodThatDoesNotFitOffersTheNearestDelay) {
     EXPECT_EQ(LayOutFlashes(s, 0, kLastEvent).fittingDelay, 40); // 0 plays at the module's fastest
     // Without the cycle fitted, the pattern repeats at the end mark instead of the period.
     s.fitCycle = false;
-    const FlashLayout unfitted = LayOutFlashes(s, 30, kLastEvent);
-    EXPECT_FALSE(unfitted.fits);
-    EXPECT_EQ(unfitted.shownPerMinute, 40.0);
-    EXPECT_EQ(unfitted.fittingDelay, 40);
+    EXPECT_EQ(LayOutFlashes(s, 30, kLastEvent).fittingDelay, 40);
     EXPECT_EQ(LayOutFlashes(s, 30, 24).shownPerMinute, 80.0);
-    EXPECT_EQ(LayOutFlashes(s, 40, kLastEvent).shownPerMinute, std::nullopt);
     s.perMinute = 10;
     EXPECT_EQ(LayOutFlashes(s, 30, kLastEvent).fittingDelay, std::nullopt);
 }
@@ -167,61 +165,34 @@ TEST(FlashGenerator, FlashesThatDoNotFitThePeriodAreSaidWithWhatWouldFit) {
 namespace {
 // Whether two of the rows light at the same event.
 bool lightsTogether(const FlashLayout& layout) {
-    for (EventIndex e = 0; e <= layout.endEvent; ++e) {
-        int lit = 0;
-        for (const RowCells& row : layout.cells)
-            lit += row[std::size_t(e)];
-        if (lit > 1)
+    for (EventIndex e = 0; e <= layout.endEvent; ++e)
+        if (std::count_if(layout.cells.begin(), layout.cells.end(),
+                          [e](const RowCells& row) { return row[std::size_t(e)] != 0; }) > 1)
             return true;
-    }
     return false;
 }
 } // namespace
 
-// A chase holds a flash for each light, with the gaps between them and a dark step after the last,
-// in one period; lights taking turns share the period and must not overlap. Where they do not fit,
-// that is said, with what fits: four 300 ms flashes with 200 ms gaps need 62 steps of 30 ms where
-// a period has 33, and only a shorter flash fits, the flashes alone taking 40.
+// A chase holds a flash for each light, the gaps between them and a dark step after the last in
+// one period; lights taking turns, which have no gap, must not overlap. Four of 300 ms with 200 ms
+// gaps need 62 and 40 steps of 30 ms, a period has 33: only a shorter flash fits, or for the turns
+// also a longer delay; two wig-wag lights of 16 steps hand over without a gap.
 TEST(FlashGenerator, ChasingAndAlternatingLightsFitWithoutLightingTogether) {
-    struct Case {
-        FlashSettings settings;
-        int eventsNeeded;
-        std::optional<int> flashMs, gapMs, delay;
-    };
-    FlashSettings fourChasing = effect(FlashEffect::Chase, {true, true, true, true});
-    fourChasing.flashMs = 300;
-    fourChasing.gapMs = 200;
-    FlashSettings threeChasing = effect(FlashEffect::Chase, {true, true, false, true});
-    threeChasing.flashMs = 200;
-    threeChasing.gapMs = 200;
-    FlashSettings fourTakingTurns = fourChasing;
-    fourTakingTurns.effect = FlashEffect::Alternate;
-    const Case cases[]{{fourChasing, 62, 60, std::nullopt, std::nullopt},
-                       {threeChasing, 36, 180, 150, 31},
-                       {fourTakingTurns, 40, 240, std::nullopt, 86}};
-    for (const Case& c : cases) {
-        const FlashLayout tight = LayOutFlashes(c.settings, 30, kLastEvent);
-        EXPECT_TRUE(lightsTogether(tight)) << c.eventsNeeded;
-        EXPECT_FALSE(tight.flashesFit);
-        EXPECT_EQ(tight.eventsNeeded, c.eventsNeeded);
-        EXPECT_EQ(tight.fittingFlashMs, c.flashMs);
-        EXPECT_EQ(tight.fittingGapMs, c.gapMs);
-        EXPECT_EQ(tight.fittingDelay, c.delay);
-        FlashSettings shorterFlash = c.settings;
-        shorterFlash.flashMs = *c.flashMs;
-        FlashSettings shorterGap = c.settings;
-        shorterGap.gapMs = c.gapMs.value_or(c.settings.gapMs);
-        for (const auto& [fixed, delay] : {std::pair{shorterFlash, 30},
-                                           {shorterGap, c.gapMs ? 30 : 0},
-                                           {c.settings, c.delay.value_or(0)}}) {
-            if (delay == 0)
-                continue; // not offered
-            const FlashLayout layout = LayOutFlashes(fixed, delay, kLastEvent);
-            EXPECT_TRUE(layout.flashesFit) << c.eventsNeeded << " at " << delay;
-            EXPECT_FALSE(lightsTogether(layout)) << c.eventsNeeded << " at " << delay;
-        }
+    FlashSettings s = effect(FlashEffect::Chase, {true, true, true, true});
+    s.flashMs = 300;
+    s.gapMs = 200;
+    for (const auto& [which, flashMs, delay] :
+         {std::tuple{FlashEffect::Chase, 60, std::optional<int>{}}, {FlashEffect::Alternate, 240, 86}}) {
+        s.effect = which;
+        const FlashLayout tight = LayOutFlashes(s, 30, kLastEvent);
+        EXPECT_TRUE(lightsTogether(tight) && !tight.flashesFit) << int(which);
+        EXPECT_EQ(tight.fittingGapMs, std::nullopt);
+        EXPECT_EQ(tight.fittingDelay, delay);
+        ASSERT_EQ(tight.fittingFlashMs, flashMs);
+        FlashSettings shorter = s;
+        shorter.flashMs = flashMs;
+        EXPECT_FALSE(lightsTogether(LayOutFlashes(shorter, 30, kLastEvent))) << int(which);
     }
-    // Two wig-wag lights of 16 steps each in a period of 33 hand over without a gap.
     FlashSettings wigwag = effect(FlashEffect::Alternate, {true, true, false, false});
     wigwag.flashMs = 480;
     EXPECT_TRUE(LayOutFlashes(wigwag, 30, kLastEvent).flashesFit);
