@@ -52,13 +52,15 @@ RowCells flicker(const FlashSettings& s, LedChannel row, int endEvent, int flash
 
 namespace {
 
-// How many flashes an effect names in one period of one row; 0 where it names none.
-int flashesNamed(FlashEffect effect) {
-    switch (effect) {
+// How many flashes one period holds: 3 for a triple flash, one for each light of an alternating
+// or chasing group, 0 where none are named.
+int flashesNamed(const FlashSettings& s) {
+    switch (s.effect) {
     case FlashEffect::Single:
+        return 1;
     case FlashEffect::Alternate:
     case FlashEffect::Chase:
-        return 1;
+        return int(std::count(s.leds.begin(), s.leds.end(), true));
     case FlashEffect::Double:
         return 2;
     case FlashEffect::Triple:
@@ -68,38 +70,50 @@ int flashesNamed(FlashEffect effect) {
     }
 }
 
+// Lights taking turns hand over without a gap: each goes dark while the others are lit.
+bool takesTurns(const FlashSettings& s, int count) {
+    return s.effect == FlashEffect::Alternate && count > 1;
+}
+
 int periodOf(const FlashSettings& s, int delay) {
     return std::max(1, int(std::lround(60000.0 / std::max(s.perMinute, 1) / delay)));
 }
 
-// The events `count` flashes with their gaps take, with the dark step that sets them apart from
-// the next period's.
-int eventsNeeded(int count, int flash, int gap) {
+// The events `count` flashes take: with their gaps and the dark step that sets the last apart
+// from the next period's first, or side by side where lights take turns.
+int eventsNeeded(const FlashSettings& s, int count, int flash, int gap) {
+    if (takesTurns(s, count))
+        return count * flash;
     return count * flash + (count - 1) * gap + 1;
 }
 
-// A period longer than the 50 events only fits where the cycle is not fitted to it, and a delay
-// chosen in place of 0 fits the period in any case.
-bool allFitsAt(const FlashSettings& s, int delay, bool periodMustFit) {
+// Where a period fits into the 50 events (without the cycle fitted, a longer one would repeat at
+// the end mark instead) and holds the flashes named.
+bool allFitsAt(const FlashSettings& s, int delay) {
     const int period = periodOf(s, delay);
-    const int count = flashesNamed(s.effect);
-    return (!periodMustFit || period <= kEventCount) &&
-           (count == 0 ||
-            eventsNeeded(count, eventsOf(s.flashMs, delay, 1), eventsOf(s.gapMs, delay, 1)) <= period);
+    const int count = flashesNamed(s);
+    const int needed = eventsNeeded(s, count, eventsOf(s.flashMs, delay, 1), eventsOf(s.gapMs, delay, 1));
+    return period <= kEventCount && (count == 0 || needed <= period);
 }
 
 // The delay of the list nearest to `delay` at which everything fits, the shorter one first.
 std::optional<int> nearestFittingDelay(const FlashSettings& s, int delay) {
-    const bool periodMustFit = s.fitCycle || delay < 1;
     for (int distance = 1; distance < kLongestDelayMs; ++distance)
         for (const int d : {delay - distance, delay + distance})
-            if (d >= 1 && d <= kLongestDelayMs && allFitsAt(s, d, periodMustFit))
+            if (d >= 1 && d <= kLongestDelayMs && allFitsAt(s, d))
                 return d;
     return std::nullopt;
 }
 
-// The longest flash, or gap, that lets the named flashes fit into the period, the other kept.
-void offerWhatFits(FlashLayout& layout, int count, int flash, int gap, int delay) {
+// The longest flash, or gap, that lets the named flashes fit into the period, the other kept;
+// lights taking turns have no gap.
+void offerWhatFits(FlashLayout& layout, const FlashSettings& s, int flash, int gap, int delay) {
+    const int count = layout.flashesNamed;
+    if (takesTurns(s, count)) {
+        if (const int longest = layout.periodEvents / count; longest >= 1)
+            layout.fittingFlashMs = longest * delay;
+        return;
+    }
     const int room = layout.periodEvents - 1;
     if (const int longest = (room - (count - 1) * gap) / count; longest >= 1)
         layout.fittingFlashMs = longest * delay;
@@ -113,7 +127,7 @@ void offerWhatFits(FlashLayout& layout, int count, int flash, int gap, int delay
 FlashLayout LayOutFlashes(const FlashSettings& s, int delayMs, EventIndex endEvent) {
     FlashLayout layout;
     layout.endEvent = endEvent;
-    layout.flashesNamed = flashesNamed(s.effect);
+    layout.flashesNamed = flashesNamed(s);
     if (delayMs < 1) {
         layout.needsDelay = true;
         layout.fits = false;
@@ -130,12 +144,14 @@ FlashLayout LayOutFlashes(const FlashSettings& s, int delayMs, EventIndex endEve
     const int offset = eventsOf(s.offsetMs, delay, 0);
     const int period = layout.periodEvents;
     if (layout.flashesNamed > 0) {
-        layout.eventsNeeded = eventsNeeded(layout.flashesNamed, flash, gap);
+        layout.eventsNeeded = eventsNeeded(s, layout.flashesNamed, flash, gap);
         layout.flashesFit = layout.eventsNeeded <= period;
         if (!layout.flashesFit)
-            offerWhatFits(layout, layout.flashesNamed, flash, gap, delay);
+            offerWhatFits(layout, s, flash, gap, delay);
     }
-    if ((s.fitCycle && !layout.fits) || !layout.flashesFit)
+    if (!s.fitCycle && !layout.fits)
+        layout.shownPerMinute = 60000.0 / ((layout.endEvent + 1) * delay);
+    if (!layout.fits || !layout.flashesFit)
         layout.fittingDelay = nearestFittingDelay(s, delay);
     const std::vector<FlashRun> group = groupOf(s, period, flash, gap);
     const int count = int(std::count(s.leds.begin(), s.leds.end(), true));

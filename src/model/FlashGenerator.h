@@ -33,18 +33,24 @@ struct FlashLayout {
     EventIndex endEvent = kLastEvent;
     int periodEvents = 0;
     bool fits = true;
-    // Where a period does not fit and the cycle is fitted to it, or the flashes do not fit into
-    // a period, or there is no delay to lay out at: the nearest sequencer delay of the settings
-    // list (1 to 100 ms) at which all fits, if there is one.
+    // Where a period does not fit, or the flashes do not fit into a period, or there is no delay
+    // to lay out at: the nearest sequencer delay of the settings list (1 to 100 ms) at which all
+    // fits, if there is one.
     std::optional<int> fittingDelay;
+    // Where a period does not fit and the cycle is not fitted to it, the pattern repeats at the
+    // end mark instead: this many times a minute.
+    std::optional<double> shownPerMinute;
     // At a sequencer delay of 0 the module runs at its fastest, a step no rate can be given for:
     // nothing is laid out until a delay is chosen.
     bool needsDelay = false;
     // Whether each period holds all the flashes the effect names, each with a dark step after
-    // it; where not, the longest flash (with the gap kept) and the longest gap (with the flash
-    // kept) in ms with which they would, if there are such.
+    // it (lights taking turns need none between them, only not to overlap); where not, the
+    // longest flash (with the gap kept) and the longest gap (with the flash kept) in ms with which
+    // they would, if there are such.
     bool flashesFit = true;
-    int flashesNamed = 0; // in one period of one row: 3 for a triple flash, 0 where none are named
+    // In one period: 3 for a triple flash, one a light for a chase or lights taking turns, 0 where
+    // none are named.
+    int flashesNamed = 0;
     int eventsNeeded = 0; // by those flashes and their gaps, with the dark step after them
     std::optional<int> fittingFlashMs;
     std::optional<int> fittingGapMs;

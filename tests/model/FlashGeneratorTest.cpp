@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 using namespace zg;
 using zg::test::RowText;
@@ -94,6 +96,10 @@ TEST(FlashGenerator, APeriodThatDoesNotFitOffersTheNearestDelay) {
     EXPECT_EQ(at30.fittingDelay, 40);
     EXPECT_TRUE(LayOutFlashes(s, 40, kLastEvent).fits);
     EXPECT_EQ(LayOutFlashes(s, 0, kLastEvent).fittingDelay, 40); // 0 plays at the module's fastest
+    // Without the cycle fitted, the pattern repeats at the end mark instead of the period.
+    s.fitCycle = false;
+    EXPECT_EQ(LayOutFlashes(s, 30, kLastEvent).fittingDelay, 40);
+    EXPECT_EQ(LayOutFlashes(s, 30, 24).shownPerMinute, 80.0);
     s.perMinute = 10;
     EXPECT_EQ(LayOutFlashes(s, 30, kLastEvent).fittingDelay, std::nullopt);
 }
@@ -154,6 +160,42 @@ TEST(FlashGenerator, FlashesThatDoNotFitThePeriodAreSaidWithWhatWouldFit) {
         EXPECT_EQ(flashesIn(cellsOf(layout, 0)), 3) << cellsOf(layout, 0);
     }
     EXPECT_TRUE(LayOutFlashes(effect(FlashEffect::Steady), 30, kLastEvent).flashesFit);
+}
+
+namespace {
+// Whether two of the rows light at the same event.
+bool lightsTogether(const FlashLayout& layout) {
+    for (EventIndex e = 0; e <= layout.endEvent; ++e)
+        if (std::count_if(layout.cells.begin(), layout.cells.end(),
+                          [e](const RowCells& row) { return row[std::size_t(e)] != 0; }) > 1)
+            return true;
+    return false;
+}
+} // namespace
+
+// A chase holds a flash for each light, the gaps between them and a dark step after the last in
+// one period; lights taking turns, which have no gap, must not overlap. Four of 300 ms with 200 ms
+// gaps need 62 and 40 steps of 30 ms, a period has 33: only a shorter flash fits, or for the turns
+// also a longer delay; two wig-wag lights of 16 steps hand over without a gap.
+TEST(FlashGenerator, ChasingAndAlternatingLightsFitWithoutLightingTogether) {
+    FlashSettings s = effect(FlashEffect::Chase, {true, true, true, true});
+    s.flashMs = 300;
+    s.gapMs = 200;
+    for (const auto& [which, flashMs, delay] :
+         {std::tuple{FlashEffect::Chase, 60, std::optional<int>{}}, {FlashEffect::Alternate, 240, 86}}) {
+        s.effect = which;
+        const FlashLayout tight = LayOutFlashes(s, 30, kLastEvent);
+        EXPECT_TRUE(lightsTogether(tight) && !tight.flashesFit) << int(which);
+        EXPECT_EQ(tight.fittingGapMs, std::nullopt);
+        EXPECT_EQ(tight.fittingDelay, delay);
+        ASSERT_EQ(tight.fittingFlashMs, flashMs);
+        FlashSettings shorter = s;
+        shorter.flashMs = flashMs;
+        EXPECT_FALSE(lightsTogether(LayOutFlashes(shorter, 30, kLastEvent))) << int(which);
+    }
+    FlashSettings wigwag = effect(FlashEffect::Alternate, {true, true, false, false});
+    wigwag.flashMs = 480;
+    EXPECT_TRUE(LayOutFlashes(wigwag, 30, kLastEvent).flashesFit);
 }
 
 // At a delay of 0 no rate can be given: nothing is laid out, and a delay is proposed.

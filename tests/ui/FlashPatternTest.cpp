@@ -231,3 +231,39 @@ TEST_F(FlashPattern, ALongReadoutEndsAtAWordAndIsWholeInItsTooltip) {
     EXPECT_FALSE(readout().endsWith(QChar(0x2026)));
     EXPECT_TRUE(line->toolTip().isEmpty());
 }
+
+// Four LEDs chasing with 300 ms flashes and 200 ms gaps at 60 a minute lit two by two, unsaid, as
+// did four taking turns; without the cycle fitted, a period longer than the 50 events repeated at
+// the end mark, unsaid. Each is said now, with what fits.
+TEST_F(FlashPattern, OverlappingLightsAndAnUnfittedLongPeriodAreSaidWithWhatFits) {
+    start();
+    action("MENUflashpattern")->trigger();
+    for (const char* led : {"FlashLed2", "FlashLed3", "FlashLed4"})
+        in<QCheckBox>(led)->setChecked(true);
+    in<QComboBox>("FlashEffect")->setCurrentIndex(int(FlashEffect::Chase));
+    in<QSpinBox>("FlashLength")->setValue(300);
+    in<QSpinBox>("FlashGap")->setValue(200);
+    auto* said = in<QLabel>("FlashNoFit");
+    EXPECT_EQ(said->text(), "The flashes do not fit: a chase of 4 LEDs needs 62 events for its flashes and "
+                            "gaps, and one period is 33 events at a sequencer delay of 30 ms.");
+    EXPECT_FALSE(in<QPushButton>("FlashFitGap")->isVisible());
+    ASSERT_TRUE(in<QPushButton>("FlashFitFlash")->isVisible());
+    in<QPushButton>("FlashFitFlash")->click(); // 60 ms
+    EXPECT_FALSE(said->isVisible());
+    in<QComboBox>("FlashEffect")->setCurrentIndex(int(FlashEffect::Alternate));
+    in<QSpinBox>("FlashLength")->setValue(300);
+    EXPECT_EQ(said->text(), "The lights overlap: 4 LEDs taking turns need 40 events for their flashes, and "
+                            "one period is 33 events at a sequencer delay of 30 ms.");
+
+    in<QCheckBox>("FlashFit")->setChecked(false);
+    in<QSpinBox>("FlashRate")->setValue(30);
+    EXPECT_EQ(said->text(),
+              "One period is 67 events at a sequencer delay of 30 ms, more than the 50 a pattern "
+              "has: without fitting the cycle the pattern repeats every 50 events, 40 a minute "
+              "instead of 30.");
+    ASSERT_TRUE(in<QPushButton>("FlashFitCycle")->isVisible());
+    in<QPushButton>("FlashFitCycle")->click(); // ticks Fit the cycle, which offers 40 ms ticked
+    EXPECT_TRUE(in<QCheckBox>("FlashUseDelay")->isChecked());
+    dialog()->accept();
+    EXPECT_EQ(form->sequence().sequencerDelay(), 40);
+}

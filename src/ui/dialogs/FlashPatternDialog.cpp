@@ -96,9 +96,14 @@ void FlashPatternDialog::buildControls() {
     fitGap_->setObjectName(QStringLiteral("FlashFitGap"));
     connect(fitGap_, &QPushButton::clicked, this,
             [this] { gap_->setValue(fitGap_->property("ms").toInt()); });
+    fitCycle_ = new QPushButton(this);
+    fitCycle_->setObjectName(QStringLiteral("FlashFitCycle"));
+    // The fitted cycle's own offer, the delay, then comes ticked.
+    connect(fitCycle_, &QPushButton::clicked, this, [this] { fit_->setChecked(true); });
     auto* fixes = new QHBoxLayout;
     fixes->addWidget(fitFlash_);
     fixes->addWidget(fitGap_);
+    fixes->addWidget(fitCycle_);
     fixes->addStretch();
     preview_ = new FlashPreview(this);
     readout_ = new QLabel(this);
@@ -193,6 +198,8 @@ void FlashPatternDialog::showResult() {
 void FlashPatternDialog::showWhatDoesNotFit(const FlashSettings& s, const FlashLayout& atToday) {
     const bool longPeriod = s.fitCycle && !atToday.fits && !atToday.needsDelay;
     const bool tooMany = !atToday.flashesFit;
+    // Without the cycle fitted, a period longer than the 50 events shows at another rate.
+    const bool otherRate = atToday.shownPerMinute && !tooMany;
     // The delay is offered ticked only where the period cannot fit otherwise: it retimes every
     // LED, where a shorter flash or gap changes only the rows chosen; at a delay of 0 nothing is
     // laid out until the user takes it.
@@ -205,32 +212,16 @@ void FlashPatternDialog::showWhatDoesNotFit(const FlashSettings& s, const FlashL
         const QSignalBlocker blocker(useDelay_);
         useDelay_->setChecked(offer == DelayOffer::LongPeriod);
     }
-    noFit_->setVisible(atToday.needsDelay || longPeriod || tooMany);
-    useDelay_->setVisible(noFit_->isVisible() && atToday.fittingDelay.has_value());
+    noFit_->setText(whyItDoesNotFit(s, atToday));
+    noFit_->setVisible(!noFit_->text().isEmpty());
+    useDelay_->setVisible(noFit_->isVisible() && !otherRate && atToday.fittingDelay.has_value());
     fitFlash_->setVisible(tooMany && atToday.fittingFlashMs.has_value());
     fitGap_->setVisible(tooMany && atToday.fittingGapMs.has_value());
-    const int delay = sequence_.sequencerDelay();
-    if (atToday.needsDelay)
-        noFit_->setText(
-            tr("The sequencer delay is 0: the module runs at its fastest, a step that no rate can "
-               "be given for. Choose a sequencer delay to lay the pattern out."));
-    else if (tooMany)
-        noFit_->setText(tr("The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one "
-                           "period is %3 events at a sequencer delay of %4 ms.")
-                            .arg(EffectName(s.effect))
-                            .arg(atToday.eventsNeeded)
-                            .arg(atToday.periodEvents)
-                            .arg(delay));
-    else if (longPeriod)
-        noFit_->setText(atToday.fittingDelay
-                            ? tr("One period is %1 events at today's sequencer delay of %2 ms: more than the "
-                                 "50 events there are.")
-                                  .arg(atToday.periodEvents)
-                                  .arg(delay)
-                            : tr("One period is longer than 50 events even at a sequencer delay of 100 ms: "
-                                 "choose a higher rate."));
-    if (atToday.fittingDelay)
+    fitCycle_->setVisible(otherRate && atToday.fittingDelay.has_value());
+    if (atToday.fittingDelay) {
         useDelay_->setText(tr("Change the sequencer &delay to %1 ms").arg(*atToday.fittingDelay));
+        fitCycle_->setText(tr("Fit the c&ycle at a sequencer delay of %1 ms").arg(*atToday.fittingDelay));
+    }
     if (atToday.fittingFlashMs) {
         fitFlash_->setText(tr("&Use a %1 ms flash").arg(*atToday.fittingFlashMs));
         fitFlash_->setProperty("ms", *atToday.fittingFlashMs);
@@ -239,6 +230,51 @@ void FlashPatternDialog::showWhatDoesNotFit(const FlashSettings& s, const FlashL
         fitGap_->setText(tr("Use a %1 ms ga&p").arg(*atToday.fittingGapMs));
         fitGap_->setProperty("ms", *atToday.fittingGapMs);
     }
+}
+
+// The first thing that keeps the pattern from coming out as set, if there is one.
+QString FlashPatternDialog::whyItDoesNotFit(const FlashSettings& s, const FlashLayout& atToday) const {
+    const int delay = sequence_.sequencerDelay();
+    if (atToday.needsDelay)
+        return tr("The sequencer delay is 0: the module runs at its fastest, a step that no rate can "
+                  "be given for. Choose a sequencer delay to lay the pattern out.");
+    if (!atToday.flashesFit)
+        return whyFlashesDoNotFit(s, atToday);
+    if (s.fitCycle && !atToday.fits)
+        return atToday.fittingDelay ? tr("One period is %1 events at today's sequencer delay of %2 ms: more "
+                                         "than the 50 events there are.")
+                                          .arg(atToday.periodEvents)
+                                          .arg(delay)
+                                    : tr("One period is longer than 50 events even at a sequencer delay of "
+                                         "100 ms: choose a higher rate.");
+    if (atToday.shownPerMinute)
+        return tr("One period is %1 events at a sequencer delay of %2 ms, more than the 50 a pattern "
+                  "has: without fitting the cycle the pattern repeats every %3 events, %4 a minute "
+                  "instead of %5.")
+            .arg(atToday.periodEvents)
+            .arg(delay)
+            .arg(atToday.endEvent + 1)
+            .arg(qRound(*atToday.shownPerMinute))
+            .arg(s.perMinute);
+    return {};
+}
+
+// Why the flashes do not fit; for a chase or lights taking turns, with how many LEDs share a period.
+QString FlashPatternDialog::whyFlashesDoNotFit(const FlashSettings& s, const FlashLayout& atToday) const {
+    const bool shared =
+        atToday.flashesNamed > 1 && (s.effect == FlashEffect::Chase || s.effect == FlashEffect::Alternate);
+    const QString text =
+        !shared ? tr("The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one "
+                     "period is %3 events at a sequencer delay of %4 ms.")
+        : s.effect == FlashEffect::Chase
+            ? tr("The flashes do not fit: a chase of %1 LEDs needs %2 events for its flashes and gaps, "
+                 "and one period is %3 events at a sequencer delay of %4 ms.")
+            : tr("The lights overlap: %1 LEDs taking turns need %2 events for their flashes, and one "
+                 "period is %3 events at a sequencer delay of %4 ms.");
+    return text.arg(shared ? QString::number(atToday.flashesNamed) : EffectName(s.effect))
+        .arg(atToday.eventsNeeded)
+        .arg(atToday.periodEvents)
+        .arg(sequence_.sequencerDelay());
 }
 
 } // namespace zg

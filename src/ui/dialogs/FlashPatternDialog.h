@@ -19,7 +19,7 @@ class FlashPreview;
 
 // Fills LED rows from a few figures: which LEDs, the effect, the rate, the flash and gap lengths,
 // an offset, and whether the cycle is fitted to the rate. It shows live what comes out, rounded to
-// whole events, and offers the nearest sequencer delay where a period does not fit.
+// whole events, says what keeps it from coming out as set, and offers what would fit.
 class FlashPatternDialog : public QDialog {
     Q_OBJECT
   public:
@@ -42,6 +42,8 @@ class FlashPatternDialog : public QDialog {
     int delay() const;
     void showResult();
     void showWhatDoesNotFit(const FlashSettings& s, const FlashLayout& atToday);
+    QString whyItDoesNotFit(const FlashSettings& s, const FlashLayout& atToday) const;
+    QString whyFlashesDoNotFit(const FlashSettings& s, const FlashLayout& atToday) const;
 
     const LedSequence& sequence_;
     std::array<QCheckBox*, kLedCount> leds_{};
@@ -56,6 +58,7 @@ class FlashPatternDialog : public QDialog {
     QCheckBox* useDelay_ = nullptr;
     QPushButton* fitFlash_ = nullptr;
     QPushButton* fitGap_ = nullptr;
+    QPushButton* fitCycle_ = nullptr;
     QPushButton* ok_ = nullptr;
     // Why a sequencer delay is offered, if it is.
     enum class DelayOffer { None, LongPeriod, TooManyFlashes, NoDelay };
