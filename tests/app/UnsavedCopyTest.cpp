@@ -135,8 +135,9 @@ TEST_F(UnsavedCopy, AProgramThatEndsLetsGoOfItsLockAndLeavesNoEmptyCopy) {
     EXPECT_TRUE(filesIn(folder()).isEmpty()) << filesIn(folder()).join(' ').toStdString();
 }
 
-// Copies and presets that an earlier version kept in its own folder are found again, and a file
-// of the same name in the one folder is never written over.
+// Copies and presets that an earlier version kept in its own folder are found again; a file of
+// the same name in the one folder is never written over, the earlier one takes a free name and
+// the user learns it once. One that turns up while the program runs is said when the menu closes.
 TEST_F(UnsavedCopy, CopiesAndPresetsWhereAnEarlierVersionKeptThemAreFound) {
     const QString earlier = folder() + "/zelta-glow";
     LedSequence work;
@@ -148,20 +149,33 @@ TEST_F(UnsavedCopy, CopiesAndPresetsWhereAnEarlierVersionKeptThemAreFound) {
     writeText(folder() + "/presets/Taken.DAT", "newer");
 
     start();
-    dialogs.answers = {MessageAnswer::Yes};
+    dialogs.answers = {MessageAnswer::Ok, MessageAnswer::Yes}; // the new names first
     EXPECT_TRUE(form->offerUnsavedWork());
     EXPECT_EQ(form->sequence().cell(3, 9), 1);
     auto* menu = form->findChild<QMenu*>("MENUpresets");
     ASSERT_NE(menu, nullptr);
     emit menu->aboutToShow();
+    emit menu->aboutToHide();
     QStringList names;
     for (QAction* group : menu->actions())
         if (group->menu())
             for (QAction* item : group->menu()->actions())
                 names << item->text();
     EXPECT_TRUE(names.contains("Mine")) << names.join(", ").toStdString();
+    EXPECT_TRUE(names.contains("Taken (2)")) << names.join(", ").toStdString();
     EXPECT_EQ(readAll(folder() + "/presets/Taken.DAT"), "newer");
-    EXPECT_EQ(readAll(earlier + "/presets/Taken.DAT"), "earlier");
+    EXPECT_EQ(readAll(folder() + "/presets/Taken (2).DAT"), "earlier");
+    ASSERT_EQ(dialogs.messages.size(), 2u) << messageTexts().back();
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Taken is now Taken (2)")) << messageTexts()[0];
+
+    writeText(earlier + "/presets/Taken.DAT", "earlier again");
+    emit menu->aboutToShow();
+    EXPECT_EQ(dialogs.messages.size(), 2u) << "not in front of the menu";
+    emit menu->aboutToHide();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dialogs.messages.size() == 3; }, 2000));
+    EXPECT_TRUE(dialogs.messages[2].text.contains("Taken is now Taken (3)")) << messageTexts()[2];
+    QTest::qWait(50);
+    EXPECT_EQ(dialogs.messages.size(), 3u);
 }
 
 // Where the folder for copies cannot be made, the user learns it once, at the first change.

@@ -20,7 +20,6 @@ QString UnsavedWork::DefaultFolder() {
 }
 
 std::vector<LeftCopy> UnsavedWork::leftBehind() const {
-    MoveEarlierUserData(folder_.folder(), EarlierUserDataFolders());
     return folder_.leftCopies(file_);
 }
 

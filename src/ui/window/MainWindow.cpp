@@ -242,6 +242,7 @@ void MainWindow::servoStickMoved() {
 }
 
 bool MainWindow::offerUnsavedWork(const std::optional<QString>& fileNamed) {
+    presets_->moveEarlierOnes(); // an earlier version's copies are offered with the others
     return files_->offerUnsavedWork(*unsaved_, fileNamed);
 }
 
