@@ -7,11 +7,15 @@
 #include "ui/commands/UnsavedWork.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
 #include <QStatusBar>
 #include <QSysInfo>
+
+#include <functional>
+#include <utility>
 
 using namespace zg;
 
@@ -239,4 +243,34 @@ TEST_F(UnsavedCopy, AnEmptyGridAtTheSpeedsOfTheFileOpenedIsNotKept) {
     const QStringList kept = filesIn(folder());
     EXPECT_TRUE(std::none_of(kept.begin(), kept.end(), [](const QString& n) { return n.endsWith(".DAT"); }))
         << kept.join(' ').toStdString();
+}
+
+// A servo mode, a colour or the end mark is work too, on an empty grid as well; New/Clear after it
+// leaves nothing to bring back.
+TEST_F(UnsavedCopy, ServoModesColoursAndTheEndMarkAreKeptOnAnEmptyGrid) {
+    const auto keptACopy = [this] {
+        form->findChild<UnsavedWork*>()->keepNow();
+        return !QDir(folder()).entryList({"unsaved*.DAT"}, QDir::Files).isEmpty();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> changes{
+        {"servo mode", [this] { emit find<QComboBox>("ServoControl_2")->activated(4); }},
+        {"colour",
+         [this] {
+             whenOpen("ColorList", [this] {
+                 auto* list = find<PopupList>("ColorList");
+                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                   list->visualItemRect(list->item(1)).center());
+             });
+             QTest::mouseClick(find<QWidget>("LEDlabel1_0"), Qt::LeftButton);
+         }},
+        {"end mark", [this] { doubleClickAxis(12); }},
+    };
+    for (const auto& [name, change] : changes) {
+        start();
+        change();
+        EXPECT_TRUE(keptACopy()) << name;
+        form->findChild<QAction*>("MENUnew")->trigger();
+        EXPECT_FALSE(keptACopy()) << name;
+        form.reset();
+    }
 }
