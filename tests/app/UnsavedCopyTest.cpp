@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QProcess>
 #include <QStatusBar>
@@ -90,9 +91,9 @@ TEST_F(UnsavedCopy, AQuestionLeftUnansweredKeepsTheCopyAndYesDropsItOnlyOnceTheW
     EXPECT_EQ(readAll(own).size(), copy.size());
 }
 
-// The lines that could not be read are the copy's: the message names the copy, with or without
-// a file the work belonged to.
-TEST_F(UnsavedCopy, ADamagedCopyIsNamedAndTheUsersFileIsNotBlamed) {
+// The lines that could not be read are the copy's. The copy goes once the work is kept again, so
+// the message names what the user knows: when the work was left and the file it belonged to.
+TEST_F(UnsavedCopy, ADamagedCopyIsNamedByWhatTheUserKnowsAndTheUsersFileIsNotBlamed) {
     LedSequence work;
     work.setCell(0, 3, 1);
     for (const bool withFile : {true, false}) {
@@ -105,6 +106,7 @@ TEST_F(UnsavedCopy, ADamagedCopyIsNamedAndTheUsersFileIsNotBlamed) {
         writeText(copy, text);
         if (withFile)
             writeText(QDir(folder()).filePath("unsaved-424242.name"), dir.filePath("x.DAT").toUtf8());
+        const QString when = QLocale().toString(QFileInfo(copy).lastModified(), QLocale::ShortFormat);
         start();
         dialogs.messages.clear();
         dialogs.answers = {MessageAnswer::Yes};
@@ -112,9 +114,12 @@ TEST_F(UnsavedCopy, ADamagedCopyIsNamedAndTheUsersFileIsNotBlamed) {
         EXPECT_EQ(form->sequence().cell(0, 3), 1);
         ASSERT_EQ(dialogs.messages.size(), 2u) << withFile;
         const QString& said = dialogs.messages[1].text;
-        EXPECT_TRUE(said.contains(copy)) << said.toStdString();
+        EXPECT_FALSE(QFile::exists(copy));
+        EXPECT_FALSE(said.contains(copy)) << said.toStdString();
+        EXPECT_TRUE(said.contains(when)) << said.toStdString();
         EXPECT_TRUE(said.contains("11")) << said.toStdString();
-        EXPECT_FALSE(said.contains("x.DAT")) << said.toStdString();
+        EXPECT_EQ(said.contains(dir.filePath("x.DAT")), withFile) << said.toStdString();
+        EXPECT_EQ(said.contains("file itself is unchanged"), withFile) << said.toStdString();
         form->close();
         form.reset();
         for (const QString& name : filesIn(folder()))
