@@ -204,6 +204,24 @@ TEST_F(UnsavedCopy, AFolderWhereNothingCanBeKeptIsSaidOnceAtTheFirstChange) {
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
+// A copy that cannot be written on the way out is said before the program ends, not left for a
+// turn of the event loop that never comes.
+TEST_F(UnsavedCopy, ACopyThatCannotBeWrittenAtExitIsSaidBeforeTheEnd) {
+    start();
+    click(0, 1);
+    std::vector<int> endsWhenSaid;
+    dialogs.duringMessage = [this, &endsWhenSaid] { endsWhenSaid.push_back(end.calls); };
+    dialogs.answers = {MessageAnswer::Ok};
+    zg::test::WithRoomFor(120, [this] {
+        form->findChild<QAction*>("MENUexit")->trigger();
+        return true;
+    });
+    EXPECT_EQ(end.calls, 1);
+    ASSERT_GE(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains("not being kept")) << messageTexts()[1];
+    EXPECT_EQ(endsWhenSaid[1], 0);
+}
+
 // A program may run idle for days: its copy's lock never goes stale, so a program started long
 // after it offers nothing of it and removes nothing. A running "sleep" stands for that program,
 // its lock written as Qt writes one.

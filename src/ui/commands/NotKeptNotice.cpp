@@ -9,27 +9,37 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <utility>
+
 namespace zg {
 
 NotKeptNotice::NotKeptNotice(UnsavedWork& unsaved, UserDialogs& dialogs, QMainWindow& window)
     : QObject(&window), dialogs_(dialogs), window_(window) {
     wait_.setInterval(200);
-    connect(&wait_, &QTimer::timeout, this, &NotKeptNotice::showMessageWhenFree);
-    connect(&unsaved, &UnsavedWork::cannotKeep, this, &NotKeptNotice::showStatus);
+    connect(&wait_, &QTimer::timeout, this, &NotKeptNotice::sayWhenFree);
+    connect(&unsaved, &UnsavedWork::cannotKeep, this, &NotKeptNotice::unsavedNotKept);
 }
 
-void NotKeptNotice::showStatus(const QString& folder, const QString& reason) {
+void NotKeptNotice::unsavedNotKept(const QString& folder, const QString& reason) {
     const QString shown = QDir::toNativeSeparators(folder);
-    window_.statusBar()->showMessage(NotKeptStatus(shown), 15000);
-    message_ = NotKeptMessage(shown, reason);
+    say(NotKeptStatus(shown), NotKeptMessage(shown, reason));
+}
+
+void NotKeptNotice::say(const QString& status, const QString& message) {
+    window_.statusBar()->showMessage(status, 15000);
+    waiting_ << message;
     wait_.start();
 }
 
-void NotKeptNotice::showMessageWhenFree() {
-    if (QApplication::mouseButtons() != Qt::NoButton)
-        return;
+void NotKeptNotice::sayWhenFree() {
+    if (QApplication::mouseButtons() == Qt::NoButton)
+        sayNow();
+}
+
+void NotKeptNotice::sayNow() {
     wait_.stop();
-    dialogs_.exclaim(&window_, message_);
+    for (const QString& message : std::exchange(waiting_, {}))
+        dialogs_.exclaim(&window_, message);
 }
 
 } // namespace zg

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 class QMainWindow;
@@ -19,13 +20,17 @@ class NotKeptNotice : public QObject {
   public:
     NotKeptNotice(UnsavedWork& unsaved, UserDialogs& dialogs, QMainWindow& window);
 
+    // The program ends at once: a message still waiting is said now, whatever the mouse does.
+    void sayNow();
+
   private:
-    void showStatus(const QString& folder, const QString& reason);
-    void showMessageWhenFree();
+    void unsavedNotKept(const QString& folder, const QString& reason);
+    void say(const QString& status, const QString& message);
+    void sayWhenFree();
 
     UserDialogs& dialogs_;
     QMainWindow& window_;
-    QString message_;
+    QStringList waiting_;
     QTimer wait_;
 };
 

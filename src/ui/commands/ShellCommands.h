@@ -10,6 +10,7 @@ class QWidget;
 namespace zg {
 
 class HelpWindow;
+class NotKeptNotice;
 class ProgramEnd;
 class TestPlayer;
 class UnsavedWork;
@@ -19,14 +20,15 @@ class UserDialogs;
 class ShellCommands {
   public:
     ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player,
-                  UnsavedWork& unsaved);
+                  UnsavedWork& unsaved, NotKeptNotice& notKept);
 
     void showAbout();
     // The manual that came with the program, in the program's own help window.
     void showManual();
     void askToExit();      // asks first; the File menu's item leaves a running test alone
     void exitFromButton(); // stops a running test, then asks
-    void endNow();         // keeps unsaved work for the next start, then ends at once
+    // Keeps unsaved work for the next start and says what could not be kept, then ends at once.
+    void endNow();
     // What is remembered for the next start at the end, whichever way the program ends.
     void whenEnding(std::function<void()> remember) { remember_.push_back(std::move(remember)); }
 
@@ -36,6 +38,7 @@ class ShellCommands {
     ProgramEnd& programEnd_;
     TestPlayer& player_;
     UnsavedWork& unsaved_;
+    NotKeptNotice& notKept_;
     QPointer<HelpWindow> help_; // while it is open
     std::vector<std::function<void()>> remember_;
 };
