@@ -125,6 +125,17 @@ QString NotKeptStatus(const QString& folder) {
     return FileText::tr("Unsaved work is not being kept: %1 cannot be written.").arg(folder);
 }
 
+QString NotRememberedMessage(const QString& file) {
+    return FileText::tr("Your settings could not be written to\r%1\r\rIts folder may be write-protected or "
+                        "the disk full. The port, the place of the window and the recent files are not "
+                        "remembered for the next start.")
+        .arg(file);
+}
+
+QString NotRememberedStatus(const QString& file) {
+    return FileText::tr("Settings are not being remembered: %1 cannot be written.").arg(file);
+}
+
 QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs) {
     const QString when = QLocale().toString(leftAt, QLocale::ShortFormat);
     if (setAsideAs.isEmpty())

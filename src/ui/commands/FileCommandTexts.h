@@ -43,6 +43,9 @@ QString NotProtectedMessage(const QString& folder, const QString& reason, const 
 // Said once a run where copies of unsaved work cannot be kept, as a message and in the status line.
 QString NotKeptMessage(const QString& folder, const QString& reason);
 QString NotKeptStatus(const QString& folder);
+// Said once a run where what the program remembers for the user cannot be written to `file`.
+QString NotRememberedMessage(const QString& file);
+QString NotRememberedStatus(const QString& file);
 // A copy of unsaved work that could not be read, and where it was set aside.
 QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs);
 // The file named at start that was not opened because unsaved work was brought back.

@@ -1,5 +1,6 @@
 #include "NotKeptNotice.h"
 
+#include "files/UserSettingsFailures.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/UnsavedWork.h"
 #include "ui/dialogs/UserDialogs.h"
@@ -18,11 +19,20 @@ NotKeptNotice::NotKeptNotice(UnsavedWork& unsaved, UserDialogs& dialogs, QMainWi
     wait_.setInterval(200);
     connect(&wait_, &QTimer::timeout, this, &NotKeptNotice::sayWhenFree);
     connect(&unsaved, &UnsavedWork::cannotKeep, this, &NotKeptNotice::unsavedNotKept);
+    if (auto* failures = UserSettingsFailures::ofApplication())
+        connect(failures, &UserSettingsFailures::failed, this, &NotKeptNotice::settingsNotKept);
 }
 
 void NotKeptNotice::unsavedNotKept(const QString& folder, const QString& reason) {
     const QString shown = QDir::toNativeSeparators(folder);
     say(NotKeptStatus(shown), NotKeptMessage(shown, reason));
+}
+
+void NotKeptNotice::settingsNotKept(const QString& file) {
+    if (std::exchange(settingsSaid_, true))
+        return;
+    const QString shown = QDir::toNativeSeparators(file);
+    say(NotRememberedStatus(shown), NotRememberedMessage(shown));
 }
 
 void NotKeptNotice::say(const QString& status, const QString& message) {
