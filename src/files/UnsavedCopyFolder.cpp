@@ -75,8 +75,9 @@ std::optional<std::string> UnsavedCopyFolder::write(const QString& file, const D
 }
 
 std::vector<LeftCopy> UnsavedCopyFolder::leftCopies(const QString& ownFile) const {
-    // "unsaved.DAT" is the one copy that earlier versions kept.
-    static const QRegularExpression copyName(QStringLiteral("^unsaved(-\\d+(-\\d+)?)?\\.DAT$"));
+    // "unsaved.DAT" is the one copy that earlier versions kept; "unsaved-12 (2).DAT" one moved here
+    // from an earlier version's folder under a free name.
+    static const QRegularExpression copyName(QStringLiteral("^unsaved(-\\d+(-\\d+)?)?( \\(\\d+\\))?\\.DAT$"));
     std::vector<LeftCopy> copies;
     const QFileInfoList files = QDir(folder_).entryInfoList({QStringLiteral("unsaved*.DAT")}, QDir::Files);
     for (const QFileInfo& info : files) {

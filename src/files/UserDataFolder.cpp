@@ -6,6 +6,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace zg {
 
 namespace {
@@ -22,27 +24,62 @@ bool heldByARunningProgram(const QFileInfo& copy) {
     return !lock.tryLock(0);
 }
 
-void moveFile(const QFileInfo& from, const QDir& to) {
-    const QString target = to.filePath(from.fileName());
-    if (!QFileInfo::exists(target))
-        QFile::rename(from.absoluteFilePath(), target);
+QString withDot(const QString& suffix) {
+    return suffix.isEmpty() ? suffix : QLatin1Char('.') + suffix;
 }
 
+// `stem` itself when `to` holds no file of that stem with any of `suffixes`, else the first of
+// "stem (2)", "stem (3)"... that is free; empty when none is.
+QString freeStem(const QDir& to, const QString& stem, const QStringList& suffixes) {
+    for (int n = 1; n <= 100; ++n) {
+        const QString candidate = n == 1 ? stem : QStringLiteral("%1 (%2)").arg(stem).arg(n);
+        if (std::none_of(suffixes.begin(), suffixes.end(), [&](const QString& suffix) {
+                return QFileInfo::exists(to.filePath(candidate + suffix));
+            }))
+            return candidate;
+    }
+    return {};
+}
+
+// The new path, empty when the file could not be moved.
+QString moveFile(const QFileInfo& from, const QDir& to) {
+    const QString suffix = withDot(from.suffix());
+    const QString stem = freeStem(to, from.completeBaseName(), {suffix});
+    const QString target = to.filePath(stem + suffix);
+    if (stem.isEmpty() || !QFile::rename(from.absoluteFilePath(), target))
+        return {};
+    return target;
+}
+
+// A copy goes with its name file and under a stem free for its lock too, so that it is offered
+// at the next look; a copy that cannot move keeps its name file beside it.
 void moveCopies(const QDir& from, const QDir& to) {
     const QFileInfoList copies = from.entryInfoList({QStringLiteral("unsaved*.DAT")}, QDir::Files);
     for (const QFileInfo& copy : copies) {
         if (heldByARunningProgram(copy))
             continue;
-        const QString nameFile = copy.completeBaseName() + QStringLiteral(".name");
-        const bool free =
-            !QFileInfo::exists(to.filePath(copy.fileName())) && !QFileInfo::exists(to.filePath(nameFile));
-        if (!free)
+        const QString suffix = withDot(copy.suffix());
+        const QString name = QStringLiteral(".name");
+        const QString stem = freeStem(to, copy.completeBaseName(), {suffix, name, QStringLiteral(".lock")});
+        if (stem.isEmpty() || !QFile::rename(copy.absoluteFilePath(), to.filePath(stem + suffix)))
             continue;
-        moveFile(copy, to);
-        if (from.exists(nameFile))
-            moveFile(QFileInfo(from.filePath(nameFile)), to);
+        const QString nameFile = from.filePath(copy.completeBaseName() + name);
+        if (QFileInfo::exists(nameFile))
+            QFile::rename(nameFile, to.filePath(stem + name));
         QFile::remove(from.filePath(copy.completeBaseName() + QStringLiteral(".lock")));
     }
+}
+
+std::vector<RenamedFile> movePresets(const QDir& from, const QString& to) {
+    std::vector<RenamedFile> renamed;
+    QDir().mkpath(to);
+    for (const QFileInfo& preset : from.entryInfoList(QDir::Files)) {
+        const QString moved = moveFile(preset, QDir(to));
+        if (!moved.isEmpty() && QFileInfo(moved).fileName() != preset.fileName())
+            renamed.push_back({preset.absoluteFilePath(), moved});
+    }
+    QDir().rmdir(from.path()); // only when it is empty now
+    return renamed;
 }
 
 } // namespace
@@ -66,7 +103,8 @@ QStringList EarlierUserDataFolders() {
     return earlier;
 }
 
-void MoveEarlierUserData(const QString& folder, const QStringList& earlier) {
+std::vector<RenamedFile> MoveEarlierUserData(const QString& folder, const QStringList& earlier) {
+    std::vector<RenamedFile> renamed;
     for (const QString& place : earlier) {
         const QDir from(place);
         if (!from.exists())
@@ -75,14 +113,13 @@ void MoveEarlierUserData(const QString& folder, const QStringList& earlier) {
         moveCopies(from, QDir(folder));
         const QDir presets(from.filePath(QStringLiteral("presets")));
         if (presets.exists()) {
-            QDir().mkpath(folder + QStringLiteral("/presets"));
-            for (const QFileInfo& preset : presets.entryInfoList(QDir::Files))
-                moveFile(preset, QDir(folder + QStringLiteral("/presets")));
-            QDir().rmdir(presets.path()); // only when it is empty now
+            const auto moved = movePresets(presets, folder + QStringLiteral("/presets"));
+            renamed.insert(renamed.end(), moved.begin(), moved.end());
         }
         if (place != folder)
             QDir().rmdir(place);
     }
+    return renamed;
 }
 
 } // namespace zg

@@ -1,6 +1,7 @@
 #include "UserSettings.h"
 
 #include "ConfigFile.h"
+#include "UserSettingsFailures.h"
 
 #include <QSettings>
 
@@ -17,6 +18,20 @@ const QString kLanguage = QStringLiteral("view/language");
 const QString kModelName = QStringLiteral("model/current");
 const QString kModelGeometry = QStringLiteral("model/geometry");
 const QString kModelShown = QStringLiteral("model/shown");
+
+// Written at once and checked, so that a place where nothing can be written is said while the
+// user is there, not found out at the next start. An invalid value removes the key.
+void write(const QString& key, const QVariant& value) {
+    QSettings settings;
+    if (value.isValid())
+        settings.setValue(key, value);
+    else
+        settings.remove(key);
+    settings.sync();
+    if (settings.status() == QSettings::AccessError)
+        if (auto* failures = UserSettingsFailures::ofApplication())
+            emit failures->failed(settings.fileName());
+}
 } // namespace
 
 std::optional<int> UserSettings::port() {
@@ -36,7 +51,7 @@ AppConfig UserSettings::startConfig() {
 }
 
 void UserSettings::setPort(int port) {
-    QSettings().setValue(kPort, port);
+    write(kPort, port);
 }
 
 bool UserSettings::moduleSpeed() {
@@ -44,7 +59,7 @@ bool UserSettings::moduleSpeed() {
 }
 
 void UserSettings::setModuleSpeed(bool on) {
-    QSettings().setValue(kModuleSpeed, on);
+    write(kModuleSpeed, on);
 }
 
 QString UserSettings::language() {
@@ -53,9 +68,9 @@ QString UserSettings::language() {
 
 void UserSettings::setLanguage(const QString& language) {
     if (language.isEmpty())
-        QSettings().remove(kLanguage);
+        write(kLanguage, {});
     else
-        QSettings().setValue(kLanguage, language);
+        write(kLanguage, language);
 }
 
 QByteArray UserSettings::windowGeometry() {
@@ -63,7 +78,7 @@ QByteArray UserSettings::windowGeometry() {
 }
 
 void UserSettings::setWindowGeometry(const QByteArray& geometry) {
-    QSettings().setValue(kGeometry, geometry);
+    write(kGeometry, geometry);
 }
 
 QString UserSettings::modelName() {
@@ -71,7 +86,7 @@ QString UserSettings::modelName() {
 }
 
 void UserSettings::setModelName(const QString& name) {
-    QSettings().setValue(kModelName, name);
+    write(kModelName, name);
 }
 
 QByteArray UserSettings::modelViewGeometry() {
@@ -79,7 +94,7 @@ QByteArray UserSettings::modelViewGeometry() {
 }
 
 void UserSettings::setModelViewGeometry(const QByteArray& geometry) {
-    QSettings().setValue(kModelGeometry, geometry);
+    write(kModelGeometry, geometry);
 }
 
 bool UserSettings::modelViewShown() {
@@ -87,7 +102,7 @@ bool UserSettings::modelViewShown() {
 }
 
 void UserSettings::setModelViewShown(bool shown) {
-    QSettings().setValue(kModelShown, shown);
+    write(kModelShown, shown);
 }
 
 QStringList UserSettings::recentFiles() {
@@ -96,7 +111,7 @@ QStringList UserSettings::recentFiles() {
 
 void UserSettings::setRecentFiles(QStringList files) {
     files.removeDuplicates();
-    QSettings().setValue(kRecent, files.mid(0, kRecentFileCount));
+    write(kRecent, files.mid(0, kRecentFileCount));
 }
 
 void UserSettings::addRecentFile(const QString& path) {

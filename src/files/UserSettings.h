@@ -11,7 +11,8 @@
 namespace zg {
 
 // What the program remembers for the user from one run to the next, through QSettings: never in a
-// data file, and the port only as a fallback for a start folder without LED.cfg.
+// data file, and the port only as a fallback for a start folder without LED.cfg. Each change is
+// written at once; one that cannot be written is told through UserSettingsFailures.
 class UserSettings {
   public:
     static constexpr int kRecentFileCount = 8;

@@ -5,7 +5,15 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace zg {
 
@@ -27,13 +35,32 @@ bool writeChecked(QFileDevice& file, const std::function<bool(QIODevice&)>& writ
     return write(file) && file.error() == QFileDevice::NoError;
 }
 
+// The system's reason for the last failed call.
+QString systemReason() {
+    return QString::fromStdString(std::generic_category().message(errno));
+}
+
+// Puts what was written on the disk itself, as QSaveFile's commit does before its rename: a crash
+// just after the rename then finds the new content, not an empty file in the old one's place.
+bool syncToDisk(const QFileDevice& file) {
+#ifdef Q_OS_WIN
+    return ::_commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
 std::optional<QString> replaceReadOnly(const QString& path, const std::function<bool(QIODevice&)>& write) {
     const QFileInfo old(path);
     QTemporaryFile file(old.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(old.fileName())));
     // A temporary file cannot be opened unbuffered: the flush is checked instead.
     if (!file.open() || !writeChecked(file, write) || !file.flush())
         return failure(file);
-    file.setPermissions(old.permissions());
+    if (!syncToDisk(file))
+        return systemReason();
+    if (!file.setPermissions(old.permissions()))
+        return WholeFileText::tr("The new file could not be given the permissions of the old one: %1")
+            .arg(file.errorString());
     std::error_code error;
     std::filesystem::rename(file.filesystemFileName(), old.filesystemAbsoluteFilePath(), error);
     if (error)

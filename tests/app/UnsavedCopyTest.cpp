@@ -7,11 +7,16 @@
 #include "ui/commands/UnsavedWork.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QProcess>
 #include <QStatusBar>
 #include <QSysInfo>
+
+#include <functional>
+#include <utility>
 
 using namespace zg;
 
@@ -86,9 +91,9 @@ TEST_F(UnsavedCopy, AQuestionLeftUnansweredKeepsTheCopyAndYesDropsItOnlyOnceTheW
     EXPECT_EQ(readAll(own).size(), copy.size());
 }
 
-// The lines that could not be read are the copy's: the message names the copy, with or without
-// a file the work belonged to.
-TEST_F(UnsavedCopy, ADamagedCopyIsNamedAndTheUsersFileIsNotBlamed) {
+// The lines that could not be read are the copy's. The copy goes once the work is kept again, so
+// the message names what the user knows: when the work was left and the file it belonged to.
+TEST_F(UnsavedCopy, ADamagedCopyIsNamedByWhatTheUserKnowsAndTheUsersFileIsNotBlamed) {
     LedSequence work;
     work.setCell(0, 3, 1);
     for (const bool withFile : {true, false}) {
@@ -101,6 +106,7 @@ TEST_F(UnsavedCopy, ADamagedCopyIsNamedAndTheUsersFileIsNotBlamed) {
         writeText(copy, text);
         if (withFile)
             writeText(QDir(folder()).filePath("unsaved-424242.name"), dir.filePath("x.DAT").toUtf8());
+        const QString when = QLocale().toString(QFileInfo(copy).lastModified(), QLocale::ShortFormat);
         start();
         dialogs.messages.clear();
         dialogs.answers = {MessageAnswer::Yes};
@@ -108,9 +114,12 @@ TEST_F(UnsavedCopy, ADamagedCopyIsNamedAndTheUsersFileIsNotBlamed) {
         EXPECT_EQ(form->sequence().cell(0, 3), 1);
         ASSERT_EQ(dialogs.messages.size(), 2u) << withFile;
         const QString& said = dialogs.messages[1].text;
-        EXPECT_TRUE(said.contains(copy)) << said.toStdString();
+        EXPECT_FALSE(QFile::exists(copy));
+        EXPECT_FALSE(said.contains(copy)) << said.toStdString();
+        EXPECT_TRUE(said.contains(when)) << said.toStdString();
         EXPECT_TRUE(said.contains("11")) << said.toStdString();
-        EXPECT_FALSE(said.contains("x.DAT")) << said.toStdString();
+        EXPECT_EQ(said.contains(dir.filePath("x.DAT")), withFile) << said.toStdString();
+        EXPECT_EQ(said.contains("file itself is unchanged"), withFile) << said.toStdString();
         form->close();
         form.reset();
         for (const QString& name : filesIn(folder()))
@@ -135,8 +144,9 @@ TEST_F(UnsavedCopy, AProgramThatEndsLetsGoOfItsLockAndLeavesNoEmptyCopy) {
     EXPECT_TRUE(filesIn(folder()).isEmpty()) << filesIn(folder()).join(' ').toStdString();
 }
 
-// Copies and presets that an earlier version kept in its own folder are found again, and a file
-// of the same name in the one folder is never written over.
+// Copies and presets that an earlier version kept in its own folder are found again; a file of
+// the same name in the one folder is never written over, the earlier one takes a free name and
+// the user learns it once. One that turns up while the program runs is said when the menu closes.
 TEST_F(UnsavedCopy, CopiesAndPresetsWhereAnEarlierVersionKeptThemAreFound) {
     const QString earlier = folder() + "/zelta-glow";
     LedSequence work;
@@ -148,20 +158,33 @@ TEST_F(UnsavedCopy, CopiesAndPresetsWhereAnEarlierVersionKeptThemAreFound) {
     writeText(folder() + "/presets/Taken.DAT", "newer");
 
     start();
-    dialogs.answers = {MessageAnswer::Yes};
+    dialogs.answers = {MessageAnswer::Ok, MessageAnswer::Yes}; // the new names first
     EXPECT_TRUE(form->offerUnsavedWork());
     EXPECT_EQ(form->sequence().cell(3, 9), 1);
     auto* menu = form->findChild<QMenu*>("MENUpresets");
     ASSERT_NE(menu, nullptr);
     emit menu->aboutToShow();
+    emit menu->aboutToHide();
     QStringList names;
     for (QAction* group : menu->actions())
         if (group->menu())
             for (QAction* item : group->menu()->actions())
                 names << item->text();
     EXPECT_TRUE(names.contains("Mine")) << names.join(", ").toStdString();
+    EXPECT_TRUE(names.contains("Taken (2)")) << names.join(", ").toStdString();
     EXPECT_EQ(readAll(folder() + "/presets/Taken.DAT"), "newer");
-    EXPECT_EQ(readAll(earlier + "/presets/Taken.DAT"), "earlier");
+    EXPECT_EQ(readAll(folder() + "/presets/Taken (2).DAT"), "earlier");
+    ASSERT_EQ(dialogs.messages.size(), 2u) << messageTexts().back();
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Taken is now Taken (2)")) << messageTexts()[0];
+
+    writeText(earlier + "/presets/Taken.DAT", "earlier again");
+    emit menu->aboutToShow();
+    EXPECT_EQ(dialogs.messages.size(), 2u) << "not in front of the menu";
+    emit menu->aboutToHide();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dialogs.messages.size() == 3; }, 2000));
+    EXPECT_TRUE(dialogs.messages[2].text.contains("Taken is now Taken (3)")) << messageTexts()[2];
+    QTest::qWait(50);
+    EXPECT_EQ(dialogs.messages.size(), 3u);
 }
 
 // Where the folder for copies cannot be made, the user learns it once, at the first change.
@@ -179,6 +202,24 @@ TEST_F(UnsavedCopy, AFolderWhereNothingCanBeKeptIsSaidOnceAtTheFirstChange) {
     form->findChild<UnsavedWork*>()->keepNow();
     QTest::qWait(300);
     EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+// A copy that cannot be written on the way out is said before the program ends, not left for a
+// turn of the event loop that never comes.
+TEST_F(UnsavedCopy, ACopyThatCannotBeWrittenAtExitIsSaidBeforeTheEnd) {
+    start();
+    click(0, 1);
+    std::vector<int> endsWhenSaid;
+    dialogs.duringMessage = [this, &endsWhenSaid] { endsWhenSaid.push_back(end.calls); };
+    dialogs.answers = {MessageAnswer::Ok};
+    zg::test::WithRoomFor(120, [this] {
+        form->findChild<QAction*>("MENUexit")->trigger();
+        return true;
+    });
+    EXPECT_EQ(end.calls, 1);
+    ASSERT_GE(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains("not being kept")) << messageTexts()[1];
+    EXPECT_EQ(endsWhenSaid[1], 0);
 }
 
 // A program may run idle for days: its copy's lock never goes stale, so a program started long
@@ -225,4 +266,34 @@ TEST_F(UnsavedCopy, AnEmptyGridAtTheSpeedsOfTheFileOpenedIsNotKept) {
     const QStringList kept = filesIn(folder());
     EXPECT_TRUE(std::none_of(kept.begin(), kept.end(), [](const QString& n) { return n.endsWith(".DAT"); }))
         << kept.join(' ').toStdString();
+}
+
+// A servo mode, a colour or the end mark is work too, on an empty grid as well; New/Clear after it
+// leaves nothing to bring back.
+TEST_F(UnsavedCopy, ServoModesColoursAndTheEndMarkAreKeptOnAnEmptyGrid) {
+    const auto keptACopy = [this] {
+        form->findChild<UnsavedWork*>()->keepNow();
+        return !QDir(folder()).entryList({"unsaved*.DAT"}, QDir::Files).isEmpty();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> changes{
+        {"servo mode", [this] { emit find<QComboBox>("ServoControl_2")->activated(4); }},
+        {"colour",
+         [this] {
+             whenOpen("ColorList", [this] {
+                 auto* list = find<PopupList>("ColorList");
+                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                   list->visualItemRect(list->item(1)).center());
+             });
+             QTest::mouseClick(find<QWidget>("LEDlabel1_0"), Qt::LeftButton);
+         }},
+        {"end mark", [this] { doubleClickAxis(12); }},
+    };
+    for (const auto& [name, change] : changes) {
+        start();
+        change();
+        EXPECT_TRUE(keptACopy()) << name;
+        form->findChild<QAction*>("MENUnew")->trigger();
+        EXPECT_FALSE(keptACopy()) << name;
+        form.reset();
+    }
 }

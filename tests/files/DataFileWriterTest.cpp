@@ -1,8 +1,10 @@
 #include "DataFileTestSupport.h"
 #include "FileSizeLimit.h"
+#include "SystemCallFaults.h"
 
 #include "files/DataFileWriter.h"
 
+#include <cerrno>
 #include <functional>
 #include <numeric>
 #include <sys/wait.h>
@@ -87,6 +89,26 @@ TEST_F(DataFileWriter, ReadOnlyFileIsReplacedKeepingItsModeButAReadOnlyFolderSti
         fs::permissions(folder, fs::perms::owner_all);
         EXPECT_EQ(ReadBytes(old), folderWritable ? test::FreshFileText() : "old");
         EXPECT_EQ(fs::status(old).permissions(), fs::perms::owner_read | fs::perms::group_read);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1);
+        fs::remove(old);
+    }
+}
+
+// A read-only file is replaced only by content that is on the disk and carries the old file's
+// permissions: a disk that fails either keeps the old file and its reason is said.
+TEST_F(DataFileWriter, AReadOnlyFileIsReplacedOnlyOnceTheNewOneIsOnTheDiskWithItsPermissions) {
+    const fs::path folder = file("");
+    const fs::path old = folder / "old.dat";
+    for (const auto call : {test::SystemCall::Fsync, test::SystemCall::Fchmod}) {
+        WriteBytes(old, "old");
+        fs::permissions(old, fs::perms::owner_read | fs::perms::group_read);
+        const bool refusedWithReason = SavedAsOrdinaryUser(folder, [&] {
+            test::FailNext(call, EIO);
+            const auto error = WriteDataFile(old, MakeDataFileRecord(LedSequence{}));
+            return error && error->find("Input/output error") != std::string::npos;
+        });
+        EXPECT_TRUE(refusedWithReason) << int(call);
+        EXPECT_EQ(ReadBytes(old), "old");
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1);
         fs::remove(old);
     }

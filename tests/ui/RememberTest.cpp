@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QScopeGuard>
+#include <QStatusBar>
 
 using namespace zg;
 
@@ -86,4 +88,22 @@ TEST_F(Remember, TheWindowComesBackWhereItWas) {
     form = StartWindow(ReadCommandLine({"zelta-glow"}), dialogs, end);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_EQ(form->saveGeometry(), kept);
+}
+
+// Where the settings file cannot be written (a folder in its place binds root too), the user
+// learns it once a run, however often the program tries, the end included.
+TEST_F(Remember, SettingsThatCannotBeWrittenAreSaidOnce) {
+    const QString file = QSettings().fileName();
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkpath(file));
+    const auto restore = qScopeGuard([&] { QDir(file).removeRecursively(); });
+    start();
+    form->openFromOutside(write("a.DAT"));
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains("not being remembered"))
+        << form->statusBar()->currentMessage().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs.messages.empty(); }, 2000));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(file)) << dialogs.messages[0].text.toStdString();
+    form->openFromOutside(write("b.DAT"));
+    form->close();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }

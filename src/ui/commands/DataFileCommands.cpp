@@ -257,7 +257,7 @@ void DataFileCommands::bringBack(const DataFileRecord& record, const LeftCopy& c
             takeFolderOf(file);
     }
     if (const auto lines = UnreadableLines(record); !lines.empty())
-        p_.dialogs.exclaim(&p_.window, DamagedCopyMessage(copy.leftAt, copy.file, lines));
+        p_.dialogs.exclaim(&p_.window, DamagedCopyMessage(copy.leftAt, copy.belongedTo, lines));
 }
 
 } // namespace zg

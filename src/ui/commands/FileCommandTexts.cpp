@@ -94,10 +94,18 @@ QString UnsavedWorkQuestion(const QDateTime& leftAt, const QString& belongedTo,
         .arg(when, belongedTo, *fileNamed);
 }
 
-QString DamagedCopyMessage(const QDateTime& leftAt, const QString& copy, const std::vector<int>& lines) {
-    return FileText::tr("The copy of the pattern left unsaved on %1,\r%2,\ris incomplete or damaged.\r\r"
-                        "These lines of the copy could not be used and were left out:\r%3")
-        .arg(QLocale().toString(leftAt, QLocale::ShortFormat), copy, LineRanges(lines));
+QString DamagedCopyMessage(const QDateTime& leftAt, const QString& belongedTo,
+                           const std::vector<int>& lines) {
+    const QString when = QLocale().toString(leftAt, QLocale::ShortFormat);
+    if (belongedTo.isEmpty())
+        return FileText::tr("The copy of the pattern left unsaved on %1 was incomplete or damaged.\r\r"
+                            "These lines of the copy could not be used and were left out:\r%2")
+            .arg(when, LineRanges(lines));
+    return FileText::tr(
+               "The copy of the changes to\r%1\rleft unsaved on %2 was incomplete or damaged; the "
+               "file itself is unchanged.\r\rThese lines of the copy could not be used and were left "
+               "out:\r%3")
+        .arg(belongedTo, when, LineRanges(lines));
 }
 
 QString NotProtectedMessage(const QString& folder, const QString& reason, const QString& oldCopy) {
@@ -115,6 +123,17 @@ QString NotKeptMessage(const QString& folder, const QString& reason) {
 
 QString NotKeptStatus(const QString& folder) {
     return FileText::tr("Unsaved work is not being kept: %1 cannot be written.").arg(folder);
+}
+
+QString NotRememberedMessage(const QString& file) {
+    return FileText::tr("Your settings could not be written to\r%1\r\rIts folder may be write-protected or "
+                        "the disk full. The port, the place of the window and the recent files are not "
+                        "remembered for the next start.")
+        .arg(file);
+}
+
+QString NotRememberedStatus(const QString& file) {
+    return FileText::tr("Settings are not being remembered: %1 cannot be written.").arg(file);
 }
 
 QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs) {

@@ -34,13 +34,18 @@ QString NotADataFileMessage(const QString& path, const QString& why);
 // to, if any, and the file named at start that a Yes keeps from being opened.
 QString UnsavedWorkQuestion(const QDateTime& leftAt, const QString& belongedTo,
                             const std::optional<QString>& fileNamed);
-// A copy of unsaved work that could be read only in part: the lines of the copy left out.
-QString DamagedCopyMessage(const QDateTime& leftAt, const QString& copy, const std::vector<int>& lines);
+// A copy of unsaved work that could be read only in part: the lines of the copy left out. Named by
+// what the user knows of it, its time and the file the work belonged to, if any: the copy itself
+// goes once its work is kept again.
+QString DamagedCopyMessage(const QDateTime& leftAt, const QString& belongedTo, const std::vector<int>& lines);
 // Work brought back whose own copy could not be written: the old copy stays.
 QString NotProtectedMessage(const QString& folder, const QString& reason, const QString& oldCopy);
 // Said once a run where copies of unsaved work cannot be kept, as a message and in the status line.
 QString NotKeptMessage(const QString& folder, const QString& reason);
 QString NotKeptStatus(const QString& folder);
+// Said once a run where what the program remembers for the user cannot be written to `file`.
+QString NotRememberedMessage(const QString& file);
+QString NotRememberedStatus(const QString& file);
 // A copy of unsaved work that could not be read, and where it was set aside.
 QString UnreadableCopyMessage(const QDateTime& leftAt, const QString& setAsideAs);
 // The file named at start that was not opened because unsaved work was brought back.

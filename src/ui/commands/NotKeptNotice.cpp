@@ -1,5 +1,6 @@
 #include "NotKeptNotice.h"
 
+#include "files/UserSettingsFailures.h"
 #include "ui/commands/FileCommandTexts.h"
 #include "ui/commands/UnsavedWork.h"
 #include "ui/dialogs/UserDialogs.h"
@@ -9,27 +10,46 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <utility>
+
 namespace zg {
 
 NotKeptNotice::NotKeptNotice(UnsavedWork& unsaved, UserDialogs& dialogs, QMainWindow& window)
     : QObject(&window), dialogs_(dialogs), window_(window) {
     wait_.setInterval(200);
-    connect(&wait_, &QTimer::timeout, this, &NotKeptNotice::showMessageWhenFree);
-    connect(&unsaved, &UnsavedWork::cannotKeep, this, &NotKeptNotice::showStatus);
+    connect(&wait_, &QTimer::timeout, this, &NotKeptNotice::sayWhenFree);
+    connect(&unsaved, &UnsavedWork::cannotKeep, this, &NotKeptNotice::unsavedNotKept);
+    if (auto* failures = UserSettingsFailures::ofApplication())
+        connect(failures, &UserSettingsFailures::failed, this, &NotKeptNotice::settingsNotKept);
 }
 
-void NotKeptNotice::showStatus(const QString& folder, const QString& reason) {
+void NotKeptNotice::unsavedNotKept(const QString& folder, const QString& reason) {
     const QString shown = QDir::toNativeSeparators(folder);
-    window_.statusBar()->showMessage(NotKeptStatus(shown), 15000);
-    message_ = NotKeptMessage(shown, reason);
+    say(NotKeptStatus(shown), NotKeptMessage(shown, reason));
+}
+
+void NotKeptNotice::settingsNotKept(const QString& file) {
+    if (std::exchange(settingsSaid_, true))
+        return;
+    const QString shown = QDir::toNativeSeparators(file);
+    say(NotRememberedStatus(shown), NotRememberedMessage(shown));
+}
+
+void NotKeptNotice::say(const QString& status, const QString& message) {
+    window_.statusBar()->showMessage(status, 15000);
+    waiting_ << message;
     wait_.start();
 }
 
-void NotKeptNotice::showMessageWhenFree() {
-    if (QApplication::mouseButtons() != Qt::NoButton)
-        return;
+void NotKeptNotice::sayWhenFree() {
+    if (QApplication::mouseButtons() == Qt::NoButton)
+        sayNow();
+}
+
+void NotKeptNotice::sayNow() {
     wait_.stop();
-    dialogs_.exclaim(&window_, message_);
+    for (const QString& message : std::exchange(waiting_, {}))
+        dialogs_.exclaim(&window_, message);
 }
 
 } // namespace zg

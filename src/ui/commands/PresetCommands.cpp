@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTimer>
 
 namespace zg {
 
@@ -32,7 +33,14 @@ void PresetCommands::fillMenu(QMenu* menu) {
     menu->clear();
     for (QMenu* group : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
         delete group;
-    MoveEarlierUserData(UserDataFolder(), EarlierUserDataFolders()); // once there, found at once
+    // Once there, found at once; presets renamed on the way are said when the menu has closed,
+    // not in front of it.
+    const auto renamed = MoveEarlierUserData(UserDataFolder(), EarlierUserDataFolders());
+    if (!renamed.empty())
+        connect(
+            menu, &QMenu::aboutToHide, this,
+            [this, renamed] { QTimer::singleShot(0, this, [this, renamed] { sayRenamed(renamed); }); },
+            Qt::SingleShotConnection);
     const auto presets = ListPresets(QFileInfo(ShippedPresetFolder()).filesystemFilePath(),
                                      QFileInfo(UserPresetFolder()).filesystemFilePath());
     QMenu* group = nullptr;
@@ -48,6 +56,23 @@ void PresetCommands::fillMenu(QMenu* menu) {
     }
     if (presets.empty())
         menu->addAction(tr("(No presets found)"))->setEnabled(false);
+}
+
+void PresetCommands::moveEarlierOnes() {
+    sayRenamed(MoveEarlierUserData(UserDataFolder(), EarlierUserDataFolders()));
+}
+
+void PresetCommands::sayRenamed(const std::vector<RenamedFile>& renamed) {
+    if (renamed.empty())
+        return;
+    QStringList names;
+    for (const RenamedFile& file : renamed)
+        names << tr("%1 is now %2")
+                     .arg(QFileInfo(file.from).completeBaseName(), QFileInfo(file.to).completeBaseName());
+    const QString text = tr("Presets that an earlier version kept were moved to\r%1\r\rThese had names "
+                            "that were already taken there and now have new names:\r%2")
+                             .arg(QDir::toNativeSeparators(UserPresetFolder()), names.join(u'\r'));
+    p_.dialogs.showMessage(&p_.window, {AppTitle(), text, MessageButtons::Ok, MessageIcon::Information});
 }
 
 void PresetCommands::newFromPreset(const QString& path) {

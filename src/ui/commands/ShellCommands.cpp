@@ -3,6 +3,7 @@
 #include "files/UserSettings.h"
 #include "ui/commands/Downloader.h"
 #include "ui/commands/ManualLocation.h"
+#include "ui/commands/NotKeptNotice.h"
 #include "ui/commands/ShellTexts.h"
 #include "ui/commands/TestPlayer.h"
 #include "ui/commands/UnsavedWork.h"
@@ -12,9 +13,10 @@
 namespace zg {
 
 ShellCommands::ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd,
-                             TestPlayer& player, UnsavedWork& unsaved, Downloader& download)
+                             TestPlayer& player, UnsavedWork& unsaved, NotKeptNotice& notKept,
+                             Downloader& download)
     : window_(window), dialogs_(dialogs), programEnd_(programEnd), player_(player), unsaved_(unsaved),
-      download_(download) {}
+      notKept_(notKept), download_(download) {}
 
 void ShellCommands::showAbout() {
     dialogs_.showMessage(&window_, {AppTitle(), AboutText()});
@@ -78,6 +80,7 @@ void ShellCommands::endNow() {
     UserSettings::setWindowGeometry(window_.saveGeometry()); // where the next start puts the window
     for (const auto& remember : remember_)
         remember();
+    notKept_.sayNow(); // no later turn of the event loop would show it
     programEnd_.endNow();
 }
 

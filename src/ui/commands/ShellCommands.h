@@ -11,6 +11,7 @@ namespace zg {
 
 class Downloader;
 class HelpWindow;
+class NotKeptNotice;
 class ProgramEnd;
 class TestPlayer;
 class UnsavedWork;
@@ -20,7 +21,7 @@ class UserDialogs;
 class ShellCommands {
   public:
     ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player,
-                  UnsavedWork& unsaved, Downloader& download);
+                  UnsavedWork& unsaved, NotKeptNotice& notKept, Downloader& download);
 
     void showAbout();
     // The manual that came with the program, in the program's own help window.
@@ -30,7 +31,8 @@ class ShellCommands {
     // to stop it or end once it is done; false while the window stays.
     bool closeAsked();
     void exitFromButton(); // stops a running test, then asks
-    void endNow();         // keeps unsaved work for the next start, then ends at once
+    // Keeps unsaved work for the next start and says what could not be kept, then ends at once.
+    void endNow();
     // What is remembered for the next start at the end, whichever way the program ends.
     void whenEnding(std::function<void()> remember) { remember_.push_back(std::move(remember)); }
 
@@ -40,6 +42,7 @@ class ShellCommands {
     ProgramEnd& programEnd_;
     TestPlayer& player_;
     UnsavedWork& unsaved_;
+    NotKeptNotice& notKept_;
     Downloader& download_;
     QPointer<HelpWindow> help_; // while it is open
     std::vector<std::function<void()>> remember_;

@@ -4,6 +4,7 @@
 #include "files/UserDataFolder.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zg {
 
@@ -20,7 +21,6 @@ QString UnsavedWork::DefaultFolder() {
 }
 
 std::vector<LeftCopy> UnsavedWork::leftBehind() const {
-    MoveEarlierUserData(folder_.folder(), EarlierUserDataFolders());
     return folder_.leftCopies(file_);
 }
 
@@ -48,7 +48,23 @@ void UnsavedWork::changed() {
         timer_.start();
 }
 
-// An empty grid at the speeds it was opened or started with holds nothing to bring back.
+namespace {
+
+// Whether each part of `now` besides its cells (end mark, colours, servo modes, the two speeds) is
+// as `clean` has it or as a new document has it: what an emptied grid or New/Clear leaves.
+bool sameBesidesCells(const DocumentSnapshot& now, const DocumentSnapshot& clean) {
+    const DocumentSnapshot start = TakeSnapshot(LedSequence());
+    const auto asBefore = [&](auto part) { return now.*part == clean.*part || now.*part == start.*part; };
+    const auto speeds = [](const DocumentSnapshot& s) { return std::pair(s.SequencerDelay, s.TestSpeed); };
+    return asBefore(&DocumentSnapshot::EndEvent) && asBefore(&DocumentSnapshot::LedColors) &&
+           asBefore(&DocumentSnapshot::ServoModes) &&
+           (speeds(now) == speeds(clean) || speeds(now) == speeds(start));
+}
+
+} // namespace
+
+// Any change the user made is kept; an empty grid whose other parts are as opened or as a new
+// document has them holds nothing to bring back.
 bool UnsavedWork::worthKeeping() const {
     const DocumentSnapshot now = TakeSnapshot(sequence_);
     if (now == clean_)
@@ -56,12 +72,7 @@ bool UnsavedWork::worthKeeping() const {
     const bool anyLit = std::any_of(now.EventGrid.begin(), now.EventGrid.end(), [](const auto& row) {
         return std::any_of(row.begin(), row.end(), [](std::uint8_t cell) { return cell != 0; });
     });
-    const LedSequence start;
-    const auto sameSpeeds = [&now](std::int16_t delay, std::int16_t test) {
-        return now.SequencerDelay == delay && now.TestSpeed == test;
-    };
-    return anyLit || !(sameSpeeds(clean_.SequencerDelay, clean_.TestSpeed) ||
-                       sameSpeeds(start.sequencerDelay(), start.testSpeed()));
+    return anyLit || !sameBesidesCells(now, clean_);
 }
 
 std::optional<QString> UnsavedWork::keepNow() {

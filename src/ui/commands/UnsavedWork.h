@@ -48,8 +48,8 @@ class UnsavedWork : public QObject {
     // once this one is there. Why not, when it could not be written.
     std::optional<QString> keepBroughtBack();
 
-    // The copies that programs no longer running left, newest first, those that earlier versions
-    // kept elsewhere among them.
+    // The copies that programs no longer running left, newest first (those that earlier versions
+    // kept elsewhere are among them once moved here).
     std::vector<LeftCopy> leftBehind() const;
     static void discard(const LeftCopy& copy) { UnsavedCopyFolder::remove(copy.file); }
     static QString setAside(const LeftCopy& copy) { return UnsavedCopyFolder::setAside(copy.file); }

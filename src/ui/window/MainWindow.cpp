@@ -42,10 +42,8 @@
 namespace zg {
 
 namespace {
-
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 255;
-
 } // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link,
@@ -98,7 +96,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     unsaved_ = new UnsavedWork(
         sequence_, [this] { return history_->documentName().filePath; }, this);
     connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);
-    new NotKeptNotice(*unsaved_, dialogs, *this);
+    auto* notKept = new NotKeptNotice(*unsaved_, dialogs, *this);
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
         *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
@@ -110,7 +108,8 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
-    shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *download_);
+    shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *notKept,
+                                             *download_);
     shell_->whenEnding([this] { models_->rememberView(); });
 }
 
@@ -242,6 +241,7 @@ void MainWindow::servoStickMoved() {
 }
 
 bool MainWindow::offerUnsavedWork(const std::optional<QString>& fileNamed) {
+    presets_->moveEarlierOnes(); // an earlier version's copies are offered with the others
     return files_->offerUnsavedWork(*unsaved_, fileNamed);
 }
 
