@@ -1,9 +1,43 @@
 #include "ModelViewFixture.h"
 
+#include "ui/controls/ClickableLabel.h"
+
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
 
 using namespace zg;
+
+namespace {
+
+QAccessibleInterface* Accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// The controls under `node` that a screen reader would read out without a name, by their object
+// names. Containers are none (a widget of no particular kind is one when it holds others, else a
+// painted control), nor are the lists Qt keeps inside a list box; a label or a list's entry is read
+// as it shows, blank where the design has a gap.
+QStringList Unnamed(QAccessibleInterface* node, bool hiddenToo) {
+    static const QList<QAccessible::Role> notControls{
+        QAccessible::Grouping,  QAccessible::Separator,  QAccessible::StatusBar, QAccessible::MenuBar,
+        QAccessible::PopupMenu, QAccessible::StaticText, QAccessible::ListItem};
+    QStringList unnamed;
+    if (node->state().invisible && !hiddenToo)
+        return unnamed;
+    const bool container = node->role() == QAccessible::Client && node->childCount() > 0;
+    if (!container && !notControls.contains(node->role()) && node->text(QAccessible::Name).isEmpty())
+        unnamed << (node->object() ? node->object()->objectName() : QStringLiteral("child"));
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!(node->role() == QAccessible::ComboBox && child->role() == QAccessible::List))
+            unnamed << Unnamed(child, hiddenToo);
+    }
+    return unnamed;
+}
+
+} // namespace
 
 // What a screen reader finds through the accessibility interfaces, and what switch access and
 // voice control can do with them.
@@ -34,4 +68,24 @@ TEST_F(Accessibility, ACellsToggleActionSwitchesItAsAClickDoes) {
     EXPECT_FALSE(target->state().checked);
     cell(3, 49)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(form->sequence().cell(3, 49), 1);
+}
+
+// Every control says what it is for, those that come and go too; the design's captions and
+// tooltips stay as they are.
+TEST_F(Accessibility, EveryControlOfTheMainWindowHasAName) {
+    start();
+    EXPECT_EQ(Unnamed(Accessible(form.get()), true), QStringList());
+    QAccessibleInterface* options = Accessible(find<QPushButton>("RowOptions2"));
+    EXPECT_EQ(options->text(QAccessible::Name), "Pattern commands for LED #3");
+    EXPECT_EQ(options->text(QAccessible::Description), "Click here to change LED#3 flash pattern");
+    // The label shows its LED's colour as the colour of its text: a screen reader says it.
+    auto* label = find<ClickableLabel>("LEDlabel1_1");
+    EXPECT_EQ(Accessible(label)->text(QAccessible::Name), "Color of LED #2: White");
+    form->sequence().setLedColor(1, 1);
+    EXPECT_EQ(Accessible(label)->text(QAccessible::Name), "Color of LED #2: Red");
+    EXPECT_EQ(label->text(), "LED#2");
+    // The box typed in, which takes the focus, is named for its LED.
+    QAccessibleInterface* servo = Accessible(find<QComboBox>("ServoControl_3"));
+    ASSERT_EQ(servo->childCount(), 2);
+    EXPECT_EQ(servo->child(1)->text(QAccessible::Name), "Servo control of LED #4");
 }
