@@ -4,7 +4,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace zg;
@@ -88,4 +90,39 @@ TEST_F(Accessibility, EveryControlOfTheMainWindowHasAName) {
     QAccessibleInterface* servo = Accessible(find<QComboBox>("ServoControl_3"));
     ASSERT_EQ(servo->childCount(), 2);
     EXPECT_EQ(servo->child(1)->text(QAccessible::Name), "Servo control of LED #4");
+}
+
+// The lights are the model's children, named after their light and output, lit or dark; their
+// show-menu action opens the menu a right click opens, which goes when the model changes.
+TEST_F(Accessibility, TheModelsLightsAreNamedAndOpenTheirMenu) {
+    start();
+    form->sequence().setCell(2, 4, 1);
+    openView();
+    dialogs.texts = {QString("Tail strobe")};
+    emit canvas().renameAsked(2);
+    QAccessibleInterface* model = Accessible(&canvas());
+    ASSERT_EQ(model->childCount(), 4);
+    QAccessibleInterface* light = model->child(2);
+    EXPECT_EQ(light->text(QAccessible::Name), "Tail strobe, LED #3, dark");
+    QTest::mouseMove(grid(), inCell(2, 4));
+    EXPECT_EQ(light->text(QAccessible::Name), "Tail strobe, LED #3, lit");
+    EXPECT_EQ(model->child(0)->text(QAccessible::Name).section(u',', 1, 1), " LED #1");
+    const QPoint centre = canvas().mapToGlobal(canvas().centreOf(2).toPoint());
+    EXPECT_EQ(model->childAt(centre.x(), centre.y()), light);
+    EXPECT_TRUE(light->rect().contains(centre));
+    EXPECT_EQ(model->indexOfChild(light), 2);
+
+    ASSERT_EQ(light->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::showMenuAction()});
+    light->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList commands;
+    for (int i = 0; i < Accessible(menu)->childCount(); ++i)
+        commands << Accessible(menu)->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(commands, QStringList({"Name...", "Double", "Remove"}));
+    menu->actions()[1]->trigger();
+    ASSERT_EQ(model->childCount(), 5);
+    EXPECT_EQ(model->child(4)->text(QAccessible::Name).section(u',', 1, 1), " LED #3");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }

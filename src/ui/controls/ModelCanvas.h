@@ -4,6 +4,7 @@
 #include "model/ModelLayout.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+class QMenu;
 class QPainter;
 
 namespace zg {
@@ -42,6 +44,11 @@ class ModelCanvas : public QWidget {
     // The light at `pos`, if any: the one drawn on top.
     std::optional<std::size_t> lightAt(QPointF pos) const;
     QPointF centreOf(std::size_t light) const;
+    // Where the pointer finds light `light`, in the view.
+    QRectF lightBounds(std::size_t light) const;
+    // The light's menu of Name..., Double and Remove at `globalPos`, as a right click opens it; it
+    // closes when the model changes, so that it never acts on a light that is no longer there.
+    void showMenu(std::size_t light, QPoint globalPos);
 
     QSize sizeHint() const override { return {320, 320}; }
 
@@ -69,6 +76,7 @@ class ModelCanvas : public QWidget {
     int spriteSide() const;
     QRect lightRect(std::size_t i) const;
     bool overlapsAnother(std::size_t i) const;
+    qreal reach() const;
     void paintLight(QPainter& painter, std::size_t i, QPoint origin);
     const QImage& patch(std::size_t i);
 
@@ -85,6 +93,7 @@ class ModelCanvas : public QWidget {
     qreal spriteRatio_ = 0;
     std::map<std::pair<std::size_t, std::uint32_t>, QImage> patches_; // (light, colour) over the backdrop
     QTimer frame_;
+    QPointer<QMenu> menu_; // the light's menu while it is open
 };
 
 } // namespace zg
