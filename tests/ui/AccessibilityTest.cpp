@@ -1,6 +1,7 @@
 #include "ModelViewFixture.h"
 
 #include "ui/controls/ClickableLabel.h"
+#include "ui/dialogs/FlashPatternDialog.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -90,6 +91,14 @@ TEST_F(Accessibility, EveryControlOfTheMainWindowHasAName) {
     QAccessibleInterface* servo = Accessible(find<QComboBox>("ServoControl_3"));
     ASSERT_EQ(servo->childCount(), 2);
     EXPECT_EQ(servo->child(1)->text(QAccessible::Name), "Servo control of LED #4");
+}
+
+TEST_F(Accessibility, EveryControlOfTheModelViewAndTheFlashDialogHasAName) {
+    start();
+    openView();
+    EXPECT_EQ(Unnamed(Accessible(view()), false), QStringList());
+    find<QAction>("MENUflashpattern")->trigger();
+    EXPECT_EQ(Unnamed(Accessible(form->findChild<FlashPatternDialog*>()), false), QStringList());
 }
 
 // The lights are the model's children, named after their light and output, lit or dark; their
