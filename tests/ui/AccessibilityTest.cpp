@@ -87,7 +87,15 @@ TEST_F(Accessibility, EveryControlOfTheMainWindowHasAName) {
     form->sequence().setLedColor(1, 1);
     EXPECT_EQ(Accessible(label)->text(QAccessible::Name), "Color of LED #2: Red");
     EXPECT_EQ(label->text(), "LED#2");
-    // The box typed in, which takes the focus, is named for its LED.
+    // A servo list says its entry as its name, after the label it has; the box typed in, which
+    // takes the focus, is named for its LED.
+    for (const int row : {0, 3}) {
+        QAccessibleInterface* servo = Accessible(find<QComboBox>(QStringLiteral("ServoControl_%1").arg(row)));
+        const auto labels = servo->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels[0].first->text(QAccessible::Name),
+                  QStringLiteral("Servo control of LED #%1").arg(row + 1));
+    }
     QAccessibleInterface* servo = Accessible(find<QComboBox>("ServoControl_3"));
     ASSERT_EQ(servo->childCount(), 2);
     EXPECT_EQ(servo->child(1)->text(QAccessible::Name), "Servo control of LED #4");

@@ -150,10 +150,15 @@ void buildServoLists(QWidget* client, MainWindowControls& c) {
             list->setCompleter(nullptr);
             list->setEditText(QStringLiteral("None"));
         }
-        // On Linux Qt names a list by its entry; the box typed in takes the focus and says this name.
-        list->setAccessibleName(ControlText::tr("Servo control of LED #%1").arg(row + 1));
-        if (list->lineEdit())
-            list->lineEdit()->setAccessibleName(list->accessibleName());
+        // On Linux Qt gives a list box its entry for a name and says the label it is the buddy of
+        // before it: a label never shown names each list, where the heading above stands for all four.
+        auto* spoken = new QLabel(ControlText::tr("Servo control of LED #%1").arg(row + 1), client);
+        spoken->setObjectName(kIndexedName.arg("ServoControlName").arg(row));
+        spoken->setBuddy(list);
+        spoken->hide();
+        list->setAccessibleName(spoken->text());
+        if (list->lineEdit()) // the box typed in takes the focus
+            list->lineEdit()->setAccessibleName(spoken->text());
         c.servoLists[row] = list;
     }
 }
