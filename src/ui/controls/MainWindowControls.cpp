@@ -155,6 +155,7 @@ void buildServoLists(QWidget* client, MainWindowControls& c) {
         auto* spoken = new QLabel(ControlText::tr("Servo control of LED #%1").arg(row + 1), client);
         spoken->setObjectName(kIndexedName.arg("ServoControlName").arg(row));
         spoken->setBuddy(list);
+        spoken->adjustSize(); // a place of its own, where its text fits in every language
         spoken->hide();
         list->setAccessibleName(spoken->text());
         if (list->lineEdit()) // the box typed in takes the focus
