@@ -113,7 +113,7 @@ TEST_F(Accessibility, EveryControlOfTheModelViewAndTheFlashDialogHasAName) {
 // show-menu action opens the menu a right click opens, which goes when the model changes.
 TEST_F(Accessibility, TheModelsLightsAreNamedAndOpenTheirMenu) {
     start();
-    form->sequence().setCell(2, 4, 1);
+    form->sequence().setCell(2, 7, 1);
     openView();
     dialogs.texts = {QString("Tail strobe")};
     emit canvas().renameAsked(2);
@@ -121,7 +121,7 @@ TEST_F(Accessibility, TheModelsLightsAreNamedAndOpenTheirMenu) {
     ASSERT_EQ(model->childCount(), 4);
     QAccessibleInterface* light = model->child(2);
     EXPECT_EQ(light->text(QAccessible::Name), "Tail strobe, LED #3, dark");
-    QTest::mouseMove(grid(), inCell(2, 4));
+    QTest::mouseMove(grid(), inCell(2, 7));
     EXPECT_EQ(light->text(QAccessible::Name), "Tail strobe, LED #3, lit");
     EXPECT_EQ(model->child(0)->text(QAccessible::Name).section(u',', 1, 1), " LED #1");
     const QPoint centre = canvas().mapToGlobal(canvas().centreOf(2).toPoint());
