@@ -1,11 +1,11 @@
 #include "ModelCanvas.h"
 
 #include "export/PlainTip.h"
+#include "ui/controls/LightMenu.h"
 #include "ui/controls/ModelCanvasAccessibility.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -194,8 +194,7 @@ qreal ModelCanvas::reach() const {
 }
 
 QRectF ModelCanvas::lightBounds(std::size_t light) const {
-    const QPointF corner(reach(), reach());
-    return {centreOf(light) - corner, centreOf(light) + corner};
+    return QRectF(centreOf(light), QSizeF()).adjusted(-reach(), -reach(), reach(), reach());
 }
 
 std::optional<std::size_t> ModelCanvas::lightAt(QPointF pos) const {
@@ -273,18 +272,10 @@ void ModelCanvas::contextMenuEvent(QContextMenuEvent* event) {
 void ModelCanvas::showMenu(std::size_t light, QPoint globalPos) {
     if (menu_)
         menu_->close();
-    menu_ = new QMenu(this);
-    menu_->setObjectName(QStringLiteral("LightMenu"));
-    menu_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu_->addAction(tr("&Name...")), &QAction::triggered, this,
-            [this, light] { emit renameAsked(light); });
-    QAction* doubled = menu_->addAction(tr("&Double"));
-    doubled->setEnabled(model_.lights.size() < kMaxModelLights);
-    connect(doubled, &QAction::triggered, this, [this, light] { emit doubleAsked(light); });
-    QAction* remove = menu_->addAction(tr("&Remove"));
-    ModelLayout trial = model_;
-    remove->setEnabled(RemoveLight(trial, light)); // the last light of an output stays
-    connect(remove, &QAction::triggered, this, [this, light] { emit removeAsked(light); });
+    menu_ = new LightMenu(model_, light, this);
+    connect(menu_, &LightMenu::renameAsked, this, &ModelCanvas::renameAsked);
+    connect(menu_, &LightMenu::doubleAsked, this, &ModelCanvas::doubleAsked);
+    connect(menu_, &LightMenu::removeAsked, this, &ModelCanvas::removeAsked);
     menu_->popup(globalPos);
 }
 
@@ -295,11 +286,11 @@ bool ModelCanvas::event(QEvent* event) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (const auto light = lightAt(help->pos())) {
         const ModelLight& l = model_.lights[*light];
-        QToolTip::showText(
-            help->globalPos(),
-            PlainTip(l.name.empty() ? tr("LED#%1").arg(l.led + 1)
-                                    : tr("%1 (LED#%2)").arg(QString::fromStdString(l.name)).arg(l.led + 1)),
-            this);
+        QToolTip::showText(help->globalPos(),
+                           PlainTip(l.name.empty() ? tr("LED#%1").arg(l.led + 1)
+                                                   : tr("%1 (LED#%2)").arg(QString::fromStdString(l.name))
+                                                         .arg(l.led + 1)),
+                           this);
     } else {
         QToolTip::hideText();
     }

@@ -15,10 +15,11 @@
 #include <utility>
 #include <vector>
 
-class QMenu;
 class QPainter;
 
 namespace zg {
+
+class LightMenu;
 
 // The model drawn from above with its lights glowing as the module would light them. A light is
 // dragged to its place with the mouse; a right click on it offers to name, double or remove it.
@@ -93,7 +94,7 @@ class ModelCanvas : public QWidget {
     qreal spriteRatio_ = 0;
     std::map<std::pair<std::size_t, std::uint32_t>, QImage> patches_; // (light, colour) over the backdrop
     QTimer frame_;
-    QPointer<QMenu> menu_; // the light's menu while it is open
+    QPointer<LightMenu> menu_; // while it is open
 };
 
 } // namespace zg
