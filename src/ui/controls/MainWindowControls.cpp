@@ -97,8 +97,10 @@ QPushButton* bigButton(QWidget* client, const QString& name, const QString& capt
     return button;
 }
 
-PopupList* popupList(QWidget* client, const QString& name, int left, int top, int width) {
+PopupList* popupList(QWidget* client, const QString& name, int left, int top, int width,
+                     const QString& spokenName) {
     auto* list = place(new PopupList(client), name, left, top, width, 196);
+    list->setAccessibleName(spokenName);
     sized(list, 9.75);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->hide();
@@ -120,10 +122,13 @@ void buildGrid(QWidget* client, const LedSequence& sequence, MainWindowControls&
 
         c.ledIndicators[row] =
             place(new LedIndicator(client), kIndexedName.arg("LED").arg(row), 80, top, 17, 17);
+        c.ledIndicators[row]->setAccessibleName(ControlText::tr("LED #%1 indicator").arg(row + 1));
 
         auto* options =
             place(new QPushButton(client), QStringLiteral("RowOptions%1").arg(row), 104, top, 9, 9);
         options->setToolTip(ControlText::tr("Click here to change %1 flash pattern").arg(led));
+        // The button has no caption: its tooltip would be all a screen reader says of it.
+        options->setAccessibleName(ControlText::tr("Pattern commands for LED #%1").arg(row + 1));
         options->setFocusPolicy(Qt::NoFocus);
         c.rowOptionsButtons[row] = options;
     }
@@ -145,14 +150,25 @@ void buildServoLists(QWidget* client, MainWindowControls& c) {
             list->setCompleter(nullptr);
             list->setEditText(QStringLiteral("None"));
         }
+        // On Linux Qt gives a list box its entry for a name and says the label it is the buddy of
+        // before it: a label never shown names each list, where the heading above stands for all four.
+        auto* spoken = new QLabel(ControlText::tr("Servo control of LED #%1").arg(row + 1), client);
+        spoken->setObjectName(kIndexedName.arg("ServoControlName").arg(row));
+        spoken->setBuddy(list);
+        spoken->adjustSize(); // a place of its own, where its text fits in every language
+        spoken->hide();
+        list->setAccessibleName(spoken->text());
+        if (list->lineEdit()) // the box typed in takes the focus
+            list->lineEdit()->setAccessibleName(spoken->text());
         c.servoLists[row] = list;
     }
 }
 
 void buildPopupLists(QWidget* client, MainWindowControls& c) {
-    c.colorList = popupList(client, QStringLiteral("ColorList"), 104, 24, 97);
-    c.rowOptionsList = popupList(client, QStringLiteral("RowOptionsList"), 112, 32, 97);
-    c.copyList = popupList(client, QStringLiteral("CopyList"), 104, 24, 65);
+    c.colorList = popupList(client, QStringLiteral("ColorList"), 104, 24, 97, ControlText::tr("LED color"));
+    c.rowOptionsList =
+        popupList(client, QStringLiteral("RowOptionsList"), 112, 32, 97, ControlText::tr("Pattern commands"));
+    c.copyList = popupList(client, QStringLiteral("CopyList"), 104, 24, 65, ControlText::tr("Other LED"));
 }
 
 void buildButtons(QWidget* client, MainWindowControls& c) {
@@ -186,6 +202,7 @@ void buildServoStick(QWidget* client, MainWindowControls& c) {
     // A scroll bar turns the keys and the wheel round (they scroll a page's content); a stick
     // moves the way the key points: Right and wheel up raise the value and move the thumb right.
     stick->setInvertedControls(false);
+    stick->setAccessibleName(ControlText::tr("Servo stick"));
     c.servoStick = stick;
     c.pulseWidthCaption = label(client, QStringLiteral("PulseWidthlabel1"),
                                 ControlText::tr("Servo Pulsewidth ="), QRect(240, 192, 105, 17));
@@ -224,6 +241,7 @@ void buildDownloadDisplay(QWidget* client, MainWindowControls& c) {
     c.progressBar->setRange(0, 56);
     c.progressBar->setValue(0);
     c.progressBar->setTextVisible(false);
+    c.progressBar->setAccessibleName(ControlText::tr("Download progress"));
     c.progressBar->hide();
     // The line below the buttons, centred under the progress bar's place (the Settings button comes
     // back over that place): the report of a download, and what an edit left out.

@@ -1,10 +1,11 @@
 #include "ModelCanvas.h"
 
 #include "export/PlainTip.h"
+#include "ui/controls/LightMenu.h"
+#include "ui/controls/ModelCanvasAccessibility.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -29,6 +30,7 @@ int WholePixelStep(qreal ratio) {
 } // namespace
 
 ModelCanvas::ModelCanvas(QWidget* parent) : QWidget(parent) {
+    InstallModelCanvasAccessibility(); // before the name below asks for the view's accessible interface
     setObjectName(QStringLiteral("ModelCanvas"));
     setMinimumSize(160, 160);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -42,6 +44,8 @@ void ModelCanvas::showModel(const ModelLayout& model) {
     const bool newOutline = !outline_ || model.outline != model_.outline || model.picture != model_.picture;
     model_ = model;
     dragged_.reset();
+    if (menu_)
+        menu_->close();
     colors_.resize(model_.lights.size(), 0);
     shown_ = pending_ = colors_;
     litSinceFrame_.assign(colors_.size(), false);
@@ -185,8 +189,16 @@ QPointF ModelCanvas::centreOf(std::size_t light) const {
     return LightCentre(model_.lights.at(light), place());
 }
 
+qreal ModelCanvas::reach() const {
+    return LightRadius(place()) * 1.5;
+}
+
+QRectF ModelCanvas::lightBounds(std::size_t light) const {
+    return QRectF(centreOf(light), QSizeF()).adjusted(-reach(), -reach(), reach(), reach());
+}
+
 std::optional<std::size_t> ModelCanvas::lightAt(QPointF pos) const {
-    const qreal reach = LightRadius(place()) * 1.5;
+    const qreal reach = this->reach();
     for (std::size_t i = model_.lights.size(); i-- > 0;) {
         const QPointF d = centreOf(i) - pos;
         if (d.x() * d.x() + d.y() * d.y() <= reach * reach)
@@ -252,20 +264,19 @@ void ModelCanvas::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ModelCanvas::contextMenuEvent(QContextMenuEvent* event) {
-    const auto light = lightAt(event->pos());
-    if (!light)
-        return;
-    QMenu menu(this);
-    connect(menu.addAction(tr("&Name...")), &QAction::triggered, this,
-            [this, light] { emit renameAsked(*light); });
-    QAction* doubled = menu.addAction(tr("&Double"));
-    doubled->setEnabled(model_.lights.size() < kMaxModelLights);
-    connect(doubled, &QAction::triggered, this, [this, light] { emit doubleAsked(*light); });
-    QAction* remove = menu.addAction(tr("&Remove"));
-    ModelLayout trial = model_;
-    remove->setEnabled(RemoveLight(trial, *light)); // the last light of an output stays
-    connect(remove, &QAction::triggered, this, [this, light] { emit removeAsked(*light); });
-    menu.exec(event->globalPos());
+    if (const auto light = lightAt(event->pos()))
+        showMenu(*light, event->globalPos());
+}
+
+// Opened without waiting for it to close: assistive technology that opens it is not held up.
+void ModelCanvas::showMenu(std::size_t light, QPoint globalPos) {
+    if (menu_)
+        menu_->close();
+    menu_ = new LightMenu(model_, light, this);
+    connect(menu_, &LightMenu::renameAsked, this, &ModelCanvas::renameAsked);
+    connect(menu_, &LightMenu::doubleAsked, this, &ModelCanvas::doubleAsked);
+    connect(menu_, &LightMenu::removeAsked, this, &ModelCanvas::removeAsked);
+    menu_->popup(globalPos);
 }
 
 // A light tells its name and the output that feeds it.

@@ -4,6 +4,7 @@
 #include "model/ModelLayout.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,6 +18,8 @@
 class QPainter;
 
 namespace zg {
+
+class LightMenu;
 
 // The model drawn from above with its lights glowing as the module would light them. A light is
 // dragged to its place with the mouse; a right click on it offers to name, double or remove it.
@@ -42,6 +45,11 @@ class ModelCanvas : public QWidget {
     // The light at `pos`, if any: the one drawn on top.
     std::optional<std::size_t> lightAt(QPointF pos) const;
     QPointF centreOf(std::size_t light) const;
+    // Where the pointer finds light `light`, in the view.
+    QRectF lightBounds(std::size_t light) const;
+    // The light's menu of Name..., Double and Remove at `globalPos`, as a right click opens it; it
+    // closes when the model changes, so that it never acts on a light that is no longer there.
+    void showMenu(std::size_t light, QPoint globalPos);
 
     QSize sizeHint() const override { return {320, 320}; }
 
@@ -69,6 +77,7 @@ class ModelCanvas : public QWidget {
     int spriteSide() const;
     QRect lightRect(std::size_t i) const;
     bool overlapsAnother(std::size_t i) const;
+    qreal reach() const;
     void paintLight(QPainter& painter, std::size_t i, QPoint origin);
     const QImage& patch(std::size_t i);
 
@@ -85,6 +94,7 @@ class ModelCanvas : public QWidget {
     qreal spriteRatio_ = 0;
     std::map<std::pair<std::size_t, std::uint32_t>, QImage> patches_; // (light, colour) over the backdrop
     QTimer frame_;
+    QPointer<LightMenu> menu_; // while it is open
 };
 
 } // namespace zg

@@ -13,6 +13,7 @@ constexpr int kLine = 12;
 
 FlashPreview::FlashPreview(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FlashPreview"));
+    setAccessibleName(tr("Pattern preview"));
     setMinimumSize(sizeHint());
 }
 

@@ -14,7 +14,11 @@ namespace {
 
 class GridAccessible;
 
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// A cell is switched by its toggle or press action as by a click, so that switch access and voice
+// control reach it; the change comes back as the cell's state change.
+class CellAccessible : public QAccessibleInterface,
+                       public QAccessibleTableCellInterface,
+                       public QAccessibleActionInterface {
   public:
     CellAccessible(GridAccessible* table, GridCell cell) : table_(table), cell_(cell) {}
 
@@ -31,8 +35,11 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     QAccessible::Role role() const override { return QAccessible::CheckBox; }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
     }
 
     int columnExtent() const override { return 1; }
@@ -43,6 +50,10 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     int rowIndex() const override { return cell_.row; }
     bool isSelected() const override { return false; }
     QAccessibleInterface* table() const override;
+
+    QStringList actionNames() const override { return {toggleAction(), pressAction()}; }
+    void doAction(const QString& name) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
     GridAccessible* table_;
@@ -153,6 +164,11 @@ QAccessible::State CellAccessible::state() const {
     state.checked = grid->sequence().cell(cell_.row, cell_.event) != 0;
     state.focused = grid->hasFocus() && grid->focusCell() == cell_;
     return state;
+}
+
+void CellAccessible::doAction(const QString& name) {
+    if (isValid() && (name == toggleAction() || name == pressAction()))
+        table_->grid()->switchCell(cell_);
 }
 
 QAccessibleInterface* gridFactory(const QString& className, QObject* object) {

@@ -49,6 +49,13 @@ void GridWidget::setPlayingEvent(std::optional<EventIndex> e) {
         update(AxisRect(*playing_));
 }
 
+void GridWidget::switchCell(GridCell cell) {
+    endGesture();
+    setSelection(std::nullopt);
+    moveFocusTo(cell);
+    emit clicked(cell);
+}
+
 void GridWidget::showCell(LedChannel row, EventIndex e) {
     update(CellRect(row, e));
     NotifyGridCellChanged(this, GridCell{row, e});

@@ -42,6 +42,10 @@ class GridWidget : public QWidget {
     // The event under the pointer, -1 when the pointer is on no cell.
     int pointerEvent() const { return pointerEvent_; }
 
+    // Switches `cell` as a click on it does, for assistive technology that acts on a cell: a
+    // gesture under way and the selection end, and the focus cell moves there.
+    void switchCell(GridCell cell);
+
     void showCell(LedChannel row, EventIndex e);
     void showAxisLabel(EventIndex e);
 

@@ -18,10 +18,16 @@ void DocumentDisplay::showAll() {
     c_.grid->update();
 }
 
+// The colour is the label's text colour; a screen reader says it in the label's name.
 void DocumentDisplay::setLabelColor(LedChannel led) {
+    const LedColorEntry& color = LedColorTable[sequence_.ledColor(led)];
     QPalette palette = c_.ledLabels[led]->palette();
-    palette.setColor(QPalette::WindowText, ColorOf(LedColorTable[sequence_.ledColor(led)].value));
+    palette.setColor(QPalette::WindowText, ColorOf(color.value));
     c_.ledLabels[led]->setPalette(palette);
+    c_.ledLabels[led]->setAccessibleName(
+        QCoreApplication::translate("zg::MainWindow", "Color of LED #%1: %2")
+            .arg(led + 1)
+            .arg(QCoreApplication::translate("zg::MainWindow", color.name.data())));
 }
 
 // Any change ends the report of the last download.
