@@ -343,12 +343,33 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>%1 Werte in %3 s an %2 gesendet.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Serial port %1 (%2) is held by another program; nothing was sent.</source>
+        <translation>Der serielle Anschluss %1 (%2) wird von einem anderen Programm gehalten; nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+23"/>
         <source>the serial port</source>
         <translation>den seriellen Anschluss</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-20"/>
+        <source>The download was stopped before the first item was sent to %1.</source>
+        <translation>Die Übertragung wurde angehalten, bevor der erste Wert an %1 gesendet war.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The download was stopped after %1 of %2 items were sent to %3, each whole; the last was %4.</source>
+        <translation>Die Übertragung wurde angehalten, nachdem %1 von %2 Werten vollständig an %3 gesendet waren; der letzte war %4.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The module holds an incomplete pattern: put it into its receiving state again (all LEDs lit) and send the pattern again.</source>
+        <translation>Das Modul hat ein unvollständiges Muster: bringen Sie es erneut in Empfangsbereitschaft (alle LEDs leuchten) und senden Sie das Muster noch einmal.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The download stopped before the first item was sent to %1, %2 s after it began:
 %3</source>
         <translation>Die Übertragung brach %2 s nach dem Beginn ab, bevor der erste Wert an %1 gesendet war:
@@ -375,7 +396,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation><byte value="xd"/> 1) Zelta-Glow aus- und einschalten bzw. ans Programmierkabel anschließen (alle LEDs blitzen), dann<byte value="xd"/><byte value="xd"/> 2)  Warten, bis alle LEDs angehen und anbleiben, dann<byte value="xd"/><byte value="xd"/> 3)  Wenn alle LEDs leuchten, &apos;OK&apos; drücken, um zum Zelta-Glow zu übertragen...</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+52"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Übertragen zum ZELTA-GLOW  -  LED-Sequenzer/Blitzer...</translation>
     </message>
@@ -520,12 +541,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Das Programm wurde am %1 mit nicht gespeicherten Änderungen an<byte value="xd"/>%2<byte value="xd"/>beendet.<byte value="xd"/><byte value="xd"/>Wenn Sie sie zurückholen, wird %3 jetzt nicht geöffnet: öffnen Sie die Datei danach, wenn Sie sie brauchen.<byte value="xd"/><byte value="xd"/>Diese Änderungen zurückholen?</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>The copy of the pattern left unsaved on %1,<byte value="xd"/>%2,<byte value="xd"/>is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
-        <translation>Die Kopie des am %1 ungespeichert gebliebenen Musters,<byte value="xd"/>%2,<byte value="xd"/>ist unvollständig oder beschädigt.<byte value="xd"/><byte value="xd"/>Diese Zeilen der Kopie waren unbrauchbar und wurden ausgelassen:<byte value="xd"/>%3</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+21"/>
         <source>The pattern brought back is not yet protected: its copy could not be written to<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>The old copy<byte value="xd"/>%3<byte value="xd"/>is kept until then. Save the pattern to a file of your own.</source>
         <translation>Das zurückgeholte Muster ist noch nicht gesichert: seine Kopie konnte nicht geschrieben werden in<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>Die alte Kopie<byte value="xd"/>%3<byte value="xd"/>bleibt bis dahin erhalten. Speichern Sie das Muster in einer eigenen Datei.</translation>
     </message>
@@ -545,12 +561,32 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>%1 ist die Datendatei dieses Musters selbst: ein Export würde sie überschreiben. Bitte einen anderen Namen wählen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-49"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-57"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>Die Datei %1 ist unvollständig oder beschädigt.<byte value="xd"/><byte value="xd"/>Diese Zeilen waren unbrauchbar und wurden ausgelassen:<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+33"/>
+        <source>The copy of the pattern left unsaved on %1 was incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%2</source>
+        <translation>Die Kopie des am %1 ungespeichert gebliebenen Musters war unvollständig oder beschädigt.<byte value="xd"/><byte value="xd"/>Diese Zeilen der Kopie waren unbrauchbar und wurden ausgelassen:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The copy of the changes to<byte value="xd"/>%1<byte value="xd"/>left unsaved on %2 was incomplete or damaged; the file itself is unchanged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
+        <translation>Die Kopie der Änderungen an<byte value="xd"/>%1<byte value="xd"/>, am %2 ungespeichert geblieben, war unvollständig oder beschädigt; die Datei selbst ist unverändert.<byte value="xd"/><byte value="xd"/>Diese Zeilen der Kopie waren unbrauchbar und wurden ausgelassen:<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Your settings could not be written to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Its folder may be write-protected or the disk full. The port, the place of the window and the recent files are not remembered for the next start.</source>
+        <translation>Ihre Einstellungen konnten nicht geschrieben werden nach<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Der Ordner ist vielleicht schreibgeschützt oder die Festplatte voll. Der Anschluss, der Platz des Fensters und die zuletzt geöffneten Dateien werden für den nächsten Start nicht gemerkt.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Settings are not being remembered: %1 cannot be written.</source>
+        <translation>Einstellungen werden nicht gemerkt: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>The pattern left unsaved on %1 could not be read.</source>
         <translation>Das am %1 ungespeichert gebliebene Muster konnte nicht gelesen werden.</translation>
     </message>
@@ -635,7 +671,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Zyklus an die &amp;Frequenz anpassen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>LEDs:</source>
         <translation>LEDs:</translation>
     </message>
@@ -670,17 +706,37 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+104"/>
+        <source>Fit the c&amp;ycle at a sequencer delay of %1 ms</source>
+        <translation>&amp;Zyklus bei einer Sequenzer-Pause von %1 ms anpassen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
         <translation>Die Sequenzer-Pause ist 0: das Modul läuft so schnell es kann, ein Schritt, für den sich keine Frequenz angeben lässt. Wählen Sie eine Sequenzer-Pause, um das Muster anzulegen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+12"/>
+        <source>One period is %1 events at a sequencer delay of %2 ms, more than the 50 a pattern has: without fitting the cycle the pattern repeats every %3 events, %4 a minute instead of %5.</source>
+        <translation>Eine Periode hat bei einer Sequenzer-Pause von %2 ms %1 Schritte, mehr als die 50 eines Musters: ohne angepassten Zyklus wiederholt sich das Muster alle %3 Schritte, %4 pro Minute statt %5.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
         <translation>Die Blitze passen nicht: %1 braucht %2 Schritte für Blitze und Pausen, und eine Periode hat bei einer Sequenzer-Pause von %4 ms %3 Schritte.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
+        <source>The flashes do not fit: a chase of %1 LEDs needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Die Blitze passen nicht: ein Lauflicht aus %1 LEDs braucht %2 Schritte für seine Blitze und Pausen, und eine Periode hat bei einer Sequenzer-Pause von %4 ms %3 Schritte.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The lights overlap: %1 LEDs taking turns need %2 events for their flashes, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Die Lichter überlappen sich: %1 LEDs im Wechsel brauchen %2 Schritte für ihre Blitze, und eine Periode hat bei einer Sequenzer-Pause von %4 ms %3 Schritte.</translation>
+    </message>
+    <message>
+        <location line="-28"/>
         <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
         <translation>Eine Periode sind %1 Schritte bei der jetzigen Sequenzer-Pause von %2 ms: mehr als die 50 Schritte, die es gibt.</translation>
     </message>
@@ -690,12 +746,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Eine Periode ist selbst bei einer Sequenzer-Pause von 100 ms länger als 50 Schritte: bitte eine höhere Frequenz wählen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-26"/>
         <source>Change the sequencer &amp;delay to %1 ms</source>
         <translation>Sequenzer-Pause auf %1 ms än&amp;dern</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&amp;Use a %1 ms flash</source>
         <translation>Blitz von %1 ms &amp;wählen</translation>
     </message>
@@ -703,6 +759,14 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <location line="+4"/>
         <source>Use a %1 ms ga&amp;p</source>
         <translation>Pa&amp;use von %1 ms wählen</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FlashPreview</name>
+    <message>
+        <location filename="../src/ui/dialogs/FlashPreview.cpp" line="+16"/>
+        <source>Pattern preview</source>
+        <translation>Vorschau des Musters</translation>
     </message>
 </context>
 <context>
@@ -736,7 +800,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::GridWidget</name>
     <message>
-        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+99"/>
+        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+110"/>
         <source>Event %1</source>
         <translation>Schritt %1</translation>
     </message>
@@ -896,14 +960,24 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
     <message>
         <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+69"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+9"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+6"/>
+        <source>LED #%1 indicator</source>
+        <translation>Anzeige von LED #%1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Click here to change %1 flash pattern</source>
         <translation>Hier klicken, um das Blitzmuster von %1 zu ändern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pattern commands for LED #%1</source>
+        <translation>Musterbefehle für LED #%1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -916,7 +990,27 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Festlegen, wie LED#%1 auf das Servosignal des Empfängers reagiert</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+10"/>
+        <source>Servo control of LED #%1</source>
+        <translation>Servosteuerung von LED #%1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>LED color</source>
+        <translation>LED-Farbe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pattern commands</source>
+        <translation>Musterbefehle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other LED</source>
+        <translation>Andere LED</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Open File...</source>
         <translation>&amp;Öffnen...</translation>
     </message>
@@ -978,7 +1072,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Das Programm beenden</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
+        <source>Servo stick</source>
+        <translation>Servoknüppel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Servo Pulsewidth =</source>
         <translation>Servoimpuls =</translation>
     </message>
@@ -993,12 +1092,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Übertragung zum ZELTA-GLOW ...</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
+        <source>Download progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Variable Speed</source>
         <translation>Variables Tempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+174"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
         <source>Servo Mode</source>
         <translation>Servomodus</translation>
     </message>
@@ -1177,16 +1281,21 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <source>H&amp;ow to ...</source>
         <translation>&amp;Anleitung ...</translation>
     </message>
+    <message>
+        <location filename="../src/ui/window/DocumentDisplay.cpp" line="+28"/>
+        <source>Color of LED #%1: %2</source>
+        <translation>Farbe von LED #%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+35"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+37"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location filename="../src/ui/controls/LightMenu.cpp" line="+11"/>
         <source>&amp;Name...</source>
         <translation>&amp;Benennen...</translation>
     </message>
@@ -1201,7 +1310,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+253"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1209,6 +1318,26 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <location line="+1"/>
         <source>%1 (LED#%2)</source>
         <translation>%1 (LED#%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/controls/ModelCanvasAccessibility.cpp" line="+108"/>
+        <source>LED #%1, lit</source>
+        <translation>LED #%1, leuchtet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LED #%1, dark</source>
+        <translation>LED #%1, dunkel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, LED #%2, lit</source>
+        <translation>%1, LED #%2, leuchtet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, LED #%2, dark</source>
+        <translation>%1, LED #%2, dunkel</translation>
     </message>
 </context>
 <context>
@@ -1765,7 +1894,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::PortFindings</name>
     <message>
-        <location filename="../src/device/PortFindings.cpp" line="+38"/>
+        <location filename="../src/device/PortFindings.cpp" line="+39"/>
+        <source>You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group you could join; give it to the group dialout with the line SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run &quot;sudo chmod a+rw %1&quot;.</source>
+        <translation>Sie dürfen %1 nicht benutzen: es gehört %2:%3 mit den Rechten %4, die es keiner Gruppe öffnen, der Sie beitreten könnten; geben Sie es mit der Zeile SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules der Gruppe dialout und stecken Sie das Kabel neu ein, oder führen Sie vorerst &quot;sudo chmod a+rw %1&quot; aus.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
         <translation>Sie dürfen %1 nicht benutzen: Bitten Sie den Betreuer dieses Computers um Lese- und Schreibrechte dafür.</translation>
     </message>
@@ -1819,6 +1953,21 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <source>A %1 USB serial adapter (%2) is plugged in but has no serial port: its driver, %3, is missing or not loaded; load it with &quot;sudo modprobe %3&quot;, and if that fails, install your system&apos;s package of extra kernel modules.</source>
         <translation>Ein USB-Seriell-Adapter mit %1 (%2) ist eingesteckt, hat aber keinen seriellen Anschluss: Sein Treiber %3 fehlt oder ist nicht geladen; laden Sie ihn mit &quot;sudo modprobe %3&quot;, und wenn das nicht geht, installieren Sie das Paket mit den zusätzlichen Kernelmodulen Ihres Systems.</translation>
     </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 does not exist: check the path given with --device; the programming cable&apos;s device is usually /dev/ttyUSB0, or a name in /dev/serial/by-id/.</source>
+        <translation>%1 existiert nicht: prüfen Sie den mit --device angegebenen Pfad; das Gerät des Programmierkabels ist meist /dev/ttyUSB0 oder ein Name in /dev/serial/by-id/.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is no longer there: plug the programming cable in again.</source>
+        <translation>%1 ist nicht mehr da: stecken Sie das Programmierkabel wieder ein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a serial device: name the programming cable&apos;s device with --device, or leave --device out.</source>
+        <translation>%1 ist kein serielles Gerät: geben Sie mit --device das Gerät des Programmierkabels an oder lassen Sie --device weg.</translation>
+    </message>
 </context>
 <context>
     <name>zg::PortListing</name>
@@ -1850,12 +1999,22 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+50"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+58"/>
         <source>(No presets found)</source>
         <translation>(Keine Vorlagen gefunden)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+12"/>
+        <source>%1 is now %2</source>
+        <translation>%1 heißt jetzt %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Presets that an earlier version kept were moved to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>These had names that were already taken there and now have new names:<byte value="xd"/>%2</source>
+        <translation>Vorlagen, die eine frühere Version aufbewahrt hat, wurden verschoben nach<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Diese hatten Namen, die dort schon vergeben waren, und haben jetzt neue Namen:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>New from Preset</source>
         <translation>Neu aus Vorlage</translation>
     </message>
@@ -2197,7 +2356,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ShellCommands</name>
     <message>
-        <location filename="../src/ui/commands/ShellTexts.cpp" line="+22"/>
+        <location filename="../src/ui/commands/ShellTexts.cpp" line="+24"/>
         <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
         <translation>  Programmierbarer LED-Sequenzer/Blitzer  - Beta3</translation>
     </message>
@@ -2222,7 +2381,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation> Weiterleitung zur VANTORO-Webseite für mehr Informationen...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
+        <translation>Eine Übertragung läuft: das Modul hat bisher %1 von %2 Werten erhalten. Beenden hält sie jetzt an, und das Modul hat ein unvollständiges Muster, bis es erneut gesendet wird.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
+        <translation>Eine Übertragung läuft: das Modul hat bisher %1 von %2 Werten erhalten.<byte value="xd"/><byte value="xd"/>Ja hält sie jetzt an und schließt das Programm; das Modul hat dann ein unvollständiges Muster, bis es erneut gesendet wird.<byte value="xd"/>Nein schließt das Programm, sobald die Übertragung fertig ist.<byte value="xd"/>Abbrechen lässt das Programm offen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>OK to Really Exit ?</source>
         <translation>Wirklich beenden?</translation>
     </message>
@@ -2446,7 +2615,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     <name>zg::UnsavedWork</name>
     <message>
         <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
-        <location line="+46"/>
+        <location line="+57"/>
         <source>The folder cannot be created or written</source>
         <translation>Der Ordner lässt sich nicht anlegen oder beschreiben</translation>
     </message>
@@ -2462,9 +2631,14 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::WholeFile</name>
     <message>
-        <location filename="../src/files/WholeFile.cpp" line="+23"/>
+        <location filename="../src/files/WholeFile.cpp" line="+31"/>
         <source>The content could not be produced.</source>
         <translation>Der Inhalt konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The new file could not be given the permissions of the old one: %1</source>
+        <translation>Die neue Datei konnte nicht die Rechte der alten erhalten: %1</translation>
     </message>
 </context>
 </TS>

@@ -343,12 +343,33 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Se enviaron %1 valores a %2 en %3 s.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Serial port %1 (%2) is held by another program; nothing was sent.</source>
+        <translation>Otro programa tiene el puerto serie %1 (%2); no se ha enviado nada.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+23"/>
         <source>the serial port</source>
         <translation>el puerto serie</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-20"/>
+        <source>The download was stopped before the first item was sent to %1.</source>
+        <translation>La transferencia se detuvo antes de enviar el primer valor a %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The download was stopped after %1 of %2 items were sent to %3, each whole; the last was %4.</source>
+        <translation>La transferencia se detuvo después de enviar %1 de %2 valores completos a %3; el último fue %4.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The module holds an incomplete pattern: put it into its receiving state again (all LEDs lit) and send the pattern again.</source>
+        <translation>El módulo tiene un patrón incompleto: vuelva a ponerlo en estado de recepción (todos los LED encendidos) y envíe el patrón de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The download stopped before the first item was sent to %1, %2 s after it began:
 %3</source>
         <translation>La transferencia se detuvo %2 s después de empezar, antes de enviar el primer valor a %1:
@@ -375,7 +396,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation><byte value="xd"/> 1) Apague y encienda el Zelta-Glow o conéctelo al cable de programación (todos los LED destellan), luego<byte value="xd"/><byte value="xd"/> 2)  Espere a que todos los LED se enciendan y queden encendidos, luego<byte value="xd"/><byte value="xd"/> 3)  Con todos los LED encendidos, pulse &apos;Aceptar&apos; para transferir al Zelta-Glow...</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+52"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Transferir al ZELTA-GLOW  -  Secuenciador de LED...</translation>
     </message>
@@ -520,12 +541,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>El programa se cerró el %1 con cambios en<byte value="xd"/>%2<byte value="xd"/>que no se habían guardado.<byte value="xd"/><byte value="xd"/>Si los recupera, %3 no se abre ahora: ábralo después cuando lo necesite.<byte value="xd"/><byte value="xd"/>¿Recuperar esos cambios?</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>The copy of the pattern left unsaved on %1,<byte value="xd"/>%2,<byte value="xd"/>is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
-        <translation>La copia de la secuencia que quedó sin guardar el %1,<byte value="xd"/>%2,<byte value="xd"/>está incompleta o dañada.<byte value="xd"/><byte value="xd"/>Estas líneas de la copia no se podían usar y se omitieron:<byte value="xd"/>%3</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+21"/>
         <source>The pattern brought back is not yet protected: its copy could not be written to<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>The old copy<byte value="xd"/>%3<byte value="xd"/>is kept until then. Save the pattern to a file of your own.</source>
         <translation>La secuencia recuperada aún no está protegida: no se pudo escribir su copia en<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>La copia anterior<byte value="xd"/>%3<byte value="xd"/>se conserva mientras tanto. Guarde la secuencia en un archivo propio.</translation>
     </message>
@@ -545,12 +561,32 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>%1 es el propio archivo de datos de la secuencia: una exportación lo sobrescribiría. Elija otro nombre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-49"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-57"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>El archivo %1 está incompleto o dañado.<byte value="xd"/><byte value="xd"/>Estas líneas no se podían usar y se omitieron:<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+33"/>
+        <source>The copy of the pattern left unsaved on %1 was incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%2</source>
+        <translation>La copia del patrón que quedó sin guardar el %1 estaba incompleta o dañada.<byte value="xd"/><byte value="xd"/>Estas líneas de la copia no se pudieron usar y se omitieron:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The copy of the changes to<byte value="xd"/>%1<byte value="xd"/>left unsaved on %2 was incomplete or damaged; the file itself is unchanged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
+        <translation>La copia de los cambios en<byte value="xd"/>%1<byte value="xd"/>que quedaron sin guardar el %2 estaba incompleta o dañada; el archivo en sí no ha cambiado.<byte value="xd"/><byte value="xd"/>Estas líneas de la copia no se pudieron usar y se omitieron:<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Your settings could not be written to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Its folder may be write-protected or the disk full. The port, the place of the window and the recent files are not remembered for the next start.</source>
+        <translation>No se pudo escribir su configuración en<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Puede que su carpeta esté protegida contra escritura o el disco lleno. El puerto, la posición de la ventana y los archivos recientes no se recuerdan para el próximo inicio.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Settings are not being remembered: %1 cannot be written.</source>
+        <translation>La configuración no se está recordando: no se puede escribir %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>The pattern left unsaved on %1 could not be read.</source>
         <translation>No se pudo leer la secuencia que quedó sin guardar el %1.</translation>
     </message>
@@ -635,7 +671,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Ajustar el ciclo a la frecuencia</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>LEDs:</source>
         <translation>LED:</translation>
     </message>
@@ -670,17 +706,37 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+104"/>
+        <source>Fit the c&amp;ycle at a sequencer delay of %1 ms</source>
+        <translation>Ajustar el c&amp;iclo a un retardo del secuenciador de %1 ms</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
         <translation>El retardo del secuenciador es 0: el módulo va a su máxima velocidad, un paso para el que no se puede dar ninguna frecuencia. Elija un retardo del secuenciador para disponer la secuencia.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+12"/>
+        <source>One period is %1 events at a sequencer delay of %2 ms, more than the 50 a pattern has: without fitting the cycle the pattern repeats every %3 events, %4 a minute instead of %5.</source>
+        <translation>Un periodo son %1 pasos con un retardo del secuenciador de %2 ms, más que los 50 de un patrón: sin ajustar el ciclo, el patrón se repite cada %3 pasos, %4 por minuto en lugar de %5.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
         <translation>Los destellos no caben: %1 necesita %2 pasos para sus destellos y pausas, y un periodo tiene %3 pasos con un retardo del secuenciador de %4 ms.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
+        <source>The flashes do not fit: a chase of %1 LEDs needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Los destellos no caben: una secuencia de %1 LED necesita %2 pasos para sus destellos y pausas, y un periodo son %3 pasos con un retardo del secuenciador de %4 ms.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The lights overlap: %1 LEDs taking turns need %2 events for their flashes, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Las luces se solapan: %1 LED que se alternan necesitan %2 pasos para sus destellos, y un periodo son %3 pasos con un retardo del secuenciador de %4 ms.</translation>
+    </message>
+    <message>
+        <location line="-28"/>
         <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
         <translation>Un periodo son %1 pasos con el retardo actual del secuenciador de %2 ms: más que los 50 pasos que hay.</translation>
     </message>
@@ -690,12 +746,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Un periodo supera los 50 pasos incluso con un retardo del secuenciador de 100 ms: elija una frecuencia mayor.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-26"/>
         <source>Change the sequencer &amp;delay to %1 ms</source>
         <translation>Cambiar el re&amp;tardo del secuenciador a %1 ms</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&amp;Use a %1 ms flash</source>
         <translation>Usar un destell&amp;o de %1 ms</translation>
     </message>
@@ -703,6 +759,14 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <location line="+4"/>
         <source>Use a %1 ms ga&amp;p</source>
         <translation>Usar u&amp;na pausa de %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FlashPreview</name>
+    <message>
+        <location filename="../src/ui/dialogs/FlashPreview.cpp" line="+16"/>
+        <source>Pattern preview</source>
+        <translation>Vista previa del patrón</translation>
     </message>
 </context>
 <context>
@@ -736,7 +800,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::GridWidget</name>
     <message>
-        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+99"/>
+        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+110"/>
         <source>Event %1</source>
         <translation>Paso %1</translation>
     </message>
@@ -896,14 +960,24 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+69"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+9"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+6"/>
+        <source>LED #%1 indicator</source>
+        <translation>Indicador del LED #%1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Click here to change %1 flash pattern</source>
         <translation>Haga clic aquí para cambiar el patrón de destellos de %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pattern commands for LED #%1</source>
+        <translation>Órdenes de patrón del LED #%1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -916,7 +990,27 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Elegir cómo responde el LED#%1 a la señal de servo del receptor</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+10"/>
+        <source>Servo control of LED #%1</source>
+        <translation>Control por servo del LED #%1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>LED color</source>
+        <translation>Color del LED</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pattern commands</source>
+        <translation>Órdenes de patrón</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other LED</source>
+        <translation>Otro LED</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Open File...</source>
         <translation>A&amp;brir...</translation>
     </message>
@@ -978,7 +1072,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Salir del programa</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
+        <source>Servo stick</source>
+        <translation>Palanca del servo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Servo Pulsewidth =</source>
         <translation>Pulso servo =</translation>
     </message>
@@ -993,12 +1092,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Transfiriendo al ZELTA-GLOW ...</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
+        <source>Download progress</source>
+        <translation>Progreso de la transferencia</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Variable Speed</source>
         <translation>Velocidad variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+174"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
         <source>Servo Mode</source>
         <translation>Modo servo</translation>
     </message>
@@ -1177,16 +1281,21 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <source>H&amp;ow to ...</source>
         <translation>&amp;Cómo se usa ...</translation>
     </message>
+    <message>
+        <location filename="../src/ui/window/DocumentDisplay.cpp" line="+28"/>
+        <source>Color of LED #%1: %2</source>
+        <translation>Color del LED #%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+35"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+37"/>
         <source>Model</source>
         <translation>Modelo</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location filename="../src/ui/controls/LightMenu.cpp" line="+11"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nombrar...</translation>
     </message>
@@ -1201,7 +1310,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Quitar</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+253"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1209,6 +1318,26 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <location line="+1"/>
         <source>%1 (LED#%2)</source>
         <translation>%1 (LED#%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/controls/ModelCanvasAccessibility.cpp" line="+108"/>
+        <source>LED #%1, lit</source>
+        <translation>LED #%1, encendido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LED #%1, dark</source>
+        <translation>LED #%1, apagado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, LED #%2, lit</source>
+        <translation>%1, LED #%2, encendido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, LED #%2, dark</source>
+        <translation>%1, LED #%2, apagado</translation>
     </message>
 </context>
 <context>
@@ -1765,7 +1894,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::PortFindings</name>
     <message>
-        <location filename="../src/device/PortFindings.cpp" line="+38"/>
+        <location filename="../src/device/PortFindings.cpp" line="+39"/>
+        <source>You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group you could join; give it to the group dialout with the line SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run &quot;sudo chmod a+rw %1&quot;.</source>
+        <translation>No puede usar %1: pertenece a %2:%3 con los permisos %4, que no lo abren a ningún grupo al que pudiera unirse; asígnelo al grupo dialout con la línea SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; en /etc/udev/rules.d/99-zelta-glow.rules y vuelva a enchufar el cable, o por ahora ejecute &quot;sudo chmod a+rw %1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
         <translation>No puede usar %1: pida a quien administra este ordenador acceso de lectura y escritura.</translation>
     </message>
@@ -1819,6 +1953,21 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <source>A %1 USB serial adapter (%2) is plugged in but has no serial port: its driver, %3, is missing or not loaded; load it with &quot;sudo modprobe %3&quot;, and if that fails, install your system&apos;s package of extra kernel modules.</source>
         <translation>Hay un adaptador serie USB %1 (%2) enchufado, pero no tiene puerto serie: su controlador, %3, falta o no está cargado; cárguelo con &quot;sudo modprobe %3&quot; y, si falla, instale el paquete de módulos del núcleo adicionales de su sistema.</translation>
     </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 does not exist: check the path given with --device; the programming cable&apos;s device is usually /dev/ttyUSB0, or a name in /dev/serial/by-id/.</source>
+        <translation>%1 no existe: compruebe la ruta dada con --device; el dispositivo del cable de programación suele ser /dev/ttyUSB0, o un nombre en /dev/serial/by-id/.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is no longer there: plug the programming cable in again.</source>
+        <translation>%1 ya no está: vuelva a enchufar el cable de programación.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a serial device: name the programming cable&apos;s device with --device, or leave --device out.</source>
+        <translation>%1 no es un dispositivo serie: indique con --device el dispositivo del cable de programación, u omita --device.</translation>
+    </message>
 </context>
 <context>
     <name>zg::PortListing</name>
@@ -1850,12 +1999,22 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+50"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+58"/>
         <source>(No presets found)</source>
         <translation>(No se encontraron plantillas)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+12"/>
+        <source>%1 is now %2</source>
+        <translation>%1 se llama ahora %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Presets that an earlier version kept were moved to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>These had names that were already taken there and now have new names:<byte value="xd"/>%2</source>
+        <translation>Las plantillas que guardaba una versión anterior se movieron a<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Estas tenían nombres que ya estaban ocupados allí y ahora tienen nombres nuevos:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>New from Preset</source>
         <translation>Nuevo desde plantilla</translation>
     </message>
@@ -2197,7 +2356,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ShellCommands</name>
     <message>
-        <location filename="../src/ui/commands/ShellTexts.cpp" line="+22"/>
+        <location filename="../src/ui/commands/ShellTexts.cpp" line="+24"/>
         <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
         <translation>  Secuenciador/destellador de LED programable  - Beta3</translation>
     </message>
@@ -2222,7 +2381,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation> Redirigiendo a la página web de VANTORO para más información...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
+        <translation>Hay una transferencia en curso: el módulo ha recibido %1 de %2 valores hasta ahora. Salir ahora la detiene, y el módulo tiene un patrón incompleto hasta que se envíe de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
+        <translation>Hay una transferencia en curso: el módulo ha recibido %1 de %2 valores hasta ahora.<byte value="xd"/><byte value="xd"/>Sí la detiene ahora y cierra el programa; el módulo tiene entonces un patrón incompleto hasta que se envíe de nuevo.<byte value="xd"/>No cierra el programa cuando termine la transferencia.<byte value="xd"/>Cancelar mantiene el programa abierto.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>OK to Really Exit ?</source>
         <translation>¿Salir de verdad?</translation>
     </message>
@@ -2446,7 +2615,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     <name>zg::UnsavedWork</name>
     <message>
         <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
-        <location line="+46"/>
+        <location line="+57"/>
         <source>The folder cannot be created or written</source>
         <translation>No se puede crear la carpeta ni escribir en ella</translation>
     </message>
@@ -2462,9 +2631,14 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::WholeFile</name>
     <message>
-        <location filename="../src/files/WholeFile.cpp" line="+23"/>
+        <location filename="../src/files/WholeFile.cpp" line="+31"/>
         <source>The content could not be produced.</source>
         <translation>No se pudo generar el contenido.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The new file could not be given the permissions of the old one: %1</source>
+        <translation>No se pudieron dar al archivo nuevo los permisos del antiguo: %1</translation>
     </message>
 </context>
 </TS>

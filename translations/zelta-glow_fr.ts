@@ -343,12 +343,33 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>%1 valeurs envoyées à %2 en %3 s.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Serial port %1 (%2) is held by another program; nothing was sent.</source>
+        <translation>Le port série %1 (%2) est tenu par un autre programme ; rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+23"/>
         <source>the serial port</source>
         <translation>le port série</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-20"/>
+        <source>The download was stopped before the first item was sent to %1.</source>
+        <translation>Le transfert a été arrêté avant que la première valeur soit envoyée à %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The download was stopped after %1 of %2 items were sent to %3, each whole; the last was %4.</source>
+        <translation>Le transfert a été arrêté après l’envoi complet de %1 valeurs sur %2 à %3 ; la dernière était %4.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The module holds an incomplete pattern: put it into its receiving state again (all LEDs lit) and send the pattern again.</source>
+        <translation>Le module contient un motif incomplet : remettez-le en état de réception (toutes les LED allumées) et renvoyez le motif.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The download stopped before the first item was sent to %1, %2 s after it began:
 %3</source>
         <translation>Le transfert s&apos;est arrêté %2 s après son début, avant l&apos;envoi de la première valeur à %1 :
@@ -375,7 +396,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation><byte value="xd"/> 1) Remettez le Zelta-Glow sous tension ou branchez-le au câble de programmation (toutes les LED clignotent), puis<byte value="xd"/><byte value="xd"/> 2)  Attendez que toutes les LED s’allument et restent allumées, puis<byte value="xd"/><byte value="xd"/> 3)  Toutes les LED allumées, appuyez sur &apos;OK&apos; pour transférer vers le Zelta-Glow...</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+52"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Transfert vers le ZELTA-GLOW  -  Séquenceur/flash à LED...</translation>
     </message>
@@ -520,12 +541,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Le programme a été fermé le %1 avec des modifications de<byte value="xd"/>%2<byte value="xd"/>qui n’avaient pas été enregistrées.<byte value="xd"/><byte value="xd"/>Si vous les récupérez, %3 n’est pas ouvert maintenant : ouvrez-le ensuite si vous en avez besoin.<byte value="xd"/><byte value="xd"/>Récupérer ces modifications ?</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>The copy of the pattern left unsaved on %1,<byte value="xd"/>%2,<byte value="xd"/>is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
-        <translation>La copie de la séquence restée non enregistrée le %1,<byte value="xd"/>%2,<byte value="xd"/>est incomplète ou endommagée.<byte value="xd"/><byte value="xd"/>Ces lignes de la copie étaient inutilisables et ont été ignorées :<byte value="xd"/>%3</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+21"/>
         <source>The pattern brought back is not yet protected: its copy could not be written to<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>The old copy<byte value="xd"/>%3<byte value="xd"/>is kept until then. Save the pattern to a file of your own.</source>
         <translation>La séquence récupérée n’est pas encore protégée : sa copie n’a pas pu être écrite dans<byte value="xd"/>%1<byte value="xd"/>(%2).<byte value="xd"/><byte value="xd"/>L’ancienne copie<byte value="xd"/>%3<byte value="xd"/>est gardée d’ici là. Enregistrez la séquence dans un fichier à vous.</translation>
     </message>
@@ -545,12 +561,32 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>%1 est le fichier de données de la séquence elle-même : un export l’écraserait. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-49"/>
+        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-57"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>Le fichier %1 est incomplet ou endommagé.<byte value="xd"/><byte value="xd"/>Ces lignes étaient inutilisables et ont été ignorées :<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+33"/>
+        <source>The copy of the pattern left unsaved on %1 was incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%2</source>
+        <translation>La copie du motif resté non enregistré le %1 était incomplète ou endommagée.<byte value="xd"/><byte value="xd"/>Ces lignes de la copie étaient inutilisables et ont été omises :<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The copy of the changes to<byte value="xd"/>%1<byte value="xd"/>left unsaved on %2 was incomplete or damaged; the file itself is unchanged.<byte value="xd"/><byte value="xd"/>These lines of the copy could not be used and were left out:<byte value="xd"/>%3</source>
+        <translation>La copie des modifications de<byte value="xd"/>%1<byte value="xd"/>restées non enregistrées le %2 était incomplète ou endommagée ; le fichier lui-même est inchangé.<byte value="xd"/><byte value="xd"/>Ces lignes de la copie étaient inutilisables et ont été omises :<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Your settings could not be written to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Its folder may be write-protected or the disk full. The port, the place of the window and the recent files are not remembered for the next start.</source>
+        <translation>Vos réglages n’ont pas pu être écrits dans<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Son dossier est peut-être protégé en écriture ou le disque plein. Le port, la place de la fenêtre et les fichiers récents ne sont pas retenus pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Settings are not being remembered: %1 cannot be written.</source>
+        <translation>Les réglages ne sont pas retenus : %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>The pattern left unsaved on %1 could not be read.</source>
         <translation>La séquence restée non enregistrée le %1 n’a pas pu être lue.</translation>
     </message>
@@ -635,7 +671,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Ajuster le cycle à la cadence</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>LEDs:</source>
         <translation>LED :</translation>
     </message>
@@ -670,17 +706,37 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Graine :</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+104"/>
+        <source>Fit the c&amp;ycle at a sequencer delay of %1 ms</source>
+        <translation>Ajuster le c&amp;ycle à un délai du séquenceur de %1 ms</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The sequencer delay is 0: the module runs at its fastest, a step that no rate can be given for. Choose a sequencer delay to lay the pattern out.</source>
         <translation>Le délai du séquenceur est 0 : le module tourne au plus vite, un pas pour lequel aucune cadence ne peut être donnée. Choisissez un délai du séquenceur pour disposer la séquence.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+12"/>
+        <source>One period is %1 events at a sequencer delay of %2 ms, more than the 50 a pattern has: without fitting the cycle the pattern repeats every %3 events, %4 a minute instead of %5.</source>
+        <translation>Une période fait %1 pas à un délai du séquenceur de %2 ms, plus que les 50 d’un motif : sans ajuster le cycle, le motif se répète tous les %3 pas, %4 par minute au lieu de %5.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The flashes do not fit: %1 needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
         <translation>Les flashs ne tiennent pas : %1 demande %2 pas pour ses flashs et intervalles, et une période fait %3 pas avec un délai du séquenceur de %4 ms.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
+        <source>The flashes do not fit: a chase of %1 LEDs needs %2 events for its flashes and gaps, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Les flashs ne tiennent pas : un chenillard de %1 LED a besoin de %2 pas pour ses flashs et ses pauses, et une période fait %3 pas à un délai du séquenceur de %4 ms.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The lights overlap: %1 LEDs taking turns need %2 events for their flashes, and one period is %3 events at a sequencer delay of %4 ms.</source>
+        <translation>Les lumières se chevauchent : %1 LED en alternance ont besoin de %2 pas pour leurs flashs, et une période fait %3 pas à un délai du séquenceur de %4 ms.</translation>
+    </message>
+    <message>
+        <location line="-28"/>
         <source>One period is %1 events at today&apos;s sequencer delay of %2 ms: more than the 50 events there are.</source>
         <translation>Une période fait %1 pas avec le délai actuel du séquenceur de %2 ms : plus que les 50 pas disponibles.</translation>
     </message>
@@ -690,12 +746,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Une période dépasse 50 pas même avec un délai du séquenceur de 100 ms : choisissez une cadence plus élevée.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-26"/>
         <source>Change the sequencer &amp;delay to %1 ms</source>
         <translation>Passer le délai du séq&amp;uenceur à %1 ms</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&amp;Use a %1 ms flash</source>
         <translation>&amp;Prendre un flash de %1 ms</translation>
     </message>
@@ -703,6 +759,14 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <location line="+4"/>
         <source>Use a %1 ms ga&amp;p</source>
         <translation>P&amp;rendre un intervalle de %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>zg::FlashPreview</name>
+    <message>
+        <location filename="../src/ui/dialogs/FlashPreview.cpp" line="+16"/>
+        <source>Pattern preview</source>
+        <translation>Aperçu du motif</translation>
     </message>
 </context>
 <context>
@@ -736,7 +800,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::GridWidget</name>
     <message>
-        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+99"/>
+        <location filename="../src/ui/grid/GridAccessibility.cpp" line="+110"/>
         <source>Event %1</source>
         <translation>Pas %1</translation>
     </message>
@@ -896,14 +960,24 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+67"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+69"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+9"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+6"/>
+        <source>LED #%1 indicator</source>
+        <translation>Témoin de la LED #%1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Click here to change %1 flash pattern</source>
         <translation>Cliquez ici pour changer le motif de clignotement de %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pattern commands for LED #%1</source>
+        <translation>Commandes de motif pour la LED #%1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -916,7 +990,27 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Choisir comment la LED#%1 réagit au signal servo du récepteur</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+10"/>
+        <source>Servo control of LED #%1</source>
+        <translation>Commande servo de la LED #%1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>LED color</source>
+        <translation>Couleur de la LED</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pattern commands</source>
+        <translation>Commandes de motif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other LED</source>
+        <translation>Autre LED</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Open File...</source>
         <translation>&amp;Ouvrir...</translation>
     </message>
@@ -978,7 +1072,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Quitter le programme</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
+        <source>Servo stick</source>
+        <translation>Manche servo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Servo Pulsewidth =</source>
         <translation>Impulsion servo =</translation>
     </message>
@@ -993,12 +1092,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Transfert vers le ZELTA-GLOW ...</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
+        <source>Download progress</source>
+        <translation>Progression du transfert</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Variable Speed</source>
         <translation>Vitesse variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+174"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
         <source>Servo Mode</source>
         <translation>Mode servo</translation>
     </message>
@@ -1177,16 +1281,21 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <source>H&amp;ow to ...</source>
         <translation>&amp;Mode d’emploi ...</translation>
     </message>
+    <message>
+        <location filename="../src/ui/window/DocumentDisplay.cpp" line="+28"/>
+        <source>Color of LED #%1: %2</source>
+        <translation>Couleur de la LED #%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+35"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+37"/>
         <source>Model</source>
         <translation>Modèle</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location filename="../src/ui/controls/LightMenu.cpp" line="+11"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nommer...</translation>
     </message>
@@ -1201,7 +1310,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+253"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1209,6 +1318,26 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <location line="+1"/>
         <source>%1 (LED#%2)</source>
         <translation>%1 (LED#%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/controls/ModelCanvasAccessibility.cpp" line="+108"/>
+        <source>LED #%1, lit</source>
+        <translation>LED #%1, allumée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LED #%1, dark</source>
+        <translation>LED #%1, éteinte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, LED #%2, lit</source>
+        <translation>%1, LED #%2, allumée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, LED #%2, dark</source>
+        <translation>%1, LED #%2, éteinte</translation>
     </message>
 </context>
 <context>
@@ -1765,7 +1894,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::PortFindings</name>
     <message>
-        <location filename="../src/device/PortFindings.cpp" line="+38"/>
+        <location filename="../src/device/PortFindings.cpp" line="+39"/>
+        <source>You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group you could join; give it to the group dialout with the line SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run &quot;sudo chmod a+rw %1&quot;.</source>
+        <translation>Vous ne pouvez pas utiliser %1 : il appartient à %2:%3 avec les droits %4, qui ne l’ouvrent à aucun groupe que vous pourriez rejoindre ; donnez-le au groupe dialout avec la ligne SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; dans /etc/udev/rules.d/99-zelta-glow.rules et rebranchez le câble, ou pour l’instant lancez &quot;sudo chmod a+rw %1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
         <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1 : demandez à qui gère cet ordinateur un accès en lecture et en écriture.</translation>
     </message>
@@ -1819,6 +1953,21 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <source>A %1 USB serial adapter (%2) is plugged in but has no serial port: its driver, %3, is missing or not loaded; load it with &quot;sudo modprobe %3&quot;, and if that fails, install your system&apos;s package of extra kernel modules.</source>
         <translation>Un adaptateur série USB %1 (%2) est branché mais n&apos;a pas de port série : son pilote, %3, manque ou n&apos;est pas chargé ; chargez-le avec &quot;sudo modprobe %3&quot;, et si cela échoue, installez le paquet des modules noyau supplémentaires de votre système.</translation>
     </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 does not exist: check the path given with --device; the programming cable&apos;s device is usually /dev/ttyUSB0, or a name in /dev/serial/by-id/.</source>
+        <translation>%1 n’existe pas : vérifiez le chemin donné avec --device ; le périphérique du câble de programmation est d’ordinaire /dev/ttyUSB0, ou un nom dans /dev/serial/by-id/.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is no longer there: plug the programming cable in again.</source>
+        <translation>%1 n’est plus là : rebranchez le câble de programmation.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a serial device: name the programming cable&apos;s device with --device, or leave --device out.</source>
+        <translation>%1 n’est pas un périphérique série : indiquez avec --device le périphérique du câble de programmation, ou omettez --device.</translation>
+    </message>
 </context>
 <context>
     <name>zg::PortListing</name>
@@ -1850,12 +1999,22 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+50"/>
+        <location filename="../src/ui/commands/PresetCommands.cpp" line="+58"/>
         <source>(No presets found)</source>
         <translation>(Aucun modèle trouvé)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+12"/>
+        <source>%1 is now %2</source>
+        <translation>%1 s’appelle maintenant %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Presets that an earlier version kept were moved to<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>These had names that were already taken there and now have new names:<byte value="xd"/>%2</source>
+        <translation>Les modèles qu’une version antérieure conservait ont été déplacés vers<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Ceux-ci avaient des noms déjà pris là-bas et ont maintenant de nouveaux noms :<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>New from Preset</source>
         <translation>Nouveau depuis un modèle</translation>
     </message>
@@ -2197,7 +2356,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ShellCommands</name>
     <message>
-        <location filename="../src/ui/commands/ShellTexts.cpp" line="+22"/>
+        <location filename="../src/ui/commands/ShellTexts.cpp" line="+24"/>
         <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
         <translation>  Séquenceur/flash à LED programmable  - Beta3</translation>
     </message>
@@ -2222,7 +2381,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation> Redirection vers la page web de VANTORO pour en savoir plus...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
+        <translation>Un transfert est en cours : le module a reçu %1 valeurs sur %2 jusqu’ici. Quitter maintenant l’arrête, et le module contient un motif incomplet jusqu’à ce qu’il soit renvoyé.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
+        <translation>Un transfert est en cours : le module a reçu %1 valeurs sur %2 jusqu’ici.<byte value="xd"/><byte value="xd"/>Oui l’arrête maintenant et ferme le programme ; le module contient alors un motif incomplet jusqu’à ce qu’il soit renvoyé.<byte value="xd"/>Non ferme le programme une fois le transfert terminé.<byte value="xd"/>Annuler garde le programme ouvert.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>OK to Really Exit ?</source>
         <translation>Vraiment quitter ?</translation>
     </message>
@@ -2446,7 +2615,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     <name>zg::UnsavedWork</name>
     <message>
         <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
-        <location line="+46"/>
+        <location line="+57"/>
         <source>The folder cannot be created or written</source>
         <translation>Le dossier ne peut être ni créé ni écrit</translation>
     </message>
@@ -2462,9 +2631,14 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::WholeFile</name>
     <message>
-        <location filename="../src/files/WholeFile.cpp" line="+23"/>
+        <location filename="../src/files/WholeFile.cpp" line="+31"/>
         <source>The content could not be produced.</source>
         <translation>Le contenu n’a pas pu être produit.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The new file could not be given the permissions of the old one: %1</source>
+        <translation>Le nouveau fichier n’a pas pu recevoir les droits de l’ancien : %1</translation>
     </message>
 </context>
 </TS>
