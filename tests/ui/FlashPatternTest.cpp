@@ -228,7 +228,8 @@ TEST_F(FlashPattern, ALongReadoutEndsAtAWordAndIsWholeInItsTooltip) {
     EXPECT_LE(line->fontMetrics().horizontalAdvance(shown), line->contentsRect().width());
     s.setSequencerDelay(30);
     s.setServoMode(0, 15);
-    EXPECT_FALSE(readout().endsWith(QChar(0x2026)));
+    // however late the line's timer comes on a busy machine
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !line->text().endsWith(QChar(0x2026)); }, 5000)) << readout().toStdString();
     EXPECT_TRUE(line->toolTip().isEmpty());
 }
 
