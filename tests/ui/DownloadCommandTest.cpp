@@ -296,7 +296,11 @@ TEST_F(DownloadCommand, ACableThatVanishesEndsInIdleSayingHowFarItGot) {
 // Closing the window while the items go out asks first: Yes stops between two items and says how
 // many the module got, No lets the download end and then ends the program, and Exit's question
 // says a download runs.
-TEST_F(DownloadCommand, ClosingDuringTheTransferAsksAndNeverCutsAnItem) {
+// The download's ends the user brings about, in a suite of their own so that the suites run side
+// by side.
+class DownloadEnding : public DownloadCommand {};
+
+TEST_F(DownloadEnding, ClosingDuringTheTransferAsksAndNeverCutsAnItem) {
     startWired();
     const auto closeAfterItems = [&](int items) {
         QTimer sampler;
@@ -356,7 +360,7 @@ TEST_F(DownloadCommand, ClosingDuringTheTransferAsksAndNeverCutsAnItem) {
 // Another program holds the port, named through a link as udev names a cable: by a lock file that
 // holds only its number (which Qt takes for stale), or open without a lock. Either is named, with
 // its process, before the module is asked for; nothing is sent and the lock stays as it was.
-TEST_F(DownloadCommand, AHolderIsNamedBeforeAnythingIsAskedAndItsLockIsLeftAlone) {
+TEST_F(DownloadEnding, AHolderIsNamedBeforeAnythingIsAskedAndItsLockIsLeftAlone) {
     startWired();
     form->downloader().setSystemLook(MakeSystemLook());
     const QString link = dir.filePath("usb-FTDI_FT232R_USB_UART-if00-port0");
