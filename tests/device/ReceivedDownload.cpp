@@ -9,6 +9,8 @@ namespace {
 
 constexpr std::size_t kMarkerSize = 3;
 constexpr std::size_t kItemSize = 3;
+// The precise timers the pauses run on round to whole milliseconds.
+constexpr std::chrono::milliseconds kTimerRounding{2};
 
 bool isMarker(const std::vector<TimedByte>& received) {
     return received.size() >= kMarkerSize && received[0].value == 0x2A && received[1].value == 0x0D &&
@@ -56,6 +58,18 @@ std::chrono::duration<double> ReceivedDownload::SmallestItemGap() const {
 
 std::chrono::duration<double> ReceivedDownload::MarkerToLastItem() const {
     return items.empty() ? std::chrono::duration<double>{} : items.back().firstAt - markerEndAt;
+}
+
+std::vector<std::size_t>
+ReceivedDownload::ItemsAheadOfPacing(std::chrono::steady_clock::time_point markerNotYetWritten) const {
+    using namespace std::chrono_literals;
+    std::vector<std::size_t> ahead;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const auto earliest = markerNotYetWritten + 550ms + 50ms * static_cast<int>(i) - kTimerRounding;
+        if (items[i].firstAt < earliest)
+            ahead.push_back(i);
+    }
+    return ahead;
 }
 
 } // namespace zg::testing

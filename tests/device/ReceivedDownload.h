@@ -35,6 +35,11 @@ struct ReceivedDownload {
     std::chrono::duration<double> SmallestItemGap() const;
     // From the marker's last byte to the first byte of the last item received.
     std::chrono::duration<double> MarkerToLastItem() const;
+    // The items whose first byte came sooner than the pacing allows: 0.55 s after the marker was
+    // written, then 0.05 s more for each item. `markerNotYetWritten` is a time taken before the
+    // marker went out, so that a reader woken late can make an item look later, never sooner: the
+    // check holds on a busy machine, where the pauses between arrivals do not.
+    std::vector<std::size_t> ItemsAheadOfPacing(std::chrono::steady_clock::time_point markerNotYetWritten) const;
 };
 
 } // namespace zg::testing

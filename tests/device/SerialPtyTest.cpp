@@ -36,19 +36,6 @@ constexpr LedChannel kLed1 = 0, kLed2 = 1, kLed3 = 2, kLed4 = 3;
 constexpr int kCablePort = 1;
 constexpr auto kArrivalTimeout = 3s;
 
-// How much later than its neighbour a pseudo-terminal may hand a chunk to the reader, which
-// shortens the pause that follows as the reader sees it. A chunk passes socat and two kernel
-// workers on its way, and the workers run at normal priority even when the reader and socat run
-// at real-time priority (ModuleReader, SocatPtyPair): measured up to 5 ms with both CPUs of a
-// two-core machine busy, up to 10 ms without real-time priority. A pause the sender leaves out or
-// halves still fails.
-constexpr std::chrono::duration<double> kPtyJitter = 15ms;
-constexpr std::chrono::duration<double> kMinimumTransfer = 3300ms; // 0.5 s + 56 x 0.05 s
-
-std::chrono::duration<double> minimumPause(std::size_t item) {
-    return item == 0 ? 550ms : 50ms; // before item 0 the marker's half second comes first
-}
-
 std::vector<int> allItems() {
     std::vector<int> items(DownloadFrame::kItemCount);
     std::iota(items.begin(), items.end(), 0);
@@ -115,7 +102,7 @@ class SerialPty : public ::testing::Test {
 };
 
 // Two downloads through the same cable: the worked example, then one edited while it runs. Their
-// bytes must arrive exactly; their pauses within the pty's jitter (kPtyJitter).
+// bytes must arrive exactly, and none sooner than the pauses allow.
 TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
     LedSequence example;
     testing::SetWorkedExample(example);
@@ -124,6 +111,7 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
 
     SteadyClock::time_point markerAt, eventHandledAt, firstItemAt;
     std::vector<int> progress;
+    const auto firstStarted = SteadyClock::now();
     const DownloadResult first = runSession(
         DownloadFrame::LiveValues(example),
         [&] {
@@ -147,6 +135,7 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
         edited.setCell(led, 4, 1); // 10, the line feed
     std::optional<std::size_t> editedAfterItems;
     progress.clear();
+    const auto secondStarted = SteadyClock::now();
     const DownloadResult second = runSession(DownloadFrame::LiveValues(edited), nullptr, [&](int item) {
         progress.push_back(item);
         if (item != 20)
@@ -176,20 +165,12 @@ TEST_F(SerialPty, DownloadsArriveExactlyWithTheMinimumPausesAtTheFarEnd) {
     expected[55] = 30;
     EXPECT_EQ(two.bytes, testing::HandWrittenStream(expected));
 
-    // The pauses as the module saw them. The exact minimums (0.55 s before item 0, 0.05 s between
-    // items, counted from the drain) are proven on a faked clock in DownloadSenderTest; here the
-    // far end shows that the pacing survives a real serial driver, within the pty's jitter.
-    for (const ReceivedDownload* download : {&one, &two}) {
-        const auto pauses = download->Pauses();
-        ASSERT_EQ(pauses.size(), 56u);
-        for (std::size_t item = 0; item < 56; ++item)
-            EXPECT_GE(pauses[item].count(), (minimumPause(item) - kPtyJitter).count())
-                << "pause in seconds before item " << item;
-        // Over the whole transfer the jitter counts once, not 56 times: on average the pauses
-        // reach their minimum within a third of a millisecond.
-        const auto total = std::accumulate(pauses.begin(), pauses.end(), std::chrono::duration<double>{});
-        EXPECT_GE(total.count(), (kMinimumTransfer - kPtyJitter).count()) << "all pauses, in seconds";
-    }
+    // The pacing as the module saw it. The exact minimums (0.55 s before item 0, 0.05 s between
+    // items, counted from the drain) are proven on a faked clock in DownloadSenderTest; here the far
+    // end shows that no item arrives sooner than they allow through a real serial driver. How close
+    // the pauses stay to their minimum is a figure for scripts/bench.
+    EXPECT_EQ(one.ItemsAheadOfPacing(firstStarted), std::vector<std::size_t>{});
+    EXPECT_EQ(two.ItemsAheadOfPacing(secondStarted), std::vector<std::size_t>{});
 }
 
 TEST_F(SerialPty, CableVanishingMidTransferStopsAndTellsHowManyItemsWereSent) {
