@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+124"/>
         <source>given by --device</source>
         <translation>mit --device angegeben</translation>
     </message>
@@ -1894,7 +1894,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::PortFindings</name>
     <message>
-        <location filename="../src/device/PortFindings.cpp" line="+39"/>
+        <location filename="../src/device/PortFindings.cpp" line="+40"/>
         <source>You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group you could join; give it to the group dialout with the line SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run &quot;sudo chmod a+rw %1&quot;.</source>
         <translation>Sie dürfen %1 nicht benutzen: es gehört %2:%3 mit den Rechten %4, die es keiner Gruppe öffnen, der Sie beitreten könnten; geben Sie es mit der Zeile SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules der Gruppe dialout und stecken Sie das Kabel neu ein, oder führen Sie vorerst &quot;sudo chmod a+rw %1&quot; aus.</translation>
     </message>
@@ -1972,7 +1972,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::PortListing</name>
     <message>
-        <location filename="../src/device/PortListing.cpp" line="+33"/>
+        <location filename="../src/device/PortListing.cpp" line="+36"/>
+        <source>No serial device has a number from 1 to 6.</source>
+        <translation>Kein serielles Gerät hat eine Nummer von 1 bis 6.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No serial device is plugged in.</source>
         <translation>Es ist kein serielles Gerät eingesteckt.</translation>
     </message>
@@ -1985,13 +1990,28 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>für diese Nummer ist kein serielles Gerät eingesteckt (%1 gefunden)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
+        <source>%1 has a number above 6: if the cable is on it, give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %1.</source>
+        <translation>%1 hat eine Nummer über 6: Wenn das Kabel daran hängt, geben Sie ihm im Geräte-Manager eine Nummer von 1 bis 6 (Anschlüsse (COM &amp; LPT), %1, Eigenschaften, Anschlusseinstellungen, Erweitert, COM-Anschlussnummer), oder starten Sie das Programm mit --device %1.</translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>The adapter %1 is on %2, a number above 6: give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %2.</source>
+        <translation>Der Adapter %1 liegt auf %2, einer Nummer über 6: Geben Sie ihm im Geräte-Manager eine Nummer von 1 bis 6 (Anschlüsse (COM &amp; LPT), %1, Eigenschaften, Anschlusseinstellungen, Erweitert, COM-Anschlussnummer), oder starten Sie das Programm mit --device %2.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Port %1: %2, which the system does not list now</source>
+        <translation>Port %1: %2, den das System derzeit nicht aufführt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+14"/>
         <source>Port %1: %2</source>
         <translation>Anschluss %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
         <source>Port %1: %2, %3</source>
         <translation>Anschluss %1: %2, %3</translation>
     </message>

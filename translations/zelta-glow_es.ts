@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+124"/>
         <source>given by --device</source>
         <translation>indicado con --device</translation>
     </message>
@@ -1894,7 +1894,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::PortFindings</name>
     <message>
-        <location filename="../src/device/PortFindings.cpp" line="+39"/>
+        <location filename="../src/device/PortFindings.cpp" line="+40"/>
         <source>You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group you could join; give it to the group dialout with the line SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run &quot;sudo chmod a+rw %1&quot;.</source>
         <translation>No puede usar %1: pertenece a %2:%3 con los permisos %4, que no lo abren a ningún grupo al que pudiera unirse; asígnelo al grupo dialout con la línea SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; en /etc/udev/rules.d/99-zelta-glow.rules y vuelva a enchufar el cable, o por ahora ejecute &quot;sudo chmod a+rw %1&quot;.</translation>
     </message>
@@ -1972,7 +1972,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::PortListing</name>
     <message>
-        <location filename="../src/device/PortListing.cpp" line="+33"/>
+        <location filename="../src/device/PortListing.cpp" line="+36"/>
+        <source>No serial device has a number from 1 to 6.</source>
+        <translation>Ningún dispositivo serie tiene un número del 1 al 6.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No serial device is plugged in.</source>
         <translation>No hay ningún dispositivo serie enchufado.</translation>
     </message>
@@ -1985,13 +1990,28 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>no hay ningún dispositivo serie conectado para este número (%1 encontrados)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
+        <source>%1 has a number above 6: if the cable is on it, give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %1.</source>
+        <translation>%1 tiene un número mayor que 6: si el cable está en él, dele un número del 1 al 6 en el Administrador de dispositivos (Puertos (COM y LPT), %1, Propiedades, Configuración de puerto, Opciones avanzadas, Número de puerto COM), o inicie el programa con --device %1.</translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>The adapter %1 is on %2, a number above 6: give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %2.</source>
+        <translation>El adaptador %1 está en %2, un número mayor que 6: dele un número del 1 al 6 en el Administrador de dispositivos (Puertos (COM y LPT), %1, Propiedades, Configuración de puerto, Opciones avanzadas, Número de puerto COM), o inicie el programa con --device %2.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Port %1: %2, which the system does not list now</source>
+        <translation>Puerto %1: %2, que el sistema no muestra ahora</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+14"/>
         <source>Port %1: %2</source>
         <translation>Puerto %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
         <source>Port %1: %2, %3</source>
         <translation>Puerto %1: %2, %3</translation>
     </message>

@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+103"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+124"/>
         <source>given by --device</source>
         <translation>indiqué par --device</translation>
     </message>
@@ -1894,7 +1894,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::PortFindings</name>
     <message>
-        <location filename="../src/device/PortFindings.cpp" line="+39"/>
+        <location filename="../src/device/PortFindings.cpp" line="+40"/>
         <source>You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group you could join; give it to the group dialout with the line SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run &quot;sudo chmod a+rw %1&quot;.</source>
         <translation>Vous ne pouvez pas utiliser %1 : il appartient à %2:%3 avec les droits %4, qui ne l’ouvrent à aucun groupe que vous pourriez rejoindre ; donnez-le au groupe dialout avec la ligne SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; dans /etc/udev/rules.d/99-zelta-glow.rules et rebranchez le câble, ou pour l’instant lancez &quot;sudo chmod a+rw %1&quot;.</translation>
     </message>
@@ -1972,7 +1972,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::PortListing</name>
     <message>
-        <location filename="../src/device/PortListing.cpp" line="+33"/>
+        <location filename="../src/device/PortListing.cpp" line="+36"/>
+        <source>No serial device has a number from 1 to 6.</source>
+        <translation>Aucun périphérique série n’a un numéro de 1 à 6.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No serial device is plugged in.</source>
         <translation>Aucun périphérique série n&apos;est branché.</translation>
     </message>
@@ -1985,13 +1990,28 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>aucun périphérique série n’est branché pour ce numéro (%1 trouvé(s))</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
+        <source>%1 has a number above 6: if the cable is on it, give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %1.</source>
+        <translation>%1 a un numéro supérieur à 6 : si le câble y est branché, donnez-lui un numéro de 1 à 6 dans le Gestionnaire de périphériques (Ports (COM et LPT), %1, Propriétés, Paramètres du port, Avancé, Numéro de port COM), ou lancez le programme avec --device %1.</translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>The adapter %1 is on %2, a number above 6: give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %2.</source>
+        <translation>L’adaptateur %1 est sur %2, un numéro supérieur à 6 : donnez-lui un numéro de 1 à 6 dans le Gestionnaire de périphériques (Ports (COM et LPT), %1, Propriétés, Paramètres du port, Avancé, Numéro de port COM), ou lancez le programme avec --device %2.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Port %1: %2, which the system does not list now</source>
+        <translation>Port %1 : %2, que le système ne liste pas en ce moment</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+14"/>
         <source>Port %1: %2</source>
         <translation>Port %1 : %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
         <source>Port %1: %2, %3</source>
         <translation>Port %1 : %2, %3</translation>
     </message>

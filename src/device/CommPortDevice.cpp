@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <iterator>
 
 namespace zg {
 
@@ -45,6 +46,20 @@ void sortByName(std::vector<SerialPortEntry>& entries) {
 
 } // namespace
 
+std::optional<int> ComNumber(std::string_view name) {
+    if (name.starts_with("\\\\.\\"))
+        name.remove_prefix(4);
+    if (!name.starts_with("COM") || name.size() == 3)
+        return std::nullopt;
+    int number = 0;
+    for (const char digit : name.substr(3)) {
+        if (digit < '0' || digit > '9' || number > 999)
+            return std::nullopt;
+        number = number * 10 + (digit - '0');
+    }
+    return number;
+}
+
 std::optional<std::string> WindowsDeviceForPort(int port) {
     if (!isCommPort(port))
         return std::nullopt;
@@ -58,7 +73,13 @@ PortLookup WindowsPortLookup(int port, const std::vector<SerialPortEntry>& prese
         return {std::nullopt, found};
     const auto listed = std::find_if(present.begin(), present.end(),
                                      [&](const SerialPortEntry& entry) { return entry.name == *name; });
-    return {listed != present.end() ? *listed : SerialPortEntry{.name = *name, .location = *name}, found};
+    std::vector<SerialPortEntry> beyond;
+    std::copy_if(
+        present.begin(), present.end(), std::back_inserter(beyond),
+        [](const SerialPortEntry& entry) { return ComNumber(entry.name).value_or(0) > kLastCommPort; });
+    sortByName(beyond);
+    return {listed != present.end() ? *listed : SerialPortEntry{.name = *name, .location = *name}, found,
+            std::move(beyond), listed != present.end()};
 }
 
 std::vector<SerialPortEntry> LinuxNumberedPorts(std::vector<SerialPortEntry> present) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zg {
@@ -17,6 +18,11 @@ inline constexpr int kLastCommPort = 6;
 struct PortLookup {
     std::optional<SerialPortEntry> device;
     int devicesFound = 0;
+    // Windows: COM ports that the system lists and no number from 1 to 6 names (a USB adapter
+    // often gets COM7 or above).
+    std::vector<SerialPortEntry> beyondNumbers{};
+    // Windows names every number, also one whose COM port the system does not list.
+    bool deviceListed = true;
 };
 
 // Looks up the device behind a port number.
@@ -24,6 +30,9 @@ using PortResolver = std::function<PortLookup(int port)>;
 
 // Finds only the device path behind a port number; nothing when the number names no device.
 using DeviceResolver = std::function<std::optional<std::string>(int port)>;
+
+// The number of a Windows port name: 9 for "COM9" and for "\\.\COM9"; nothing for other names.
+std::optional<int> ComNumber(std::string_view name);
 
 // Windows: port n is "COMn", listed or not, described when the system lists it.
 std::optional<std::string> WindowsDeviceForPort(int port);

@@ -1,5 +1,7 @@
 #include "LinuxSystemLook.h"
 
+#include "PresentSerialPorts.h"
+
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -197,7 +199,6 @@ std::optional<ProcessInfo> LinuxSystemLook::lockHolder(const std::string& device
     return std::nullopt;
 }
 
-
 // By the device itself, not its name: a program may have opened it by a link (/dev/serial/by-id/...)
 // or by its real path, and the link we were given may be another. The program at the other end of a
 // pseudo-terminal (socat, a test's far end) holds it as its cable, not as a rival.
@@ -216,8 +217,9 @@ std::vector<ProcessInfo> LinuxSystemLook::processesUsing(const std::string& devi
                 continue;
             holds = holds || opened.st_rdev == target.st_rdev;
             if (pty && major(opened.st_rdev) == kPtmxMajor && minor(opened.st_rdev) == kPtmxMinor)
-                otherEnd = otherEnd || ptyIndexOf(folder, fd.path()) == minor(target.st_rdev) +
-                                                                            256 * (major(target.st_rdev) - kPtyMajorFirst);
+                otherEnd =
+                    otherEnd || ptyIndexOf(folder, fd.path()) ==
+                                    minor(target.st_rdev) + 256 * (major(target.st_rdev) - kPtyMajorFirst);
         }
         if (holds && !otherEnd)
             users.push_back({pid, processName(pid)});
@@ -271,6 +273,10 @@ std::vector<UsbSerialDevice> LinuxSystemLook::usbDevices() const {
             devices.push_back({*vendor, *product, hasTty(entry.path())});
     }
     return devices;
+}
+
+std::vector<SerialPortEntry> LinuxSystemLook::serialPorts() const {
+    return PresentSerialPorts();
 }
 
 } // namespace zg

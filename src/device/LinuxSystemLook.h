@@ -17,6 +17,7 @@ class LinuxSystemLook final : public SystemLook {
     bool packageInstalled(const std::string& name) const override;
     bool modemManagerIgnores(const std::string& device) const override;
     std::vector<UsbSerialDevice> usbDevices() const override;
+    std::vector<SerialPortEntry> serialPorts() const override;
 };
 
 // The lock file names that serial programs (and Qt) use for a device: "LCK..ttyUSB0" for

@@ -1,6 +1,7 @@
 #include "PortFindings.h"
 
 #include "CableChips.h"
+#include "PortTooltip.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -36,11 +37,12 @@ PortFinding noGroupFinding(const std::string& device, const DeviceAccess& access
     const QString kernelName = q((error ? std::filesystem::path(device) : real).filename().string());
     return finding(
         PortFindingKind::NoPermission, true,
-        FindingText::tr("You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group "
-                        "you could join; give it to the group dialout with the line SUBSYSTEM==\"tty\", "
-                        "KERNEL==\"%5\", GROUP=\"dialout\", MODE=\"0660\" in "
-                        "/etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run "
-                        "\"sudo chmod a+rw %1\".")
+        FindingText::tr(
+            "You may not use %1: it belongs to %2:%3 with the access %4, which opens it to no group "
+            "you could join; give it to the group dialout with the line SUBSYSTEM==\"tty\", "
+            "KERNEL==\"%5\", GROUP=\"dialout\", MODE=\"0660\" in "
+            "/etc/udev/rules.d/99-zelta-glow.rules and plug the cable in again, or for now run "
+            "\"sudo chmod a+rw %1\".")
             .arg(q(device), q(access.owner), q(access.group),
                  QStringLiteral("%1").arg(access.mode, 4, 8, QLatin1Char('0')), kernelName));
 }
@@ -153,14 +155,15 @@ PortFinding driverFinding(const CableChip& chip, const UsbSerialDevice& usb) {
 std::optional<PortFinding> kindFinding(const SerialPortEntry& device, const SystemLook& system) {
     switch (system.kind(device.location)) {
     case DeviceKind::Missing:
-        return finding(PortFindingKind::Missing, true,
-                       device.givenByUser
-                           ? FindingText::tr("%1 does not exist: check the path given with --device; the "
-                                             "programming cable's device is usually /dev/ttyUSB0, or a name in "
-                                             "/dev/serial/by-id/.")
-                                 .arg(q(device.location))
-                           : FindingText::tr("%1 is no longer there: plug the programming cable in again.")
-                                 .arg(q(device.location)));
+        return finding(
+            PortFindingKind::Missing, true,
+            device.givenByUser
+                ? FindingText::tr("%1 does not exist: check the path given with --device; the "
+                                  "programming cable's device is usually /dev/ttyUSB0, or a name in "
+                                  "/dev/serial/by-id/.")
+                      .arg(q(device.location))
+                : FindingText::tr("%1 is no longer there: plug the programming cable in again.")
+                      .arg(q(device.location)));
     case DeviceKind::NotSerial:
         return finding(PortFindingKind::NotSerial, true,
                        FindingText::tr("%1 is not a serial device: name the programming cable's device with "
@@ -191,7 +194,7 @@ std::optional<PortFinding> HolderFinding(const std::string& device, const System
     return holderFinding(device, system, true);
 }
 
-std::vector<PortFinding> SystemFindings(const SystemLook& system) {
+std::vector<PortFinding> SystemFindings(const SystemLook& system, const std::string& device) {
     std::vector<PortFinding> findings;
     std::optional<bool> brltty; // asked once, and only when an adapter it takes is plugged in
     for (const UsbSerialDevice& usb : system.usbDevices()) {
@@ -205,6 +208,13 @@ std::vector<PortFinding> SystemFindings(const SystemLook& system) {
         else if (!usb.hasTty)
             findings.push_back(driverFinding(*chip, usb));
     }
+    std::vector<SerialPortEntry> ports = system.serialPorts();
+    std::sort(ports.begin(), ports.end(), [](const SerialPortEntry& a, const SerialPortEntry& b) {
+        return ComNumber(a.name) < ComNumber(b.name);
+    });
+    for (const SerialPortEntry& port : ports)
+        if (ComNumber(port.name).value_or(0) > kLastCommPort && ComNumber(port.name) != ComNumber(device))
+            findings.push_back({PortFindingKind::BeyondNumbers, false, BeyondNumbersAdvice(port)});
     return findings;
 }
 

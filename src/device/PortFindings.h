@@ -18,6 +18,7 @@ enum class PortFindingKind {
     NoDriver,         // a cable chip is plugged in, but no serial device came of it
     Missing,          // nothing is at the device's path
     NotSerial,        // the path names a file, a folder or a device without a serial line
+    BeyondNumbers,    // a COM port above 6, which no port number names (Windows)
 };
 
 // One thing that stands between the program and the module, said as one sentence with what to do.
@@ -37,8 +38,9 @@ std::vector<PortFinding> DeviceFindings(const SerialPortEntry& device, const Sys
 // a lock. Looked for before the program opens the device itself.
 std::optional<PortFinding> HolderFinding(const std::string& device, const SystemLook& system);
 
-// What stands in the way of any cable: adapters without a serial device, brltty.
-std::vector<PortFinding> SystemFindings(const SystemLook& system);
+// What stands in the way of any cable: adapters without a serial device, brltty, a COM port above 6.
+// `device`, the one the program uses, is no finding of its own.
+std::vector<PortFinding> SystemFindings(const SystemLook& system, const std::string& device = {});
 
 // The findings' sentences, a blank line apart.
 std::string FindingsText(const std::vector<PortFinding>& findings);

@@ -1,5 +1,7 @@
 #include "SystemLook.h"
 
+#include "PresentSerialPorts.h"
+
 #if defined(__linux__)
 #include "LinuxSystemLook.h"
 #endif
@@ -8,7 +10,7 @@ namespace zg {
 
 namespace {
 
-// Finds nothing: where the checks are not written for the system.
+// Finds nothing but the listed ports: where the checks are not written for the system.
 class NoSystemLook final : public SystemLook {
   public:
     DeviceAccess access(const std::string&) const override { return {}; }
@@ -21,6 +23,7 @@ class NoSystemLook final : public SystemLook {
     bool packageInstalled(const std::string&) const override { return false; }
     bool modemManagerIgnores(const std::string&) const override { return true; }
     std::vector<UsbSerialDevice> usbDevices() const override { return {}; }
+    std::vector<SerialPortEntry> serialPorts() const override { return PresentSerialPorts(); }
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SerialPortEntry.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -12,9 +14,9 @@ namespace zg {
 struct DeviceAccess {
     bool exists = false;
     bool mayReadWrite = true;
-    std::string group;        // "dialout", "uucp"; empty when unknown
-    std::string owner;        // "root"; empty when unknown
-    unsigned mode = 0660;     // its permission bits, as chmod takes them
+    std::string group;    // "dialout", "uucp"; empty when unknown
+    std::string owner;    // "root"; empty when unknown
+    unsigned mode = 0660; // its permission bits, as chmod takes them
 };
 
 // What a path names, as a download sees it.
@@ -57,10 +59,12 @@ class SystemLook {
     // Whether udev marked the device for ModemManager to leave alone (ID_MM_DEVICE_IGNORE).
     virtual bool modemManagerIgnores(const std::string& device) const = 0;
     virtual std::vector<UsbSerialDevice> usbDevices() const = 0;
+    // The serial devices the system lists now.
+    virtual std::vector<SerialPortEntry> serialPorts() const = 0;
 };
 
 // The running system's look: on Linux it reads /proc, /sys, /run/udev and the package database
-// (LinuxSystemLook); elsewhere it finds nothing.
+// (LinuxSystemLook); elsewhere it finds nothing but the serial devices Qt lists.
 std::unique_ptr<SystemLook> MakeSystemLook();
 
 } // namespace zg

@@ -18,6 +18,7 @@ struct FakeSystemLook final : SystemLook {
     std::vector<std::string> installed;
     bool ignoredByModemManager = false;
     std::vector<UsbSerialDevice> usb;
+    std::vector<SerialPortEntry> ports;
 
     DeviceAccess access(const std::string&) const override { return deviceAccess; }
     DeviceKind kind(const std::string&) const override { return deviceKind; }
@@ -29,6 +30,7 @@ struct FakeSystemLook final : SystemLook {
     bool packageInstalled(const std::string& name) const override { return has(installed, name); }
     bool modemManagerIgnores(const std::string&) const override { return ignoredByModemManager; }
     std::vector<UsbSerialDevice> usbDevices() const override { return usb; }
+    std::vector<SerialPortEntry> serialPorts() const override { return ports; }
 
   private:
     static bool has(const std::vector<std::string>& names, const std::string& name) {

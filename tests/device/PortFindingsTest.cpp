@@ -1,7 +1,9 @@
 #include "device/PortFindings.h"
 #include "FakeSystemLook.h"
 #include "device/CableChips.h"
+#include "device/CommPortDevice.h"
 #include "device/PortListing.h"
+#include "device/PortTooltip.h"
 
 #include <gtest/gtest.h>
 
@@ -41,17 +43,18 @@ TEST(PortFindings, ALackOfPermissionGivesTheCommandOrTheAdviceToLogInAgain) {
 TEST(PortFindings, AGroupIsAdvisedOnlyWhereItOpensTheDevice) {
     FakeSystemLook system;
     system.deviceAccess = {true, false, "root", "root", 0600};
-    for (const DeviceAccess& access : {DeviceAccess{true, false, "root", "root", 0600},
-                                      DeviceAccess{true, false, "dialout", "root", 0600},
-                                      DeviceAccess{true, false, "root", "root", 0660}}) {
+    for (const DeviceAccess& access :
+         {DeviceAccess{true, false, "root", "root", 0600}, DeviceAccess{true, false, "dialout", "root", 0600},
+          DeviceAccess{true, false, "root", "root", 0660}}) {
         system.deviceAccess = access;
         const auto found = DeviceFindings(kCh340, system);
         EXPECT_EQ(FindingsText(found).find("usermod"), std::string::npos) << FindingsText(found);
-        EXPECT_TRUE(Says(found, PortFindingKind::NoPermission, "KERNEL==\"ttyUSB0\", GROUP=\"dialout\"", true));
+        EXPECT_TRUE(
+            Says(found, PortFindingKind::NoPermission, "KERNEL==\"ttyUSB0\", GROUP=\"dialout\"", true));
         EXPECT_TRUE(Says(found, PortFindingKind::NoPermission, "\"sudo chmod a+rw /dev/ttyUSB0\"", true));
     }
-    EXPECT_TRUE(Says(DeviceFindings(kCh340, system), PortFindingKind::NoPermission, "root:root with the access 0660",
-                     true));
+    EXPECT_TRUE(Says(DeviceFindings(kCh340, system), PortFindingKind::NoPermission,
+                     "root:root with the access 0660", true));
 }
 
 TEST(PortFindings, AHeldPortNamesItsHolderFromTheLockFileOrFromWhoHasItOpen) {
@@ -138,6 +141,48 @@ TEST(PortFindings, ThePortListSaysEachDeviceOnceWithItsFindingsOrThatThereIsNone
     const auto named = PortListing(DeviceOverride("/dev/pts/3"), FakeSystemLook{});
     ASSERT_EQ(named.size(), 1u);
     EXPECT_EQ(named[0], "Port 1: /dev/pts/3, given by --device");
+}
+
+// USB adapters often get COM7 or above on Windows, which no port number names: the tooltip of a
+// number without a port, the port list and the download say where the cable is and what to do.
+TEST(PortFindings, ACableOnAComPortAboveSixIsNamedWithTheWayToANumberItCanHave) {
+    const std::vector<SerialPortEntry> present{
+        {.name = "COM1", .location = "\\\\.\\COM1", .description = "Communications Port"},
+        {.name = "COM10",
+         .location = "\\\\.\\COM10",
+         .description = "USB Serial Port",
+         .manufacturer = "FTDI"},
+        {.name = "COM9", .location = "\\\\.\\COM9"}};
+    const PortLookup two = WindowsPortLookup(2, present);
+    EXPECT_FALSE(two.deviceListed);
+    const std::string tooltip = PortTooltip(2, two);
+    EXPECT_TRUE(
+        tooltip.starts_with("Port 2: COM2, which the system does not list now\n"
+                            "COM9 has a number above 6: if the cable is on it, give it a number from 1 "
+                            "to 6 in Device Manager (Ports (COM & LPT), COM9, Properties, Port Settings, "
+                            "Advanced, COM Port Number), or start the program with --device COM9.\n"
+                            "The adapter USB Serial Port (FTDI) is on COM10, a number above 6"))
+        << tooltip;
+    EXPECT_EQ(PortTooltip(1, WindowsPortLookup(1, present)), "Port 1: \\\\.\\COM1, Communications Port");
+
+    FakeSystemLook system;
+    system.ports = present;
+    const auto lines = PortListing([&](int port) { return WindowsPortLookup(port, present); }, system);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Port 1: \\\\.\\COM1, Communications Port");
+    EXPECT_TRUE(lines[1].starts_with("  COM9 has a number above 6")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("  The adapter USB Serial Port (FTDI) is on COM10")) << lines[2];
+    system.ports.erase(system.ports.begin());
+    EXPECT_EQ(PortListing([&](int port) { return WindowsPortLookup(port, system.ports); }, system)[0],
+              "No serial device has a number from 1 to 6.");
+    // Started with --device COM9, the download does not tell the user to do so.
+    const auto downloading = SystemFindings(system, "\\\\.\\COM9");
+    ASSERT_EQ(downloading.size(), 1u);
+    EXPECT_EQ(downloading[0].kind, PortFindingKind::BeyondNumbers);
+    EXPECT_FALSE(downloading[0].blocks);
+    EXPECT_EQ(ComNumber("COM256"), 256);
+    for (const char* name : {"COM", "COMx", "COM1a", "/dev/ttyS0", "com3"})
+        EXPECT_FALSE(ComNumber(name)) << name;
 }
 
 } // namespace

@@ -60,8 +60,8 @@ bool Downloader::openPortAndConfirm() {
     // Before the port is opened: Qt would take a lock that names no program for stale and write over it.
     if (const auto device = link_->Locate(p_.config.CommPort)) {
         if (const auto held = HolderFinding(device->location, *system_)) {
-            p_.dialogs.exclaim(&p_.window, QString::fromStdString(PortHeldMessage(p_.config.CommPort,
-                                                                                  device->location, held->text)));
+            p_.dialogs.exclaim(&p_.window, QString::fromStdString(PortHeldMessage(
+                                               p_.config.CommPort, device->location, held->text)));
             return false;
         }
     }
@@ -81,9 +81,10 @@ bool Downloader::openPortAndConfirm() {
 // What stands in the way of the port's device and of any cable, as found on the system now.
 std::string Downloader::findingsText(bool openFailedBusy) const {
     std::vector<PortFinding> found;
-    if (const auto device = link_->Device())
+    const auto device = link_->Device();
+    if (device)
         found = DeviceFindings(*device, *system_, openFailedBusy);
-    for (PortFinding& more : SystemFindings(*system_))
+    for (PortFinding& more : SystemFindings(*system_, device ? device->location : std::string()))
         found.push_back(std::move(more));
     return FindingsText(found);
 }
@@ -126,9 +127,10 @@ void Downloader::transferEnded(const DownloadResult& result) {
         c.sentLabel->show();
     } else {
         link_->Close(); // the port is released before the message waits for the user
-        p_.dialogs.exclaim(&p_.window, QString::fromStdString(result.status == DownloadStatus::Stopped
-                                                                  ? TransferStoppedMessage(result, link_->DevicePath())
-                                                                  : TransferFailureMessage(result)));
+        p_.dialogs.exclaim(&p_.window,
+                           QString::fromStdString(result.status == DownloadStatus::Stopped
+                                                      ? TransferStoppedMessage(result, link_->DevicePath())
+                                                      : TransferFailureMessage(result)));
     }
     endDownload();
 }
