@@ -293,10 +293,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (shell_->closeAsked())
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(shell_->closeAsked());
 }
 
 } // namespace zg
