@@ -1,3 +1,4 @@
+#include "SpecialFiles.h"
 #include "files/ModelLibrary.h"
 
 #include <QDir>
@@ -5,8 +6,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -73,7 +72,8 @@ TEST(ModelFile, AModelIsKeptUnderItsFilesNameNotTheNameInside) {
     ASSERT_EQ(library.save(copy), std::nullopt);
     EXPECT_EQ(library.bytesOf("Extra 300"), original);
     EXPECT_EQ(library.find("EXTRA 300"), QString("Extra 300"));
-    EXPECT_EQ(library.rename("Extra 300 (copy)", "extra 300"), QString("There is a model Extra 300 already."));
+    EXPECT_EQ(library.rename("Extra 300 (copy)", "extra 300"),
+              QString("There is a model Extra 300 already."));
 }
 
 // Names from a shared file or the user become names a file can carry, or are refused; nothing is
@@ -127,15 +127,15 @@ TEST(ModelFile, APictureTravelsInsideTheModelAndHostileFilesAreRefused) {
     EXPECT_FALSE(ModelFromJson(QByteArray(json).replace("\"data\": \"", "\"data\": \"!!"), &why));
     EXPECT_TRUE(why.contains("damaged")) << why.toStdString();
     EXPECT_FALSE(ModelFromJson(QByteArray(json).replace("\"x\": 0.06", "\"x\": 1e999")));
-    QByteArray many = QByteArray(json).replace("\"lights\": [", "\"lights\": [" +
-                                                                    QByteArray("{\"output\": 1, \"x\": 0.5, "
+    QByteArray many =
+        QByteArray(json).replace("\"lights\": [", "\"lights\": [" + QByteArray("{\"output\": 1, \"x\": 0.5, "
                                                                                "\"y\": 0.5},")
                                                                         .repeated(14000));
     EXPECT_FALSE(ModelFromJson(many, &why));
     EXPECT_TRUE(why.contains("14004 lights")) << why.toStdString();
 
     const QString fifo = dir.filePath("pipe.json");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(test::MakeFifo(fifo));
     EXPECT_EQ(ReadModelFile(fifo).why, "it is not a file"); // at once: a FIFO is never opened
     EXPECT_EQ(ReadModelFile(dir.path()).why, "it is not a file");
     EXPECT_EQ(ReadModelFile(dir.filePath("none.json")).why, "it does not exist");

@@ -1,3 +1,4 @@
+#include "SpecialFiles.h"
 #include "UiFixture.h"
 
 #include "app/CommandLine.h"
@@ -16,8 +17,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
-
-#include <sys/stat.h>
 
 using namespace zg;
 
@@ -220,7 +219,7 @@ TEST_F(FileCommands, FilesThatHoldNoPatternAreRefusedAndChangeNothing) {
 TEST_F(FileCommands, PipesFoldersAndRefusedFilesChangeNothingNotEvenTheFolder) {
     ASSERT_TRUE(QDir(dir.path()).mkpath("elsewhere/folder.DAT"));
     const QString fifo = path("elsewhere/pipe.DAT");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(test::MakeFifo(fifo));
     write("elsewhere/empty.DAT", "");
     start();
     form->sequence().setCell(1, 9, 1);
@@ -243,7 +242,7 @@ TEST_F(FileCommands, PipesFoldersAndRefusedFilesChangeNothingNotEvenTheFolder) {
     EXPECT_EQ(form->windowTitle(), StartTitle());
     EXPECT_EQ(QDir::currentPath(), here); // a later Settings OK still writes LED.cfg here
     // An LED.cfg that is a pipe means port 1, at once, as a missing one does.
-    ASSERT_EQ(mkfifo("LED.cfg", 0600), 0);
+    ASSERT_TRUE(test::MakeFifo(QStringLiteral("LED.cfg")));
     EXPECT_EQ(LoadConfig().CommPort, 1);
 }
 

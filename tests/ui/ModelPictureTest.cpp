@@ -1,4 +1,5 @@
 #include "export/ModelPicture.h"
+#include "SpecialFiles.h"
 #include "export/PictureFile.h"
 
 #include <QBuffer>
@@ -8,8 +9,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 using namespace zg;
 
@@ -63,7 +62,7 @@ TEST(ModelPicture, APhonesPhotoIsReadScaledUprightAndInItsColours) {
     ASSERT_TRUE(read.picture) << read.why.toStdString();
     EXPECT_EQ(read.picture->format, "jpeg");
     const QImage kept = QImage::fromData(QByteArray::fromStdString(read.picture->data));
-    EXPECT_EQ(kept.size(), QSize(kPictureSide * 3 / 4, kPictureSide)); // portrait, as it was taken
+    EXPECT_EQ(kept.size(), QSize(kPictureSide * 3 / 4, kPictureSide));          // portrait, as it was taken
     EXPECT_TRUE(reddish(kept.pixelColor(kept.width() / 2, kept.height() / 8))); // the left side is up
 
     ModelLayout model = DefaultModel(Outline::Picture);
@@ -82,7 +81,7 @@ TEST(ModelPicture, APhonesPhotoIsReadScaledUprightAndInItsColours) {
 TEST(ModelPicture, WhatIsNoPictureIsSaidAndTheModelNamesItsMissingPicture) {
     QTemporaryDir dir;
     const QString fifo = dir.filePath("pipe.png");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(test::MakeFifo(fifo));
     EXPECT_EQ(ReadPictureFile(fifo).why, "it is not a file");
     EXPECT_EQ(ReadPictureFile(dir.filePath("gone.png")).why, "it does not exist");
     writeFile(dir.filePath("flat.svg"), R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 0"/>)");
@@ -98,9 +97,10 @@ TEST(ModelPicture, WhatIsNoPictureIsSaidAndTheModelNamesItsMissingPicture) {
 
     // A drawing that draws in another file, here a FIFO: refused when chosen and when a shared
     // model carries it, at once.
-    const QByteArray drawsFifo = R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink")"
-                                 R"( viewBox="0 0 10 10"><image width="10" height="10" xlink:href=")" +
-                                 QFile::encodeName(fifo) + R"("/></svg>)";
+    const QByteArray drawsFifo =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink")"
+        R"( viewBox="0 0 10 10"><image width="10" height="10" xlink:href=")" +
+        QFile::encodeName(fifo) + R"("/></svg>)";
     writeFile(dir.filePath("fifo.svg"), drawsFifo);
     EXPECT_TRUE(ReadPictureFile(dir.filePath("fifo.svg")).why.contains(fifo));
     ModelLayout shared = DefaultModel(Outline::Picture);
