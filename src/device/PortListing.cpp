@@ -29,6 +29,10 @@ std::vector<std::string> PortListing(const PortResolver& lookup, const SystemLoo
         previous = found.device->location;
         lines.push_back(PortTooltip(port, found));
         addFindings(lines, DeviceFindings(*found.device, system));
+        // A program that holds the device without a lock is named too, as the download names it.
+        if (!system.lockHolder(found.device->location))
+            if (const auto holder = HolderFinding(found.device->location, system))
+                addFindings(lines, {*holder});
     }
     if (lines.empty())
         lines.push_back((beyondNumbers ? QCoreApplication::translate(

@@ -137,6 +137,14 @@ TEST(PortFindings, ThePortListSaysEachDeviceOnceWithItsFindingsOrThatThereIsNone
     ASSERT_EQ(one.size(), 2u);
     EXPECT_EQ(one[0], "Port 2: /dev/ttyUSB0, CH340 USB serial adapter");
     EXPECT_NE(one[1].find("  ModemManager is running"), std::string::npos) << one[1];
+    // A holder without a lock file is found as the download finds it.
+    system.running.clear();
+    system.users = {{.pid = 4242, .name = "sleep"}};
+    const auto held = PortListing([](int port) { return port == 1 ? PortLookup{kCh340, 1} : PortLookup{}; }, system);
+    ASSERT_EQ(held.size(), 2u);
+    EXPECT_EQ(held[1], "  /dev/ttyUSB0 is in use by sleep (process 4242): close that program, or end it with "
+                       "\"kill 4242\", and send again.");
+    system.users.clear();
 
     const auto named = PortListing(DeviceOverride("/dev/pts/3"), FakeSystemLook{});
     ASSERT_EQ(named.size(), 1u);
