@@ -357,6 +357,33 @@ TEST_F(DownloadEnding, ClosingDuringTheTransferAsksAndNeverCutsAnItem) {
     EXPECT_EQ(end.calls, 2);
 }
 
+// A question about a download that ends while it is open is taken back: closing then ends the
+// program as it does without a download, and Exit asks its question without one.
+TEST_F(DownloadEnding, AQuestionAboutADownloadThatEndsMeanwhileIsTakenBack) {
+    startWired();
+    dialogs.duringMessage = [&] {
+        if (dialogs.messages.back().text.contains("A download is running")) {
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !form->downloading(); }, 10000));
+        }
+    };
+    dialogs.answers = {MessageAnswer::Ok}; // the module is ready; the close question gets no answer
+    QTimer::singleShot(300, form.get(), [&] { form->close(); });
+    download();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(end.calls, 1);
+    ASSERT_TRUE(module->WaitForBytes(171, 2000ms));
+    EXPECT_EQ(module->Received().size(), 171u);
+
+    dialogs.messages.clear();
+    dialogs.answers = {MessageAnswer::Ok, MessageAnswer::Cancel};
+    QTimer::singleShot(300, form.get(), [&] { form->askToExit(); });
+    download();
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains("A download is running"));
+    EXPECT_FALSE(dialogs.messages[2].text.contains("download")) << dialogs.messages[2].text.toStdString();
+    EXPECT_EQ(end.calls, 1); // Cancel kept the program
+}
+
 // Another program holds the port, named through a link as udev names a cable: by a lock file that
 // holds only its number (which Qt takes for stale), or open without a lock. Either is named, with
 // its process, before the module is asked for; nothing is sent and the lock stays as it was.
@@ -400,7 +427,8 @@ TEST_F(DownloadEnding, AHolderIsNamedBeforeAnythingIsAskedAndItsLockIsLeftAlone)
     openWithoutLock.waitForFinished();
 
     ASSERT_EQ(dialogs.messages.size(), 2u); // no question of the module's
-    for (const auto& [message, pid] : {std::pair(dialogs.messages[0], locking), std::pair(dialogs.messages[1], holding)}) {
+    for (const auto& [message, pid] :
+         {std::pair(dialogs.messages[0], locking), std::pair(dialogs.messages[1], holding)}) {
         EXPECT_NE(message.title, kConfirmTitle);
         EXPECT_TRUE(message.text.contains(QStringLiteral("is in use by sleep (process %1)").arg(pid)))
             << message.text.toStdString();

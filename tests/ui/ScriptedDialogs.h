@@ -24,8 +24,14 @@ class ScriptedDialogs : public zg::UserDialogs {
 
     zg::MessageAnswer showMessage(QWidget*, const zg::MessageRequest& request) override {
         messages.push_back(request);
+        bool open = true, withdrawn = false;
+        if (request.withdrawWhen)
+            request.withdrawWhen([&open, &withdrawn] { withdrawn = open; });
         if (duringMessage)
             duringMessage();
+        open = false;
+        if (withdrawn)
+            return zg::MessageAnswer::Withdrawn;
         if (answers.empty())
             return request.buttons == zg::MessageButtons::Ok ? zg::MessageAnswer::Ok
                                                              : zg::MessageAnswer::Cancel;

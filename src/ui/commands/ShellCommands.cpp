@@ -42,8 +42,17 @@ void ShellCommands::showManual() {
 
 void ShellCommands::askToExit() {
     const auto sent = download_.itemsSent();
-    const QString question = sent ? ExitQuestionDuringDownload(*sent) : ExitQuestion();
-    if (dialogs_.showMessage(&window_, {AppTitle(), question, MessageButtons::OkCancel}) != MessageAnswer::Ok)
+    MessageRequest question{AppTitle(), sent ? ExitQuestionDuringDownload(*sent) : ExitQuestion(),
+                            MessageButtons::OkCancel};
+    if (sent)
+        question.withdrawWhen = [this](std::function<void()> withdraw) {
+            download_.whenEnded(std::move(withdraw));
+        };
+    const MessageAnswer answer = dialogs_.showMessage(&window_, question);
+    download_.whenEnded(nullptr);
+    if (answer == MessageAnswer::Withdrawn)
+        return askToExit(); // the download ended meanwhile: the question as without one
+    if (answer != MessageAnswer::Ok)
         return;
     download_.stop(); // between two items, said to the user before the end
     endNow();
@@ -56,9 +65,16 @@ bool ShellCommands::closeAsked() {
         endNow();
         return true;
     }
-    const MessageAnswer answer = dialogs_.showMessage(
-        &window_, {AppTitle(), CloseQuestionDuringDownload(*sent), MessageButtons::YesNoCancel, MessageIcon::Question});
-    if (answer == MessageAnswer::Yes) {
+    MessageRequest question{AppTitle(), CloseQuestionDuringDownload(*sent), MessageButtons::YesNoCancel,
+                            MessageIcon::Question};
+    // A question about a download that has ended would mislead: it goes, and the window closes as
+    // it does when no download runs.
+    question.withdrawWhen = [this](std::function<void()> withdraw) {
+        download_.whenEnded(std::move(withdraw));
+    };
+    const MessageAnswer answer = dialogs_.showMessage(&window_, question);
+    download_.whenEnded(nullptr);
+    if (answer == MessageAnswer::Yes || answer == MessageAnswer::Withdrawn) {
         download_.stop();
         endNow();
         return true;

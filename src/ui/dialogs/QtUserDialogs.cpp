@@ -7,6 +7,7 @@
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
 
 #include <cstdio>
@@ -129,7 +130,16 @@ MessageAnswer QtUserDialogs::showMessage(QWidget* parent, const MessageRequest& 
         dismissed->hide();
         box.setEscapeButton(dismissed);
     }
-    return fromQt(box.exec(), request.buttons);
+    bool withdrawn = false;
+    if (request.withdrawWhen)
+        request.withdrawWhen([open = QPointer<QMessageBox>(&box), &withdrawn] {
+            if (!open)
+                return; // answered already
+            withdrawn = true;
+            open->done(QMessageBox::Cancel);
+        });
+    const int answer = box.exec();
+    return withdrawn ? MessageAnswer::Withdrawn : fromQt(answer, request.buttons);
 }
 
 std::optional<QString> QtUserDialogs::getOpenFileName(QWidget* parent, const FileDialogRequest& request) {

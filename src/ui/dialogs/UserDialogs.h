@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -17,13 +18,17 @@ inline QString AppTitle() {
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Question, Exclamation };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// Withdrawn: the program took the question back before the user answered (see withdrawWhen).
+enum class MessageAnswer { Ok, Cancel, Yes, No, Withdrawn };
 
 struct MessageRequest {
     QString title = AppTitle();
     QString text; // lines joined by carriage returns, as the program keeps its texts
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    // Optional: called as the box opens with a function that takes the question back, for a
+    // question about something that may end while it is open (a download).
+    std::function<void(std::function<void()> withdraw)> withdrawWhen = {};
 };
 
 struct FileDialogRequest {
