@@ -140,7 +140,11 @@ TEST(PortFindings, ThePortListSaysEachDeviceOnceWithItsFindingsOrThatThereIsNone
     // A holder without a lock file is found as the download finds it.
     system.running.clear();
     system.users = {{.pid = 4242, .name = "sleep"}};
-    const auto held = PortListing([](int port) { return port == 1 ? PortLookup{kCh340, 1} : PortLookup{}; }, system);
+    const auto held = PortListing(
+        [](int port) {
+            return port == 1 ? PortLookup{kCh340, 1} : PortLookup{};
+        },
+        system);
     ASSERT_EQ(held.size(), 2u);
     EXPECT_EQ(held[1], "  /dev/ttyUSB0 is in use by sleep (process 4242): close that program, or end it with "
                        "\"kill 4242\", and send again.");
