@@ -110,11 +110,11 @@ std::optional<int> nearestFittingDelay(const FlashSettings& s, int delay) {
 void offerWhatFits(FlashLayout& layout, const FlashSettings& s, int flash, int gap, int delay) {
     const int count = layout.flashesNamed;
     if (takesTurns(s, count)) {
-        if (const int longest = layout.periodEvents / count; longest >= 1)
+        if (const int longest = layout.cycleEvents / count; longest >= 1)
             layout.fittingFlashMs = longest * delay;
         return;
     }
-    const int room = layout.periodEvents - 1;
+    const int room = layout.cycleEvents - 1;
     if (const int longest = (room - (count - 1) * gap) / count; longest >= 1)
         layout.fittingFlashMs = longest * delay;
     if (count > 1)
@@ -143,9 +143,10 @@ FlashLayout LayOutFlashes(const FlashSettings& s, int delayMs, EventIndex endEve
     const int gap = eventsOf(s.gapMs, delay, 1);
     const int offset = eventsOf(s.offsetMs, delay, 0);
     const int period = layout.periodEvents;
+    layout.cycleEvents = s.fitCycle || layout.fits ? period : std::min(period, layout.endEvent + 1);
     if (layout.flashesNamed > 0) {
         layout.eventsNeeded = eventsNeeded(s, layout.flashesNamed, flash, gap);
-        layout.flashesFit = layout.eventsNeeded <= period;
+        layout.flashesFit = layout.eventsNeeded <= layout.cycleEvents;
         if (!layout.flashesFit)
             offerWhatFits(layout, s, flash, gap, delay);
     }

@@ -52,6 +52,10 @@ struct FlashLayout {
     // none are named.
     int flashesNamed = 0;
     int eventsNeeded = 0; // by those flashes and their gaps, with the dark step after them
+    // The events the flashes must fit into: the period, or where the period is longer than the
+    // end mark allows and the cycle is not fitted, the events up to the end mark, after which the
+    // pattern starts again (a chase's last light would fall beyond it).
+    int cycleEvents = 0;
     std::optional<int> fittingFlashMs;
     std::optional<int> fittingGapMs;
 };

@@ -196,6 +196,25 @@ TEST(FlashGenerator, ChasingAndAlternatingLightsFitWithoutLightingTogether) {
     FlashSettings wigwag = effect(FlashEffect::Alternate, {true, true, false, false});
     wigwag.flashMs = 480;
     EXPECT_TRUE(LayOutFlashes(wigwag, 30, kLastEvent).flashesFit);
+
+    // Without the cycle fitted, a period of 74 steps plays as the 50 up to the end mark: a chase
+    // whose last light starts at step 51 would leave it dark.
+    FlashSettings unfitted = effect(FlashEffect::Chase, {true, true, true, true});
+    unfitted.perMinute = 30;
+    unfitted.flashMs = 400;
+    unfitted.gapMs = 50;
+    unfitted.fitCycle = false;
+    const FlashLayout cut = LayOutFlashes(unfitted, 27, kLastEvent);
+    EXPECT_EQ(cut.periodEvents, 74);
+    EXPECT_EQ(cut.cycleEvents, 50);
+    EXPECT_FALSE(cut.flashesFit);
+    ASSERT_TRUE(cut.fittingFlashMs);
+    unfitted.flashMs = *cut.fittingFlashMs;
+    const FlashLayout offered = LayOutFlashes(unfitted, 27, kLastEvent);
+    EXPECT_TRUE(offered.flashesFit);
+    for (LedChannel led = 0; led < kLedCount; ++led)
+        EXPECT_NE(cellsOf(offered, led).find('1'), std::string::npos) << led;
+    EXPECT_FALSE(lightsTogether(offered));
 }
 
 // At a delay of 0 no rate can be given: nothing is laid out, and a delay is proposed.

@@ -229,7 +229,8 @@ TEST_F(FlashPattern, ALongReadoutEndsAtAWordAndIsWholeInItsTooltip) {
     s.setSequencerDelay(30);
     s.setServoMode(0, 15);
     // however late the line's timer comes on a busy machine
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !line->text().endsWith(QChar(0x2026)); }, 5000)) << readout().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !line->text().endsWith(QChar(0x2026)); }, 5000))
+        << readout().toStdString();
     EXPECT_TRUE(line->toolTip().isEmpty());
 }
 
@@ -248,9 +249,13 @@ TEST_F(FlashPattern, OverlappingLightsAndAnUnfittedLongPeriodAreSaidWithWhatFits
     EXPECT_EQ(said->text(), "The flashes do not fit: a chase of 4 LEDs needs 62 events for its flashes and "
                             "gaps, and one period is 33 events at a sequencer delay of 30 ms.");
     EXPECT_FALSE(in<QPushButton>("FlashFitGap")->isVisible());
+    // Return does not write lights that overlap: OK is not the default then.
+    auto* ok = dialog()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_FALSE(ok->isDefault());
     ASSERT_TRUE(in<QPushButton>("FlashFitFlash")->isVisible());
     in<QPushButton>("FlashFitFlash")->click(); // 60 ms
     EXPECT_FALSE(said->isVisible());
+    EXPECT_TRUE(ok->isDefault());
     in<QComboBox>("FlashEffect")->setCurrentIndex(int(FlashEffect::Alternate));
     in<QSpinBox>("FlashLength")->setValue(300);
     EXPECT_EQ(said->text(), "The lights overlap: 4 LEDs taking turns need 40 events for their flashes, and "

@@ -216,6 +216,10 @@ void FlashPatternDialog::showWhatDoesNotFit(const FlashSettings& s, const FlashL
     noFit_->setVisible(!noFit_->text().isEmpty());
     useDelay_->setVisible(noFit_->isVisible() && !otherRate && atToday.fittingDelay.has_value());
     fitFlash_->setVisible(tooMany && atToday.fittingFlashMs.has_value());
+    // Return takes OK only where the pattern comes out as set: flashes that do not fit would
+    // overlap or fall away.
+    ok_->setDefault(!tooMany);
+    ok_->setAutoDefault(!tooMany);
     fitGap_->setVisible(tooMany && atToday.fittingGapMs.has_value());
     fitCycle_->setVisible(otherRate && atToday.fittingDelay.has_value());
     if (atToday.fittingDelay) {
@@ -273,7 +277,7 @@ QString FlashPatternDialog::whyFlashesDoNotFit(const FlashSettings& s, const Fla
                  "period is %3 events at a sequencer delay of %4 ms.");
     return text.arg(shared ? QString::number(atToday.flashesNamed) : EffectName(s.effect))
         .arg(atToday.eventsNeeded)
-        .arg(atToday.periodEvents)
+        .arg(atToday.cycleEvents)
         .arg(sequence_.sequencerDelay());
 }
 
