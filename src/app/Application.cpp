@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandLineExport.h"
+#include "app/ParentConsole.h"
 #include "app/Translations.h"
 #include "device/PortListing.h"
 #include "device/PresentSerialPorts.h"
@@ -139,9 +140,12 @@ std::unique_ptr<MainWindow> StartWindow(const CommandLine& line, UserDialogs& di
 int RunApplication(int argc, char* argv[]) {
     // Set first, so that the language the user chose can be read before anything else.
     QCoreApplication::setApplicationName(QStringLiteral("zelta-glow"));
-    // What the program remembers goes to ~/.config/zelta-glow/zelta-glow.conf on Linux.
+    // What the program remembers goes to ~/.config/zelta-glow/zelta-glow.conf on Linux, to the
+    // registry under HKEY_CURRENT_USER\Software\zelta-glow on Windows.
     QCoreApplication::setOrganizationName(QStringLiteral("zelta-glow"));
     Translations translations(UserSettings::language());
+    if (argc > 1)
+        UseParentConsole();
     const QStringList arguments = argumentsOf(argc, argv);
     const CommandLine line = ReadCommandLine(arguments);
     if (endsAtOnce(line)) {

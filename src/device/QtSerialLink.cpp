@@ -178,13 +178,13 @@ bool QtSerialLink::WaitUntilSent() {
     return drainDriver() && (port_.error() == QSerialPort::NoError || failFromPort());
 }
 
-int QtSerialLink::SystemDrain(qintptr handle) {
+int QtSerialLink::SystemDrain(PortHandle handle) {
 #ifdef Q_OS_WIN
-    return ::FlushFileBuffers(reinterpret_cast<HANDLE>(handle)) ? 0 : int(::GetLastError());
+    return ::FlushFileBuffers(handle) ? 0 : int(::GetLastError());
 #else
     int result = 0;
     do
-        result = ::tcdrain(int(handle));
+        result = ::tcdrain(handle);
     while (result != 0 && errno == EINTR);
     return result == 0 ? 0 : errno;
 #endif

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace zg {
 
@@ -41,8 +42,10 @@ class QtSerialLink final : public SerialLink {
 
     // Waits until the driver has put every byte handed to it on the wire (tcdrain); 0 or the
     // system's error number. Replaceable, so that a test can see that it runs after each write.
-    using DrainDriver = std::function<int(qintptr handle)>;
-    static int SystemDrain(qintptr handle);
+    // The port's handle: a file descriptor on POSIX systems, a HANDLE on Windows.
+    using PortHandle = decltype(std::declval<const QSerialPort&>().handle());
+    using DrainDriver = std::function<int(PortHandle handle)>;
+    static int SystemDrain(PortHandle handle);
     void setDrainDriver(DrainDriver drain) { drain_ = std::move(drain); }
 
   private:

@@ -212,7 +212,7 @@ TEST_F(SerialPty, CloseLetsTheQueuedBytesLeaveFirst) {
 TEST_F(SerialPty, EveryWaitDrainsTheDriverAfterTheBytesWereHandedOver) {
     ASSERT_NO_FATAL_FAILURE(openCable());
     int drains = 0;
-    link_->setDrainDriver([&](qintptr handle) {
+    link_->setDrainDriver([&](QtSerialLink::PortHandle handle) {
         ++drains;
         return QtSerialLink::SystemDrain(handle);
     });
@@ -229,7 +229,7 @@ TEST_F(SerialPty, EveryWaitDrainsTheDriverAfterTheBytesWereHandedOver) {
     drains = 0;
     ASSERT_TRUE(sender.Send(callbacks).completed());
     EXPECT_EQ(drains, 57); // the marker and each of the 56 items
-    link_->setDrainDriver([](qintptr) { return EIO; });
+    link_->setDrainDriver([](QtSerialLink::PortHandle) { return EIO; });
     ASSERT_TRUE(link_->Write(marker));
     EXPECT_FALSE(link_->WaitUntilSent()); // a failing drain is a failing wait
     EXPECT_EQ(link_->LastError().kind, LinkErrorKind::Io);

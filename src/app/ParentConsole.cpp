@@ -1,0 +1,8 @@
+#include "ParentConsole.h"
+
+namespace zg {
+
+// A program started from a terminal writes to it already.
+void UseParentConsole() {}
+
+} // namespace zg
