@@ -12,9 +12,12 @@ function(zg_add_suite_tests target)
   if(arg_RUN_SERIAL)
     set(serial TRUE)
   endif()
+  # A list would split into several arguments here: the environment goes with "|" between.
+  string(REPLACE ";" "|" environment "${ZG_TEST_ENV}")
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}> -DOUT=${listed} -DSERIAL=${serial}
-            "-DENVIRONMENT=${ZG_TEST_ENV}" -P ${PROJECT_SOURCE_DIR}/cmake/ListSuites.cmake
+            "-DENVIRONMENT=${environment}" "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+            "-DSKIPS=${ZG_TEST_SKIPS}" -P ${PROJECT_SOURCE_DIR}/cmake/ListSuites.cmake
     VERBATIM)
   file(WRITE "${include}"
        "if(EXISTS \"${listed}\")\n  include(\"${listed}\")\nelse()\n"

@@ -22,6 +22,15 @@ namespace {
 // Long enough for any burst the download queues at 2400 bit/s; only a stuck driver exceeds it.
 constexpr int kWriteTimeoutMs = 5000;
 
+// The module sends nothing back, so the port is opened for writing only where the system allows
+// it. Windows' serial drivers (and Wine's) answer the settings' requests only on a handle that
+// may read as well.
+#ifdef Q_OS_WIN
+constexpr QIODevice::OpenMode kOpenMode = QIODevice::ReadWrite;
+#else
+constexpr QIODevice::OpenMode kOpenMode = QIODevice::WriteOnly;
+#endif
+
 QSerialPort::Parity toQt(Parity parity) {
     switch (parity) {
     case Parity::Even:
@@ -137,8 +146,7 @@ bool QtSerialLink::Open(int port, std::string_view settings) {
 bool QtSerialLink::openDevice(const std::string& device) {
     port_.setPortName(QString::fromStdString(device));
     port_.clearError();
-    // The module sends nothing back, so the port is opened for writing only.
-    if (port_.open(QIODevice::WriteOnly))
+    if (port_.open(kOpenMode))
         return true;
     if (!isSerialDevice(device))
         return fail(LinkErrorKind::NotSerial,

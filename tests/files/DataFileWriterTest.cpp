@@ -1,5 +1,6 @@
 #include "DataFileTestSupport.h"
 #include "FileSizeLimit.h"
+#include "OrdinaryUser.h"
 #include "SystemCallFaults.h"
 
 #include "files/DataFileWriter.h"
@@ -7,34 +8,17 @@
 #include <cerrno>
 #include <functional>
 #include <numeric>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace zg {
 namespace {
 
 using test::ReadBytes;
+using test::SavedAsOrdinaryUser;
 using test::WriteBytes;
 
 class DataFileWriter : public test::TempFolder {};
 
 namespace fs = std::filesystem;
-
-// True when `save` succeeded for a user whom file permissions bind. Root ignores them, so as root
-// the save runs in a child process that owns the folder's files and has become "nobody".
-bool SavedAsOrdinaryUser(const fs::path& folder, const std::function<bool()>& save) {
-    if (geteuid() != 0)
-        return save();
-    constexpr uid_t kNobody = 65534;
-    for (const auto& path : {folder, folder / "old.dat"})
-        EXPECT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 && save() ? 0 : 1);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 TEST_F(DataFileWriter, FreshProgramAndASmallSequenceGiveTheirExactBytes) {
     const auto fresh = file("fresh.dat");

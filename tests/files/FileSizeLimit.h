@@ -1,27 +1,28 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
-
+#include <cstdint>
 #include <utility>
 
 namespace zg::test {
 
-// Runs `write` as on a disk with only `bytes` left: the file-size limit binds even root, and a
-// write past it fails as on a full disk. Its signal is ignored, as a full disk sends none.
-template <typename Write> auto WithRoomFor(rlim_t bytes, Write&& write) {
-    rlimit saved{};
-    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = bytes;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    auto result = std::forward<Write>(write)();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    return result;
+// While it lives, a file may grow to `bytes` only, and a write past that fails as on a full disk:
+// the file-size limit binds even root; its signal is ignored, as a full disk sends none.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(std::uint64_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    std::uint64_t saved_ = 0;
+    void (*savedHandler_)(int) = nullptr;
+};
+
+// Runs `write` as on a disk with only `bytes` left.
+template <typename Write> auto WithRoomFor(std::uint64_t bytes, Write&& write) {
+    const FileSizeLimit limit(bytes);
+    return std::forward<Write>(write)();
 }
 
 } // namespace zg::test

@@ -1,5 +1,8 @@
-// Windows: no named pipes in folders, and system calls cannot be made to fail from inside the
-// test program. The tests that need them are left out there by name (tests/windows-skips.txt).
+// Windows: no named pipes in folders, no file-size limit, no other user to become, and system
+// calls cannot be made to fail from inside the test program. The tests that need them are left
+// out there by name (tests/windows-skips.txt).
+#include "FileSizeLimit.h"
+#include "OrdinaryUser.h"
 #include "SpecialFiles.h"
 #include "SystemCallFaults.h"
 
@@ -10,5 +13,12 @@ bool MakeFifo(const QString&) {
 }
 
 void FailNext(SystemCall, int) {}
+
+FileSizeLimit::FileSizeLimit(std::uint64_t) {}
+FileSizeLimit::~FileSizeLimit() = default;
+
+bool SavedAsOrdinaryUser(const std::filesystem::path&, const std::function<bool()>& save) {
+    return save();
+}
 
 } // namespace zg::test

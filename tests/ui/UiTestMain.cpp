@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,6 +12,10 @@ int main(int argc, char** argv) {
     // What the program remembers for the user goes to a folder of the suite's own.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // As a file there on every system: on Windows it would go to the registry, which test programs
+    // running side by side share.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
     QApplication app(argc, argv);
     // Named as the program names itself, so that its folders are the program's.
     QCoreApplication::setApplicationName(QStringLiteral("zelta-glow"));
