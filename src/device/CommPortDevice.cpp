@@ -78,8 +78,10 @@ PortLookup WindowsPortLookup(int port, const std::vector<SerialPortEntry>& prese
         present.begin(), present.end(), std::back_inserter(beyond),
         [](const SerialPortEntry& entry) { return ComNumber(entry.name).value_or(0) > kLastCommPort; });
     sortByName(beyond);
-    return {listed != present.end() ? *listed : SerialPortEntry{.name = *name, .location = *name}, found,
-            std::move(beyond), listed != present.end()};
+    SerialPortEntry device =
+        listed != present.end() ? *listed : SerialPortEntry{.name = *name, .location = *name};
+    device.location = *name; // "COM5" as Windows users know it; Qt opens it as "\\.\COM5"
+    return {device, found, std::move(beyond), listed != present.end()};
 }
 
 std::vector<SerialPortEntry> LinuxNumberedPorts(std::vector<SerialPortEntry> present) {

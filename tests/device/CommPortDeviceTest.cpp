@@ -61,6 +61,7 @@ TEST(CommPortDevice, WindowsNamesComNAndItsDescriptionWhenListed) {
     const std::vector<SerialPortEntry> present{
         {.name = "COM3", .location = "\\\\.\\COM3", .description = "USB Serial Port"}};
     EXPECT_EQ(WindowsPortLookup(3, present).device.value().description, "USB Serial Port");
+    EXPECT_EQ(WindowsPortLookup(3, present).device.value().location, "COM3"); // as Windows users know it
     EXPECT_EQ(WindowsPortLookup(6, present).device.value().location, "COM6");
 }
 

@@ -175,13 +175,13 @@ TEST(PortFindings, ACableOnAComPortAboveSixIsNamedWithTheWayToANumberItCanHave) 
                             "Advanced, COM Port Number), or start the program with --device COM9.\n"
                             "The adapter USB Serial Port (FTDI) is on COM10, a number above 6"))
         << tooltip;
-    EXPECT_EQ(PortTooltip(1, WindowsPortLookup(1, present)), "Port 1: \\\\.\\COM1, Communications Port");
+    EXPECT_EQ(PortTooltip(1, WindowsPortLookup(1, present)), "Port 1: COM1, Communications Port");
 
     FakeSystemLook system;
     system.ports = present;
     const auto lines = PortListing([&](int port) { return WindowsPortLookup(port, present); }, system);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "Port 1: \\\\.\\COM1, Communications Port");
+    EXPECT_EQ(lines[0], "Port 1: COM1, Communications Port");
     EXPECT_TRUE(lines[1].starts_with("  COM9 has a number above 6")) << lines[1];
     EXPECT_TRUE(lines[2].starts_with("  The adapter USB Serial Port (FTDI) is on COM10")) << lines[2];
     system.ports.erase(system.ports.begin());
