@@ -2,7 +2,7 @@
 
 // A main window for benchmarks: offscreen, with every box answered by its default.
 #include "app/Application.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>

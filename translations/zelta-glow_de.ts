@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+124"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+126"/>
         <source>given by --device</source>
         <translation>mit --device angegeben</translation>
     </message>
@@ -208,7 +208,7 @@
 <context>
     <name>zg::DataFileCommands</name>
     <message>
-        <location filename="../src/ui/commands/DataFileCommands.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+22"/>
         <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
         <translation>ZELTA-GLOW  -  Programmierbarer LED-Sequenzer/Blitzer - Beta3</translation>
     </message>
@@ -391,7 +391,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::Downloader</name>
     <message>
-        <location filename="../src/ui/commands/Downloader.cpp" line="+23"/>
+        <location filename="../src/ui/download/Downloader.cpp" line="+23"/>
         <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
         <translation><byte value="xd"/> 1) Zelta-Glow aus- und einschalten bzw. ans Programmierkabel anschließen (alle LEDs blitzen), dann<byte value="xd"/><byte value="xd"/> 2)  Warten, bis alle LEDs angehen und anbleiben, dann<byte value="xd"/><byte value="xd"/> 3)  Wenn alle LEDs leuchten, &apos;OK&apos; drücken, um zum Zelta-Glow zu übertragen...</translation>
     </message>
@@ -404,7 +404,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ExportCommands</name>
     <message>
-        <location filename="../src/ui/commands/ExportCommands.cpp" line="+19"/>
+        <location filename="../src/ui/datafiles/ExportCommands.cpp" line="+19"/>
         <source>Export Animation</source>
         <translation>Animation exportieren</translation>
     </message>
@@ -466,7 +466,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/FileCommandTexts.cpp" line="+22"/>
         <source>Data Files (*.DAT)</source>
         <translation>Datendateien (*.DAT)</translation>
     </message>
@@ -561,7 +561,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>%1 ist die Datendatei dieses Musters selbst: ein Export würde sie überschreiben. Bitte einen anderen Namen wählen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-57"/>
+        <location filename="../src/ui/datafiles/FileCommandTexts.cpp" line="-57"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>Die Datei %1 ist unvollständig oder beschädigt.<byte value="xd"/><byte value="xd"/>Diese Zeilen waren unbrauchbar und wurden ausgelassen:<byte value="xd"/>%2</translation>
     </message>
@@ -604,7 +604,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::FlashPatternDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+22"/>
+        <location filename="../src/ui/editing/FlashPatternDialog.cpp" line="+22"/>
         <source>Flash Pattern</source>
         <translation>Blitzmuster</translation>
     </message>
@@ -706,7 +706,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+108"/>
         <source>Fit the c&amp;ycle at a sequencer delay of %1 ms</source>
         <translation>&amp;Zyklus bei einer Sequenzer-Pause von %1 ms anpassen</translation>
     </message>
@@ -764,7 +764,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::FlashPreview</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPreview.cpp" line="+16"/>
+        <location filename="../src/ui/editing/FlashPreview.cpp" line="+16"/>
         <source>Pattern preview</source>
         <translation>Vorschau des Musters</translation>
     </message>
@@ -772,7 +772,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::GridEditor</name>
     <message>
-        <location filename="../src/ui/commands/GridEditor.cpp" line="+13"/>
+        <location filename="../src/ui/editing/GridEditor.cpp" line="+13"/>
         <source>Cell</source>
         <translation>Zelle</translation>
     </message>
@@ -823,7 +823,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::HelpWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/HelpWindow.cpp" line="+25"/>
+        <location filename="../src/ui/help/HelpWindow.cpp" line="+25"/>
         <source>Zelta-Glow User Manual</source>
         <translation>Zelta-Glow-Bedienungsanleitung</translation>
     </message>
@@ -841,7 +841,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/commands/JoystickStick.cpp" line="+71"/>
+        <location filename="../src/ui/test/JoystickStick.cpp" line="+71"/>
         <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
         <translation>Joysticks können auf diesem Rechner nicht gelesen werden (%1): die Bildlaufleiste ist der Knüppel.</translation>
     </message>
@@ -854,7 +854,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::LanguageMenu</name>
     <message>
-        <location filename="../src/ui/commands/LanguageMenu.cpp" line="+31"/>
+        <location filename="../src/ui/window/LanguageMenu.cpp" line="+31"/>
         <source>English</source>
         <extracomment>The name of the language of this translation, in that language (&quot;Deutsch&quot;, &quot;Français&quot;).</extracomment>
         <translation>Deutsch</translation>
@@ -959,13 +959,13 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Weiß</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+69"/>
+        <location line="+69"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+194"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+6"/>
+        <location line="+6"/>
         <source>LED #%1 indicator</source>
         <translation>Anzeige von LED #%1</translation>
     </message>
@@ -1290,12 +1290,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+37"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+37"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/LightMenu.cpp" line="+11"/>
+        <location filename="../src/ui/modelview/LightMenu.cpp" line="+11"/>
         <source>&amp;Name...</source>
         <translation>&amp;Benennen...</translation>
     </message>
@@ -1310,7 +1310,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+253"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+253"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1320,7 +1320,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>%1 (LED#%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/ModelCanvasAccessibility.cpp" line="+108"/>
+        <location filename="../src/ui/modelview/ModelCanvasAccessibility.cpp" line="+108"/>
         <source>LED #%1, lit</source>
         <translation>LED #%1, leuchtet</translation>
     </message>
@@ -1343,7 +1343,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-86"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-86"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2): stattdessen wird das Flugzeug gezeigt.</translation>
     </message>
@@ -1579,7 +1579,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+40"/>
+        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+40"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2).</translation>
     </message>
@@ -1743,7 +1743,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelStore</name>
     <message>
-        <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <location filename="../src/ui/modelview/ModelStore.cpp" line="+91"/>
         <location line="+15"/>
         <source>The model was changed in another window; it is shown as it is now.</source>
         <translation>Das Modell wurde in einem anderen Fenster geändert; es wird so gezeigt, wie es jetzt ist.</translation>
@@ -1772,7 +1772,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+26"/>
+        <location filename="../src/ui/modelview/ModelWindow.cpp" line="+26"/>
         <source>Plane (high wing)</source>
         <translation>Flugzeug (Hochdecker)</translation>
     </message>
@@ -1899,7 +1899,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Sie dürfen %1 nicht benutzen: es gehört %2:%3 mit den Rechten %4, die es keiner Gruppe öffnen, der Sie beitreten könnten; geben Sie es mit der Zeile SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in /etc/udev/rules.d/99-zelta-glow.rules der Gruppe dialout und stecken Sie das Kabel neu ein, oder führen Sie vorerst &quot;sudo chmod a+rw %1&quot; aus.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
         <translation>Sie dürfen %1 nicht benutzen: Bitten Sie den Betreuer dieses Computers um Lese- und Schreibrechte dafür.</translation>
     </message>
@@ -1954,7 +1954,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Ein USB-Seriell-Adapter mit %1 (%2) ist eingesteckt, hat aber keinen seriellen Anschluss: Sein Treiber %3 fehlt oder ist nicht geladen; laden Sie ihn mit &quot;sudo modprobe %3&quot;, und wenn das nicht geht, installieren Sie das Paket mit den zusätzlichen Kernelmodulen Ihres Systems.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>%1 does not exist: check the path given with --device; the programming cable&apos;s device is usually /dev/ttyUSB0, or a name in /dev/serial/by-id/.</source>
         <translation>%1 existiert nicht: prüfen Sie den mit --device angegebenen Pfad; das Gerät des Programmierkabels ist meist /dev/ttyUSB0 oder ein Name in /dev/serial/by-id/.</translation>
     </message>
@@ -1972,12 +1972,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::PortListing</name>
     <message>
-        <location filename="../src/device/PortListing.cpp" line="+36"/>
+        <location filename="../src/device/PortListing.cpp" line="+38"/>
         <source>No serial device has a number from 1 to 6.</source>
         <translation>Kein serielles Gerät hat eine Nummer von 1 bis 6.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>No serial device is plugged in.</source>
         <translation>Es ist kein serielles Gerät eingesteckt.</translation>
     </message>
@@ -1995,7 +1995,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>%1 hat eine Nummer über 6: Wenn das Kabel daran hängt, geben Sie ihm im Geräte-Manager eine Nummer von 1 bis 6 (Anschlüsse (COM &amp; LPT), %1, Eigenschaften, Anschlusseinstellungen, Erweitert, COM-Anschlussnummer), oder starten Sie das Programm mit --device %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The adapter %1 is on %2, a number above 6: give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %2.</source>
         <translation>Der Adapter %1 liegt auf %2, einer Nummer über 6: Geben Sie ihm im Geräte-Manager eine Nummer von 1 bis 6 (Anschlüsse (COM &amp; LPT), %1, Eigenschaften, Anschlusseinstellungen, Erweitert, COM-Anschlussnummer), oder starten Sie das Programm mit --device %2.</translation>
     </message>
@@ -2005,7 +2005,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Port %1: %2, den das System derzeit nicht aufführt</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <location line="+14"/>
         <source>Port %1: %2</source>
         <translation>Anschluss %1: %2</translation>
@@ -2019,7 +2019,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+58"/>
+        <location filename="../src/ui/presets/PresetCommands.cpp" line="+58"/>
         <source>(No presets found)</source>
         <translation>(Keine Vorlagen gefunden)</translation>
     </message>
@@ -2100,7 +2100,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::Presets</name>
     <message>
-        <location filename="../src/ui/commands/PresetNames.cpp" line="+13"/>
+        <location filename="../src/ui/presets/PresetNames.cpp" line="+13"/>
         <source>My Presets</source>
         <translation>Eigene Vorlagen</translation>
     </message>
@@ -2178,12 +2178,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+140"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>Leitungseinstellungen „%1“ nicht verstanden.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>%1 is not a serial device.</source>
         <translation>%1 ist kein serielles Gerät.</translation>
     </message>
@@ -2197,7 +2197,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::RangeCommands</name>
     <message>
-        <location filename="../src/ui/commands/RangeCommands.cpp" line="+33"/>
+        <location filename="../src/ui/editing/RangeCommands.cpp" line="+33"/>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
@@ -2270,7 +2270,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::RecentFiles</name>
     <message>
-        <location filename="../src/ui/commands/RecentFiles.cpp" line="+25"/>
+        <location filename="../src/ui/datafiles/RecentFiles.cpp" line="+25"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -2293,7 +2293,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::SettingsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/SettingsDialog.cpp" line="+50"/>
+        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+50"/>
         <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
         <translation>Die Liste %1 enthält „%2“, das keiner ihrer Einträge ist.<byte value="xd"/><byte value="xd"/>Bitte eine Zahl von 1 bis %3 wählen oder eintippen. Nichts wurde geändert.</translation>
     </message>
@@ -2376,7 +2376,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ShellCommands</name>
     <message>
-        <location filename="../src/ui/commands/ShellTexts.cpp" line="+24"/>
+        <location filename="../src/ui/help/ShellTexts.cpp" line="+24"/>
         <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
         <translation>  Programmierbarer LED-Sequenzer/Blitzer  - Beta3</translation>
     </message>
@@ -2424,7 +2424,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::StickInputDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StickInputDialog.cpp" line="+16"/>
+        <location filename="../src/ui/test/StickInputDialog.cpp" line="+16"/>
         <source>Stick Input</source>
         <translation>Knüppeleingabe</translation>
     </message>
@@ -2468,7 +2468,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::TestPlayer</name>
     <message>
-        <location filename="../src/ui/commands/TestPlayer.cpp" line="+37"/>
+        <location filename="../src/ui/test/TestPlayer.cpp" line="+37"/>
         <source>Stop Test</source>
         <translation>Test stoppen</translation>
     </message>
@@ -2634,7 +2634,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::UnsavedWork</name>
     <message>
-        <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
+        <location filename="../src/ui/datafiles/UnsavedWork.cpp" line="+45"/>
         <location line="+57"/>
         <source>The folder cannot be created or written</source>
         <translation>Der Ordner lässt sich nicht anlegen oder beschreiben</translation>
@@ -2643,7 +2643,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::UserDialogs</name>
     <message>
-        <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
+        <location filename="../src/ui/common/UserDialogs.h" line="+16"/>
         <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
         <translation>ZELTA-GLOW  -  LED-Sequenzer/Blitzer</translation>
     </message>

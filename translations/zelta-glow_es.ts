@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+124"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+126"/>
         <source>given by --device</source>
         <translation>indicado con --device</translation>
     </message>
@@ -208,7 +208,7 @@
 <context>
     <name>zg::DataFileCommands</name>
     <message>
-        <location filename="../src/ui/commands/DataFileCommands.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+22"/>
         <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
         <translation>ZELTA-GLOW  -  Secuenciador/destellador de LED programable - Beta3</translation>
     </message>
@@ -391,7 +391,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::Downloader</name>
     <message>
-        <location filename="../src/ui/commands/Downloader.cpp" line="+23"/>
+        <location filename="../src/ui/download/Downloader.cpp" line="+23"/>
         <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
         <translation><byte value="xd"/> 1) Apague y encienda el Zelta-Glow o conéctelo al cable de programación (todos los LED destellan), luego<byte value="xd"/><byte value="xd"/> 2)  Espere a que todos los LED se enciendan y queden encendidos, luego<byte value="xd"/><byte value="xd"/> 3)  Con todos los LED encendidos, pulse &apos;Aceptar&apos; para transferir al Zelta-Glow...</translation>
     </message>
@@ -404,7 +404,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ExportCommands</name>
     <message>
-        <location filename="../src/ui/commands/ExportCommands.cpp" line="+19"/>
+        <location filename="../src/ui/datafiles/ExportCommands.cpp" line="+19"/>
         <source>Export Animation</source>
         <translation>Exportar animación</translation>
     </message>
@@ -466,7 +466,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/FileCommandTexts.cpp" line="+22"/>
         <source>Data Files (*.DAT)</source>
         <translation>Archivos de datos (*.DAT)</translation>
     </message>
@@ -561,7 +561,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>%1 es el propio archivo de datos de la secuencia: una exportación lo sobrescribiría. Elija otro nombre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-57"/>
+        <location filename="../src/ui/datafiles/FileCommandTexts.cpp" line="-57"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>El archivo %1 está incompleto o dañado.<byte value="xd"/><byte value="xd"/>Estas líneas no se podían usar y se omitieron:<byte value="xd"/>%2</translation>
     </message>
@@ -604,7 +604,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::FlashPatternDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+22"/>
+        <location filename="../src/ui/editing/FlashPatternDialog.cpp" line="+22"/>
         <source>Flash Pattern</source>
         <translation>Patrón de destellos</translation>
     </message>
@@ -706,7 +706,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+108"/>
         <source>Fit the c&amp;ycle at a sequencer delay of %1 ms</source>
         <translation>Ajustar el c&amp;iclo a un retardo del secuenciador de %1 ms</translation>
     </message>
@@ -764,7 +764,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::FlashPreview</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPreview.cpp" line="+16"/>
+        <location filename="../src/ui/editing/FlashPreview.cpp" line="+16"/>
         <source>Pattern preview</source>
         <translation>Vista previa del patrón</translation>
     </message>
@@ -772,7 +772,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::GridEditor</name>
     <message>
-        <location filename="../src/ui/commands/GridEditor.cpp" line="+13"/>
+        <location filename="../src/ui/editing/GridEditor.cpp" line="+13"/>
         <source>Cell</source>
         <translation>Celda</translation>
     </message>
@@ -823,7 +823,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::HelpWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/HelpWindow.cpp" line="+25"/>
+        <location filename="../src/ui/help/HelpWindow.cpp" line="+25"/>
         <source>Zelta-Glow User Manual</source>
         <translation>Manual de usuario del Zelta-Glow</translation>
     </message>
@@ -841,7 +841,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/commands/JoystickStick.cpp" line="+71"/>
+        <location filename="../src/ui/test/JoystickStick.cpp" line="+71"/>
         <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
         <translation>No se pueden leer joysticks en este ordenador (%1): la barra de desplazamiento hace de palanca.</translation>
     </message>
@@ -854,7 +854,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::LanguageMenu</name>
     <message>
-        <location filename="../src/ui/commands/LanguageMenu.cpp" line="+31"/>
+        <location filename="../src/ui/window/LanguageMenu.cpp" line="+31"/>
         <source>English</source>
         <extracomment>The name of the language of this translation, in that language (&quot;Deutsch&quot;, &quot;Français&quot;).</extracomment>
         <translation>Español</translation>
@@ -959,13 +959,13 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+69"/>
+        <location line="+69"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+194"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+6"/>
+        <location line="+6"/>
         <source>LED #%1 indicator</source>
         <translation>Indicador del LED #%1</translation>
     </message>
@@ -1290,12 +1290,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+37"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+37"/>
         <source>Model</source>
         <translation>Modelo</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/LightMenu.cpp" line="+11"/>
+        <location filename="../src/ui/modelview/LightMenu.cpp" line="+11"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nombrar...</translation>
     </message>
@@ -1310,7 +1310,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Quitar</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+253"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+253"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1320,7 +1320,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>%1 (LED#%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/ModelCanvasAccessibility.cpp" line="+108"/>
+        <location filename="../src/ui/modelview/ModelCanvasAccessibility.cpp" line="+108"/>
         <source>LED #%1, lit</source>
         <translation>LED #%1, encendido</translation>
     </message>
@@ -1343,7 +1343,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-86"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-86"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>No se puede leer el modelo %1 (%2): en su lugar se muestra el avión.</translation>
     </message>
@@ -1579,7 +1579,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+40"/>
+        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+40"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>No se puede leer el modelo %1 (%2).</translation>
     </message>
@@ -1743,7 +1743,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelStore</name>
     <message>
-        <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <location filename="../src/ui/modelview/ModelStore.cpp" line="+91"/>
         <location line="+15"/>
         <source>The model was changed in another window; it is shown as it is now.</source>
         <translation>El modelo se cambió en otra ventana; se muestra tal como está ahora.</translation>
@@ -1772,7 +1772,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+26"/>
+        <location filename="../src/ui/modelview/ModelWindow.cpp" line="+26"/>
         <source>Plane (high wing)</source>
         <translation>Avión (ala alta)</translation>
     </message>
@@ -1899,7 +1899,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>No puede usar %1: pertenece a %2:%3 con los permisos %4, que no lo abren a ningún grupo al que pudiera unirse; asígnelo al grupo dialout con la línea SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; en /etc/udev/rules.d/99-zelta-glow.rules y vuelva a enchufar el cable, o por ahora ejecute &quot;sudo chmod a+rw %1&quot;.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
         <translation>No puede usar %1: pida a quien administra este ordenador acceso de lectura y escritura.</translation>
     </message>
@@ -1954,7 +1954,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Hay un adaptador serie USB %1 (%2) enchufado, pero no tiene puerto serie: su controlador, %3, falta o no está cargado; cárguelo con &quot;sudo modprobe %3&quot; y, si falla, instale el paquete de módulos del núcleo adicionales de su sistema.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>%1 does not exist: check the path given with --device; the programming cable&apos;s device is usually /dev/ttyUSB0, or a name in /dev/serial/by-id/.</source>
         <translation>%1 no existe: compruebe la ruta dada con --device; el dispositivo del cable de programación suele ser /dev/ttyUSB0, o un nombre en /dev/serial/by-id/.</translation>
     </message>
@@ -1972,12 +1972,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::PortListing</name>
     <message>
-        <location filename="../src/device/PortListing.cpp" line="+36"/>
+        <location filename="../src/device/PortListing.cpp" line="+38"/>
         <source>No serial device has a number from 1 to 6.</source>
         <translation>Ningún dispositivo serie tiene un número del 1 al 6.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>No serial device is plugged in.</source>
         <translation>No hay ningún dispositivo serie enchufado.</translation>
     </message>
@@ -1995,7 +1995,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>%1 tiene un número mayor que 6: si el cable está en él, dele un número del 1 al 6 en el Administrador de dispositivos (Puertos (COM y LPT), %1, Propiedades, Configuración de puerto, Opciones avanzadas, Número de puerto COM), o inicie el programa con --device %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The adapter %1 is on %2, a number above 6: give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %2.</source>
         <translation>El adaptador %1 está en %2, un número mayor que 6: dele un número del 1 al 6 en el Administrador de dispositivos (Puertos (COM y LPT), %1, Propiedades, Configuración de puerto, Opciones avanzadas, Número de puerto COM), o inicie el programa con --device %2.</translation>
     </message>
@@ -2005,7 +2005,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Puerto %1: %2, que el sistema no muestra ahora</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <location line="+14"/>
         <source>Port %1: %2</source>
         <translation>Puerto %1: %2</translation>
@@ -2019,7 +2019,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+58"/>
+        <location filename="../src/ui/presets/PresetCommands.cpp" line="+58"/>
         <source>(No presets found)</source>
         <translation>(No se encontraron plantillas)</translation>
     </message>
@@ -2100,7 +2100,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::Presets</name>
     <message>
-        <location filename="../src/ui/commands/PresetNames.cpp" line="+13"/>
+        <location filename="../src/ui/presets/PresetNames.cpp" line="+13"/>
         <source>My Presets</source>
         <translation>Mis plantillas</translation>
     </message>
@@ -2178,12 +2178,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+140"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>No se entienden los ajustes de línea «%1».</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>%1 is not a serial device.</source>
         <translation>%1 no es un dispositivo serie.</translation>
     </message>
@@ -2197,7 +2197,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::RangeCommands</name>
     <message>
-        <location filename="../src/ui/commands/RangeCommands.cpp" line="+33"/>
+        <location filename="../src/ui/editing/RangeCommands.cpp" line="+33"/>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
@@ -2270,7 +2270,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::RecentFiles</name>
     <message>
-        <location filename="../src/ui/commands/RecentFiles.cpp" line="+25"/>
+        <location filename="../src/ui/datafiles/RecentFiles.cpp" line="+25"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -2293,7 +2293,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::SettingsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/SettingsDialog.cpp" line="+50"/>
+        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+50"/>
         <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
         <translation>La lista %1 contiene «%2», que no es una de sus entradas.<byte value="xd"/><byte value="xd"/>Elija o escriba un número del 1 al %3. No se cambió nada.</translation>
     </message>
@@ -2376,7 +2376,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ShellCommands</name>
     <message>
-        <location filename="../src/ui/commands/ShellTexts.cpp" line="+24"/>
+        <location filename="../src/ui/help/ShellTexts.cpp" line="+24"/>
         <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
         <translation>  Secuenciador/destellador de LED programable  - Beta3</translation>
     </message>
@@ -2424,7 +2424,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::StickInputDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StickInputDialog.cpp" line="+16"/>
+        <location filename="../src/ui/test/StickInputDialog.cpp" line="+16"/>
         <source>Stick Input</source>
         <translation>Entrada de la palanca</translation>
     </message>
@@ -2468,7 +2468,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::TestPlayer</name>
     <message>
-        <location filename="../src/ui/commands/TestPlayer.cpp" line="+37"/>
+        <location filename="../src/ui/test/TestPlayer.cpp" line="+37"/>
         <source>Stop Test</source>
         <translation>Detener</translation>
     </message>
@@ -2634,7 +2634,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::UnsavedWork</name>
     <message>
-        <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
+        <location filename="../src/ui/datafiles/UnsavedWork.cpp" line="+45"/>
         <location line="+57"/>
         <source>The folder cannot be created or written</source>
         <translation>No se puede crear la carpeta ni escribir en ella</translation>
@@ -2643,7 +2643,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::UserDialogs</name>
     <message>
-        <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
+        <location filename="../src/ui/common/UserDialogs.h" line="+16"/>
         <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
         <translation>ZELTA-GLOW  -  Secuenciador/destellador de LED</translation>
     </message>

@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+124"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+126"/>
         <source>given by --device</source>
         <translation>indiqué par --device</translation>
     </message>
@@ -208,7 +208,7 @@
 <context>
     <name>zg::DataFileCommands</name>
     <message>
-        <location filename="../src/ui/commands/DataFileCommands.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+22"/>
         <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
         <translation>ZELTA-GLOW  -  Séquenceur/flash à LED programmable - Beta3</translation>
     </message>
@@ -391,7 +391,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::Downloader</name>
     <message>
-        <location filename="../src/ui/commands/Downloader.cpp" line="+23"/>
+        <location filename="../src/ui/download/Downloader.cpp" line="+23"/>
         <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
         <translation><byte value="xd"/> 1) Remettez le Zelta-Glow sous tension ou branchez-le au câble de programmation (toutes les LED clignotent), puis<byte value="xd"/><byte value="xd"/> 2)  Attendez que toutes les LED s’allument et restent allumées, puis<byte value="xd"/><byte value="xd"/> 3)  Toutes les LED allumées, appuyez sur &apos;OK&apos; pour transférer vers le Zelta-Glow...</translation>
     </message>
@@ -404,7 +404,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ExportCommands</name>
     <message>
-        <location filename="../src/ui/commands/ExportCommands.cpp" line="+19"/>
+        <location filename="../src/ui/datafiles/ExportCommands.cpp" line="+19"/>
         <source>Export Animation</source>
         <translation>Exporter l’animation</translation>
     </message>
@@ -466,7 +466,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::FileCommands</name>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/FileCommandTexts.cpp" line="+22"/>
         <source>Data Files (*.DAT)</source>
         <translation>Fichiers de données (*.DAT)</translation>
     </message>
@@ -561,7 +561,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>%1 est le fichier de données de la séquence elle-même : un export l’écraserait. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/FileCommandTexts.cpp" line="-57"/>
+        <location filename="../src/ui/datafiles/FileCommandTexts.cpp" line="-57"/>
         <source>The file %1 is incomplete or damaged.<byte value="xd"/><byte value="xd"/>These lines could not be used and were left out:<byte value="xd"/>%2</source>
         <translation>Le fichier %1 est incomplet ou endommagé.<byte value="xd"/><byte value="xd"/>Ces lignes étaient inutilisables et ont été ignorées :<byte value="xd"/>%2</translation>
     </message>
@@ -604,7 +604,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::FlashPatternDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPatternDialog.cpp" line="+22"/>
+        <location filename="../src/ui/editing/FlashPatternDialog.cpp" line="+22"/>
         <source>Flash Pattern</source>
         <translation>Motif de flash</translation>
     </message>
@@ -706,7 +706,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Graine :</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+108"/>
         <source>Fit the c&amp;ycle at a sequencer delay of %1 ms</source>
         <translation>Ajuster le c&amp;ycle à un délai du séquenceur de %1 ms</translation>
     </message>
@@ -764,7 +764,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::FlashPreview</name>
     <message>
-        <location filename="../src/ui/dialogs/FlashPreview.cpp" line="+16"/>
+        <location filename="../src/ui/editing/FlashPreview.cpp" line="+16"/>
         <source>Pattern preview</source>
         <translation>Aperçu du motif</translation>
     </message>
@@ -772,7 +772,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::GridEditor</name>
     <message>
-        <location filename="../src/ui/commands/GridEditor.cpp" line="+13"/>
+        <location filename="../src/ui/editing/GridEditor.cpp" line="+13"/>
         <source>Cell</source>
         <translation>Case</translation>
     </message>
@@ -823,7 +823,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::HelpWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/HelpWindow.cpp" line="+25"/>
+        <location filename="../src/ui/help/HelpWindow.cpp" line="+25"/>
         <source>Zelta-Glow User Manual</source>
         <translation>Manuel d’utilisation du Zelta-Glow</translation>
     </message>
@@ -841,7 +841,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/commands/JoystickStick.cpp" line="+71"/>
+        <location filename="../src/ui/test/JoystickStick.cpp" line="+71"/>
         <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
         <translation>Les joysticks ne peuvent pas être lus sur cet ordinateur (%1) : la barre de défilement sert de manche.</translation>
     </message>
@@ -854,7 +854,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::LanguageMenu</name>
     <message>
-        <location filename="../src/ui/commands/LanguageMenu.cpp" line="+31"/>
+        <location filename="../src/ui/window/LanguageMenu.cpp" line="+31"/>
         <source>English</source>
         <extracomment>The name of the language of this translation, in that language (&quot;Deutsch&quot;, &quot;Français&quot;).</extracomment>
         <translation>Français</translation>
@@ -959,13 +959,13 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Blanc</translation>
     </message>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="+194"/>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+69"/>
+        <location line="+69"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+194"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+6"/>
+        <location line="+6"/>
         <source>LED #%1 indicator</source>
         <translation>Témoin de la LED #%1</translation>
     </message>
@@ -1290,12 +1290,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelCanvas</name>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+37"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+37"/>
         <source>Model</source>
         <translation>Modèle</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/LightMenu.cpp" line="+11"/>
+        <location filename="../src/ui/modelview/LightMenu.cpp" line="+11"/>
         <source>&amp;Name...</source>
         <translation>&amp;Nommer...</translation>
     </message>
@@ -1310,7 +1310,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/ModelCanvas.cpp" line="+253"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+253"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1320,7 +1320,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>%1 (LED#%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/controls/ModelCanvasAccessibility.cpp" line="+108"/>
+        <location filename="../src/ui/modelview/ModelCanvasAccessibility.cpp" line="+108"/>
         <source>LED #%1, lit</source>
         <translation>LED #%1, allumée</translation>
     </message>
@@ -1343,7 +1343,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelCommands.cpp" line="-86"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-86"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Le modèle %1 ne peut pas être lu (%2) : l’avion est montré à sa place.</translation>
     </message>
@@ -1579,7 +1579,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/commands/ModelLibraryCommands.cpp" line="+40"/>
+        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+40"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>Le modèle %1 ne peut pas être lu (%2).</translation>
     </message>
@@ -1743,7 +1743,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelStore</name>
     <message>
-        <location filename="../src/ui/commands/ModelStore.cpp" line="+91"/>
+        <location filename="../src/ui/modelview/ModelStore.cpp" line="+91"/>
         <location line="+15"/>
         <source>The model was changed in another window; it is shown as it is now.</source>
         <translation>Le modèle a été modifié dans une autre fenêtre ; il est montré tel qu’il est maintenant.</translation>
@@ -1772,7 +1772,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/ModelWindow.cpp" line="+26"/>
+        <location filename="../src/ui/modelview/ModelWindow.cpp" line="+26"/>
         <source>Plane (high wing)</source>
         <translation>Avion (aile haute)</translation>
     </message>
@@ -1899,7 +1899,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Vous ne pouvez pas utiliser %1 : il appartient à %2:%3 avec les droits %4, qui ne l’ouvrent à aucun groupe que vous pourriez rejoindre ; donnez-le au groupe dialout avec la ligne SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%5&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; dans /etc/udev/rules.d/99-zelta-glow.rules et rebranchez le câble, ou pour l’instant lancez &quot;sudo chmod a+rw %1&quot;.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>You may not use %1: ask whoever looks after this computer for read and write access to it.</source>
         <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1 : demandez à qui gère cet ordinateur un accès en lecture et en écriture.</translation>
     </message>
@@ -1954,7 +1954,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Un adaptateur série USB %1 (%2) est branché mais n&apos;a pas de port série : son pilote, %3, manque ou n&apos;est pas chargé ; chargez-le avec &quot;sudo modprobe %3&quot;, et si cela échoue, installez le paquet des modules noyau supplémentaires de votre système.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>%1 does not exist: check the path given with --device; the programming cable&apos;s device is usually /dev/ttyUSB0, or a name in /dev/serial/by-id/.</source>
         <translation>%1 n’existe pas : vérifiez le chemin donné avec --device ; le périphérique du câble de programmation est d’ordinaire /dev/ttyUSB0, ou un nom dans /dev/serial/by-id/.</translation>
     </message>
@@ -1972,12 +1972,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::PortListing</name>
     <message>
-        <location filename="../src/device/PortListing.cpp" line="+36"/>
+        <location filename="../src/device/PortListing.cpp" line="+38"/>
         <source>No serial device has a number from 1 to 6.</source>
         <translation>Aucun périphérique série n’a un numéro de 1 à 6.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>No serial device is plugged in.</source>
         <translation>Aucun périphérique série n&apos;est branché.</translation>
     </message>
@@ -1995,7 +1995,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>%1 a un numéro supérieur à 6 : si le câble y est branché, donnez-lui un numéro de 1 à 6 dans le Gestionnaire de périphériques (Ports (COM et LPT), %1, Propriétés, Paramètres du port, Avancé, Numéro de port COM), ou lancez le programme avec --device %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The adapter %1 is on %2, a number above 6: give it a number from 1 to 6 in Device Manager (Ports (COM &amp; LPT), %1, Properties, Port Settings, Advanced, COM Port Number), or start the program with --device %2.</source>
         <translation>L’adaptateur %1 est sur %2, un numéro supérieur à 6 : donnez-lui un numéro de 1 à 6 dans le Gestionnaire de périphériques (Ports (COM et LPT), %1, Propriétés, Paramètres du port, Avancé, Numéro de port COM), ou lancez le programme avec --device %2.</translation>
     </message>
@@ -2005,7 +2005,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Port %1 : %2, que le système ne liste pas en ce moment</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <location line="+14"/>
         <source>Port %1: %2</source>
         <translation>Port %1 : %2</translation>
@@ -2019,7 +2019,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::PresetCommands</name>
     <message>
-        <location filename="../src/ui/commands/PresetCommands.cpp" line="+58"/>
+        <location filename="../src/ui/presets/PresetCommands.cpp" line="+58"/>
         <source>(No presets found)</source>
         <translation>(Aucun modèle trouvé)</translation>
     </message>
@@ -2100,7 +2100,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::Presets</name>
     <message>
-        <location filename="../src/ui/commands/PresetNames.cpp" line="+13"/>
+        <location filename="../src/ui/presets/PresetNames.cpp" line="+13"/>
         <source>My Presets</source>
         <translation>Mes modèles</translation>
     </message>
@@ -2178,12 +2178,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+131"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+140"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>Réglages de ligne « %1 » non compris.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>%1 is not a serial device.</source>
         <translation>%1 n’est pas un périphérique série.</translation>
     </message>
@@ -2197,7 +2197,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::RangeCommands</name>
     <message>
-        <location filename="../src/ui/commands/RangeCommands.cpp" line="+33"/>
+        <location filename="../src/ui/editing/RangeCommands.cpp" line="+33"/>
         <source>Cut</source>
         <translation>Couper</translation>
     </message>
@@ -2270,7 +2270,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::RecentFiles</name>
     <message>
-        <location filename="../src/ui/commands/RecentFiles.cpp" line="+25"/>
+        <location filename="../src/ui/datafiles/RecentFiles.cpp" line="+25"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -2293,7 +2293,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::SettingsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/SettingsDialog.cpp" line="+50"/>
+        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+50"/>
         <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
         <translation>La liste %1 contient « %2 », qui n’est pas une de ses entrées.<byte value="xd"/><byte value="xd"/>Choisissez ou tapez un nombre de 1 à %3. Rien n’a été modifié.</translation>
     </message>
@@ -2376,7 +2376,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ShellCommands</name>
     <message>
-        <location filename="../src/ui/commands/ShellTexts.cpp" line="+24"/>
+        <location filename="../src/ui/help/ShellTexts.cpp" line="+24"/>
         <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
         <translation>  Séquenceur/flash à LED programmable  - Beta3</translation>
     </message>
@@ -2424,7 +2424,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::StickInputDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StickInputDialog.cpp" line="+16"/>
+        <location filename="../src/ui/test/StickInputDialog.cpp" line="+16"/>
         <source>Stick Input</source>
         <translation>Entrée du manche</translation>
     </message>
@@ -2468,7 +2468,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::TestPlayer</name>
     <message>
-        <location filename="../src/ui/commands/TestPlayer.cpp" line="+37"/>
+        <location filename="../src/ui/test/TestPlayer.cpp" line="+37"/>
         <source>Stop Test</source>
         <translation>Arrêter</translation>
     </message>
@@ -2634,7 +2634,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::UnsavedWork</name>
     <message>
-        <location filename="../src/ui/commands/UnsavedWork.cpp" line="+45"/>
+        <location filename="../src/ui/datafiles/UnsavedWork.cpp" line="+45"/>
         <location line="+57"/>
         <source>The folder cannot be created or written</source>
         <translation>Le dossier ne peut être ni créé ni écrit</translation>
@@ -2643,7 +2643,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::UserDialogs</name>
     <message>
-        <location filename="../src/ui/dialogs/UserDialogs.h" line="+15"/>
+        <location filename="../src/ui/common/UserDialogs.h" line="+16"/>
         <source>ZELTA-GLOW  -  LED Sequencer/Flasher</source>
         <translation>ZELTA-GLOW  -  Séquenceur/flash à LED</translation>
     </message>

@@ -3,8 +3,8 @@
 #include "BenchFigures.h"
 #include "BenchWindow.h"
 #include "app/Application.h"
-#include "ui/commands/ModelCommands.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/modelview/ModelCommands.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>

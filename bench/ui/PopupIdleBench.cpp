@@ -2,9 +2,9 @@
 #include "BenchFigures.h"
 #include "BenchWindow.h"
 #include "app/Application.h"
+#include "ui/common/UserDialogs.h"
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/PopupList.h"
-#include "ui/dialogs/UserDialogs.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>

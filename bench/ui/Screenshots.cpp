@@ -1,8 +1,8 @@
 // Writes pictures of the main window, the settings dialog and the About box, as the program draws
 // them, into the folder named on the command line.
 #include "BenchWindow.h"
-#include "ui/dialogs/QtUserDialogs.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/common/QtUserDialogs.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>

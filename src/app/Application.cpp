@@ -8,8 +8,8 @@
 #include "device/PresentSerialPorts.h"
 #include "device/QtSerialLink.h"
 #include "files/UserSettings.h"
-#include "ui/dialogs/QtUserDialogs.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/common/QtUserDialogs.h"
+#include "ui/settings/SettingsDialog.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "files/SameFile.h"
 #include "files/UserDataFolder.h"
 #include "playback/ServoZone.h"
-#include "ui/commands/ModelNames.h"
+#include "ui/modelview/ModelNames.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

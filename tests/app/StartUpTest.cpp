@@ -7,8 +7,8 @@
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "model/DocumentSnapshot.h"
-#include "ui/commands/DataFileCommands.h"
-#include "ui/commands/UnsavedWork.h"
+#include "ui/datafiles/DataFileCommands.h"
+#include "ui/datafiles/UnsavedWork.h"
 
 #include <QAction>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "FileSizeLimit.h"
 
 #include "files/DataFileWriter.h"
-#include "ui/commands/DataFileCommands.h"
-#include "ui/commands/UnsavedWork.h"
+#include "ui/datafiles/DataFileCommands.h"
+#include "ui/datafiles/UnsavedWork.h"
 
 #include <QAction>
 #include <QComboBox>

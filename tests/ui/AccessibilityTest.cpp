@@ -1,7 +1,7 @@
 #include "ModelViewFixture.h"
 
 #include "ui/controls/ClickableLabel.h"
-#include "ui/dialogs/FlashPatternDialog.h"
+#include "ui/editing/FlashPatternDialog.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "SocatPtyPair.h"
 #include "WorkedExample.h"
 #include "device/QtSerialLink.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QFileInfo>
 #include <QLabel>

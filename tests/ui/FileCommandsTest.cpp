@@ -4,9 +4,9 @@
 #include "app/CommandLine.h"
 #include "files/ConfigFile.h"
 #include "model/DocumentSnapshot.h"
-#include "ui/commands/FileCommandTexts.h"
 #include "ui/controls/LedIndicator.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/datafiles/FileCommandTexts.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QComboBox>
 #include <QDropEvent>

@@ -1,5 +1,5 @@
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/dialogs/QtUserDialogs.h"
+#include "ui/common/QtUserDialogs.h"
+#include "ui/datafiles/FileCommandTexts.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -2,10 +2,10 @@
 
 #include "RowText.h"
 #include "export/TimingText.h"
-#include "ui/commands/FlashCommands.h"
-#include "ui/dialogs/FlashPatternDialog.h"
-#include "ui/dialogs/FlashPreview.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/editing/FlashCommands.h"
+#include "ui/editing/FlashPatternDialog.h"
+#include "ui/editing/FlashPreview.h"
+#include "ui/settings/SettingsDialog.h"
 #include "ui/window/TimingReadout.h"
 
 #include <QAction>

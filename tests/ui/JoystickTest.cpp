@@ -1,7 +1,7 @@
 #include "UiFixture.h"
 
-#include "ui/commands/JoystickStick.h"
-#include "ui/dialogs/StickInputDialog.h"
+#include "ui/test/JoystickStick.h"
+#include "ui/test/StickInputDialog.h"
 
 #include <QAction>
 #include <QComboBox>

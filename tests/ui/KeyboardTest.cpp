@@ -1,11 +1,11 @@
 #include "UiFixture.h"
 
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/commands/ShellTexts.h"
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/PopupList.h"
-#include "ui/dialogs/HelpWindow.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/datafiles/FileCommandTexts.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/ShellTexts.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QAction>
 #include <QApplication>

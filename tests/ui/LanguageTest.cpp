@@ -3,13 +3,13 @@
 #include "app/Translations.h"
 #include "files/PresetLibrary.h"
 #include "files/UserSettings.h"
-#include "ui/commands/LanguageMenu.h"
-#include "ui/commands/PresetFolders.h"
-#include "ui/commands/PresetNames.h"
-#include "ui/dialogs/FlashPatternDialog.h"
-#include "ui/dialogs/ModelWindow.h"
-#include "ui/dialogs/SettingsDialog.h"
-#include "ui/dialogs/StickInputDialog.h"
+#include "ui/editing/FlashPatternDialog.h"
+#include "ui/modelview/ModelWindow.h"
+#include "ui/presets/PresetFolders.h"
+#include "ui/presets/PresetNames.h"
+#include "ui/settings/SettingsDialog.h"
+#include "ui/test/StickInputDialog.h"
+#include "ui/window/LanguageMenu.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/LedIndicator.h"
 #include "ui/controls/PopupList.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QComboBox>
 #include <QFile>

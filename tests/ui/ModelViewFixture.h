@@ -4,10 +4,10 @@
 
 #include "files/ModelLibrary.h"
 #include "files/UserDataFolder.h"
-#include "ui/commands/ModelCommands.h"
 #include "ui/controls/LedIndicator.h"
-#include "ui/controls/ModelCanvas.h"
-#include "ui/dialogs/ModelWindow.h"
+#include "ui/modelview/ModelCanvas.h"
+#include "ui/modelview/ModelCommands.h"
+#include "ui/modelview/ModelWindow.h"
 
 #include <QAction>
 
@@ -27,4 +27,3 @@ class ModelView : public UiFixture {
         return find<zg::LedIndicator>(QStringLiteral("LED_%1").arg(led))->fillColor();
     }
 };
-

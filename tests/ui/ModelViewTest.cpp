@@ -4,22 +4,21 @@
 #include "files/ModelLibrary.h"
 #include "files/UserDataFolder.h"
 #include "files/UserSettings.h"
-#include "ui/commands/ModelCommands.h"
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/LedIndicator.h"
-#include "ui/controls/ModelCanvas.h"
-#include "ui/dialogs/ModelWindow.h"
+#include "ui/modelview/ModelCanvas.h"
+#include "ui/modelview/ModelCommands.h"
+#include "ui/modelview/ModelWindow.h"
 
 #include <QAction>
+#include <QBackingStore>
 #include <QFile>
 #include <QLabel>
-#include <QBackingStore>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QToolTip>
 
 using namespace zg;
-
 
 // During a test every light shows what its output's indicator shows at that step, the stick's
 // zone deciding for a servo-controlled LED, the doubled light too; stopped, the event under the

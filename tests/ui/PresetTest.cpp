@@ -1,8 +1,8 @@
 #include "UiFixture.h"
 
-#include "ui/commands/DataFileCommands.h"
-#include "ui/commands/PresetFolders.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/datafiles/DataFileCommands.h"
+#include "ui/presets/PresetFolders.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "app/CommandLine.h"
 #include "files/DataFileWriter.h"
 #include "files/UserSettings.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
 
 #include <QStringList>
 

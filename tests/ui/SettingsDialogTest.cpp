@@ -1,6 +1,6 @@
 #include "UiFixture.h"
 
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,14 +1,14 @@
 #include "UiFixture.h"
 
 #include "device/QtSerialLink.h"
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/commands/ManualLocation.h"
-#include "ui/commands/ShellTexts.h"
+#include "ui/common/QtUserDialogs.h"
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/PopupList.h"
-#include "ui/dialogs/HelpWindow.h"
-#include "ui/dialogs/QtUserDialogs.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/datafiles/FileCommandTexts.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/ManualLocation.h"
+#include "ui/help/ShellTexts.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

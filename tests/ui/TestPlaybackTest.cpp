@@ -3,7 +3,7 @@
 #include "export/GridGeometry.h"
 #include "playback/TestStep.h"
 #include "ui/controls/LedIndicator.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QAction>
 #include <QApplication>

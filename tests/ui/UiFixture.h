@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "ui/commands/TestPlayer.h"
 #include "ui/controls/PopupList.h"
 #include "ui/grid/GridWidget.h"
+#include "ui/test/TestPlayer.h"
 #include "ui/window/MainWindow.h"
 
 #include <QDir>

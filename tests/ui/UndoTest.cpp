@@ -4,7 +4,7 @@
 #include "model/DocumentSnapshot.h"
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/PopupList.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,11 +3,11 @@
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "files/UserSettings.h"
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/commands/TestPlayer.h"
-#include "ui/commands/UnsavedWork.h"
-#include "ui/dialogs/SettingsDialog.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/datafiles/FileCommandTexts.h"
+#include "ui/datafiles/UnsavedWork.h"
+#include "ui/settings/SettingsDialog.h"
+#include "ui/test/TestPlayer.h"
 
 #include <QDir>
 #include <QFileInfo>

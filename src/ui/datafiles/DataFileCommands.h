@@ -4,7 +4,7 @@
 
 #include "files/ApplyRecord.h"
 #include "model/LedSequence.h"
-#include "ui/commands/DocumentHistory.h"
+#include "ui/common/DocumentHistory.h"
 #include "ui/controls/MainWindowControls.h"
 
 #include <QString>

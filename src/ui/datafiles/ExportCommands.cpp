@@ -4,9 +4,9 @@
 #include "files/SameFile.h"
 #include "playback/ModuleAnimation.h"
 #include "playback/ServoZone.h"
-#include "ui/commands/DocumentHistory.h"
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/DocumentHistory.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/datafiles/FileCommandTexts.h"
 
 #include <QFileInfo>
 #include <QScrollBar>

@@ -1,9 +1,9 @@
 #include "NotKeptNotice.h"
 
 #include "files/UserSettingsFailures.h"
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/commands/UnsavedWork.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/datafiles/FileCommandTexts.h"
+#include "ui/datafiles/UnsavedWork.h"
 
 #include <QApplication>
 #include <QDir>

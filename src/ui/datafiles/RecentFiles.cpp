@@ -2,8 +2,8 @@
 
 #include "export/PlainTip.h"
 #include "files/UserSettings.h"
-#include "ui/commands/DataFileCommands.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/datafiles/DataFileCommands.h"
 
 #include <QAction>
 #include <QDir>

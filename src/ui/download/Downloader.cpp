@@ -5,8 +5,8 @@
 #include "device/DownloadSession.h"
 #include "device/LineSettings.h"
 #include "device/PortFindings.h"
-#include "ui/commands/TestPlayer.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/test/TestPlayer.h"
 
 #include <QLabel>
 #include <QProgressBar>

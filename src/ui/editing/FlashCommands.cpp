@@ -1,9 +1,9 @@
 #include "FlashCommands.h"
 
-#include "ui/commands/DocumentHistory.h"
-#include "ui/dialogs/FlashPatternDialog.h"
-#include "ui/dialogs/SettingsDialog.h"
+#include "ui/common/DocumentHistory.h"
+#include "ui/editing/FlashPatternDialog.h"
 #include "ui/grid/GridWidget.h"
+#include "ui/settings/SettingsDialog.h"
 
 namespace zg {
 

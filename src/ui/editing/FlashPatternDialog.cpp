@@ -2,7 +2,7 @@
 
 #include "export/FormColors.h"
 #include "export/TimingText.h"
-#include "ui/dialogs/FlashPreview.h"
+#include "ui/editing/FlashPreview.h"
 
 #include <QCheckBox>
 #include <QComboBox>

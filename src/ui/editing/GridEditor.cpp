@@ -1,7 +1,7 @@
 #include "GridEditor.h"
 
 #include "model/RowOperations.h"
-#include "ui/commands/DocumentHistory.h"
+#include "ui/common/DocumentHistory.h"
 #include "ui/controls/PopupList.h"
 
 namespace zg {

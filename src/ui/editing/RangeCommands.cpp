@@ -1,6 +1,6 @@
 #include "RangeCommands.h"
 
-#include "ui/commands/DocumentHistory.h"
+#include "ui/common/DocumentHistory.h"
 #include "ui/grid/GridWidget.h"
 
 #include <QClipboard>

@@ -1,14 +1,14 @@
 #include "ShellCommands.h"
 
 #include "files/UserSettings.h"
-#include "ui/commands/Downloader.h"
-#include "ui/commands/ManualLocation.h"
-#include "ui/commands/NotKeptNotice.h"
-#include "ui/commands/ShellTexts.h"
-#include "ui/commands/TestPlayer.h"
-#include "ui/commands/UnsavedWork.h"
-#include "ui/dialogs/HelpWindow.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/datafiles/NotKeptNotice.h"
+#include "ui/datafiles/UnsavedWork.h"
+#include "ui/download/Downloader.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/ManualLocation.h"
+#include "ui/help/ShellTexts.h"
+#include "ui/test/TestPlayer.h"
 
 namespace zg {
 

@@ -1,8 +1,8 @@
 #include "ModelCanvas.h"
 
 #include "export/PlainTip.h"
-#include "ui/controls/LightMenu.h"
-#include "ui/controls/ModelCanvasAccessibility.h"
+#include "ui/modelview/LightMenu.h"
+#include "ui/modelview/ModelCanvasAccessibility.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -286,11 +286,11 @@ bool ModelCanvas::event(QEvent* event) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (const auto light = lightAt(help->pos())) {
         const ModelLight& l = model_.lights[*light];
-        QToolTip::showText(help->globalPos(),
-                           PlainTip(l.name.empty() ? tr("LED#%1").arg(l.led + 1)
-                                                   : tr("%1 (LED#%2)").arg(QString::fromStdString(l.name))
-                                                         .arg(l.led + 1)),
-                           this);
+        QToolTip::showText(
+            help->globalPos(),
+            PlainTip(l.name.empty() ? tr("LED#%1").arg(l.led + 1)
+                                    : tr("%1 (LED#%2)").arg(QString::fromStdString(l.name)).arg(l.led + 1)),
+            this);
     } else {
         QToolTip::hideText();
     }

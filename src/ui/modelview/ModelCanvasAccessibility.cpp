@@ -1,6 +1,6 @@
 #include "ModelCanvasAccessibility.h"
 
-#include "ui/controls/ModelCanvas.h"
+#include "ui/modelview/ModelCanvas.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

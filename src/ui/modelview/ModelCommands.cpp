@@ -6,14 +6,14 @@
 #include "files/UserSettings.h"
 #include "playback/ModelLights.h"
 #include "playback/ServoZone.h"
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/commands/ModelLibraryCommands.h"
-#include "ui/commands/ModelStep.h"
-#include "ui/commands/TestPlayer.h"
+#include "ui/common/UserDialogs.h"
 #include "ui/controls/ClickableLabel.h"
-#include "ui/controls/ModelCanvas.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/datafiles/FileCommandTexts.h"
 #include "ui/grid/GridWidget.h"
+#include "ui/modelview/ModelCanvas.h"
+#include "ui/modelview/ModelLibraryCommands.h"
+#include "ui/modelview/ModelStep.h"
+#include "ui/test/TestPlayer.h"
 
 #include <QCoreApplication>
 #include <QScreen>
@@ -86,7 +86,8 @@ void ModelCommands::buildView() {
     // Kept a moment after each move, so that a program that ends unexpectedly still finds it.
     keepPlace_.setSingleShot(true);
     keepPlace_.setInterval(1000);
-    connect(&keepPlace_, &QTimer::timeout, this, [this] { UserSettings::setModelViewGeometry(view_->saveGeometry()); });
+    connect(&keepPlace_, &QTimer::timeout, this,
+            [this] { UserSettings::setModelViewGeometry(view_->saveGeometry()); });
     connect(view_, &ModelWindow::placeChanged, &keepPlace_, qOverload<>(&QTimer::start));
     connect(view_, &ModelWindow::closed, this, [this] {
         UserSettings::setModelViewGeometry(view_->saveGeometry());
@@ -146,7 +147,8 @@ void ModelCommands::placeBesideWindow() {
         place = QRect(main.left() - kGap - left, main.top(), left, height);
     else if (below >= least.height())
         place = QRect(main.left(), main.bottom() + kGap, wanted.width(), below);
-    place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - place.height())));
+    place.moveTop(
+        std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - place.height())));
     view_->resize(place.size());
     view_->move(place.topLeft());
 }
@@ -219,7 +221,7 @@ bool ModelCommands::apply(const LayoutChange& change) {
         return true;
     report(tr("The model %1 cannot be kept: %2").arg(QString::fromStdString(store_.model().name), *error));
     clearHistory(); // what it would undo or redo next is not what the model holds now
-    modelShown(); // the view shows the model as it is kept
+    modelShown();   // the view shows the model as it is kept
     return false;
 }
 

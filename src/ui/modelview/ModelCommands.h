@@ -3,9 +3,9 @@
 #include "model/LedSequence.h"
 #include "model/ModelChanges.h"
 #include "model/ModelLayout.h"
-#include "ui/commands/ModelStore.h"
 #include "ui/controls/MainWindowControls.h"
-#include "ui/dialogs/ModelWindow.h"
+#include "ui/modelview/ModelStore.h"
+#include "ui/modelview/ModelWindow.h"
 
 #include <QObject>
 #include <QPointer>
@@ -79,10 +79,10 @@ class ModelCommands : public QObject {
     QUndoStack history_;
     ModelLibraryCommands* library_ = nullptr;
     QPointer<ModelWindow> view_;
-    bool chosen_ = false;        // a model was chosen or the view opened: its names name the outputs
-    int historyOf_ = -1;         // the generation of the model whose changes the history holds
-    bool stepping_ = false;      // an undo or redo of the history runs
-    QString changedElsewhere_;   // said in the view until the next change of the user's
+    bool chosen_ = false;      // a model was chosen or the view opened: its names name the outputs
+    int historyOf_ = -1;       // the generation of the model whose changes the history holds
+    bool stepping_ = false;    // an undo or redo of the history runs
+    QString changedElsewhere_; // said in the view until the next change of the user's
     QTimer keepPlace_;
 };
 

@@ -1,17 +1,18 @@
 #include "ModelLibraryCommands.h"
 
 #include "files/PresetLibrary.h"
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/commands/ModelNames.h"
-#include "ui/commands/ModelStore.h"
-#include "ui/dialogs/ModelWindow.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/datafiles/FileCommandTexts.h"
+#include "ui/modelview/ModelNames.h"
+#include "ui/modelview/ModelStore.h"
+#include "ui/modelview/ModelWindow.h"
 
 #include <QFileInfo>
 
 namespace zg {
 
-ModelLibraryCommands::ModelLibraryCommands(Parts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {}
+ModelLibraryCommands::ModelLibraryCommands(Parts parts, QObject* parent)
+    : QObject(parent), p_(std::move(parts)) {}
 
 QWidget* ModelLibraryCommands::parentWidget() const {
     QWidget* view = p_.view();
@@ -71,8 +72,9 @@ ModelLibraryCommands::askName(const QString& title, const QString& offered, bool
             continue;
         }
         const MessageAnswer answer = p_.dialogs.showMessage(
-            parentWidget(), {AppTitle(), tr("There is a model %1 already. Replace it with a new one?").arg(*taken),
-                             MessageButtons::YesNo, MessageIcon::Question});
+            parentWidget(),
+            {AppTitle(), tr("There is a model %1 already. Replace it with a new one?").arg(*taken),
+             MessageButtons::YesNo, MessageIcon::Question});
         if (answer == MessageAnswer::Yes)
             return NameChoice{*taken, true};
         if (answer == MessageAnswer::Cancel)
@@ -83,17 +85,19 @@ ModelLibraryCommands::askName(const QString& title, const QString& offered, bool
 // A new model of the outline shown: a picture's is named after the picture and keeps it.
 void ModelLibraryCommands::newModel() {
     const ModelLayout& shown = p_.store.model();
-    const QString source = SafeModelName(QFileInfo(QString::fromStdString(shown.picture.source)).completeBaseName());
+    const QString source =
+        SafeModelName(QFileInfo(QString::fromStdString(shown.picture.source)).completeBaseName());
     const QString offered = shown.outline != Outline::Picture ? ModelWindow::OutlineName(shown.outline)
-                            : source.isEmpty()                 ? tr("My Picture")
-                                                               : source;
+                            : source.isEmpty()                ? tr("My Picture")
+                                                              : source;
     const auto name = askName(tr("New Model"), freeName(offered), false);
     if (!name)
         return;
     ModelLayout model = TranslatedDefault(shown.outline);
     model.picture = shown.outline == Outline::Picture ? shown.picture : OutlinePicture{};
     model.name = name->name.toStdString();
-    if (const auto error = p_.store.keep(model, name->replace ? ModelStore::Replace::Yes : ModelStore::Replace::No))
+    if (const auto error =
+            p_.store.keep(model, name->replace ? ModelStore::Replace::Yes : ModelStore::Replace::No))
         report(tr("The model %1 cannot be kept: %2").arg(name->name, *error));
 }
 
@@ -137,26 +141,29 @@ void ModelLibraryCommands::importModel() {
     model.name = freeName(name.isEmpty() ? tr("Imported Model") : name).toStdString();
     const QStringList completed = CompleteLightsInLanguage(model);
     if (model.lights.size() > kMaxModelLights)
-        return report(tr("%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.")
-                          .arg(*path)
-                          .arg(model.lights.size() - std::size_t(completed.size()))
-                          .arg(completed.join(QStringLiteral(", ")))
-                          .arg(kMaxModelLights));
+        return report(
+            tr("%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.")
+                .arg(*path)
+                .arg(model.lights.size() - std::size_t(completed.size()))
+                .arg(completed.join(QStringLiteral(", ")))
+                .arg(kMaxModelLights));
     if (const auto error = p_.store.keep(model))
         return report(tr("The model %1 cannot be kept: %2").arg(QString::fromStdString(model.name), *error));
     if (!completed.isEmpty())
-        p_.dialogs.showMessage(parentWidget(),
-                               {AppTitle(),
-                                tr("The model %1 had no light for %2: each was put at its usual place.")
-                                    .arg(QString::fromStdString(model.name), completed.join(QStringLiteral(", "))),
-                                MessageButtons::Ok, MessageIcon::Information});
+        p_.dialogs.showMessage(
+            parentWidget(),
+            {AppTitle(),
+             tr("The model %1 had no light for %2: each was put at its usual place.")
+                 .arg(QString::fromStdString(model.name), completed.join(QStringLiteral(", "))),
+             MessageButtons::Ok, MessageIcon::Information});
 }
 
 void ModelLibraryCommands::exportModel() {
     const ModelLayout& model = p_.store.model();
     const auto path = p_.dialogs.getSaveFileName(
-        parentWidget(), {tr("Export Model"), FilterWithAllFiles(tr("Models (*.json)"), QStringLiteral("*.json")),
-                         QString::fromStdString(model.name) + QStringLiteral(".json"), QStringLiteral("json")});
+        parentWidget(),
+        {tr("Export Model"), FilterWithAllFiles(tr("Models (*.json)"), QStringLiteral("*.json")),
+         QString::fromStdString(model.name) + QStringLiteral(".json"), QStringLiteral("json")});
     if (!path)
         return;
     if (const auto error = ModelLibrary::exportTo(model, *path))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/commands/ModelStore.h"
+#include "ui/modelview/ModelStore.h"
 
 #include <QUndoCommand>
 

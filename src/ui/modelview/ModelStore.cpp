@@ -2,7 +2,7 @@
 
 #include "export/PictureFile.h"
 #include "files/UserSettings.h"
-#include "ui/commands/ModelNames.h"
+#include "ui/modelview/ModelNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,7 +54,8 @@ std::optional<QString> ModelStore::choose(const QString& name) {
 // the model's next change.
 void ModelStore::showRead(ModelLayout model, const QByteArray& bytes) {
     if (model.outline == Outline::Picture && model.picture.data.empty() && !model.picture.source.empty()) {
-        if (const PictureRead read = ReadPictureFile(QString::fromStdString(model.picture.source)); read.picture)
+        if (const PictureRead read = ReadPictureFile(QString::fromStdString(model.picture.source));
+            read.picture)
             model.picture = *read.picture;
     }
     CompleteLightsInLanguage(model);
@@ -96,7 +97,8 @@ void ModelStore::takeNewer() {
                 return taken(tr("The model was renamed %1 in another window.").arg(other));
         kept_ = false;
         seen_.clear();
-        return taken(tr("The model %1 was deleted in another window; a change here keeps it again.").arg(name));
+        return taken(
+            tr("The model %1 was deleted in another window; a change here keeps it again.").arg(name));
     }
     if (!read.model) { // nothing to take; what this window writes next replaces it
         seen_ = read.bytes;

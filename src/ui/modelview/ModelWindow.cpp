@@ -1,6 +1,6 @@
 #include "ModelWindow.h"
 
-#include "ui/controls/ModelCanvas.h"
+#include "ui/modelview/ModelCanvas.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -116,8 +116,9 @@ void ModelWindow::setHistory(QUndoStack& history) {
 }
 
 void ModelWindow::showNotice(const QString& text) {
-    notice_->setText(text.isEmpty() ? tr("Drag a light to its place; right-click it to name, double or remove it.")
-                                    : text);
+    notice_->setText(text.isEmpty()
+                         ? tr("Drag a light to its place; right-click it to name, double or remove it.")
+                         : text);
     notice_->setForegroundRole(text.isEmpty() ? QPalette::WindowText : QPalette::Link);
     notice_->setProperty("notice", !text.isEmpty());
 }

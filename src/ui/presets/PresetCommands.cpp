@@ -5,11 +5,11 @@
 #include "files/DataFileWriter.h"
 #include "files/PresetLibrary.h"
 #include "files/UserDataFolder.h"
-#include "ui/commands/DataFileCommands.h"
-#include "ui/commands/FileCommandTexts.h"
-#include "ui/commands/PresetFolders.h"
-#include "ui/commands/PresetNames.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
+#include "ui/datafiles/DataFileCommands.h"
+#include "ui/datafiles/FileCommandTexts.h"
+#include "ui/presets/PresetFolders.h"
+#include "ui/presets/PresetNames.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,9 +5,9 @@
 #include "device/PresentSerialPorts.h"
 #include "files/ConfigFile.h"
 #include "files/UserSettings.h"
+#include "ui/common/UserDialogs.h"
 #include "ui/controls/Placement.h"
 #include "ui/controls/TypedText.h"
-#include "ui/dialogs/UserDialogs.h"
 
 #include <QComboBox>
 #include <QDir>

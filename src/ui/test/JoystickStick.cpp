@@ -1,6 +1,6 @@
 #include "JoystickStick.h"
 
-#include "ui/dialogs/StickInputDialog.h"
+#include "ui/test/StickInputDialog.h"
 
 #include <QScrollBar>
 #include <QSettings>

@@ -1,7 +1,7 @@
 #include "LanguageMenu.h"
 
 #include "files/UserSettings.h"
-#include "ui/dialogs/UserDialogs.h"
+#include "ui/common/UserDialogs.h"
 
 #include <QActionGroup>
 #include <QDir>

@@ -3,12 +3,12 @@
 #include "device/SerialLink.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
-#include "ui/commands/DataFileCommands.h"
-#include "ui/commands/Downloader.h"
-#include "ui/commands/ExportCommands.h"
-#include "ui/commands/GridEditor.h"
-#include "ui/commands/ShellCommands.h"
 #include "ui/controls/MainWindowControls.h"
+#include "ui/datafiles/DataFileCommands.h"
+#include "ui/datafiles/ExportCommands.h"
+#include "ui/download/Downloader.h"
+#include "ui/editing/GridEditor.h"
+#include "ui/help/ShellCommands.h"
 #include "ui/window/WindowCommands.h"
 
 #include <QMainWindow>

@@ -1,14 +1,14 @@
 #include "MainWindowMenus.h"
 
 #include "files/UserSettings.h"
-#include "ui/commands/FlashCommands.h"
-#include "ui/commands/LanguageMenu.h"
-#include "ui/commands/ModelCommands.h"
-#include "ui/commands/PresetCommands.h"
-#include "ui/commands/RangeCommands.h"
-#include "ui/commands/RecentFiles.h"
 #include "ui/controls/MainWindowControls.h"
+#include "ui/datafiles/RecentFiles.h"
+#include "ui/editing/FlashCommands.h"
+#include "ui/editing/RangeCommands.h"
 #include "ui/grid/GridWidget.h"
+#include "ui/modelview/ModelCommands.h"
+#include "ui/presets/PresetCommands.h"
+#include "ui/window/LanguageMenu.h"
 
 #include <QAction>
 #include <QCoreApplication>
