@@ -67,14 +67,14 @@ bool ShellCommands::closeAsked() {
     }
     MessageRequest question{AppTitle(), CloseQuestionDuringDownload(*sent), MessageButtons::YesNoCancel,
                             MessageIcon::Question};
-    // A question about a download that has ended would mislead: it goes, and the window closes as
-    // it does when no download runs.
+    // A question about a download that has ended would mislead: it goes, and the window stays,
+    // since the user answered nothing; closing it again ends the program as without a download.
     question.withdrawWhen = [this](std::function<void()> withdraw) {
         download_.whenEnded(std::move(withdraw));
     };
     const MessageAnswer answer = dialogs_.showMessage(&window_, question);
     download_.whenEnded(nullptr);
-    if (answer == MessageAnswer::Yes || answer == MessageAnswer::Withdrawn) {
+    if (answer == MessageAnswer::Yes) {
         download_.stop();
         endNow();
         return true;
