@@ -130,7 +130,8 @@ bool QtSerialLink::Open(int port, std::string_view settings) {
     const PortLookup lookup = resolver_(port);
     entry_ = lookup.device;
     deviceLine_ = lookup.device ? PortTooltip(port, lookup) : std::string();
-    if (!lookup.device) {
+    // A Windows COM number the system does not list is no port on this computer now.
+    if (!lookup.device || !lookup.deviceListed) {
         fail(LinkErrorKind::NoDevice, NothingPluggedInText(lookup.devicesFound));
         error_.devicesFound = lookup.devicesFound;
         return false;

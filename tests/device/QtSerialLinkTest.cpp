@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zg {
 namespace {
@@ -15,6 +16,20 @@ namespace {
 // The failures of QtSerialLink that need no device at the far end (the pseudo-terminal tests are in
 // SerialPtyTest.cpp, which runs alone).
 constexpr int kCablePort = 1;
+
+// Windows names every number COMn; one the system does not list is no cable, said as such before
+// Windows' own "file not found".
+TEST(QtSerialLink, AComPortTheSystemDoesNotListIsNoDevice) {
+    testing::EnsureQtApp();
+    const std::vector<SerialPortEntry> present{{.name = "COM9", .location = "\\\\.\\COM9"}};
+    QtSerialLink link([&](int port) { return WindowsPortLookup(port, present); });
+    EXPECT_FALSE(link.Open(3, kDownloadLineSettings));
+    EXPECT_EQ(link.LastError().kind, LinkErrorKind::NoDevice);
+    EXPECT_EQ(
+        OpenFailureMessage(3, link.LastError()),
+        "Cannot open serial port 3: no serial device is plugged in for this number (1 found).\n\nPlug in "
+        "the programming cable, or choose its port number in Settings.");
+}
 
 TEST(QtSerialLink, MissingDeviceFailsNamingIt) {
     testing::EnsureQtApp();
