@@ -141,7 +141,7 @@ int RunApplication(int argc, char* argv[]) {
     // Set first, so that the language the user chose can be read before anything else.
     QCoreApplication::setApplicationName(QStringLiteral("zelta-glow"));
     // What the program remembers goes to ~/.config/zelta-glow/zelta-glow.conf on Linux, to the
-    // registry under HKEY_CURRENT_USER\Software\zelta-glow on Windows.
+    // registry under HKEY_CURRENT_USER\Software\zelta-glow\zelta-glow on Windows.
     QCoreApplication::setOrganizationName(QStringLiteral("zelta-glow"));
     Translations translations(UserSettings::language());
     if (argc > 1)
