@@ -18,6 +18,13 @@ const QString kLanguage = QStringLiteral("view/language");
 const QString kModelName = QStringLiteral("model/current");
 const QString kModelGeometry = QStringLiteral("model/geometry");
 const QString kModelShown = QStringLiteral("model/shown");
+const QString kHelpGeometry = QStringLiteral("helpWindow/geometry");
+const QString kStickGuid = QStringLiteral("joystick/guid");
+const QString kStickName = QStringLiteral("joystick/name");
+const QString kStickAxis = QStringLiteral("joystick/axis");
+const QString kStickLow = QStringLiteral("joystick/low");
+const QString kStickHigh = QStringLiteral("joystick/high");
+const QString kStickReverse = QStringLiteral("joystick/reverse");
 
 // Written at once and checked, so that a place where nothing can be written is said while the
 // user is there, not found out at the next start. An invalid value removes the key.
@@ -103,6 +110,38 @@ bool UserSettings::modelViewShown() {
 
 void UserSettings::setModelViewShown(bool shown) {
     write(kModelShown, shown);
+}
+
+QByteArray UserSettings::helpWindowGeometry() {
+    return QSettings().value(kHelpGeometry).toByteArray();
+}
+
+void UserSettings::setHelpWindowGeometry(const QByteArray& geometry) {
+    write(kHelpGeometry, geometry);
+}
+
+std::optional<UserSettings::StickChoice> UserSettings::stickChoice() {
+    const QSettings settings;
+    StickChoice choice;
+    choice.guid = settings.value(kStickGuid).toString();
+    if (choice.guid.isEmpty())
+        return std::nullopt;
+    choice.name = settings.value(kStickName).toString();
+    choice.axis = settings.value(kStickAxis).toInt();
+    choice.low = settings.value(kStickLow, choice.low).toInt();
+    choice.high = settings.value(kStickHigh, choice.high).toInt();
+    choice.reverse = settings.value(kStickReverse).toBool();
+    return choice;
+}
+
+// Without a choice every key goes, so that no part of an earlier one is read back.
+void UserSettings::setStickChoice(const std::optional<StickChoice>& choice) {
+    write(kStickGuid, choice ? QVariant(choice->guid) : QVariant());
+    write(kStickName, choice ? QVariant(choice->name) : QVariant());
+    write(kStickAxis, choice ? QVariant(choice->axis) : QVariant());
+    write(kStickLow, choice ? QVariant(choice->low) : QVariant());
+    write(kStickHigh, choice ? QVariant(choice->high) : QVariant());
+    write(kStickReverse, choice ? QVariant(choice->reverse) : QVariant());
 }
 
 QStringList UserSettings::recentFiles() {

@@ -42,6 +42,23 @@ class UserSettings {
     static bool modelViewShown();
     static void setModelViewShown(bool shown);
 
+    // The manual's window's place.
+    static QByteArray helpWindowGeometry();
+    static void setHelpWindowGeometry(const QByteArray& geometry);
+
+    // The transmitter's axis chosen as the servo stick: its joystick (SDL's GUID and name), the
+    // axis and the ends learnt for it; nothing where none was chosen.
+    struct StickChoice {
+        QString guid;
+        QString name;
+        int axis = 0;
+        int low = -32768;
+        int high = 32767;
+        bool reverse = false;
+    };
+    static std::optional<StickChoice> stickChoice();
+    static void setStickChoice(const std::optional<StickChoice>& choice);
+
     // Newest first, at most kRecentFileCount.
     static QStringList recentFiles();
     static void setRecentFiles(QStringList files);

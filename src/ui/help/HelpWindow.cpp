@@ -1,21 +1,18 @@
 #include "HelpWindow.h"
 
+#include "files/UserSettings.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace zg {
-
-namespace {
-const QString kGeometryKey = QStringLiteral("helpWindow/geometry");
-} // namespace
 
 HelpWindow::HelpWindow(const QString& manual, QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)), back_(new QToolButton(this)),
@@ -71,7 +68,7 @@ HelpWindow::HelpWindow(const QString& manual, QWidget* parent)
     layout->addLayout(bar);
     layout->addWidget(browser_);
     resize(760, 600);
-    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+    restoreGeometry(UserSettings::helpWindowGeometry());
 }
 
 void HelpWindow::showFindBar() {
@@ -94,7 +91,7 @@ void HelpWindow::find(bool backwards) {
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
-    QSettings().setValue(kGeometryKey, saveGeometry());
+    UserSettings::setHelpWindowGeometry(saveGeometry());
     QWidget::closeEvent(event);
 }
 

@@ -1,42 +1,33 @@
 #include "JoystickStick.h"
 
+#include "files/UserSettings.h"
 #include "ui/test/StickInputDialog.h"
 
 #include <QScrollBar>
-#include <QSettings>
 
 namespace zg {
 
 namespace {
 
-const QString kGroup = QStringLiteral("joystick/");
-
+// What is remembered of the chosen axis, in the program's words and in SDL's.
 std::optional<StickAxis> rememberedAxis() {
-    const QSettings settings;
-    const QString guid = settings.value(kGroup + QStringLiteral("guid")).toString();
-    if (guid.isEmpty())
+    const auto choice = UserSettings::stickChoice();
+    if (!choice)
         return std::nullopt;
-    StickAxis axis;
-    axis.guid = guid.toStdString();
-    axis.name = settings.value(kGroup + QStringLiteral("name")).toString().toStdString();
-    axis.axis = settings.value(kGroup + QStringLiteral("axis")).toInt();
-    axis.low = settings.value(kGroup + QStringLiteral("low"), axis.low).toInt();
-    axis.high = settings.value(kGroup + QStringLiteral("high"), axis.high).toInt();
-    axis.reverse = settings.value(kGroup + QStringLiteral("reverse")).toBool();
-    return axis;
+    return StickAxis{choice->guid.toStdString(),
+                     choice->name.toStdString(),
+                     choice->axis,
+                     choice->low,
+                     choice->high,
+                     choice->reverse};
 }
 
 void remember(const std::optional<StickAxis>& axis) {
-    QSettings settings;
-    settings.remove(QStringLiteral("joystick"));
     if (!axis)
-        return;
-    settings.setValue(kGroup + QStringLiteral("guid"), QString::fromStdString(axis->guid));
-    settings.setValue(kGroup + QStringLiteral("name"), QString::fromStdString(axis->name));
-    settings.setValue(kGroup + QStringLiteral("axis"), axis->axis);
-    settings.setValue(kGroup + QStringLiteral("low"), axis->low);
-    settings.setValue(kGroup + QStringLiteral("high"), axis->high);
-    settings.setValue(kGroup + QStringLiteral("reverse"), axis->reverse);
+        return UserSettings::setStickChoice(std::nullopt);
+    UserSettings::setStickChoice(UserSettings::StickChoice{QString::fromStdString(axis->guid),
+                                                           QString::fromStdString(axis->name), axis->axis,
+                                                           axis->low, axis->high, axis->reverse});
 }
 
 } // namespace
