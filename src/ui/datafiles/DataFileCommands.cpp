@@ -121,7 +121,7 @@ std::optional<ChosenFile> DataFileCommands::chooseSaveTarget() {
 // The old file is replaced only once the new one is complete, and the caption names the file only
 // when it really holds the sequence.
 void DataFileCommands::writeDataFile(const ChosenFile& file) {
-    QProgressBar* bar = p_.controls.progressBar;
+    QProgressBar* bar = &p_.progress;
     bar->setValue(0);
     bar->show();
     const auto error =
@@ -159,7 +159,7 @@ void DataFileCommands::merge() {
 // Reads a file for Open, Merge or New from Preset. A file that cannot be read, or is no data file
 // at all, is reported and gives nothing: the document stays as it was.
 std::optional<DataFileRecord> DataFileCommands::readUsable(const ChosenFile& file) {
-    QProgressBar* bar = p_.controls.progressBar;
+    QProgressBar* bar = &p_.progress;
     bar->setValue(0);
     bar->show();
     const DataFileReadResult read =

@@ -5,9 +5,10 @@
 #include "files/ApplyRecord.h"
 #include "model/LedSequence.h"
 #include "ui/common/DocumentHistory.h"
-#include "ui/controls/MainWindowControls.h"
 
 #include <QString>
+
+class QProgressBar;
 
 #include <functional>
 #include <optional>
@@ -38,8 +39,8 @@ class DataFileCommands {
 
   public:
     struct Parts {
-        QWidget& window; // parent of the dialogs; its caption names the file
-        MainWindowControls& controls;
+        QWidget& window;        // parent of the dialogs; its caption names the file
+        QProgressBar& progress; // how far a file is read or written
         LedSequence& sequence;
         UserDialogs& dialogs;
         TestPlayer& player;

@@ -47,7 +47,7 @@ void Downloader::start() {
 }
 
 void Downloader::enableFiveButtons(bool enabled) {
-    const MainWindowControls& c = p_.controls;
+    const Controls& c = p_.controls;
     for (QPushButton* button : {c.testButton, c.settingsButton, c.downloadButton, c.openButton, c.saveButton})
         button->setEnabled(enabled);
 }
@@ -90,7 +90,7 @@ std::string Downloader::findingsText(bool openFailedBusy) const {
 }
 
 void Downloader::sendSequence() {
-    MainWindowControls& c = p_.controls;
+    const Controls& c = p_.controls;
     c.settingsButton->hide();
     session_ = new DownloadSession(*link_, DownloadFrame::ValuesNow(p_.sequence), this);
     connect(session_, &DownloadSession::markerSent, this, [&c] {
@@ -116,7 +116,7 @@ void Downloader::stop() {
 }
 
 void Downloader::transferEnded(const DownloadResult& result) {
-    MainWindowControls& c = p_.controls;
+    const Controls& c = p_.controls;
     session_->deleteLater();
     session_ = nullptr;
     c.progressBar->hide();

@@ -7,7 +7,6 @@
 #include "device/SystemLook.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
-#include "ui/controls/MainWindowControls.h"
 
 #include <QObject>
 
@@ -15,6 +14,9 @@
 #include <memory>
 #include <optional>
 
+class QLabel;
+class QProgressBar;
+class QPushButton;
 class QWidget;
 
 namespace zg {
@@ -29,9 +31,21 @@ class Downloader : public QObject {
     Q_DECLARE_TR_FUNCTIONS(zg::Downloader)
 
   public:
+    // The main window's controls a download shows its progress in, and the buttons it disables
+    // while it runs.
+    struct Controls {
+        QProgressBar* progressBar = nullptr;
+        QLabel* downloadLabel = nullptr;
+        QLabel* sentLabel = nullptr;
+        QPushButton* testButton = nullptr;
+        QPushButton* settingsButton = nullptr;
+        QPushButton* downloadButton = nullptr;
+        QPushButton* openButton = nullptr;
+        QPushButton* saveButton = nullptr;
+    };
     struct Parts {
         QWidget& window; // parent of the message boxes
-        MainWindowControls& controls;
+        Controls controls;
         const LedSequence& sequence;
         const AppConfig& config;
         UserDialogs& dialogs;

@@ -6,8 +6,8 @@
 
 namespace zg {
 
-GridEditor::GridEditor(MainWindowControls& controls, LedSequence& sequence, DocumentHistory& history)
-    : c_(controls), sequence_(sequence), history_(history) {}
+GridEditor::GridEditor(const Lists& lists, LedSequence& sequence, DocumentHistory& history)
+    : lists_(lists), sequence_(sequence), history_(history) {}
 
 void GridEditor::toggle(LedChannel row, EventIndex e) {
     history_.record(tr("Cell"), [&] { sequence_.setCell(row, e, 1 - sequence_.cell(row, e)); });
@@ -39,7 +39,7 @@ void GridEditor::fillToRelease(LedChannel row, EventIndex e) {
 }
 
 void GridEditor::chooseColor(LedChannel led) {
-    c_.colorList->choose(sequence_.ledColor(led), [this, led](std::optional<int> picked) {
+    lists_.colors.choose(sequence_.ledColor(led), [this, led](std::optional<int> picked) {
         if (picked) // Esc: the colour stays; the label takes the colour as the document reports it
             history_.record(tr("Color"), [&] { sequence_.setLedColor(led, *picked); });
     });
@@ -50,14 +50,14 @@ void GridEditor::moveEndMark(EventIndex e) {
 }
 
 void GridEditor::showRowOptions(LedChannel row) {
-    c_.rowOptionsList->choose(int(RowOperation::ClearAll), [this, row](std::optional<int> operation) {
+    lists_.rowOptions.choose(int(RowOperation::ClearAll), [this, row](std::optional<int> operation) {
         if (!operation)
             return; // Esc is "Cancel"
         if (!NeedsOtherLed(*operation)) {
             applyRowCommand(row, *operation, -1);
             return;
         }
-        c_.copyList->choose(std::nullopt, [this, row, operation](std::optional<int> other) {
+        lists_.copies.choose(std::nullopt, [this, row, operation](std::optional<int> other) {
             if (other)
                 applyRowCommand(row, *operation, *other);
         });
@@ -66,7 +66,7 @@ void GridEditor::showRowOptions(LedChannel row) {
 
 // One step, named after the entry picked: "Clear All", "Copy from", "Skip 2".
 void GridEditor::applyRowCommand(LedChannel row, int operation, int other) {
-    const QListWidgetItem* entry = c_.rowOptionsList->item(operation);
+    const QListWidgetItem* entry = lists_.rowOptions.item(operation);
     const QString name = entry ? entry->text().remove(QStringLiteral("...")) : tr("Row Command");
     history_.record(name, [&] { ApplyRowOperation(sequence_, row, operation, other); });
 }

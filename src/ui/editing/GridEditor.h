@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 
 #include "model/LedSequence.h"
-#include "ui/controls/MainWindowControls.h"
 
 #include <optional>
 
 namespace zg {
 
 class DocumentHistory;
+class PopupList;
 
 // The direct editing of the grid: cell clicks, the paint gesture, the colour choice, the end mark
 // and the row commands with their pop-up lists.
@@ -17,7 +17,13 @@ class GridEditor {
     Q_DECLARE_TR_FUNCTIONS(zg::GridEditor)
 
   public:
-    GridEditor(MainWindowControls& controls, LedSequence& sequence, DocumentHistory& history);
+    // The main window's pop-up lists the editor asks from.
+    struct Lists {
+        PopupList& colors;
+        PopupList& rowOptions;
+        PopupList& copies; // the other row of a copy
+    };
+    GridEditor(const Lists& lists, LedSequence& sequence, DocumentHistory& history);
 
     // A press and release on one cell, or Space on the focus cell, switches it.
     void toggle(LedChannel row, EventIndex e);
@@ -33,7 +39,7 @@ class GridEditor {
   private:
     void applyRowCommand(LedChannel row, int operation, int other);
 
-    MainWindowControls& c_;
+    Lists lists_;
     LedSequence& sequence_;
     DocumentHistory& history_;
     std::optional<EventIndex> dragStart_; // the event of the last press, shared by all four rows

@@ -36,9 +36,9 @@ ModelCommands::ModelCommands(const Parts& parts, QObject* parent)
         chosen_ = !store_.choose(current).has_value();
     connect(&p_.player, &TestPlayer::stepShown, this, &ModelCommands::showStep);
     connect(&p_.player, &TestPlayer::woundDown, this, &ModelCommands::showAtRest);
-    connect(p_.controls.grid, &GridWidget::pointerEventChanged, this, &ModelCommands::showAtRest);
-    connect(p_.controls.grid, &GridWidget::focusMoved, this, &ModelCommands::showAtRest);
-    connect(p_.controls.servoStick, &QScrollBar::valueChanged, this, &ModelCommands::showAtRest);
+    connect(&p_.grid, &GridWidget::pointerEventChanged, this, &ModelCommands::showAtRest);
+    connect(&p_.grid, &GridWidget::focusMoved, this, &ModelCommands::showAtRest);
+    connect(&p_.servoStick, &QScrollBar::valueChanged, this, &ModelCommands::showAtRest);
     if (chosen_)
         applyNames();
     // Beside the main window once the window manager has put that in its place, where the view has
@@ -187,12 +187,12 @@ void ModelCommands::showNotice() {
 
 // The outputs go by their lights' names wherever the window names an LED for the user.
 void ModelCommands::applyNames() {
-    p_.controls.grid->nameOutputsBy([this](LedChannel led) { return outputName(led); });
+    p_.grid.nameOutputsBy([this](LedChannel led) { return outputName(led); });
     for (LedChannel led = 0; led < kLedCount; ++led) {
         const QString name = outputName(led);
         const QString shown = name.isEmpty() ? QStringLiteral("LED#%1").arg(led + 1)
                                              : QStringLiteral("%1 (LED#%2)").arg(name).arg(led + 1);
-        p_.controls.ledLabels[led]->setToolTip(PlainTip(
+        p_.ledLabels[led]->setToolTip(PlainTip(
             QCoreApplication::translate("zg::MainWindow", "Click here to change color of %1").arg(shown)));
     }
 }
@@ -277,9 +277,8 @@ void ModelCommands::showStep(EventIndex e, int servoZoneMask) {
 void ModelCommands::showAtRest() {
     if (p_.player.active())
         return; // the test shows its own steps
-    const int pointer = p_.controls.grid->pointerEvent();
-    showStep(pointer >= 0 ? pointer : p_.controls.grid->focusCell().event,
-             ServoZoneMaskOf(p_.controls.servoStick->value()));
+    const int pointer = p_.grid.pointerEvent();
+    showStep(pointer >= 0 ? pointer : p_.grid.focusCell().event, ServoZoneMaskOf(p_.servoStick.value()));
 }
 
 void ModelCommands::documentChanged() {

@@ -3,7 +3,6 @@
 #include "model/LedSequence.h"
 #include "model/ModelChanges.h"
 #include "model/ModelLayout.h"
-#include "ui/controls/MainWindowControls.h"
 #include "ui/modelview/ModelStore.h"
 #include "ui/modelview/ModelWindow.h"
 
@@ -13,10 +12,15 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <array>
 #include <functional>
+
+class QScrollBar;
 
 namespace zg {
 
+class ClickableLabel;
+class GridWidget;
 class ModelLibraryCommands;
 class TestPlayer;
 class UserDialogs;
@@ -34,7 +38,11 @@ class ModelCommands : public QObject {
         const LedSequence& sequence;
         UserDialogs& dialogs;
         TestPlayer& player;
-        MainWindowControls& controls;
+        // The main window's: the view follows the grid's pointer and focus and the stick, names
+        // the grid's outputs and the LED labels' tooltips after the model's lights.
+        GridWidget& grid;
+        QScrollBar& servoStick;
+        std::array<ClickableLabel*, kLedCount> ledLabels;
     };
     ModelCommands(const Parts& parts, QObject* parent);
     ~ModelCommands() override;

@@ -14,7 +14,7 @@
 
 namespace zg {
 
-TestPlayer::TestPlayer(MainWindowControls& controls, const LedSequence& sequence, QObject* parent)
+TestPlayer::TestPlayer(const Controls& controls, const LedSequence& sequence, QObject* parent)
     : QObject(parent), c_(controls), sequence_(sequence), stepTimer_(new QTimer(this)) {
     stepTimer_->setObjectName(QStringLiteral("Timer1"));
     stepTimer_->setSingleShot(true);

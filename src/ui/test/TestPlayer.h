@@ -1,15 +1,22 @@
 #pragma once
 
 #include "model/LedSequence.h"
-#include "ui/controls/MainWindowControls.h"
+#include "model/LedTables.h"
 
 #include <QObject>
 
+#include <array>
 #include <optional>
 
+class QLabel;
+class QPushButton;
+class QScrollBar;
 class QTimer;
 
 namespace zg {
+
+class GridWidget;
+class LedIndicator;
 
 // The on-screen test: plays events 0 to the end mark, pass after pass, one per tick of the step
 // timer, and lights the indicators as the servo stick's zone allows. Between ticks nothing of the
@@ -17,7 +24,20 @@ namespace zg {
 class TestPlayer : public QObject {
     Q_OBJECT
   public:
-    TestPlayer(MainWindowControls& controls, const LedSequence& sequence, QObject* parent);
+    // The main window's controls the test plays on: the grid's playing column, the indicators, the
+    // stick with its pulse width, and the buttons whose captions and places it changes.
+    struct Controls {
+        GridWidget* grid = nullptr;
+        std::array<LedIndicator*, kLedCount> ledIndicators{};
+        QPushButton* testButton = nullptr;
+        QPushButton* settingsButton = nullptr; // the stick takes its place
+        QScrollBar* servoStick = nullptr;
+        QLabel* pulseWidthCaption = nullptr;
+        QLabel* pulseWidth = nullptr;
+        QLabel* pulseWidthUnit = nullptr;
+        QLabel* servoHint = nullptr;
+    };
+    TestPlayer(const Controls& controls, const LedSequence& sequence, QObject* parent);
 
     bool running() const { return running_; }
     // A test is playing or winding down: its last step is still on screen.
@@ -58,7 +78,7 @@ class TestPlayer : public QObject {
     void showServoStick(bool shown);
     int stepIntervalMs();
 
-    MainWindowControls& c_;
+    Controls c_;
     const LedSequence& sequence_;
     QTimer* stepTimer_ = nullptr;
     bool running_ = false;

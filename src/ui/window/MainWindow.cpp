@@ -23,6 +23,7 @@
 #include "ui/window/DigitKey.h"
 #include "ui/window/DocumentDisplay.h"
 #include "ui/window/DroppedFile.h"
+#include "ui/window/FeatureControls.h"
 #include "ui/window/MainWindowMenus.h"
 #include "ui/window/TimingReadout.h"
 
@@ -41,11 +42,6 @@
 
 namespace zg {
 
-namespace {
-constexpr int kClientWidth = 640;
-constexpr int kClientHeight = 255;
-} // namespace
-
 MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique_ptr<SerialLink> link,
                        QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs) {
@@ -53,7 +49,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
     setWindowTitle(StartTitle());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setFixedSize(640, 255); // the design's client area
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Midlight));
     client->setPalette(palette);
@@ -83,9 +79,10 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     settings_->setStepRecorder(
         [this](const QString& name, const std::function<void()>& change) { history_->record(name, change); });
     connect(history_, &DocumentHistory::speedsRestored, settings_, &SettingsDialog::selectSpeeds);
-    grid_ = std::make_unique<GridEditor>(c_, sequence_, *history_);
+    grid_ = std::make_unique<GridEditor>(GridEditor::Lists{*c_.colorList, *c_.rowOptionsList, *c_.copyList},
+                                         sequence_, *history_);
     ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.sentLabel, this);
-    player_ = new TestPlayer(c_, sequence_, this);
+    player_ = new TestPlayer(TestControls(c_), sequence_, this);
     player_->setModuleSpeed(UserSettings::moduleSpeed());
     joystick_ = new JoystickStick(*c_.servoStick, this);
     connect(player_, &TestPlayer::runningChanged, joystick_, &JoystickStick::testRunning);
@@ -99,15 +96,17 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     auto* notKept = new NotKeptNotice(*unsaved_, dialogs, *this);
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
-        *this, c_, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
+        *this, *c_.progressBar, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
     presets_ = new PresetCommands({*this, sequence_, dialogs, *files_}, this);
     flashes_ = new FlashCommands({*this, sequence_, *history_, *c_.grid, *settings_}, this);
     recent_ = new RecentFiles(*this, dialogs, *files_, this);
-    models_ = new ModelCommands({*this, sequence_, dialogs, *player_, c_}, this);
+    models_ = new ModelCommands({*this, sequence_, dialogs, *player_, *c_.grid, *c_.servoStick, c_.ledLabels},
+                                this);
     exports_ = std::make_unique<ExportCommands>(
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
     download_ = std::make_unique<Downloader>(
-        Downloader::Parts{*this, c_, sequence_, config_, dialogs, *player_}, std::move(link));
+        Downloader::Parts{*this, DownloadControls(c_), sequence_, config_, dialogs, *player_},
+        std::move(link));
     shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *notKept,
                                              *download_);
     shell_->whenEnding([this] { models_->rememberView(); });
