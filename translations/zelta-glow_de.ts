@@ -823,7 +823,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::HelpWindow</name>
     <message>
-        <location filename="../src/ui/help/HelpWindow.cpp" line="+25"/>
+        <location filename="../src/ui/help/HelpWindow.cpp" line="+22"/>
         <source>Zelta-Glow User Manual</source>
         <translation>Zelta-Glow-Bedienungsanleitung</translation>
     </message>
@@ -841,7 +841,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/test/JoystickStick.cpp" line="+71"/>
+        <location filename="../src/ui/test/JoystickStick.cpp" line="+62"/>
         <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
         <translation>Joysticks können auf diesem Rechner nicht gelesen werden (%1): die Bildlaufleiste ist der Knüppel.</translation>
     </message>
@@ -960,7 +960,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
     <message>
         <location line="+69"/>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+194"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+196"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
     </message>
@@ -1102,7 +1102,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Variables Tempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+172"/>
         <source>Servo Mode</source>
         <translation>Servomodus</translation>
     </message>
@@ -1310,7 +1310,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+253"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+254"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1343,17 +1343,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-86"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-87"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2): stattdessen wird das Flugzeug gezeigt.</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="-101"/>
+        <location line="-102"/>
         <source>Move Light</source>
         <translation>Licht verschieben</translation>
     </message>
@@ -1368,7 +1368,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Licht entfernen</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+54"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>Das Bild %1 kann nicht gezeigt werden (%2): das Flugzeug steht an seiner Stelle.</translation>
     </message>
@@ -1462,7 +1462,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>%1 kann kein Modell benennen: %2</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+53"/>
         <source>there is no model of that name</source>
         <translation>es gibt kein Modell dieses Namens</translation>
     </message>
@@ -1579,7 +1579,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+40"/>
+        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+41"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2).</translation>
     </message>
@@ -1604,12 +1604,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Es gibt schon ein Modell %1: wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>There is a model %1 already. Replace it with a new one?</source>
         <translation>Es gibt schon ein Modell %1. Durch ein neues ersetzen?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>My Picture</source>
         <translation>Mein Bild</translation>
     </message>
@@ -1619,13 +1619,13 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Neues Modell</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+49"/>
+        <location line="+8"/>
+        <location line="+50"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-45"/>
         <source>Rename Model</source>
         <translation>Modell umbenennen</translation>
     </message>
@@ -1651,12 +1651,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
     <message>
         <location line="+0"/>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Models (*.json)</source>
         <translation>Modelle (*.json)</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="-29"/>
         <source>%1 cannot be imported: %2</source>
         <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
@@ -1666,17 +1666,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Importiertes Modell</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.</source>
         <translation>%1 kann nicht importiert werden: es hat %2 Lichter und kein Licht für %3; ein Modell hat höchstens %4.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>The model %1 had no light for %2: each was put at its usual place.</source>
         <translation>Das Modell %1 hatte kein Licht für %2: jedes wurde an seinen üblichen Platz gesetzt.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Export Model</source>
         <translation>Modell exportieren</translation>
     </message>
@@ -1743,18 +1743,18 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelStore</name>
     <message>
-        <location filename="../src/ui/modelview/ModelStore.cpp" line="+91"/>
-        <location line="+15"/>
+        <location filename="../src/ui/modelview/ModelStore.cpp" line="+92"/>
+        <location line="+16"/>
         <source>The model was changed in another window; it is shown as it is now.</source>
         <translation>Das Modell wurde in einem anderen Fenster geändert; es wird so gezeigt, wie es jetzt ist.</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-11"/>
         <source>The model was renamed %1 in another window.</source>
         <translation>Das Modell wurde in einem anderen Fenster in %1 umbenannt.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The model %1 was deleted in another window; a change here keeps it again.</source>
         <translation>Das Modell %1 wurde in einem anderen Fenster gelöscht; eine Änderung hier bewahrt es wieder auf.</translation>
     </message>
@@ -1807,12 +1807,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Modellansicht</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Ziehen Sie ein Licht an seinen Platz; mit einem Rechtsklick benennen, verdoppeln oder entfernen Sie es.</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>&amp;Model:</source>
         <translation>&amp;Modell:</translation>
     </message>
@@ -2077,22 +2077,22 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Ein Name ist eine Zeile, ohne Tabulatoren.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>A name has at most %1 characters.</source>
         <translation>Ein Name hat höchstens %1 Zeichen.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The name is too long for a file name; shorten it.</source>
         <translation>Der Name ist für einen Dateinamen zu lang; kürzen Sie ihn.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1 names a device on Windows.</source>
         <translation>%1 benennt unter Windows ein Gerät.</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Ein Name darf keines dieser Zeichen enthalten: / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>
@@ -2176,9 +2176,57 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
 </context>
 <context>
+    <name>zg::ProgramCommands</name>
+    <message>
+        <location filename="../src/ui/help/ProgramTexts.cpp" line="+24"/>
+        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
+        <translation>  Programmierbarer LED-Sequenzer/Blitzer  - Beta3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By:  %1</source>
+        <translation>Von:  %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
+        <translation>Die Bedienungsanleitung konnte nicht angezeigt werden: kein Programm auf diesem Rechner hat<byte value="xd"/>%1<byte value="xd"/>geöffnet.<byte value="xd"/><byte value="xd"/>Bitte diese Adresse in einem Webbrowser öffnen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die mitgelieferte Bedienungsanleitung wurde nicht gefunden. Gesucht wurde unter<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Redirecting to VANTORO webpage for more info...</source>
+        <translation> Weiterleitung zur VANTORO-Webseite für mehr Informationen...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
+        <translation>Eine Übertragung läuft: das Modul hat bisher %1 von %2 Werten erhalten. Beenden hält sie jetzt an, und das Modul hat ein unvollständiges Muster, bis es erneut gesendet wird.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
+        <translation>Eine Übertragung läuft: das Modul hat bisher %1 von %2 Werten erhalten.<byte value="xd"/><byte value="xd"/>Ja hält sie jetzt an und schließt das Programm; das Modul hat dann ein unvollständiges Muster, bis es erneut gesendet wird.<byte value="xd"/>Nein schließt das Programm, sobald die Übertragung fertig ist.<byte value="xd"/>Abbrechen lässt das Programm offen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK to Really Exit ?</source>
+        <translation>Wirklich beenden?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(Be sure you have saved your files)</source>
+        <translation>(Haben Sie Ihre Dateien gespeichert?)</translation>
+    </message>
+</context>
+<context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+140"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+141"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>Leitungseinstellungen „%1“ nicht verstanden.</translation>
     </message>
@@ -2371,54 +2419,6 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <location line="+56"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Dieser Lauf sendet an %1 (--device).</translation>
-    </message>
-</context>
-<context>
-    <name>zg::ShellCommands</name>
-    <message>
-        <location filename="../src/ui/help/ShellTexts.cpp" line="+24"/>
-        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
-        <translation>  Programmierbarer LED-Sequenzer/Blitzer  - Beta3</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>By:  %1</source>
-        <translation>Von:  %1</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
-        <translation>Die Bedienungsanleitung konnte nicht angezeigt werden: kein Programm auf diesem Rechner hat<byte value="xd"/>%1<byte value="xd"/>geöffnet.<byte value="xd"/><byte value="xd"/>Bitte diese Adresse in einem Webbrowser öffnen.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Die mitgelieferte Bedienungsanleitung wurde nicht gefunden. Gesucht wurde unter<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source> Redirecting to VANTORO webpage for more info...</source>
-        <translation> Weiterleitung zur VANTORO-Webseite für mehr Informationen...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
-        <translation>Eine Übertragung läuft: das Modul hat bisher %1 von %2 Werten erhalten. Beenden hält sie jetzt an, und das Modul hat ein unvollständiges Muster, bis es erneut gesendet wird.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
-        <translation>Eine Übertragung läuft: das Modul hat bisher %1 von %2 Werten erhalten.<byte value="xd"/><byte value="xd"/>Ja hält sie jetzt an und schließt das Programm; das Modul hat dann ein unvollständiges Muster, bis es erneut gesendet wird.<byte value="xd"/>Nein schließt das Programm, sobald die Übertragung fertig ist.<byte value="xd"/>Abbrechen lässt das Programm offen.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>OK to Really Exit ?</source>
-        <translation>Wirklich beenden?</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>(Be sure you have saved your files)</source>
-        <translation>(Haben Sie Ihre Dateien gespeichert?)</translation>
     </message>
 </context>
 <context>

@@ -823,7 +823,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::HelpWindow</name>
     <message>
-        <location filename="../src/ui/help/HelpWindow.cpp" line="+25"/>
+        <location filename="../src/ui/help/HelpWindow.cpp" line="+22"/>
         <source>Zelta-Glow User Manual</source>
         <translation>Manual de usuario del Zelta-Glow</translation>
     </message>
@@ -841,7 +841,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/test/JoystickStick.cpp" line="+71"/>
+        <location filename="../src/ui/test/JoystickStick.cpp" line="+62"/>
         <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
         <translation>No se pueden leer joysticks en este ordenador (%1): la barra de desplazamiento hace de palanca.</translation>
     </message>
@@ -960,7 +960,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+69"/>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+194"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+196"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
     </message>
@@ -1102,7 +1102,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Velocidad variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+172"/>
         <source>Servo Mode</source>
         <translation>Modo servo</translation>
     </message>
@@ -1310,7 +1310,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Quitar</translation>
     </message>
     <message>
-        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+253"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+254"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1343,17 +1343,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-86"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-87"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>No se puede leer el modelo %1 (%2): en su lugar se muestra el avión.</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>No se puede conservar el modelo %1: %2</translation>
     </message>
     <message>
-        <location line="-101"/>
+        <location line="-102"/>
         <source>Move Light</source>
         <translation>Mover luz</translation>
     </message>
@@ -1368,7 +1368,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Quitar luz</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+54"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>No se puede mostrar la imagen %1 (%2): el avión ocupa su lugar.</translation>
     </message>
@@ -1462,7 +1462,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>%1 no sirve como nombre de modelo: %2</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+53"/>
         <source>there is no model of that name</source>
         <translation>no hay ningún modelo con ese nombre</translation>
     </message>
@@ -1579,7 +1579,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+40"/>
+        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+41"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>No se puede leer el modelo %1 (%2).</translation>
     </message>
@@ -1604,12 +1604,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Ya hay un modelo %1: elija otro nombre.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>There is a model %1 already. Replace it with a new one?</source>
         <translation>Ya hay un modelo %1. ¿Sustituirlo por uno nuevo?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>My Picture</source>
         <translation>Mi imagen</translation>
     </message>
@@ -1619,13 +1619,13 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Nuevo modelo</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+49"/>
+        <location line="+8"/>
+        <location line="+50"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>No se puede conservar el modelo %1: %2</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-45"/>
         <source>Rename Model</source>
         <translation>Renombrar modelo</translation>
     </message>
@@ -1651,12 +1651,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+0"/>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Models (*.json)</source>
         <translation>Modelos (*.json)</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="-29"/>
         <source>%1 cannot be imported: %2</source>
         <translation>No se puede importar %1: %2</translation>
     </message>
@@ -1666,17 +1666,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Modelo importado</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.</source>
         <translation>No se puede importar %1: tiene %2 luces y ninguna luz para %3; un modelo tiene como mucho %4.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>The model %1 had no light for %2: each was put at its usual place.</source>
         <translation>El modelo %1 no tenía luz para %2: cada una se puso en su sitio habitual.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Export Model</source>
         <translation>Exportar modelo</translation>
     </message>
@@ -1743,18 +1743,18 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelStore</name>
     <message>
-        <location filename="../src/ui/modelview/ModelStore.cpp" line="+91"/>
-        <location line="+15"/>
+        <location filename="../src/ui/modelview/ModelStore.cpp" line="+92"/>
+        <location line="+16"/>
         <source>The model was changed in another window; it is shown as it is now.</source>
         <translation>El modelo se cambió en otra ventana; se muestra tal como está ahora.</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-11"/>
         <source>The model was renamed %1 in another window.</source>
         <translation>El modelo se renombró como %1 en otra ventana.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The model %1 was deleted in another window; a change here keeps it again.</source>
         <translation>El modelo %1 se eliminó en otra ventana; un cambio aquí lo vuelve a conservar.</translation>
     </message>
@@ -1807,12 +1807,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Vista del modelo</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Arrastre una luz a su sitio; con un clic derecho puede nombrarla, duplicarla o quitarla.</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>&amp;Model:</source>
         <translation>&amp;Modelo:</translation>
     </message>
@@ -2077,22 +2077,22 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Un nombre es una sola línea, sin tabuladores.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>A name has at most %1 characters.</source>
         <translation>Un nombre tiene como mucho %1 caracteres.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The name is too long for a file name; shorten it.</source>
         <translation>El nombre es demasiado largo para un nombre de archivo; acórtelo.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1 names a device on Windows.</source>
         <translation>%1 es el nombre de un dispositivo en Windows.</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Un nombre no puede contener ninguno de estos caracteres: / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>
@@ -2176,9 +2176,57 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
 </context>
 <context>
+    <name>zg::ProgramCommands</name>
+    <message>
+        <location filename="../src/ui/help/ProgramTexts.cpp" line="+24"/>
+        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
+        <translation>  Secuenciador/destellador de LED programable  - Beta3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By:  %1</source>
+        <translation>De:  %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
+        <translation>No se pudo mostrar el manual: ningún programa de este ordenador abrió<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Abra esa dirección en un navegador web.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>No se encontró el manual que viene con el programa. Se buscó como<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Redirecting to VANTORO webpage for more info...</source>
+        <translation> Redirigiendo a la página web de VANTORO para más información...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
+        <translation>Hay una transferencia en curso: el módulo ha recibido %1 de %2 valores hasta ahora. Salir ahora la detiene, y el módulo tiene un patrón incompleto hasta que se envíe de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
+        <translation>Hay una transferencia en curso: el módulo ha recibido %1 de %2 valores hasta ahora.<byte value="xd"/><byte value="xd"/>Sí la detiene ahora y cierra el programa; el módulo tiene entonces un patrón incompleto hasta que se envíe de nuevo.<byte value="xd"/>No cierra el programa cuando termine la transferencia.<byte value="xd"/>Cancelar mantiene el programa abierto.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK to Really Exit ?</source>
+        <translation>¿Salir de verdad?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(Be sure you have saved your files)</source>
+        <translation>(Asegúrese de haber guardado sus archivos)</translation>
+    </message>
+</context>
+<context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+140"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+141"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>No se entienden los ajustes de línea «%1».</translation>
     </message>
@@ -2371,54 +2419,6 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <location line="+56"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Esta sesión envía a %1 (--device).</translation>
-    </message>
-</context>
-<context>
-    <name>zg::ShellCommands</name>
-    <message>
-        <location filename="../src/ui/help/ShellTexts.cpp" line="+24"/>
-        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
-        <translation>  Secuenciador/destellador de LED programable  - Beta3</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>By:  %1</source>
-        <translation>De:  %1</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
-        <translation>No se pudo mostrar el manual: ningún programa de este ordenador abrió<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Abra esa dirección en un navegador web.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>No se encontró el manual que viene con el programa. Se buscó como<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source> Redirecting to VANTORO webpage for more info...</source>
-        <translation> Redirigiendo a la página web de VANTORO para más información...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
-        <translation>Hay una transferencia en curso: el módulo ha recibido %1 de %2 valores hasta ahora. Salir ahora la detiene, y el módulo tiene un patrón incompleto hasta que se envíe de nuevo.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
-        <translation>Hay una transferencia en curso: el módulo ha recibido %1 de %2 valores hasta ahora.<byte value="xd"/><byte value="xd"/>Sí la detiene ahora y cierra el programa; el módulo tiene entonces un patrón incompleto hasta que se envíe de nuevo.<byte value="xd"/>No cierra el programa cuando termine la transferencia.<byte value="xd"/>Cancelar mantiene el programa abierto.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>OK to Really Exit ?</source>
-        <translation>¿Salir de verdad?</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>(Be sure you have saved your files)</source>
-        <translation>(Asegúrese de haber guardado sus archivos)</translation>
     </message>
 </context>
 <context>

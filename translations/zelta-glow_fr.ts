@@ -823,7 +823,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::HelpWindow</name>
     <message>
-        <location filename="../src/ui/help/HelpWindow.cpp" line="+25"/>
+        <location filename="../src/ui/help/HelpWindow.cpp" line="+22"/>
         <source>Zelta-Glow User Manual</source>
         <translation>Manuel d’utilisation du Zelta-Glow</translation>
     </message>
@@ -841,7 +841,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::JoystickStick</name>
     <message>
-        <location filename="../src/ui/test/JoystickStick.cpp" line="+71"/>
+        <location filename="../src/ui/test/JoystickStick.cpp" line="+62"/>
         <source>Joysticks cannot be read on this computer (%1): the scroll bar is the stick.</source>
         <translation>Les joysticks ne peuvent pas être lus sur cet ordinateur (%1) : la barre de défilement sert de manche.</translation>
     </message>
@@ -960,7 +960,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+69"/>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+194"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+196"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
     </message>
@@ -1102,7 +1102,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Vitesse variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+173"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+172"/>
         <source>Servo Mode</source>
         <translation>Mode servo</translation>
     </message>
@@ -1310,7 +1310,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+253"/>
+        <location filename="../src/ui/modelview/ModelCanvas.cpp" line="+254"/>
         <source>LED#%1</source>
         <translation>LED#%1</translation>
     </message>
@@ -1343,17 +1343,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-86"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-87"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Le modèle %1 ne peut pas être lu (%2) : l’avion est montré à sa place.</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
     </message>
     <message>
-        <location line="-101"/>
+        <location line="-102"/>
         <source>Move Light</source>
         <translation>Déplacer la lumière</translation>
     </message>
@@ -1368,7 +1368,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Retirer la lumière</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+54"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>L’image %1 ne peut pas être montrée (%2) : l’avion la remplace.</translation>
     </message>
@@ -1462,7 +1462,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>%1 ne peut pas nommer un modèle : %2</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+53"/>
         <source>there is no model of that name</source>
         <translation>il n’y a pas de modèle de ce nom</translation>
     </message>
@@ -1579,7 +1579,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelLibraryCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+40"/>
+        <location filename="../src/ui/modelview/ModelLibraryCommands.cpp" line="+41"/>
         <source>The model %1 cannot be read (%2).</source>
         <translation>Le modèle %1 ne peut pas être lu (%2).</translation>
     </message>
@@ -1604,12 +1604,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Il y a déjà un modèle %1 : choisissez un autre nom.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>There is a model %1 already. Replace it with a new one?</source>
         <translation>Il y a déjà un modèle %1. Le remplacer par un nouveau ?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>My Picture</source>
         <translation>Mon image</translation>
     </message>
@@ -1619,13 +1619,13 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Nouveau modèle</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+49"/>
+        <location line="+8"/>
+        <location line="+50"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-45"/>
         <source>Rename Model</source>
         <translation>Renommer le modèle</translation>
     </message>
@@ -1651,12 +1651,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+0"/>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Models (*.json)</source>
         <translation>Modèles (*.json)</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="-29"/>
         <source>%1 cannot be imported: %2</source>
         <translation>%1 ne peut pas être importé : %2</translation>
     </message>
@@ -1666,17 +1666,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Modèle importé</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 cannot be imported: it has %2 lights and no light for %3; a model has at most %4.</source>
         <translation>%1 ne peut pas être importé : il a %2 lumières et aucune lumière pour %3 ; un modèle en a au plus %4.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>The model %1 had no light for %2: each was put at its usual place.</source>
         <translation>Le modèle %1 n’avait pas de lumière pour %2 : chacune a été placée à sa place habituelle.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Export Model</source>
         <translation>Exporter le modèle</translation>
     </message>
@@ -1743,18 +1743,18 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelStore</name>
     <message>
-        <location filename="../src/ui/modelview/ModelStore.cpp" line="+91"/>
-        <location line="+15"/>
+        <location filename="../src/ui/modelview/ModelStore.cpp" line="+92"/>
+        <location line="+16"/>
         <source>The model was changed in another window; it is shown as it is now.</source>
         <translation>Le modèle a été modifié dans une autre fenêtre ; il est montré tel qu’il est maintenant.</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-11"/>
         <source>The model was renamed %1 in another window.</source>
         <translation>Le modèle a été renommé %1 dans une autre fenêtre.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The model %1 was deleted in another window; a change here keeps it again.</source>
         <translation>Le modèle %1 a été supprimé dans une autre fenêtre ; une modification ici le conserve à nouveau.</translation>
     </message>
@@ -1807,12 +1807,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Vue du modèle</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Drag a light to its place; right-click it to name, double or remove it.</source>
         <translation>Faites glisser une lumière à sa place ; un clic droit permet de la nommer, la doubler ou la retirer.</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>&amp;Model:</source>
         <translation>&amp;Modèle :</translation>
     </message>
@@ -2077,22 +2077,22 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Un nom tient sur une ligne, sans tabulations.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>A name has at most %1 characters.</source>
         <translation>Un nom a au plus %1 caractères.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The name is too long for a file name; shorten it.</source>
         <translation>Le nom est trop long pour un nom de fichier ; raccourcissez-le.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1 names a device on Windows.</source>
         <translation>%1 désigne un périphérique sous Windows.</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>A name cannot hold any of / \ : * ? &quot; &lt; &gt; |.</source>
         <translation>Un nom ne peut contenir aucun de ces caractères : / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>
@@ -2176,9 +2176,57 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
 </context>
 <context>
+    <name>zg::ProgramCommands</name>
+    <message>
+        <location filename="../src/ui/help/ProgramTexts.cpp" line="+24"/>
+        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
+        <translation>  Séquenceur/flash à LED programmable  - Beta3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By:  %1</source>
+        <translation>Par :  %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
+        <translation>Le manuel n’a pas pu être affiché : aucun programme de cet ordinateur n’a ouvert<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Ouvrez cette adresse dans un navigateur web.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Le manuel fourni avec le programme est introuvable. Il a été cherché sous<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Redirecting to VANTORO webpage for more info...</source>
+        <translation> Redirection vers la page web de VANTORO pour en savoir plus...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
+        <translation>Un transfert est en cours : le module a reçu %1 valeurs sur %2 jusqu’ici. Quitter maintenant l’arrête, et le module contient un motif incomplet jusqu’à ce qu’il soit renvoyé.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
+        <translation>Un transfert est en cours : le module a reçu %1 valeurs sur %2 jusqu’ici.<byte value="xd"/><byte value="xd"/>Oui l’arrête maintenant et ferme le programme ; le module contient alors un motif incomplet jusqu’à ce qu’il soit renvoyé.<byte value="xd"/>Non ferme le programme une fois le transfert terminé.<byte value="xd"/>Annuler garde le programme ouvert.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK to Really Exit ?</source>
+        <translation>Vraiment quitter ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(Be sure you have saved your files)</source>
+        <translation>(Pensez à enregistrer vos fichiers)</translation>
+    </message>
+</context>
+<context>
     <name>zg::QtSerialLink</name>
     <message>
-        <location filename="../src/device/QtSerialLink.cpp" line="+140"/>
+        <location filename="../src/device/QtSerialLink.cpp" line="+141"/>
         <source>Line settings &quot;%1&quot; not understood.</source>
         <translation>Réglages de ligne « %1 » non compris.</translation>
     </message>
@@ -2371,54 +2419,6 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <location line="+56"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Cette session envoie vers %1 (--device).</translation>
-    </message>
-</context>
-<context>
-    <name>zg::ShellCommands</name>
-    <message>
-        <location filename="../src/ui/help/ShellTexts.cpp" line="+24"/>
-        <source>  Programmable LED Sequencer/Flasher  - Beta3</source>
-        <translation>  Séquenceur/flash à LED programmable  - Beta3</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>By:  %1</source>
-        <translation>Par :  %1</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>The user manual could not be shown: no program on this computer opened<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Open that address in a web browser.</source>
-        <translation>Le manuel n’a pas pu être affiché : aucun programme de cet ordinateur n’a ouvert<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Ouvrez cette adresse dans un navigateur web.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>The user manual that came with the program was not found. It was looked for as<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Le manuel fourni avec le programme est introuvable. Il a été cherché sous<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source> Redirecting to VANTORO webpage for more info...</source>
-        <translation> Redirection vers la page web de VANTORO pour en savoir plus...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>A download is running: the module has got %1 of %2 items so far. Exiting now stops it, and the module holds an incomplete pattern until it is sent again.</source>
-        <translation>Un transfert est en cours : le module a reçu %1 valeurs sur %2 jusqu’ici. Quitter maintenant l’arrête, et le module contient un motif incomplet jusqu’à ce qu’il soit renvoyé.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>A download is running: the module has got %1 of %2 items so far.<byte value="xd"/><byte value="xd"/>Yes stops it now and closes the program; the module then holds an incomplete pattern until it is sent again.<byte value="xd"/>No closes the program once the download is done.<byte value="xd"/>Cancel keeps the program open.</source>
-        <translation>Un transfert est en cours : le module a reçu %1 valeurs sur %2 jusqu’ici.<byte value="xd"/><byte value="xd"/>Oui l’arrête maintenant et ferme le programme ; le module contient alors un motif incomplet jusqu’à ce qu’il soit renvoyé.<byte value="xd"/>Non ferme le programme une fois le transfert terminé.<byte value="xd"/>Annuler garde le programme ouvert.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>OK to Really Exit ?</source>
-        <translation>Vraiment quitter ?</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>(Be sure you have saved your files)</source>
-        <translation>(Pensez à enregistrer vos fichiers)</translation>
     </message>
 </context>
 <context>

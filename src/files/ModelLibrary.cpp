@@ -22,7 +22,7 @@ struct LibraryText {
 const QString kModelSuffix = QStringLiteral(".json");
 
 std::optional<QString> nameProblem(const QString& name) {
-    if (const auto problem = PresetNameProblem(name.toStdString()))
+    if (const auto problem = FileNameProblem(name.toStdString()))
         return LibraryText::tr("%1 cannot name a model: %2").arg(name, QString::fromStdString(*problem));
     return std::nullopt;
 }
@@ -32,7 +32,9 @@ std::optional<QString> nameProblem(const QString& name) {
 QString SafeModelName(const QString& name) {
     QString safe;
     for (const QChar c : name)
-        safe += c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c) ? QChar(u' ') : c;
+        safe += c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c)
+                    ? QChar(u' ')
+                    : c;
     const auto strip = [](QString text) {
         while (!text.isEmpty() && (text.front() == u'.' || text.front().isSpace()))
             text.remove(0, 1);
@@ -44,7 +46,7 @@ QString SafeModelName(const QString& name) {
     while (safe.toUtf8().size() > qsizetype(kMaxNameBytes))
         safe.chop(1);
     safe = strip(safe);
-    return PresetNameProblem(safe.toStdString()) ? QString() : safe;
+    return FileNameProblem(safe.toStdString()) ? QString() : safe;
 }
 
 QString ModelLibrary::pathOf(const QString& name) const {

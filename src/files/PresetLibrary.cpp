@@ -59,33 +59,37 @@ std::vector<Preset> ListPresets(const fs::path& shipped, const fs::path& user) {
     return presets;
 }
 
-std::optional<std::string> PresetNameProblem(std::string_view name) {
+std::optional<std::string> FileNameProblem(std::string_view name) {
     const auto problem = [](const char* text) {
         return std::optional(QCoreApplication::translate("zg::PresetLibrary", text).toStdString());
     };
     if (name.empty())
         return problem(QT_TRANSLATE_NOOP("zg::PresetLibrary", "The name is empty."));
     if (name.front() == '.' || name.front() == ' ' || name.back() == ' ' || name.back() == '.')
-        return problem(QT_TRANSLATE_NOOP("zg::PresetLibrary",
-                                         "A name cannot begin with a dot, nor begin or end with a blank or a dot."));
+        return problem(QT_TRANSLATE_NOOP(
+            "zg::PresetLibrary", "A name cannot begin with a dot, nor begin or end with a blank or a dot."));
     if (std::any_of(name.begin(), name.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
         return problem(QT_TRANSLATE_NOOP("zg::PresetLibrary", "A name is one line, without tabs."));
     constexpr std::string_view refused = "/\\:*?\"<>|";
     if (name.find_first_of(refused) != std::string_view::npos)
-        return problem(QT_TRANSLATE_NOOP("zg::PresetLibrary", "A name cannot hold any of / \\ : * ? \" < > |."));
+        return problem(
+            QT_TRANSLATE_NOOP("zg::PresetLibrary", "A name cannot hold any of / \\ : * ? \" < > |."));
     // A name is read at a glance, and file systems take 255 bytes a name, the extension included.
     if (QString::fromUtf8(name.data(), qsizetype(name.size())).size() > kMaxNameLength)
-        return std::optional(QCoreApplication::translate("zg::PresetLibrary", "A name has at most %1 characters.")
-                                 .arg(kMaxNameLength)
-                                 .toStdString());
+        return std::optional(
+            QCoreApplication::translate("zg::PresetLibrary", "A name has at most %1 characters.")
+                .arg(kMaxNameLength)
+                .toStdString());
     if (name.size() > kMaxNameBytes)
-        return problem(QT_TRANSLATE_NOOP("zg::PresetLibrary", "The name is too long for a file name; shorten it."));
+        return problem(
+            QT_TRANSLATE_NOOP("zg::PresetLibrary", "The name is too long for a file name; shorten it."));
     // Windows keeps these for its devices, with any extension.
     const QString stem = QString::fromUtf8(name.data(), qsizetype(name.size())).section(u'.', 0, 0).toUpper();
     static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"));
     if (device.match(stem).hasMatch())
-        return std::optional(
-            QCoreApplication::translate("zg::PresetLibrary", "%1 names a device on Windows.").arg(stem).toStdString());
+        return std::optional(QCoreApplication::translate("zg::PresetLibrary", "%1 names a device on Windows.")
+                                 .arg(stem)
+                                 .toStdString());
     return std::nullopt;
 }
 

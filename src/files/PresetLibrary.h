@@ -31,6 +31,6 @@ inline constexpr std::size_t kMaxNameBytes = 200;
 // line that every file system takes as a file name: not empty, at most kMaxNameLength characters,
 // not beginning with a dot, no blank or dot at either end, none of the characters or device names
 // that some file system refuses.
-std::optional<std::string> PresetNameProblem(std::string_view name);
+std::optional<std::string> FileNameProblem(std::string_view name);
 
 } // namespace zg

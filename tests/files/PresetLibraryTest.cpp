@@ -111,7 +111,7 @@ TEST_F(PresetLibrary, GroupsComeInNameOrderWithTheUsersOwnLastAndOnlyDataFilesCo
 
 TEST_F(PresetLibrary, ANameMustBeOneEveryFileSystemTakes) {
     for (const char* bad : {"", ".hidden", " lead", "trail ", "a/b", "a\\b", "what?", "x:y", "tab\there"})
-        EXPECT_TRUE(PresetNameProblem(bad)) << bad;
+        EXPECT_TRUE(FileNameProblem(bad)) << bad;
     for (const char* good : {"Police car", "Strobe 2", "Ünïcode", "a.b"})
-        EXPECT_FALSE(PresetNameProblem(good)) << good;
+        EXPECT_FALSE(FileNameProblem(good)) << good;
 }

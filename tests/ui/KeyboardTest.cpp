@@ -4,7 +4,7 @@
 #include "ui/controls/PopupList.h"
 #include "ui/datafiles/FileCommandTexts.h"
 #include "ui/help/HelpWindow.h"
-#include "ui/help/ShellTexts.h"
+#include "ui/help/ProgramTexts.h"
 #include "ui/settings/SettingsDialog.h"
 
 #include <QAction>

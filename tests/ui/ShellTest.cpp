@@ -7,7 +7,7 @@
 #include "ui/datafiles/FileCommandTexts.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/help/ManualLocation.h"
-#include "ui/help/ShellTexts.h"
+#include "ui/help/ProgramTexts.h"
 #include "ui/settings/SettingsDialog.h"
 
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "TypedText.h"
+#include "KeepTypedText.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -245,8 +245,8 @@ void buildDownloadDisplay(QWidget* client, MainWindowControls& c) {
     c.progressBar->hide();
     // The line below the buttons, centred under the progress bar's place (the Settings button comes
     // back over that place): the report of a download, and what an edit left out.
-    c.sentLabel = label(client, QStringLiteral("SentLabel"), QString(), QRect(16, 236, 609, 17));
-    c.sentLabel->hide();
+    c.noteLabel = label(client, QStringLiteral("SentLabel"), QString(), QRect(16, 236, 609, 17));
+    c.noteLabel->hide();
 
     c.variableSpeed = place(new QCheckBox(ControlText::tr("Variable Speed"), client),
                             QStringLiteral("Vspeed"), 536, 128, 97, 21);

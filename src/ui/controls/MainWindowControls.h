@@ -46,7 +46,8 @@ struct MainWindowControls {
     QLabel* servoHint = nullptr;
     QLabel* downloadLabel = nullptr;
     QProgressBar* progressBar = nullptr;
-    QLabel* sentLabel = nullptr; // how the last download ended, until the next edit or command
+    QLabel* noteLabel =
+        nullptr; // how the last download ended, or a range command's note, until the next edit or command
     QCheckBox* variableSpeed = nullptr;
 };
 

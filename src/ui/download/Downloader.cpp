@@ -37,7 +37,7 @@ void Downloader::start() {
     if (downloading_)
         return; // the menu stays usable while a download runs; the second one does nothing
     downloading_ = true;
-    p_.controls.sentLabel->hide();
+    p_.controls.noteLabel->hide();
     enableFiveButtons(false);
     p_.player.stopTest();
     if (openPortAndConfirm())
@@ -123,8 +123,8 @@ void Downloader::transferEnded(const DownloadResult& result) {
     c.downloadLabel->hide();
     if (result.completed()) {
         // "Sent", not "programmed": nothing comes back to say what the module stored.
-        c.sentLabel->setText(QString::fromStdString(TransferDoneText(result, link_->DevicePath())));
-        c.sentLabel->show();
+        c.noteLabel->setText(QString::fromStdString(TransferDoneText(result, link_->DevicePath())));
+        c.noteLabel->show();
     } else {
         link_->Close(); // the port is released before the message waits for the user
         p_.dialogs.exclaim(&p_.window,

@@ -36,7 +36,7 @@ class Downloader : public QObject {
     struct Controls {
         QProgressBar* progressBar = nullptr;
         QLabel* downloadLabel = nullptr;
-        QLabel* sentLabel = nullptr;
+        QLabel* noteLabel = nullptr;
         QPushButton* testButton = nullptr;
         QPushButton* settingsButton = nullptr;
         QPushButton* downloadButton = nullptr;

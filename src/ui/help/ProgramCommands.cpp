@@ -1,4 +1,4 @@
-#include "ShellCommands.h"
+#include "ProgramCommands.h"
 
 #include "files/UserSettings.h"
 #include "ui/common/UserDialogs.h"
@@ -7,24 +7,24 @@
 #include "ui/download/Downloader.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/help/ManualLocation.h"
-#include "ui/help/ShellTexts.h"
+#include "ui/help/ProgramTexts.h"
 #include "ui/test/TestPlayer.h"
 
 namespace zg {
 
-ShellCommands::ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd,
-                             TestPlayer& player, UnsavedWork& unsaved, NotKeptNotice& notKept,
-                             Downloader& download)
+ProgramCommands::ProgramCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd,
+                                 TestPlayer& player, UnsavedWork& unsaved, NotKeptNotice& notKept,
+                                 Downloader& download)
     : window_(window), dialogs_(dialogs), programEnd_(programEnd), player_(player), unsaved_(unsaved),
       notKept_(notKept), download_(download) {}
 
-void ShellCommands::showAbout() {
+void ProgramCommands::showAbout() {
     dialogs_.showMessage(&window_, {AppTitle(), AboutText()});
 }
 
 // The manual that came with the program needs no network; where it is missing, the user learns
 // where it was looked for and the maker's page stands in for it.
-void ShellCommands::showManual() {
+void ProgramCommands::showManual() {
     if (help_ && help_->isVisible()) {
         help_->raise();
         help_->activateWindow();
@@ -40,7 +40,7 @@ void ShellCommands::showManual() {
         dialogs_.exclaim(&window_, ManualNotShownText(kManualAddress));
 }
 
-void ShellCommands::askToExit() {
+void ProgramCommands::askToExit() {
     const auto sent = download_.itemsSent();
     MessageRequest question{AppTitle(), sent ? ExitQuestionDuringDownload(*sent) : ExitQuestion(),
                             MessageButtons::OkCancel};
@@ -59,7 +59,7 @@ void ShellCommands::askToExit() {
 }
 
 // A download cut off unseen leaves the module with part of a pattern: the user decides.
-bool ShellCommands::closeAsked() {
+bool ProgramCommands::closeAsked() {
     const auto sent = download_.itemsSent();
     if (!sent) {
         endNow();
@@ -86,12 +86,12 @@ bool ShellCommands::closeAsked() {
     return false;
 }
 
-void ShellCommands::exitFromButton() {
+void ProgramCommands::exitFromButton() {
     player_.stopTest();
     askToExit();
 }
 
-void ShellCommands::endNow() {
+void ProgramCommands::endNow() {
     unsaved_.finish();
     UserSettings::setWindowGeometry(window_.saveGeometry()); // where the next start puts the window
     for (const auto& remember : remember_)

@@ -18,15 +18,16 @@ class UnsavedWork;
 class UserDialogs;
 
 // About, How to and Exit, and the end of the program.
-class ShellCommands {
+class ProgramCommands {
   public:
-    ShellCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player,
-                  UnsavedWork& unsaved, NotKeptNotice& notKept, Downloader& download);
+    ProgramCommands(QWidget& window, UserDialogs& dialogs, ProgramEnd& programEnd, TestPlayer& player,
+                    UnsavedWork& unsaved, NotKeptNotice& notKept, Downloader& download);
 
     void showAbout();
     // The manual that came with the program, in the program's own help window.
     void showManual();
-    void askToExit();      // asks first, saying so when a download runs; the File menu's item leaves a running test alone
+    void askToExit(); // asks first, saying so when a download runs; the File menu's item leaves a running
+                      // test alone
     // The window's close button: ends at once, but while a download sends its items, asks whether
     // to stop it or end once it is done; false while the window stays.
     bool closeAsked();

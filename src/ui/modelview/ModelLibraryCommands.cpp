@@ -60,7 +60,7 @@ ModelLibraryCommands::askName(const QString& title, const QString& offered, bool
         if (!typed)
             return std::nullopt;
         name = typed->trimmed();
-        if (const auto problem = PresetNameProblem(name.toStdString())) {
+        if (const auto problem = FileNameProblem(name.toStdString())) {
             report(tr("%1 cannot name a model: %2").arg(name, QString::fromStdString(*problem)));
             continue;
         }

@@ -105,7 +105,7 @@ std::optional<QString> PresetCommands::chooseTarget() {
     QString offered;
     while (const auto name = askName(offered)) {
         offered = *name;
-        if (const auto problem = PresetNameProblem(name->toStdString())) {
+        if (const auto problem = FileNameProblem(name->toStdString())) {
             p_.dialogs.exclaim(
                 &p_.window,
                 tr("\"%1\" cannot name a preset.\r\r%2").arg(*name, QString::fromStdString(*problem)));

@@ -6,8 +6,8 @@
 #include "files/ConfigFile.h"
 #include "files/UserSettings.h"
 #include "ui/common/UserDialogs.h"
+#include "ui/controls/KeepTypedText.h"
 #include "ui/controls/Placement.h"
-#include "ui/controls/TypedText.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -32,7 +32,7 @@ void DocumentDisplay::setLabelColor(LedChannel led) {
 
 // Any change ends the report of the last download.
 void DocumentDisplay::changed() {
-    c_.sentLabel->hide();
+    c_.noteLabel->hide();
     if (onChange_)
         onChange_();
 }

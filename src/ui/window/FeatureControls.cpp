@@ -8,7 +8,7 @@ TestPlayer::Controls TestControls(const MainWindowControls& c) {
 }
 
 Downloader::Controls DownloadControls(const MainWindowControls& c) {
-    return {c.progressBar,    c.downloadLabel,  c.sentLabel,  c.testButton,
+    return {c.progressBar,    c.downloadLabel,  c.noteLabel,  c.testButton,
             c.settingsButton, c.downloadButton, c.openButton, c.saveButton};
 }
 

@@ -6,8 +6,8 @@
 #include "ui/common/DocumentHistory.h"
 #include "ui/common/UserDialogs.h"
 #include "ui/controls/ClickableLabel.h"
+#include "ui/controls/KeepTypedText.h"
 #include "ui/controls/PopupList.h"
-#include "ui/controls/TypedText.h"
 #include "ui/datafiles/FileCommandTexts.h"
 #include "ui/datafiles/NotKeptNotice.h"
 #include "ui/datafiles/RecentFiles.h"
@@ -81,7 +81,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     connect(history_, &DocumentHistory::speedsRestored, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(GridEditor::Lists{*c_.colorList, *c_.rowOptionsList, *c_.copyList},
                                          sequence_, *history_);
-    ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.sentLabel, this);
+    ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.noteLabel, this);
     player_ = new TestPlayer(TestControls(c_), sequence_, this);
     player_->setModuleSpeed(UserSettings::moduleSpeed());
     joystick_ = new JoystickStick(*c_.servoStick, this);
@@ -107,9 +107,9 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, DownloadControls(c_), sequence_, config_, dialogs, *player_},
         std::move(link));
-    shell_ = std::make_unique<ShellCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *notKept,
-                                             *download_);
-    shell_->whenEnding([this] { models_->rememberView(); });
+    program_ = std::make_unique<ProgramCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *notKept,
+                                                 *download_);
+    program_->whenEnding([this] { models_->rememberView(); });
 }
 
 // Below the client area, which keeps the design's size and places.
@@ -151,7 +151,7 @@ void MainWindow::connectControls() {
         connect(button, &QPushButton::clicked, findChild<QAction*>(QLatin1String(item)), &QAction::trigger);
     connect(c_.exitButton, &QPushButton::clicked, this, &MainWindow::exitFromButton);
     for (QPushButton* button : centralWidget()->findChildren<QPushButton*>())
-        connect(button, &QPushButton::pressed, c_.sentLabel, &QWidget::hide); // before its click
+        connect(button, &QPushButton::pressed, c_.noteLabel, &QWidget::hide); // before its click
     connect(c_.servoStick, &QScrollBar::valueChanged, this, &MainWindow::servoStickMoved);
     OrderTabStops(c_);
 }
@@ -292,7 +292,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->setAccepted(shell_->closeAsked());
+    event->setAccepted(program_->closeAsked());
 }
 
 } // namespace zg

@@ -8,7 +8,7 @@
 #include "ui/datafiles/ExportCommands.h"
 #include "ui/download/Downloader.h"
 #include "ui/editing/GridEditor.h"
-#include "ui/help/ShellCommands.h"
+#include "ui/help/ProgramCommands.h"
 #include "ui/window/WindowCommands.h"
 
 #include <QMainWindow>
@@ -88,11 +88,11 @@ class MainWindow : public QMainWindow, public WindowCommands {
     void showSettings() override;
     void playAtModuleSpeed(bool on) override;
     void showStickInput() override;
-    void showAbout() override { shell_->showAbout(); }
-    void showManual() override { shell_->showManual(); }
-    void askToExit() override { shell_->askToExit(); }
-    void exitFromButton() { shell_->exitFromButton(); }
-    void endProgram() { shell_->endNow(); }
+    void showAbout() override { program_->showAbout(); }
+    void showManual() override { program_->showManual(); }
+    void askToExit() override { program_->askToExit(); }
+    void exitFromButton() { program_->exitFromButton(); }
+    void endProgram() { program_->endNow(); }
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -130,7 +130,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     JoystickStick* joystick_ = nullptr;
     std::unique_ptr<ExportCommands> exports_;
     std::unique_ptr<Downloader> download_;
-    std::unique_ptr<ShellCommands> shell_;
+    std::unique_ptr<ProgramCommands> program_;
 };
 
 } // namespace zg
