@@ -46,8 +46,8 @@ struct MainWindowControls {
     QLabel* servoHint = nullptr;
     QLabel* downloadLabel = nullptr;
     QProgressBar* progressBar = nullptr;
-    QLabel* noteLabel =
-        nullptr; // how the last download ended, or a range command's note, until the next edit or command
+    // How the last download ended, or a range command's note, until the next edit or command.
+    QLabel* noteLabel = nullptr;
     QCheckBox* variableSpeed = nullptr;
 };
 
