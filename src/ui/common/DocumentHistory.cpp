@@ -76,7 +76,7 @@ void DocumentHistory::restore(const DocumentSnapshot& from, const DocumentSnapsh
     name_ = name;
     if (renamed)
         emit this->renamed();
-    emit speedsRestored(speeds);
+    emit speedsChanged(speeds);
 }
 
 } // namespace zg

@@ -45,11 +45,14 @@ class DocumentHistory : public QObject {
     const DocumentName& documentName() const { return name_; }
     // Names the document outside any step (a Save): undo does not take this back.
     void rename(const DocumentName& name) { name_ = name; }
+    // A step has set these speeds (Open, a flash pattern's delay): the settings lists show them,
+    // by the same path as after an undo.
+    void speedsSet(AppliedSpeeds speeds) { emit speedsChanged(speeds); }
 
   signals:
     // An undo or redo has brought back another name, or speeds the settings lists should show.
     void renamed();
-    void speedsRestored(zg::AppliedSpeeds speeds);
+    void speedsChanged(zg::AppliedSpeeds speeds);
 
   private:
     friend class DocumentChange;

@@ -6,7 +6,6 @@
 #include "ui/common/UserDialogs.h"
 #include "ui/datafiles/FileCommandTexts.h"
 #include "ui/datafiles/UnsavedWork.h"
-#include "ui/settings/SettingsDialog.h"
 #include "ui/test/TestPlayer.h"
 
 #include <QDir>
@@ -62,7 +61,7 @@ void DataFileCommands::applyAs(const DocumentName& name, const DataFileRecord& r
     AppliedSpeeds speeds;
     this->record(
         stepName, [&] { speeds = apply(record, p_.sequence); }, name);
-    p_.settings.selectSpeeds(speeds);
+    p_.history.speedsSet(speeds);
 }
 
 std::optional<ChosenFile> DataFileCommands::chooseFile(bool save, const QString& title, const QString& name) {

@@ -16,7 +16,6 @@ class QProgressBar;
 
 namespace zg {
 
-class SettingsDialog;
 class TestPlayer;
 class UnsavedWork;
 struct LeftCopy;
@@ -44,7 +43,6 @@ class DataFileCommands {
         LedSequence& sequence;
         UserDialogs& dialogs;
         TestPlayer& player;
-        SettingsDialog& settings;
         DocumentHistory& history;
         std::function<void()> onOpened = {}; // the document now is what a file holds
         std::function<void()> onSaved = {};

@@ -3,7 +3,6 @@
 #include "ui/common/DocumentHistory.h"
 #include "ui/editing/FlashPatternDialog.h"
 #include "ui/grid/GridWidget.h"
-#include "ui/settings/SettingsDialog.h"
 
 namespace zg {
 
@@ -35,7 +34,7 @@ void FlashCommands::apply() {
         ApplyFlashes(settings, layout, p_.sequence);
     });
     if (delay)
-        p_.settings.selectSpeeds({true, false});
+        p_.history.speedsSet({true, false});
 }
 
 } // namespace zg

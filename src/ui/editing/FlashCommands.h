@@ -11,7 +11,6 @@ namespace zg {
 class DocumentHistory;
 class FlashPatternDialog;
 class GridWidget;
-class SettingsDialog;
 
 // Flash Pattern...: fills LED rows from the figures of the flash generator as one undo step, named
 // after the effect, that also takes a changed sequencer delay along.
@@ -23,7 +22,6 @@ class FlashCommands : public QObject {
         LedSequence& sequence;
         DocumentHistory& history;
         const GridWidget& grid;
-        SettingsDialog& settings;
     };
     FlashCommands(const Parts& parts, QObject* parent);
 

@@ -78,7 +78,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     history_ = new DocumentHistory(sequence_, this);
     settings_->setStepRecorder(
         [this](const QString& name, const std::function<void()>& change) { history_->record(name, change); });
-    connect(history_, &DocumentHistory::speedsRestored, settings_, &SettingsDialog::selectSpeeds);
+    connect(history_, &DocumentHistory::speedsChanged, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(GridEditor::Lists{*c_.colorList, *c_.rowOptionsList, *c_.copyList},
                                          sequence_, *history_);
     ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.noteLabel, this);
@@ -96,9 +96,9 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     auto* notKept = new NotKeptNotice(*unsaved_, dialogs, *this);
     const auto clean = [this] { unsaved_->markClean(); };
     files_ = std::make_unique<DataFileCommands>(DataFileCommands::Parts{
-        *this, *c_.progressBar, sequence_, dialogs, *player_, *settings_, *history_, clean, clean});
+        *this, *c_.progressBar, sequence_, dialogs, *player_, *history_, clean, clean});
     presets_ = new PresetCommands({*this, sequence_, dialogs, *files_}, this);
-    flashes_ = new FlashCommands({*this, sequence_, *history_, *c_.grid, *settings_}, this);
+    flashes_ = new FlashCommands({*this, sequence_, *history_, *c_.grid}, this);
     recent_ = new RecentFiles(*this, dialogs, *files_, this);
     models_ = new ModelCommands({*this, sequence_, dialogs, *player_, *c_.grid, *c_.servoStick, c_.ledLabels},
                                 this);
