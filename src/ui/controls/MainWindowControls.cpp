@@ -287,4 +287,10 @@ void OrderTabStops(const MainWindowControls& c) {
         next(button);
 }
 
+QString RowCommandName(int operation) {
+    if (operation < 0 || operation >= int(std::size(kRowOptionsEntries)) || !*kRowOptionsEntries[operation])
+        return {};
+    return ControlText::tr(kRowOptionsEntries[operation]).remove(QStringLiteral("..."));
+}
+
 } // namespace zg

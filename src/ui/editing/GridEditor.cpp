@@ -2,6 +2,7 @@
 
 #include "model/RowOperations.h"
 #include "ui/common/DocumentHistory.h"
+#include "ui/controls/MainWindowControls.h"
 #include "ui/controls/PopupList.h"
 
 namespace zg {
@@ -66,8 +67,9 @@ void GridEditor::showRowOptions(LedChannel row) {
 
 // One step, named after the entry picked: "Clear All", "Copy from", "Skip 2".
 void GridEditor::applyRowCommand(LedChannel row, int operation, int other) {
-    const QListWidgetItem* entry = lists_.rowOptions.item(operation);
-    const QString name = entry ? entry->text().remove(QStringLiteral("...")) : tr("Row Command");
+    QString name = RowCommandName(operation);
+    if (name.isEmpty())
+        name = tr("Row Command");
     history_.record(name, [&] { ApplyRowOperation(sequence_, row, operation, other); });
 }
 
