@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <iterator>
 
 namespace zg {
 
@@ -73,15 +72,18 @@ PortLookup WindowsPortLookup(int port, const std::vector<SerialPortEntry>& prese
         return {std::nullopt, found};
     const auto listed = std::find_if(present.begin(), present.end(),
                                      [&](const SerialPortEntry& entry) { return entry.name == *name; });
-    std::vector<SerialPortEntry> beyond;
-    std::copy_if(
-        present.begin(), present.end(), std::back_inserter(beyond),
-        [](const SerialPortEntry& entry) { return ComNumber(entry.name).value_or(0) > kLastCommPort; });
-    sortByName(beyond);
     SerialPortEntry device =
         listed != present.end() ? *listed : SerialPortEntry{.name = *name, .location = *name};
     device.location = *name; // "COM5" as Windows users know it; Qt opens it as "\\.\COM5"
-    return {device, found, std::move(beyond), listed != present.end()};
+    return {device, found, ComPortsBeyondNumbers(present), listed != present.end()};
+}
+
+std::vector<SerialPortEntry> ComPortsBeyondNumbers(std::vector<SerialPortEntry> present) {
+    std::erase_if(present, [](const SerialPortEntry& entry) {
+        return ComNumber(entry.name).value_or(0) <= kLastCommPort;
+    });
+    sortByName(present);
+    return present;
 }
 
 std::vector<SerialPortEntry> LinuxNumberedPorts(std::vector<SerialPortEntry> present) {

@@ -34,6 +34,9 @@ using DeviceResolver = std::function<std::optional<std::string>(int port)>;
 // The number of a Windows port name: 9 for "COM9" and for "\\.\COM9"; nothing for other names.
 std::optional<int> ComNumber(std::string_view name);
 
+// The Windows COM ports of `present` that no port number names (COM7 and above), in number order.
+std::vector<SerialPortEntry> ComPortsBeyondNumbers(std::vector<SerialPortEntry> present);
+
 // Windows: port n is "COMn", listed or not, described when the system lists it.
 std::optional<std::string> WindowsDeviceForPort(int port);
 PortLookup WindowsPortLookup(int port, const std::vector<SerialPortEntry>& present);

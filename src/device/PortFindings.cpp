@@ -208,12 +208,8 @@ std::vector<PortFinding> SystemFindings(const SystemLook& system, const std::str
         else if (!usb.hasTty)
             findings.push_back(driverFinding(*chip, usb));
     }
-    std::vector<SerialPortEntry> ports = system.serialPorts();
-    std::sort(ports.begin(), ports.end(), [](const SerialPortEntry& a, const SerialPortEntry& b) {
-        return ComNumber(a.name) < ComNumber(b.name);
-    });
-    for (const SerialPortEntry& port : ports)
-        if (ComNumber(port.name).value_or(0) > kLastCommPort && ComNumber(port.name) != ComNumber(device))
+    for (const SerialPortEntry& port : ComPortsBeyondNumbers(system.serialPorts()))
+        if (ComNumber(port.name) != ComNumber(device))
             findings.push_back({PortFindingKind::BeyondNumbers, false, BeyondNumbersAdvice(port)});
     return findings;
 }
