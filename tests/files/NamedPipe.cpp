@@ -1,4 +1,4 @@
-#include "SpecialFiles.h"
+#include "NamedPipe.h"
 
 #include <QFile>
 

@@ -2,8 +2,8 @@
 // calls cannot be made to fail from inside the test program. The tests that need them are left
 // out there by name (tests/windows-skips.txt).
 #include "FileSizeLimit.h"
+#include "NamedPipe.h"
 #include "OrdinaryUser.h"
-#include "SpecialFiles.h"
 #include "SystemCallFaults.h"
 
 namespace zg::test {

@@ -1,5 +1,5 @@
 #include "export/ModelPicture.h"
-#include "SpecialFiles.h"
+#include "NamedPipe.h"
 #include "export/PictureFile.h"
 
 #include <QBuffer>
