@@ -6,6 +6,8 @@
 #include <QSettings>
 
 #include <filesystem>
+#include <initializer_list>
+#include <utility>
 
 namespace zg {
 
@@ -27,17 +29,24 @@ const QString kStickHigh = QStringLiteral("joystick/high");
 const QString kStickReverse = QStringLiteral("joystick/reverse");
 
 // Written at once and checked, so that a place where nothing can be written is said while the
-// user is there, not found out at the next start. An invalid value removes the key.
-void write(const QString& key, const QVariant& value) {
+// user is there, not found out at the next start. An invalid value removes the key. Keys that
+// belong together are written with one write to the disk.
+void write(std::initializer_list<std::pair<QString, QVariant>> values) {
     QSettings settings;
-    if (value.isValid())
-        settings.setValue(key, value);
-    else
-        settings.remove(key);
+    for (const auto& [key, value] : values) {
+        if (value.isValid())
+            settings.setValue(key, value);
+        else
+            settings.remove(key);
+    }
     settings.sync();
     if (settings.status() == QSettings::AccessError)
         if (auto* failures = UserSettingsFailures::ofApplication())
             emit failures->failed(settings.fileName());
+}
+
+void write(const QString& key, const QVariant& value) {
+    write({{key, value}});
 }
 } // namespace
 
@@ -136,12 +145,12 @@ std::optional<UserSettings::StickChoice> UserSettings::stickChoice() {
 
 // Without a choice every key goes, so that no part of an earlier one is read back.
 void UserSettings::setStickChoice(const std::optional<StickChoice>& choice) {
-    write(kStickGuid, choice ? QVariant(choice->guid) : QVariant());
-    write(kStickName, choice ? QVariant(choice->name) : QVariant());
-    write(kStickAxis, choice ? QVariant(choice->axis) : QVariant());
-    write(kStickLow, choice ? QVariant(choice->low) : QVariant());
-    write(kStickHigh, choice ? QVariant(choice->high) : QVariant());
-    write(kStickReverse, choice ? QVariant(choice->reverse) : QVariant());
+    write({{kStickGuid, choice ? QVariant(choice->guid) : QVariant()},
+           {kStickName, choice ? QVariant(choice->name) : QVariant()},
+           {kStickAxis, choice ? QVariant(choice->axis) : QVariant()},
+           {kStickLow, choice ? QVariant(choice->low) : QVariant()},
+           {kStickHigh, choice ? QVariant(choice->high) : QVariant()},
+           {kStickReverse, choice ? QVariant(choice->reverse) : QVariant()}});
 }
 
 QStringList UserSettings::recentFiles() {
