@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+126"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+128"/>
         <source>given by --device</source>
         <translation>mit --device angegeben</translation>
     </message>
@@ -208,7 +208,7 @@
 <context>
     <name>zg::DataFileCommands</name>
     <message>
-        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+21"/>
         <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
         <translation>ZELTA-GLOW  -  Programmierbarer LED-Sequenzer/Blitzer - Beta3</translation>
     </message>
@@ -396,7 +396,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation><byte value="xd"/> 1) Zelta-Glow aus- und einschalten bzw. ans Programmierkabel anschließen (alle LEDs blitzen), dann<byte value="xd"/><byte value="xd"/> 2)  Warten, bis alle LEDs angehen und anbleiben, dann<byte value="xd"/><byte value="xd"/> 3)  Wenn alle LEDs leuchten, &apos;OK&apos; drücken, um zum Zelta-Glow zu übertragen...</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Übertragen zum ZELTA-GLOW  -  LED-Sequenzer/Blitzer...</translation>
     </message>
@@ -772,7 +772,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::GridEditor</name>
     <message>
-        <location filename="../src/ui/editing/GridEditor.cpp" line="+13"/>
+        <location filename="../src/ui/editing/GridEditor.cpp" line="+14"/>
         <source>Cell</source>
         <translation>Zelle</translation>
     </message>
@@ -792,7 +792,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Endmarke</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Row Command</source>
         <translation>Zeilenbefehl</translation>
     </message>
@@ -1102,7 +1102,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Variables Tempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+172"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+177"/>
         <source>Servo Mode</source>
         <translation>Servomodus</translation>
     </message>

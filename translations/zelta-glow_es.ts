@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+126"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+128"/>
         <source>given by --device</source>
         <translation>indicado con --device</translation>
     </message>
@@ -208,7 +208,7 @@
 <context>
     <name>zg::DataFileCommands</name>
     <message>
-        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+21"/>
         <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
         <translation>ZELTA-GLOW  -  Secuenciador/destellador de LED programable - Beta3</translation>
     </message>
@@ -396,7 +396,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation><byte value="xd"/> 1) Apague y encienda el Zelta-Glow o conéctelo al cable de programación (todos los LED destellan), luego<byte value="xd"/><byte value="xd"/> 2)  Espere a que todos los LED se enciendan y queden encendidos, luego<byte value="xd"/><byte value="xd"/> 3)  Con todos los LED encendidos, pulse &apos;Aceptar&apos; para transferir al Zelta-Glow...</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Transferir al ZELTA-GLOW  -  Secuenciador de LED...</translation>
     </message>
@@ -772,7 +772,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::GridEditor</name>
     <message>
-        <location filename="../src/ui/editing/GridEditor.cpp" line="+13"/>
+        <location filename="../src/ui/editing/GridEditor.cpp" line="+14"/>
         <source>Cell</source>
         <translation>Celda</translation>
     </message>
@@ -792,7 +792,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Marca de fin</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Row Command</source>
         <translation>Orden de fila</translation>
     </message>
@@ -1102,7 +1102,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Velocidad variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+172"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+177"/>
         <source>Servo Mode</source>
         <translation>Modo servo</translation>
     </message>

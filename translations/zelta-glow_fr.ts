@@ -27,7 +27,7 @@
 <context>
     <name>zg::CommPortDevice</name>
     <message>
-        <location filename="../src/device/CommPortDevice.cpp" line="+126"/>
+        <location filename="../src/device/CommPortDevice.cpp" line="+128"/>
         <source>given by --device</source>
         <translation>indiqué par --device</translation>
     </message>
@@ -208,7 +208,7 @@
 <context>
     <name>zg::DataFileCommands</name>
     <message>
-        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+22"/>
+        <location filename="../src/ui/datafiles/DataFileCommands.cpp" line="+21"/>
         <source>ZELTA-GLOW  -  Programmable LED Sequencer/Flasher - Beta3</source>
         <translation>ZELTA-GLOW  -  Séquenceur/flash à LED programmable - Beta3</translation>
     </message>
@@ -396,7 +396,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation><byte value="xd"/> 1) Remettez le Zelta-Glow sous tension ou branchez-le au câble de programmation (toutes les LED clignotent), puis<byte value="xd"/><byte value="xd"/> 2)  Attendez que toutes les LED s’allument et restent allumées, puis<byte value="xd"/><byte value="xd"/> 3)  Toutes les LED allumées, appuyez sur &apos;OK&apos; pour transférer vers le Zelta-Glow...</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>Download to ZELTA-GLOW  -  Programmable LED Sequencer/Flasher...</source>
         <translation>Transfert vers le ZELTA-GLOW  -  Séquenceur/flash à LED...</translation>
     </message>
@@ -772,7 +772,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::GridEditor</name>
     <message>
-        <location filename="../src/ui/editing/GridEditor.cpp" line="+13"/>
+        <location filename="../src/ui/editing/GridEditor.cpp" line="+14"/>
         <source>Cell</source>
         <translation>Case</translation>
     </message>
@@ -792,7 +792,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Marque de fin</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Row Command</source>
         <translation>Commande de ligne</translation>
     </message>
@@ -1102,7 +1102,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Vitesse variable</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+172"/>
+        <location filename="../src/ui/window/MainWindow.cpp" line="+177"/>
         <source>Servo Mode</source>
         <translation>Mode servo</translation>
     </message>

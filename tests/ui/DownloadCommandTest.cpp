@@ -196,6 +196,28 @@ TEST_F(DownloadCommand, TestAndAnOpenListDuringTheTransferDoNotHoldTheStreamUp) 
     EXPECT_EQ(received.ItemsAheadOfPacing(okAt), std::vector<std::size_t>{});
 }
 
+// A servo-controlled test stopped by the download winds down while the items go out: the stick
+// leaves the Settings button's place, but the button stays hidden until the download has ended.
+TEST_F(DownloadCommand, TheSettingsButtonStaysHiddenUntilTheDownloadEnds) {
+    startWired();
+    form->sequence().setServoMode(0, 4);
+    form->toggleTest();
+    dialogs.answers = {MessageAnswer::Ok};
+    bool sentAfterWindDown = false;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, form.get(), [&] {
+        if (!form->downloading() || form->testActive() || !find<QProgressBar>("ProgressBar1")->isVisible())
+            return;
+        sentAfterWindDown = true;
+        EXPECT_FALSE(find<QPushButton>("Settings_button")->isVisible());
+    });
+    sampler.start(5);
+    download();
+    sampler.stop();
+    EXPECT_TRUE(sentAfterWindDown);
+    expectIdle();
+}
+
 // A port held by another program is said, with the holder, before anything is sent; what may
 // still stand in the way of a port that opened is said in the confirmation.
 TEST_F(DownloadCommand, WhatStandsInTheWayIsSaidBeforeAnythingIsSent) {

@@ -38,7 +38,7 @@ void Downloader::start() {
         return; // the menu stays usable while a download runs; the second one does nothing
     downloading_ = true;
     p_.controls.noteLabel->hide();
-    enableFiveButtons(false);
+    enableIdleOnlyButtons(false);
     p_.player.stopTest();
     if (openPortAndConfirm())
         sendSequence();
@@ -46,9 +46,8 @@ void Downloader::start() {
         endDownload();
 }
 
-void Downloader::enableFiveButtons(bool enabled) {
-    const Controls& c = p_.controls;
-    for (QPushButton* button : {c.testButton, c.settingsButton, c.downloadButton, c.openButton, c.saveButton})
+void Downloader::enableIdleOnlyButtons(bool enabled) {
+    for (QPushButton* button : p_.controls.idleOnlyButtons)
         button->setEnabled(enabled);
 }
 
@@ -91,7 +90,7 @@ std::string Downloader::findingsText(bool openFailedBusy) const {
 
 void Downloader::sendSequence() {
     const Controls& c = p_.controls;
-    c.settingsButton->hide();
+    emit sendingChanged(true);
     session_ = new DownloadSession(*link_, DownloadFrame::ValuesNow(p_.sequence), this);
     connect(session_, &DownloadSession::markerSent, this, [&c] {
         c.progressBar->setValue(0);
@@ -135,12 +134,12 @@ void Downloader::transferEnded(const DownloadResult& result) {
     endDownload();
 }
 
-// Back to Idle, however the download ended: port closed, buttons enabled, settings shown.
+// Back to Idle, however the download ended: port closed, buttons enabled.
 void Downloader::endDownload() {
     link_->Close();
-    enableFiveButtons(true);
-    p_.controls.settingsButton->show();
+    enableIdleOnlyButtons(true);
     downloading_ = false;
+    emit sendingChanged(false);
     if (auto then = std::exchange(whenEnded_, nullptr))
         then();
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
-
 #include "device/DownloadResult.h"
 #include "device/SerialLink.h"
 #include "device/SystemLook.h"
@@ -13,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QProgressBar;
@@ -28,7 +27,7 @@ class UserDialogs;
 // The Download command: opens the cable's port, has the user prepare the module, and sends the
 // sequence with its pauses while the window stays usable.
 class Downloader : public QObject {
-    Q_DECLARE_TR_FUNCTIONS(zg::Downloader)
+    Q_OBJECT
 
   public:
     // The main window's controls a download shows its progress in, and the buttons it disables
@@ -37,11 +36,7 @@ class Downloader : public QObject {
         QProgressBar* progressBar = nullptr;
         QLabel* downloadLabel = nullptr;
         QLabel* noteLabel = nullptr;
-        QPushButton* testButton = nullptr;
-        QPushButton* settingsButton = nullptr;
-        QPushButton* downloadButton = nullptr;
-        QPushButton* openButton = nullptr;
-        QPushButton* saveButton = nullptr;
+        std::vector<QPushButton*> idleOnlyButtons;
     };
     struct Parts {
         QWidget& window; // parent of the message boxes
@@ -66,8 +61,12 @@ class Downloader : public QObject {
     // Where the download looks for what stands in its way; the running system's by default.
     void setSystemLook(std::unique_ptr<SystemLook> system) { system_ = std::move(system); }
 
+  signals:
+    // The items are being sent (from the marker on), or the download has ended.
+    void sendingChanged(bool sending);
+
   private:
-    void enableFiveButtons(bool enabled);
+    void enableIdleOnlyButtons(bool enabled);
     bool openPortAndConfirm();
     std::string findingsText(bool openFailedBusy) const;
     void sendSequence();

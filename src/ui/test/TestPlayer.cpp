@@ -26,7 +26,7 @@ TestPlayer::TestPlayer(const Controls& controls, const LedSequence& sequence, QO
 void TestPlayer::toggle() {
     if (IsServoControlled(sequence_)) {
         showServoStick(true);
-        c_.settingsButton->hide();
+        emit settingsPlaceTaken(true);
         c_.servoStick->setFocus();
     }
     if (running_) {
@@ -78,7 +78,7 @@ void TestPlayer::windDown() {
     showing_.reset();
     for (LedIndicator* led : c_.ledIndicators)
         led->setFillColor(Qt::black);
-    c_.settingsButton->show();
+    emit settingsPlaceTaken(false);
     emit woundDown();
 }
 
@@ -114,7 +114,7 @@ void TestPlayer::followServoModes() {
     if (controlled == c_.servoStick->isVisible())
         return;
     showServoStick(controlled);
-    c_.settingsButton->setVisible(!controlled);
+    emit settingsPlaceTaken(controlled);
 }
 
 void TestPlayer::showServoStick(bool shown) {

@@ -25,12 +25,11 @@ class TestPlayer : public QObject {
     Q_OBJECT
   public:
     // The main window's controls the test plays on: the grid's playing column, the indicators, the
-    // stick with its pulse width, and the buttons whose captions and places it changes.
+    // stick with its pulse width, and the button whose caption it changes.
     struct Controls {
         GridWidget* grid = nullptr;
         std::array<LedIndicator*, kLedCount> ledIndicators{};
         QPushButton* testButton = nullptr;
-        QPushButton* settingsButton = nullptr; // the stick takes its place
         QScrollBar* servoStick = nullptr;
         QLabel* pulseWidthCaption = nullptr;
         QLabel* pulseWidth = nullptr;
@@ -67,6 +66,9 @@ class TestPlayer : public QObject {
     void stepShown(zg::EventIndex e, int servoZoneMask);
     // The test has wound down: nothing of it is on screen any more.
     void woundDown();
+    // The servo stick stands in the Settings button's place: from the start of a servo-controlled
+    // test until it has wound down, and while a running test turns servo-controlled.
+    void settingsPlaceTaken(bool taken);
 
     // Event `e` has been on screen for its whole step; the player moves on once this returns.
     void stepElapsed(EventIndex e);

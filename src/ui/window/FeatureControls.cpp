@@ -3,13 +3,15 @@
 namespace zg {
 
 TestPlayer::Controls TestControls(const MainWindowControls& c) {
-    return {c.grid,       c.ledIndicators,  c.testButton, c.settingsButton, c.servoStick, c.pulseWidthCaption,
+    return {c.grid,       c.ledIndicators,  c.testButton, c.servoStick, c.pulseWidthCaption,
             c.pulseWidth, c.pulseWidthUnit, c.servoHint};
 }
 
 Downloader::Controls DownloadControls(const MainWindowControls& c) {
-    return {c.progressBar,    c.downloadLabel,  c.noteLabel,  c.testButton,
-            c.settingsButton, c.downloadButton, c.openButton, c.saveButton};
+    return {c.progressBar,
+            c.downloadLabel,
+            c.noteLabel,
+            {c.testButton, c.settingsButton, c.downloadButton, c.openButton, c.saveButton}};
 }
 
 } // namespace zg

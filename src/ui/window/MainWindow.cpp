@@ -25,6 +25,7 @@
 #include "ui/window/DroppedFile.h"
 #include "ui/window/FeatureControls.h"
 #include "ui/window/MainWindowMenus.h"
+#include "ui/window/SettingsButtonPlace.h"
 #include "ui/window/TimingReadout.h"
 
 #include <QAction>
@@ -107,6 +108,10 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, DownloadControls(c_), sequence_, config_, dialogs, *player_},
         std::move(link));
+    auto* settingsPlace = new SettingsButtonPlace(*c_.settingsButton);
+    connect(player_, &TestPlayer::settingsPlaceTaken, settingsPlace, &SettingsButtonPlace::setTakenByStick);
+    connect(download_.get(), &Downloader::sendingChanged, settingsPlace,
+            &SettingsButtonPlace::setDownloadSending);
     program_ = std::make_unique<ProgramCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *notKept,
                                                  *download_);
     program_->whenEnding([this] { models_->rememberView(); });
