@@ -33,8 +33,8 @@ QPixmap LedIndicator::picture() const {
     const qreal scale = devicePixelRatioF();
     const QString key = QStringLiteral("zg-led-") + QString::number(fill_.rgba(), 16) + u'-' +
                         QString::number(background.rgba(), 16) + u'-' + QString::number(outline.rgba(), 16) +
-                        u'-' + QString::number(width()) + u'x' +
-                        QString::number(height()) + u'@' + QString::number(scale);
+                        u'-' + QString::number(width()) + u'x' + QString::number(height()) + u'@' +
+                        QString::number(scale);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;

@@ -3,7 +3,8 @@
 namespace zg {
 
 ModelStep::ModelStep(Apply apply, const QString& text, ModelStore::Change change, ModelStore::Change opposite)
-    : QUndoCommand(text), apply_(std::move(apply)), change_(std::move(change)), opposite_(std::move(opposite)) {}
+    : QUndoCommand(text), apply_(std::move(apply)), change_(std::move(change)),
+      opposite_(std::move(opposite)) {}
 
 void ModelStep::redo() {
     if (kept_) {

@@ -49,9 +49,9 @@ class ModelStore : public QObject {
     std::optional<QString> remove();
 
   signals:
-    void changed();                              // model() is another now
-    void changedElsewhere(const QString& what);  // ... because another window did `what`
-    void listChanged();                          // models were added to or taken from the folder
+    void changed();                             // model() is another now
+    void changedElsewhere(const QString& what); // ... because another window did `what`
+    void listChanged();                         // models were added to or taken from the folder
 
   private:
     void showRead(ModelLayout model, const QByteArray& bytes);
