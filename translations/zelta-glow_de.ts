@@ -458,7 +458,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Das Modul so zeigen, wie es leuchtet, wenn der Knüppel steht in der</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>pattern</source>
         <translation>muster</translation>
     </message>
@@ -792,6 +792,11 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Endmarke</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>Servo Mode</source>
+        <translation>Servomodus</translation>
+    </message>
+    <message>
         <location line="+22"/>
         <source>Row Command</source>
         <translation>Zeilenbefehl</translation>
@@ -873,7 +878,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+30"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
         <source>Clear All</source>
         <translation>Alle aus</translation>
     </message>
@@ -959,13 +964,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Weiß</translation>
     </message>
     <message>
-        <location line="+69"/>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+196"/>
+        <location filename="../src/ui/controls/LedLabelTips.cpp" line="+25"/>
         <source>Click here to change color of %1</source>
         <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+74"/>
         <source>LED #%1 indicator</source>
         <translation>Anzeige von LED #%1</translation>
     </message>
@@ -980,7 +984,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Musterbefehle für LED #%1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Servo Control</source>
         <translation>Servomodus</translation>
     </message>
@@ -1100,11 +1104,6 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <location line="+7"/>
         <source>Variable Speed</source>
         <translation>Variables Tempo</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+177"/>
-        <source>Servo Mode</source>
-        <translation>Servomodus</translation>
     </message>
     <message>
         <location filename="../src/ui/window/MainWindowMenus.cpp" line="-19"/>
@@ -1343,17 +1342,17 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-87"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+102"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Das Modell %1 kann nicht gelesen werden (%2): stattdessen wird das Flugzeug gezeigt.</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+99"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Das Modell %1 kann nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-88"/>
         <source>Move Light</source>
         <translation>Licht verschieben</translation>
     </message>
@@ -1368,12 +1367,12 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>Licht entfernen</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+52"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>Das Bild %1 kann nicht gezeigt werden (%2): das Flugzeug steht an seiner Stelle.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+46"/>
         <source>Outline</source>
         <translation>Umriss</translation>
     </message>
@@ -2468,7 +2467,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::TestPlayer</name>
     <message>
-        <location filename="../src/ui/test/TestPlayer.cpp" line="+37"/>
+        <location filename="../src/ui/test/TestPlayer.cpp" line="+42"/>
         <source>Stop Test</source>
         <translation>Test stoppen</translation>
     </message>

@@ -458,7 +458,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Mostrar el módulo tal como se enciende con la palanca en la</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>pattern</source>
         <translation>secuencia</translation>
     </message>
@@ -792,6 +792,11 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Marca de fin</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>Servo Mode</source>
+        <translation>Modo servo</translation>
+    </message>
+    <message>
         <location line="+22"/>
         <source>Row Command</source>
         <translation>Orden de fila</translation>
@@ -873,7 +878,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+30"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
         <source>Clear All</source>
         <translation>Apagar todo</translation>
     </message>
@@ -959,13 +964,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Blanco</translation>
     </message>
     <message>
-        <location line="+69"/>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+196"/>
+        <location filename="../src/ui/controls/LedLabelTips.cpp" line="+25"/>
         <source>Click here to change color of %1</source>
         <translation>Haga clic aquí para cambiar el color de %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+74"/>
         <source>LED #%1 indicator</source>
         <translation>Indicador del LED #%1</translation>
     </message>
@@ -980,7 +984,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Órdenes de patrón del LED #%1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Servo Control</source>
         <translation>Modo servo</translation>
     </message>
@@ -1100,11 +1104,6 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <location line="+7"/>
         <source>Variable Speed</source>
         <translation>Velocidad variable</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+177"/>
-        <source>Servo Mode</source>
-        <translation>Modo servo</translation>
     </message>
     <message>
         <location filename="../src/ui/window/MainWindowMenus.cpp" line="-19"/>
@@ -1343,17 +1342,17 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-87"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+102"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>No se puede leer el modelo %1 (%2): en su lugar se muestra el avión.</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+99"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>No se puede conservar el modelo %1: %2</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-88"/>
         <source>Move Light</source>
         <translation>Mover luz</translation>
     </message>
@@ -1368,12 +1367,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Quitar luz</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+52"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>No se puede mostrar la imagen %1 (%2): el avión ocupa su lugar.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+46"/>
         <source>Outline</source>
         <translation>Contorno</translation>
     </message>
@@ -2468,7 +2467,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::TestPlayer</name>
     <message>
-        <location filename="../src/ui/test/TestPlayer.cpp" line="+37"/>
+        <location filename="../src/ui/test/TestPlayer.cpp" line="+42"/>
         <source>Stop Test</source>
         <translation>Detener</translation>
     </message>

@@ -458,7 +458,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Montrer le module tel qu’il s’allume avec le manche dans la</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>pattern</source>
         <translation>sequence</translation>
     </message>
@@ -792,6 +792,11 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Marque de fin</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>Servo Mode</source>
+        <translation>Mode servo</translation>
+    </message>
+    <message>
         <location line="+22"/>
         <source>Row Command</source>
         <translation>Commande de ligne</translation>
@@ -873,7 +878,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+30"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
         <source>Clear All</source>
         <translation>Tout éteindre</translation>
     </message>
@@ -959,13 +964,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Blanc</translation>
     </message>
     <message>
-        <location line="+69"/>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+196"/>
+        <location filename="../src/ui/controls/LedLabelTips.cpp" line="+25"/>
         <source>Click here to change color of %1</source>
         <translation>Cliquez ici pour changer la couleur de %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+74"/>
         <source>LED #%1 indicator</source>
         <translation>Témoin de la LED #%1</translation>
     </message>
@@ -980,7 +984,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Commandes de motif pour la LED #%1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Servo Control</source>
         <translation>Mode servo</translation>
     </message>
@@ -1100,11 +1104,6 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <location line="+7"/>
         <source>Variable Speed</source>
         <translation>Vitesse variable</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/window/MainWindow.cpp" line="+177"/>
-        <source>Servo Mode</source>
-        <translation>Mode servo</translation>
     </message>
     <message>
         <location filename="../src/ui/window/MainWindowMenus.cpp" line="-19"/>
@@ -1343,17 +1342,17 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelCommands</name>
     <message>
-        <location filename="../src/ui/modelview/ModelCommands.cpp" line="-87"/>
+        <location filename="../src/ui/modelview/ModelCommands.cpp" line="+102"/>
         <source>The model %1 cannot be read (%2): the plane is shown instead.</source>
         <translation>Le modèle %1 ne peut pas être lu (%2) : l’avion est montré à sa place.</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+99"/>
         <source>The model %1 cannot be kept: %2</source>
         <translation>Le modèle %1 ne peut pas être conservé : %2</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-88"/>
         <source>Move Light</source>
         <translation>Déplacer la lumière</translation>
     </message>
@@ -1368,12 +1367,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Retirer la lumière</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+52"/>
         <source>The picture %1 cannot be shown (%2): the plane stands in for it.</source>
         <translation>L’image %1 ne peut pas être montrée (%2) : l’avion la remplace.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+46"/>
         <source>Outline</source>
         <translation>Contour</translation>
     </message>
@@ -2468,7 +2467,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::TestPlayer</name>
     <message>
-        <location filename="../src/ui/test/TestPlayer.cpp" line="+37"/>
+        <location filename="../src/ui/test/TestPlayer.cpp" line="+42"/>
         <source>Stop Test</source>
         <translation>Arrêter</translation>
     </message>

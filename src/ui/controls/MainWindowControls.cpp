@@ -2,6 +2,7 @@
 
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/LedIndicator.h"
+#include "ui/controls/LedLabelTips.h"
 #include "ui/controls/Placement.h"
 #include "ui/controls/PopupList.h"
 #include "ui/grid/GridAccessibility.h"
@@ -116,7 +117,6 @@ void buildGrid(QWidget* client, const LedSequence& sequence, MainWindowControls&
         auto* ledLabel =
             place(new ClickableLabel(led, client), kIndexedName.arg("LEDlabel1").arg(row), 8, top, 65, 17);
         ledLabel->setAlignment(Qt::AlignCenter);
-        ledLabel->setToolTip(ControlText::tr("Click here to change color of %1").arg(led));
         setColors(ledLabel, Qt::white, QColor(144, 144, 144));
         c.ledLabels[row] = ledLabel;
 
@@ -132,6 +132,7 @@ void buildGrid(QWidget* client, const LedSequence& sequence, MainWindowControls&
         options->setFocusPolicy(Qt::NoFocus);
         c.rowOptionsButtons[row] = options;
     }
+    SetLedLabelTips(c.ledLabels);
 }
 
 void buildServoLists(QWidget* client, MainWindowControls& c) {

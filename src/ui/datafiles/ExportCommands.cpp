@@ -3,10 +3,10 @@
 #include "export/PatternPictures.h"
 #include "files/SameFile.h"
 #include "playback/ModuleAnimation.h"
-#include "playback/ServoZone.h"
 #include "ui/common/DocumentHistory.h"
 #include "ui/common/UserDialogs.h"
 #include "ui/datafiles/FileCommandTexts.h"
+#include "ui/test/TestPlayer.h"
 
 #include <QFileInfo>
 #include <QScrollBar>
@@ -55,8 +55,7 @@ std::optional<int> ExportCommands::chooseZone() {
                  "the "
                  "animation shows the module every 20 ms, so a flash shorter than that may not show.)")
             : tr("Show the module as it lights with the stick in the");
-    return p_.dialogs.chooseItem(&p_.window,
-                                 {animationTitle(), label, zones(), ServoZoneOf(p_.servoStick.value())});
+    return p_.dialogs.chooseItem(&p_.window, {animationTitle(), label, zones(), p_.player.servoZone()});
 }
 
 // The file to write, named after the pattern's file; an existing one is replaced only on Yes.

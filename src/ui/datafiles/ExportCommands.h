@@ -8,12 +8,12 @@
 
 #include <optional>
 
-class QScrollBar;
 class QWidget;
 
 namespace zg {
 
 class DocumentHistory;
+class TestPlayer;
 class UserDialogs;
 
 // "Export Animation..." and "Export Picture...": the pattern as an animated GIF of what the module
@@ -27,7 +27,7 @@ class ExportCommands {
         const LedSequence& sequence;
         UserDialogs& dialogs;
         const DocumentHistory& history; // the name a file dialog offers
-        const QScrollBar& servoStick;   // its zone is the one offered
+        const TestPlayer& player;       // the test stick's zone is the one offered
     };
     explicit ExportCommands(const Parts& parts) : p_(parts) {}
 

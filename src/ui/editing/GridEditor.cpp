@@ -50,6 +50,10 @@ void GridEditor::moveEndMark(EventIndex e) {
     history_.record(tr("End Mark"), [&] { sequence_.setEndEvent(e); });
 }
 
+void GridEditor::setServoMode(LedChannel row, ServoControlMode mode) {
+    history_.record(tr("Servo Mode"), [&] { sequence_.setServoMode(row, mode); });
+}
+
 void GridEditor::showRowOptions(LedChannel row) {
     lists_.rowOptions.choose(int(RowOperation::ClearAll), [this, row](std::optional<int> operation) {
         if (!operation)

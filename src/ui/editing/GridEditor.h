@@ -35,6 +35,8 @@ class GridEditor {
     void chooseColor(LedChannel led);
     void moveEndMark(EventIndex e);
     void showRowOptions(LedChannel row);
+    // A pick from an LED's servo list, or typed text (-1): that LED's mode and nothing else.
+    void setServoMode(LedChannel row, ServoControlMode mode);
 
   private:
     void applyRowCommand(LedChannel row, int operation, int other);

@@ -1,13 +1,10 @@
 #include "ModelCommands.h"
 
 #include "export/PictureFile.h"
-#include "export/PlainTip.h"
 #include "files/UserDataFolder.h"
 #include "files/UserSettings.h"
 #include "playback/ModelLights.h"
-#include "playback/ServoZone.h"
 #include "ui/common/UserDialogs.h"
-#include "ui/controls/ClickableLabel.h"
 #include "ui/datafiles/FileCommandTexts.h"
 #include "ui/grid/GridWidget.h"
 #include "ui/modelview/ModelCanvas.h"
@@ -15,9 +12,7 @@
 #include "ui/modelview/ModelStep.h"
 #include "ui/test/TestPlayer.h"
 
-#include <QCoreApplication>
 #include <QScreen>
-#include <QScrollBar>
 
 namespace zg {
 
@@ -38,9 +33,7 @@ ModelCommands::ModelCommands(const Parts& parts, QObject* parent)
     connect(&p_.player, &TestPlayer::woundDown, this, &ModelCommands::showAtRest);
     connect(&p_.grid, &GridWidget::pointerEventChanged, this, &ModelCommands::showAtRest);
     connect(&p_.grid, &GridWidget::focusMoved, this, &ModelCommands::showAtRest);
-    connect(&p_.servoStick, &QScrollBar::valueChanged, this, &ModelCommands::showAtRest);
-    if (chosen_)
-        applyNames();
+    connect(&p_.player, &TestPlayer::servoStickMoved, this, &ModelCommands::showAtRest);
     // Beside the main window once the window manager has put that in its place, where the view has
     // no place of its own yet.
     if (UserSettings::modelViewShown())
@@ -167,10 +160,8 @@ void ModelCommands::modelShown() {
         showNotice();
     }
     showAtRest();
-    if (chosen_) {
-        applyNames();
+    if (chosen_)
         emit namesChanged();
-    }
 }
 
 void ModelCommands::showNotice() {
@@ -183,18 +174,6 @@ void ModelCommands::showNotice() {
     if (!changedElsewhere_.isEmpty())
         lines << changedElsewhere_;
     view_->showNotice(lines.join(u'\n'));
-}
-
-// The outputs go by their lights' names wherever the window names an LED for the user.
-void ModelCommands::applyNames() {
-    p_.grid.nameOutputsBy([this](LedChannel led) { return outputName(led); });
-    for (LedChannel led = 0; led < kLedCount; ++led) {
-        const QString name = outputName(led);
-        const QString shown = name.isEmpty() ? QStringLiteral("LED#%1").arg(led + 1)
-                                             : QStringLiteral("%1 (LED#%2)").arg(name).arg(led + 1);
-        p_.ledLabels[led]->setToolTip(PlainTip(
-            QCoreApplication::translate("zg::MainWindow", "Click here to change color of %1").arg(shown)));
-    }
 }
 
 // The change is built from the model as it is on disk now and applied to it, so that what another
@@ -278,7 +257,7 @@ void ModelCommands::showAtRest() {
     if (p_.player.active())
         return; // the test shows its own steps
     const int pointer = p_.grid.pointerEvent();
-    showStep(pointer >= 0 ? pointer : p_.grid.focusCell().event, ServoZoneMaskOf(p_.servoStick.value()));
+    showStep(pointer >= 0 ? pointer : p_.grid.focusCell().event, p_.player.servoZoneMask());
 }
 
 void ModelCommands::documentChanged() {

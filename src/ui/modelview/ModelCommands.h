@@ -15,11 +15,8 @@
 #include <array>
 #include <functional>
 
-class QScrollBar;
-
 namespace zg {
 
-class ClickableLabel;
 class GridWidget;
 class ModelLibraryCommands;
 class TestPlayer;
@@ -38,11 +35,8 @@ class ModelCommands : public QObject {
         const LedSequence& sequence;
         UserDialogs& dialogs;
         TestPlayer& player;
-        // The main window's: the view follows the grid's pointer and focus and the stick, names
-        // the grid's outputs and the LED labels' tooltips after the model's lights.
-        GridWidget& grid;
-        QScrollBar& servoStick;
-        std::array<ClickableLabel*, kLedCount> ledLabels;
+        // The main window's: the view follows the grid's pointer and focus.
+        const GridWidget& grid;
     };
     ModelCommands(const Parts& parts, QObject* parent);
     ~ModelCommands() override;
@@ -50,7 +44,8 @@ class ModelCommands : public QObject {
     // Shows or closes the view; it is made when first shown.
     void setViewShown(bool shown);
     ModelWindow* view() const { return view_; }
-    // What the user calls an output on the model chosen, or nothing without one.
+    // What the user calls an output on the model chosen, or nothing without one. Once a model is
+    // chosen, namesChanged() says each change of its names.
     QString outputName(LedChannel led) const;
     // The document changed: a stopped view follows.
     void documentChanged();
@@ -62,7 +57,7 @@ class ModelCommands : public QObject {
 
   signals:
     void viewShownChanged(bool shown);
-    // The lights' names changed: what names the outputs follows.
+    // The lights' names may have changed: what names the outputs follows.
     void namesChanged();
 
   private:
@@ -80,7 +75,6 @@ class ModelCommands : public QObject {
     void choosePicture();
     void renameLight(std::size_t light);
     void report(const QString& text);
-    void applyNames();
 
     Parts p_;
     ModelStore store_;

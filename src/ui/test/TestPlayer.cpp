@@ -21,6 +21,11 @@ TestPlayer::TestPlayer(const Controls& controls, const LedSequence& sequence, QO
     stepTimer_->setTimerType(Qt::PreciseTimer);
     // Handled where it fires: a step costs one pass of the event loop, not one more for a queued call.
     connect(stepTimer_, &QTimer::timeout, this, &TestPlayer::stepTimerElapsed);
+    connect(c_.servoStick, &QScrollBar::valueChanged, this, &TestPlayer::stickValueChanged);
+}
+
+int TestPlayer::servoZone() const {
+    return ServoZoneOf(c_.servoStick->value());
 }
 
 void TestPlayer::toggle() {
@@ -124,10 +129,10 @@ void TestPlayer::showServoStick(bool shown) {
         widget->setVisible(shown);
 }
 
-void TestPlayer::servoStickMoved() {
-    const int value = c_.servoStick->value();
+void TestPlayer::stickValueChanged(int value) {
     c_.pulseWidth->setText(QString::number(PulseWidthOf(value)));
     servoZoneMask_ = ServoZoneMaskOf(value);
+    emit servoStickMoved(servoZoneMask_);
 }
 
 } // namespace zg

@@ -41,6 +41,8 @@ class TestPlayer : public QObject {
     bool running() const { return running_; }
     // A test is playing or winding down: its last step is still on screen.
     bool active() const { return showing_.has_value(); }
+    // The zone 0..3 the servo stick stands in now, and its bit.
+    int servoZone() const;
     int servoZoneMask() const { return servoZoneMask_; }
 
     // Starts a test, or stops the one running.
@@ -48,7 +50,6 @@ class TestPlayer : public QObject {
     // Stops a running test; the playback winds down at its next step boundary. Without a running
     // test it does nothing, so commands that stop a test first just call it.
     void stopTest();
-    void servoStickMoved();
     // Steps at the module's sequencer delay instead of the test speed, from the next step on.
     void setModuleSpeed(bool on) { moduleSpeed_ = on; }
     bool moduleSpeed() const { return moduleSpeed_; }
@@ -61,6 +62,9 @@ class TestPlayer : public QObject {
     void notice(const QString& text);
     // A test has started, or has been stopped.
     void runningChanged(bool running);
+
+    // The user moved the servo stick into zones `servoZoneMask`.
+    void servoStickMoved(int servoZoneMask);
 
     // Event `e` is on screen now, lit as the stick's zones `servoZoneMask` allow.
     void stepShown(zg::EventIndex e, int servoZoneMask);
@@ -78,6 +82,7 @@ class TestPlayer : public QObject {
     void showStep(EventIndex i);
     void windDown();
     void showServoStick(bool shown);
+    void stickValueChanged(int value);
     int stepIntervalMs();
 
     Controls c_;

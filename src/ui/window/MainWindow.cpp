@@ -7,6 +7,7 @@
 #include "ui/common/UserDialogs.h"
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/KeepTypedText.h"
+#include "ui/controls/LedLabelTips.h"
 #include "ui/controls/PopupList.h"
 #include "ui/datafiles/FileCommandTexts.h"
 #include "ui/datafiles/NotKeptNotice.h"
@@ -101,10 +102,9 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     presets_ = new PresetCommands({*this, sequence_, dialogs, *files_}, this);
     flashes_ = new FlashCommands({*this, sequence_, *history_, *c_.grid}, this);
     recent_ = new RecentFiles(*this, dialogs, *files_, this);
-    models_ = new ModelCommands({*this, sequence_, dialogs, *player_, *c_.grid, *c_.servoStick, c_.ledLabels},
-                                this);
+    models_ = new ModelCommands({*this, sequence_, dialogs, *player_, *c_.grid}, this);
     exports_ = std::make_unique<ExportCommands>(
-        ExportCommands::Parts{*this, sequence_, dialogs, *history_, *c_.servoStick});
+        ExportCommands::Parts{*this, sequence_, dialogs, *history_, *player_});
     download_ = std::make_unique<Downloader>(
         Downloader::Parts{*this, DownloadControls(c_), sequence_, config_, dialogs, *player_},
         std::move(link));
@@ -121,8 +121,16 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
 void MainWindow::buildTimingReadout() {
     statusBar()->setSizeGripEnabled(false);
     readout_ = new TimingReadout(sequence_, *c_.grid, *statusBar(), this);
-    readout_->nameOutputsBy([this](LedChannel led) { return models_->outputName(led); });
-    connect(models_, &ModelCommands::namesChanged, readout_, &TimingReadout::documentChanged);
+    // The outputs go by their lights' names wherever the window names an LED for the user.
+    const auto nameOf = [this](LedChannel led) { return models_->outputName(led); };
+    c_.grid->nameOutputsBy(nameOf);
+    readout_->nameOutputsBy(nameOf);
+    const auto namesChanged = [this, nameOf] {
+        SetLedLabelTips(c_.ledLabels, nameOf);
+        readout_->documentChanged();
+    };
+    connect(models_, &ModelCommands::namesChanged, this, namesChanged);
+    namesChanged(); // those of the model chosen at the last start
     display_->setOnChange([this] {
         models_->documentChanged();
         readout_->documentChanged();
@@ -142,22 +150,14 @@ void MainWindow::connectControls() {
         connect(c_.ledLabels[row], &ClickableLabel::clicked, this, [this, row] { chooseLedColor(row); });
         connect(c_.rowOptionsButtons[row], &QPushButton::clicked, this, [this, row] { showRowOptions(row); });
         QComboBox* list = c_.servoLists[row];
-        connect(list, &QComboBox::activated, this, [this, row](int index) { servoModeChosen(row, index); });
+        connect(list, &QComboBox::activated, this,
+                [this, row](int index) { grid_->setServoMode(row, index); });
         if (list->lineEdit())
             connectTypedServoText(row, list);
     }
-    // A button and the menu item of the same command are one command: the button triggers the item.
-    const std::pair<QPushButton*, const char*> shared[]{{c_.openButton, "MENUopen"},
-                                                        {c_.saveButton, "MENUsave"},
-                                                        {c_.testButton, "MENUtest"},
-                                                        {c_.settingsButton, "MENUsettings"},
-                                                        {c_.downloadButton, "MENUdownload"}};
-    for (const auto& [button, item] : shared)
-        connect(button, &QPushButton::clicked, findChild<QAction*>(QLatin1String(item)), &QAction::trigger);
     connect(c_.exitButton, &QPushButton::clicked, this, &MainWindow::exitFromButton);
     for (QPushButton* button : centralWidget()->findChildren<QPushButton*>())
         connect(button, &QPushButton::pressed, c_.noteLabel, &QWidget::hide); // before its click
-    connect(c_.servoStick, &QScrollBar::valueChanged, this, &MainWindow::servoStickMoved);
     OrderTabStops(c_);
 }
 
@@ -167,14 +167,9 @@ void MainWindow::connectTypedServoText(LedChannel row, QComboBox* list) {
     KeepTypedText(*list);
     connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, row] {
         display_->setTypingInServoList(row);
-        servoModeChosen(row, -1);
+        grid_->setServoMode(row, -1);
         display_->setTypingInServoList(std::nullopt);
     });
-}
-
-// A pick from a servo list, or typed text (-1): that LED's mode and nothing else.
-void MainWindow::servoModeChosen(LedChannel row, ServoControlMode mode) {
-    history_->record(tr("Servo Mode"), [&] { sequence_.setServoMode(row, mode); });
 }
 
 // The grid reports what the mouse and the keys do; the grid editor changes the document.
@@ -238,10 +233,6 @@ void MainWindow::redo() {
 
 void MainWindow::toggleTest() {
     player_->toggle();
-}
-
-void MainWindow::servoStickMoved() {
-    player_->servoStickMoved();
 }
 
 bool MainWindow::offerUnsavedWork(const std::optional<QString>& fileNamed) {

@@ -83,7 +83,6 @@ class MainWindow : public QMainWindow, public WindowCommands {
     void undo() override;
     void redo() override;
     void toggleTest() override;
-    void servoStickMoved();
     void download() override { download_->start(); }
     void showSettings() override;
     void playAtModuleSpeed(bool on) override;
@@ -106,7 +105,6 @@ class MainWindow : public QMainWindow, public WindowCommands {
     void connectControls();
     void buildTimingReadout();
     void connectTypedServoText(LedChannel row, QComboBox* list);
-    void servoModeChosen(LedChannel row, ServoControlMode mode);
     void connectGrid();
 
     UserDialogs& dialogs_;

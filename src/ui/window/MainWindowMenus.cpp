@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QUndoStack>
 
 namespace zg {
@@ -235,6 +236,19 @@ void addLedShortcuts(const Form& form) {
     }
 }
 
+// A button and the menu item of the same command are one command: the button triggers the item.
+void connectButtonsToItems(const Form& form) {
+    const MainWindowControls& c = form.controls;
+    const std::pair<QPushButton*, const char*> shared[]{{c.openButton, "MENUopen"},
+                                                        {c.saveButton, "MENUsave"},
+                                                        {c.testButton, "MENUtest"},
+                                                        {c.settingsButton, "MENUsettings"},
+                                                        {c.downloadButton, "MENUdownload"}};
+    for (const auto& [button, item] : shared)
+        QObject::connect(button, &QPushButton::clicked, form.window.findChild<QAction*>(QLatin1String(item)),
+                         &QAction::trigger);
+}
+
 } // namespace
 
 void BuildMainWindowMenus(const MenuTargets& form, QUndoStack& history) {
@@ -252,6 +266,7 @@ void BuildMainWindowMenus(const MenuTargets& form, QUndoStack& history) {
     addItem(form, help, "MENUhowto", MenuText::tr("H&ow to ..."), &WindowCommands::showManual,
             {QKeySequence(Qt::Key_F1)});
     addLedShortcuts(form);
+    connectButtonsToItems(form);
 }
 
 } // namespace zg

@@ -30,7 +30,8 @@ struct MenuTargets {
 
 // Builds the window's menu bar, each item with its shortcut, and the shortcuts without an item:
 // Ctrl+1..4 open the colour list of LED #1..#4, Ctrl+Shift+1..4 its row options. Every item and
-// shortcut runs the window's own handler, as a click on the matching control does.
+// shortcut runs the window's own handler, as a click on the matching control does, and the
+// buttons of the same commands trigger their items.
 // The Edit menu's Undo and Redo take their text and state from the undo stack.
 void BuildMainWindowMenus(const MenuTargets& targets, QUndoStack& history);
 
