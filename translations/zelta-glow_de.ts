@@ -1035,7 +1035,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+245"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+259"/>
         <source>&amp;Test</source>
         <translation>&amp;Test</translation>
     </message>
@@ -1066,7 +1066,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-161"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-174"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -1256,7 +1256,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+62"/>
         <source>&amp;Download</source>
         <translation>&amp;Übertragen</translation>
     </message>
@@ -2338,9 +2338,22 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
     </message>
 </context>
 <context>
+    <name>zg::SettingsCommands</name>
+    <message>
+        <location filename="../src/ui/settings/SettingsCommands.cpp" line="+13"/>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Anschlusseinstellung konnte nicht in LED.cfg im Ordner<byte value="xd"/>%1<byte value="xd"/>gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
     <name>zg::SettingsDialog</name>
     <message>
-        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+50"/>
+        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+47"/>
         <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
         <translation>Die Liste %1 enthält „%2“, das keiner ihrer Einträge ist.<byte value="xd"/><byte value="xd"/>Bitte eine Zahl von 1 bis %3 wählen oder eintippen. Nichts wurde geändert.</translation>
     </message>
@@ -2405,17 +2418,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Die Anschlusseinstellung konnte nicht in LED.cfg im Ordner<byte value="xd"/>%1<byte value="xd"/>gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <location line="+56"/>
+        <location line="+115"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Dieser Lauf sendet an %1 (--device).</translation>
     </message>

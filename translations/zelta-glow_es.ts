@@ -1035,7 +1035,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+245"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+259"/>
         <source>&amp;Test</source>
         <translation>&amp;Probar</translation>
     </message>
@@ -1066,7 +1066,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-161"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-174"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -1256,7 +1256,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+62"/>
         <source>&amp;Download</source>
         <translation>&amp;Transferir</translation>
     </message>
@@ -2338,9 +2338,22 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
 </context>
 <context>
+    <name>zg::SettingsCommands</name>
+    <message>
+        <location filename="../src/ui/settings/SettingsCommands.cpp" line="+13"/>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>No se pudo guardar el ajuste del puerto en LED.cfg en la carpeta<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
     <name>zg::SettingsDialog</name>
     <message>
-        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+50"/>
+        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+47"/>
         <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
         <translation>La lista %1 contiene «%2», que no es una de sus entradas.<byte value="xd"/><byte value="xd"/>Elija o escriba un número del 1 al %3. No se cambió nada.</translation>
     </message>
@@ -2405,17 +2418,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>No se pudo guardar el ajuste del puerto en LED.cfg en la carpeta<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <location line="+56"/>
+        <location line="+115"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Esta sesión envía a %1 (--device).</translation>
     </message>

@@ -1035,7 +1035,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+245"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+259"/>
         <source>&amp;Test</source>
         <translation>T&amp;ester</translation>
     </message>
@@ -1066,7 +1066,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-161"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-174"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -1256,7 +1256,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+62"/>
         <source>&amp;Download</source>
         <translation>&amp;Transférer</translation>
     </message>
@@ -2338,9 +2338,22 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
 </context>
 <context>
+    <name>zg::SettingsCommands</name>
+    <message>
+        <location filename="../src/ui/settings/SettingsCommands.cpp" line="+13"/>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Le réglage du port n’a pas pu être enregistré dans LED.cfg dans le dossier<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
     <name>zg::SettingsDialog</name>
     <message>
-        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+50"/>
+        <location filename="../src/ui/settings/SettingsDialog.cpp" line="+47"/>
         <source>The list %1 holds &quot;%2&quot;, which is not one of its entries.<byte value="xd"/><byte value="xd"/>Pick or type a number from 1 to %3. Nothing was changed.</source>
         <translation>La liste %1 contient « %2 », qui n’est pas une de ses entrées.<byte value="xd"/><byte value="xd"/>Choisissez ou tapez un nombre de 1 à %3. Rien n’a été modifié.</translation>
     </message>
@@ -2405,17 +2418,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>Settings</source>
-        <translation>Réglages</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>The port setting could not be saved in LED.cfg in the folder<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Le réglage du port n’a pas pu être enregistré dans LED.cfg dans le dossier<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <location line="+56"/>
+        <location line="+115"/>
         <source>This run sends to %1 (--device).</source>
         <translation>Cette session envoie vers %1 (--device).</translation>
     </message>

@@ -3,14 +3,11 @@
 #include "device/CommPortDevice.h"
 #include "device/PortTooltip.h"
 #include "device/PresentSerialPorts.h"
-#include "files/ConfigFile.h"
-#include "files/UserSettings.h"
 #include "ui/common/UserDialogs.h"
 #include "ui/controls/KeepTypedText.h"
 #include "ui/controls/Placement.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,14 +60,14 @@ int ListValue(const QComboBox& list) {
     return position + 1;
 }
 
-SettingsDialog::SettingsDialog(AppConfig& config, LedSequence& sequence, UserDialogs& dialogs,
+SettingsDialog::SettingsDialog(const AppConfig& config, const LedSequence& sequence, UserDialogs& dialogs,
                                QWidget* parent)
-    : QDialog(parent), config_(config), sequence_(sequence), dialogs_(dialogs), ports_(PresentSerialPorts) {
+    : QDialog(parent), sequence_(sequence), dialogs_(dialogs), ports_(PresentSerialPorts) {
     setObjectName(QStringLiteral("Settings_form"));
     setWindowTitle(tr("ZELTA-GLOW  -  Programmable LED Sequencer/Flasher Settings..."));
     setModal(false);
     setFixedSize(571, 208);
-    positions_ = {positionOf(config_.CommPort, kEntries[Port]),
+    positions_ = {positionOf(config.CommPort, kEntries[Port]),
                   positionOf(sequence_.testSpeed(), kEntries[TestSpeed]),
                   positionOf(sequence_.sequencerDelay(), kEntries[SequencerDelay])};
     portWatch_.setInterval(kPortWatchMs);
@@ -194,25 +191,8 @@ void SettingsDialog::acceptSettings() {
     if (!takeTypedEntries())
         return;
     hide();
-    // The speeds travel with the document, so their change is a step of its history; the port
-    // belongs to the machine and is not undone.
-    const auto takeSpeeds = [this] {
-        sequence_.setSequencerDelay(static_cast<std::int16_t>(ListValue(*sequencerDelayList())));
-        sequence_.setTestSpeed(static_cast<std::int16_t>(ListValue(*testSpeedList())));
-    };
-    if (record_)
-        record_(tr("Settings"), takeSpeeds);
-    else
-        takeSpeeds();
-    config_.CommPort = static_cast<std::int16_t>(ListValue(*portList()));
-    UserSettings::setPort(config_.CommPort); // for a start folder without LED.cfg
-    if (const auto error = SaveConfig(config_)) {
-        // The values still apply for this run; only the port would be lost at the next start.
-        dialogs_.exclaim(
-            parentWidget(),
-            tr("The port setting could not be saved in LED.cfg in the folder\r%1\r\r%2")
-                .arg(QDir::toNativeSeparators(QDir::currentPath()), QString::fromStdString(*error)));
-    }
+    const auto value = [](QComboBox* list) { return static_cast<std::int16_t>(ListValue(*list)); };
+    emit settingsChosen({value(portList()), value(testSpeedList()), value(sequencerDelayList())});
 }
 
 void SettingsDialog::cancelSettings() {

@@ -3,6 +3,7 @@
 #include "device/SerialPortEntry.h"
 #include "model/AppConfig.h"
 #include "model/LedSequence.h"
+#include "ui/settings/ChosenSettings.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -30,16 +31,13 @@ class UserDialogs;
 class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    SettingsDialog(AppConfig& config, LedSequence& sequence, UserDialogs& dialogs, QWidget* parent = nullptr);
+    // `config` and `sequence` give the values the lists show.
+    SettingsDialog(const AppConfig& config, const LedSequence& sequence, UserDialogs& dialogs,
+                   QWidget* parent = nullptr);
 
     // Selects the speeds that an Open, a Merge or an undo set, as the settings now hold them: 0
     // selects nothing, a value with no entry leaves the list as it was.
     void selectSpeeds(AppliedSpeeds applied);
-
-    // Runs a change of the document as one undo step of the given name.
-    using StepRecorder = std::function<void(const QString& name, const std::function<void()>& change)>;
-    // OK records a change of the speeds as one undo step, "Settings", through `record`.
-    void setStepRecorder(StepRecorder record) { record_ = std::move(record); }
 
     // A device named on the command line stands for every port number in this run.
     void setDeviceOverride(const std::string& device);
@@ -50,6 +48,8 @@ class SettingsDialog : public QDialog {
     void setPortSource(PortSource source) { ports_ = std::move(source); }
     static constexpr int kPortWatchMs = 1000;
 
+    // OK: typed text that spells no entry is refused, naming its list; otherwise the dialog
+    // hides and says what was chosen.
     void acceptSettings();
     void cancelSettings();
 
@@ -61,6 +61,9 @@ class SettingsDialog : public QDialog {
 
   public slots:
     void reject() override; // Escape and the frame's close button act as Cancel
+
+  signals:
+    void settingsChosen(zg::ChosenSettings chosen);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -78,10 +81,8 @@ class SettingsDialog : public QDialog {
     void buildControls();
     void fillLists();
 
-    AppConfig& config_;
-    LedSequence& sequence_;
+    const LedSequence& sequence_;
     UserDialogs& dialogs_;
-    StepRecorder record_;
     std::optional<std::string> deviceOverride_;
     PortSource ports_;
     QTimer portWatch_;

@@ -18,6 +18,7 @@
 #include "ui/grid/GridWidget.h"
 #include "ui/modelview/ModelCommands.h"
 #include "ui/presets/PresetCommands.h"
+#include "ui/settings/SettingsCommands.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/test/JoystickStick.h"
 #include "ui/test/TestPlayer.h"
@@ -78,8 +79,8 @@ MainWindow::~MainWindow() {
 void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
                                std::unique_ptr<SerialLink> link) {
     history_ = new DocumentHistory(sequence_, this);
-    settings_->setStepRecorder(
-        [this](const QString& name, const std::function<void()>& change) { history_->record(name, change); });
+    auto* settingsCommands = new SettingsCommands({*this, config_, sequence_, *history_, dialogs}, this);
+    connect(settings_, &SettingsDialog::settingsChosen, settingsCommands, &SettingsCommands::apply);
     connect(history_, &DocumentHistory::speedsChanged, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(GridEditor::Lists{*c_.colorList, *c_.rowOptionsList, *c_.copyList},
                                          sequence_, *history_);
