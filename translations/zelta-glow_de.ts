@@ -878,7 +878,7 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+15"/>
         <source>Clear All</source>
         <translation>Alle aus</translation>
     </message>
@@ -918,8 +918,8 @@ Das Programmierkabel einstecken oder seine Anschlussnummer in den Einstellungen 
         <translation>3 auslassen...</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+4"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+34"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+2"/>
         <source>Cancel</source>
         <translation>Abbruch</translation>
     </message>

@@ -878,7 +878,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+15"/>
         <source>Clear All</source>
         <translation>Apagar todo</translation>
     </message>
@@ -918,8 +918,8 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Saltar 3...</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+4"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+34"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+2"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>

@@ -878,7 +878,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+31"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+15"/>
         <source>Clear All</source>
         <translation>Tout éteindre</translation>
     </message>
@@ -918,8 +918,8 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Sauter 3...</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+4"/>
+        <location filename="../src/ui/controls/MainWindowControls.cpp" line="+34"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+2"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>

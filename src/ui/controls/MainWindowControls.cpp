@@ -5,6 +5,7 @@
 #include "ui/controls/LedLabelTips.h"
 #include "ui/controls/Placement.h"
 #include "ui/controls/PopupList.h"
+#include "ui/controls/RowOptionsEntries.h"
 #include "ui/grid/GridAccessibility.h"
 #include "ui/grid/GridWidget.h"
 
@@ -27,18 +28,7 @@ struct ControlText {
     Q_DECLARE_TR_FUNCTIONS(zg::MainWindow)
 };
 
-// The lists keep their places (a blank entry stays blank): a pick is known by its position.
-const char* const kRowOptionsEntries[]{QT_TRANSLATE_NOOP("zg::MainWindow", "Clear All"),
-                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Mark All"),
-                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Toggle All"),
-                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Copy from..."),
-                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Copy to..."),
-                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Skip 1..."),
-                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Skip 2..."),
-                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Skip 3..."),
-                                       "",
-                                       QT_TRANSLATE_NOOP("zg::MainWindow", "Cancel")};
-
+// The list keeps its places (blank entries stay blank): a pick is known by its position.
 const char* const kCopyEntries[]{
     "LED #1", "LED #2", "LED #3", "LED #4", "",
     "",       "",       "",       "",       QT_TRANSLATE_NOOP("zg::MainWindow", "Cancel")};
@@ -258,7 +248,7 @@ void buildDownloadDisplay(QWidget* client, MainWindowControls& c) {
 
 void FillPopupLists(MainWindowControls& c) {
     c.colorList->addItems(translated(kColorNames));
-    c.rowOptionsList->addItems(translated(kRowOptionsEntries));
+    c.rowOptionsList->addItems(RowOptionsEntries());
     c.copyList->addItems(translated(kCopyEntries));
 }
 
@@ -286,12 +276,6 @@ void OrderTabStops(const MainWindowControls& c) {
     for (QWidget* button :
          {c.openButton, c.testButton, c.downloadButton, c.saveButton, c.settingsButton, c.exitButton})
         next(button);
-}
-
-QString RowCommandName(int operation) {
-    if (operation < 0 || operation >= int(std::size(kRowOptionsEntries)) || !*kRowOptionsEntries[operation])
-        return {};
-    return ControlText::tr(kRowOptionsEntries[operation]).remove(QStringLiteral("..."));
 }
 
 } // namespace zg

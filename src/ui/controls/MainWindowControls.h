@@ -55,10 +55,6 @@ struct MainWindowControls {
 // grid draws `sequence`.
 MainWindowControls BuildMainWindowControls(QWidget* client, const LedSequence& sequence);
 
-// The row-options entry `operation` as a command's name, without its dots ("Copy from"); empty
-// for a blank entry or a position outside the list.
-QString RowCommandName(int operation);
-
 // Puts the controls that take the keyboard focus in the order Tab visits them.
 void OrderTabStops(const MainWindowControls& c);
 

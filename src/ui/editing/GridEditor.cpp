@@ -2,8 +2,8 @@
 
 #include "model/RowOperations.h"
 #include "ui/common/DocumentHistory.h"
-#include "ui/controls/MainWindowControls.h"
 #include "ui/controls/PopupList.h"
+#include "ui/controls/RowOptionsEntries.h"
 
 namespace zg {
 
