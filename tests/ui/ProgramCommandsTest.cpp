@@ -31,7 +31,7 @@ QString spaces(int n) {
 
 } // namespace
 
-class Shell : public UiFixture {
+class ProgramCommandsTest : public UiFixture {
   protected:
     void trigger(const QString& name) {
         if (auto* action = form->findChild<QAction*>(name))
@@ -78,7 +78,7 @@ class Shell : public UiFixture {
     }
 };
 
-TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
+TEST_F(ProgramCommandsTest, EveryMenuItemAndButtonRunsItsOwnCommand) {
     start(std::make_unique<QtSerialLink>([](int) { return std::optional<std::string>(); })); // no ports
     struct Route {
         const char* control;
@@ -126,7 +126,7 @@ TEST_F(Shell, EveryMenuItemAndButtonRunsItsOwnCommand) {
     }
 }
 
-TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
+TEST_F(ProgramCommandsTest, EachAccessKeyRunsItsCommandInOnePress) {
     start(std::make_unique<QtSerialLink>([](int) { return std::optional<std::string>(); })); // no ports
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -164,7 +164,7 @@ TEST_F(Shell, EachAccessKeyRunsItsCommandInOnePress) {
     EXPECT_EQ(lastFileDialog(), SaveTitle());
 }
 
-TEST_F(Shell, AboutTextIsExactToTheBlank) {
+TEST_F(ProgramCommandsTest, AboutTextIsExactToTheBlank) {
     start();
     form->findChild<QAction*>("MENUabout")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -182,7 +182,7 @@ TEST_F(Shell, AboutTextIsExactToTheBlank) {
 // How to shows the manual that came with the program in a window of its own, where links, Back
 // and Ctrl+F work, and which keeps its size; without the manual the user learns where it was
 // looked for, and the maker's page stands in.
-TEST_F(Shell, HowToShowsTheManualThatCameWithTheProgramInItsOwnWindow) {
+TEST_F(ProgramCommandsTest, HowToShowsTheManualThatCameWithTheProgramInItsOwnWindow) {
     start();
     form->findChild<QAction*>("MENUhowto")->trigger();
     EXPECT_TRUE(dialogs.messages.empty());
@@ -236,7 +236,7 @@ TEST_F(Shell, HowToShowsTheManualThatCameWithTheProgramInItsOwnWindow) {
     EXPECT_EQ(ManualLocation(dir.filePath("elsewhere"), found), found);
 }
 
-TEST_F(Shell, ExitThenCancelTwiceLeavesEverythingAsItWas) {
+TEST_F(ProgramCommandsTest, ExitThenCancelTwiceLeavesEverythingAsItWas) {
     start();
     form->sequence().setCell(1, 1, 1);
     for (int i = 0; i < 2; ++i) {
@@ -255,7 +255,7 @@ TEST_F(Shell, ExitThenCancelTwiceLeavesEverythingAsItWas) {
     EXPECT_EQ(end.calls, 1);
 }
 
-TEST_F(Shell, ExitButtonStopsTheTestButTheMenuItemLeavesItRunning) {
+TEST_F(ProgramCommandsTest, ExitButtonStopsTheTestButTheMenuItemLeavesItRunning) {
     start();
     bool runningAfterMenuExit = false;
     int ticks = runTest([&](int tick) {
@@ -272,7 +272,7 @@ TEST_F(Shell, ExitButtonStopsTheTestButTheMenuItemLeavesItRunning) {
     EXPECT_EQ(end.calls, 0);
 }
 
-TEST_F(Shell, ClosingTheWindowEndsTheProgramWithoutAQuestionAlsoInsideWaits) {
+TEST_F(ProgramCommandsTest, ClosingTheWindowEndsTheProgramWithoutAQuestionAlsoInsideWaits) {
     start();
     runTest([&](int tick) {
         if (tick == 1) {
@@ -292,7 +292,7 @@ TEST_F(Shell, ClosingTheWindowEndsTheProgramWithoutAQuestionAlsoInsideWaits) {
 }
 
 // The real end: the process is gone at once, from inside a running test and an open list.
-TEST_F(Shell, RealEndLeavesFromInsideNestedWaits) {
+TEST_F(ProgramCommandsTest, RealEndLeavesFromInsideNestedWaits) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
