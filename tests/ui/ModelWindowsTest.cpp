@@ -99,7 +99,8 @@ TEST_F(ModelView, AnUndoThatCannotBeKeptIsSaidAndTheHistoryGoes) {
     });
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.messages.back().text.contains(name)) << dialogs.messages.back().text.toStdString();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !models().history().canRedo() && !models().history().canUndo(); }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !models().history().canRedo() && !models().history().canUndo(); }, 1000));
     EXPECT_EQ(library().load(name).model->lights[1].x, 0.6);
 
     emit canvas().placed(0, 0.4, 0.3);
