@@ -67,8 +67,11 @@ std::optional<OutlinePicture> pictureFromJson(const QJsonValue& value, QString* 
     if (data.isEmpty())
         return picture;
     const QString format = object.value(QStringLiteral("format")).toString();
-    const auto decoded = QByteArray::fromBase64Encoding(data.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!kPictureFormats.contains(format) || !decoded || decoded.decoded.size() > kMaxPictureBytes) {
+    const auto decoded =
+        QByteArray::fromBase64Encoding(data.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    // Qt takes a lone character as valid base64 of nothing: that is no picture, and damaged.
+    if (!kPictureFormats.contains(format) || !decoded || decoded.decoded.isEmpty() ||
+        decoded.decoded.size() > kMaxPictureBytes) {
         *why = ModelText::tr("the picture it carries is damaged");
         return std::nullopt;
     }
@@ -111,7 +114,8 @@ std::optional<ModelLayout> ModelFromJson(const QByteArray& json, QString* why) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return refuse(ModelText::tr("it is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
+        return refuse(
+            ModelText::tr("it is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
     const QJsonObject object = document.object();
     const auto outline = OutlineFromKey(object.value(QStringLiteral("outline")).toString().toStdString());
     if (object.value(QStringLiteral("format")).toString() != kFormat || !outline)

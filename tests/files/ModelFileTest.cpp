@@ -126,6 +126,9 @@ TEST(ModelFile, APictureTravelsInsideTheModelAndHostileFilesAreRefused) {
     QString why;
     EXPECT_FALSE(ModelFromJson(QByteArray(json).replace("\"data\": \"", "\"data\": \"!!"), &why));
     EXPECT_TRUE(why.contains("damaged")) << why.toStdString();
+    QJsonObject nothing = QJsonDocument::fromJson(json).object();
+    nothing.insert("picture", QJsonObject{{"file", ""}, {"format", "png"}, {"data", "g"}});
+    EXPECT_FALSE(ModelFromJson(QJsonDocument(nothing).toJson()));
     EXPECT_FALSE(ModelFromJson(QByteArray(json).replace("\"x\": 0.06", "\"x\": 1e999")));
     QByteArray many =
         QByteArray(json).replace("\"lights\": [", "\"lights\": [" + QByteArray("{\"output\": 1, \"x\": 0.5, "
