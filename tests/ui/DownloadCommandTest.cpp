@@ -7,10 +7,13 @@
 #include "WorkedExample.h"
 #include "device/QtSerialLink.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <chrono>
@@ -145,6 +148,39 @@ TEST_F(DownloadCommand, TheSettingsButtonStaysHiddenUntilTheDownloadEnds) {
     sampler.stop();
     EXPECT_TRUE(sentAfterWindDown);
     expectIdle();
+}
+
+// The servo stick's hint stands on the note's line: while it shows, a note goes to the status bar,
+// whether it was there before the test or came during it.
+TEST_F(DownloadCommand, TheStickHintAndANoteNeverShareTheirLine) {
+    startWired();
+    auto* note = find<QLabel>("SentLabel");
+    auto* hint = find<QLabel>("Label2");
+    form->sequence().setServoMode(0, 4);
+    QGuiApplication::clipboard()->clear();
+    form->findChild<QAction*>("MENUpaste")->trigger();
+    ASSERT_TRUE(note->isVisible());
+    form->toggleTest();
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Nothing pasted: the clipboard holds no cells.");
+
+    dialogs.answers = {MessageAnswer::Ok};
+    QTimer tester; // F5 while the items go out: the download stopped the test before sending
+    QObject::connect(&tester, &QTimer::timeout, form.get(), [&] {
+        if (form->downloading() && find<QProgressBar>("ProgressBar1")->isVisible() && !form->testActive())
+            form->toggleTest();
+    });
+    tester.start(5);
+    download();
+    tester.stop();
+    ASSERT_TRUE(form->testActive());
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_TRUE(form->statusBar()->currentMessage().startsWith("Sent 56 items"))
+        << form->statusBar()->currentMessage().toStdString();
+    form->toggleTest();
+    waitUntilTestEnds();
 }
 
 // A port held by another program is said, with the holder, before anything is sent; what may

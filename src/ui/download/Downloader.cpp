@@ -6,6 +6,7 @@
 #include "device/LineSettings.h"
 #include "device/PortFindings.h"
 #include "ui/common/UserDialogs.h"
+#include "ui/controls/NoteLine.h"
 #include "ui/test/TestPlayer.h"
 
 #include <QLabel>
@@ -37,7 +38,7 @@ void Downloader::start() {
     if (downloading_)
         return; // the menu stays usable while a download runs; the second one does nothing
     downloading_ = true;
-    p_.controls.noteLabel->hide();
+    p_.controls.note->hide();
     enableIdleOnlyButtons(false);
     p_.player.stopTest();
     if (openPortAndConfirm())
@@ -122,8 +123,7 @@ void Downloader::transferEnded(const DownloadResult& result) {
     c.downloadLabel->hide();
     if (result.completed()) {
         // "Sent", not "programmed": nothing comes back to say what the module stored.
-        c.noteLabel->setText(QString::fromStdString(TransferDoneText(result, link_->DevicePath())));
-        c.noteLabel->show();
+        c.note->show(QString::fromStdString(TransferDoneText(result, link_->DevicePath())));
     } else {
         link_->Close(); // the port is released before the message waits for the user
         p_.dialogs.exclaim(&p_.window,

@@ -21,6 +21,7 @@ class QWidget;
 namespace zg {
 
 class DownloadSession;
+class NoteLine;
 class TestPlayer;
 class UserDialogs;
 
@@ -35,7 +36,7 @@ class Downloader : public QObject {
     struct Controls {
         QProgressBar* progressBar = nullptr;
         QLabel* downloadLabel = nullptr;
-        QLabel* noteLabel = nullptr;
+        NoteLine* note = nullptr;
         std::vector<QPushButton*> idleOnlyButtons;
     };
     struct Parts {

@@ -1,16 +1,16 @@
 #include "RangeCommands.h"
 
 #include "ui/common/DocumentHistory.h"
+#include "ui/controls/NoteLine.h"
 #include "ui/grid/GridWidget.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 
 namespace zg {
 
-RangeCommands::RangeCommands(GridWidget& grid, LedSequence& sequence, DocumentHistory& history, QLabel& note,
-                             QObject* parent)
+RangeCommands::RangeCommands(GridWidget& grid, LedSequence& sequence, DocumentHistory& history,
+                             NoteLine& note, QObject* parent)
     : QObject(parent), grid_(grid), sequence_(sequence), history_(history), note_(note) {}
 
 CellRange RangeCommands::range() const {
@@ -20,8 +20,7 @@ CellRange RangeCommands::range() const {
 
 // Shown until the next command or change, as the report of a download is.
 void RangeCommands::tell(const QString& text) {
-    note_.setText(text);
-    note_.show();
+    note_.show(text);
 }
 
 void RangeCommands::copy() {

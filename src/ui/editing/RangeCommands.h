@@ -5,12 +5,11 @@
 
 #include <QObject>
 
-class QLabel;
-
 namespace zg {
 
 class DocumentHistory;
 class GridWidget;
+class NoteLine;
 
 // The Edit menu's commands on ranges of cells: the clipboard, clearing, inserting and deleting
 // events, shifting and repeating a pattern. Each is one undo step. They act on the grid's
@@ -19,7 +18,7 @@ class RangeCommands : public QObject {
     Q_OBJECT
   public:
     // `note` is the line below the buttons where the program tells what a command left out.
-    RangeCommands(GridWidget& grid, LedSequence& sequence, DocumentHistory& history, QLabel& note,
+    RangeCommands(GridWidget& grid, LedSequence& sequence, DocumentHistory& history, NoteLine& note,
                   QObject* parent = nullptr);
 
     void copy();
@@ -41,7 +40,7 @@ class RangeCommands : public QObject {
     GridWidget& grid_;
     LedSequence& sequence_;
     DocumentHistory& history_;
-    QLabel& note_;
+    NoteLine& note_;
 };
 
 } // namespace zg

@@ -31,7 +31,7 @@ int TestPlayer::servoZone() const {
 void TestPlayer::toggle() {
     if (IsServoControlled(sequence_)) {
         showServoStick(true);
-        emit settingsPlaceTaken(true);
+        emit stickShown(true);
         c_.servoStick->setFocus();
     }
     if (running_) {
@@ -83,7 +83,7 @@ void TestPlayer::windDown() {
     showing_.reset();
     for (LedIndicator* led : c_.ledIndicators)
         led->setFillColor(Qt::black);
-    emit settingsPlaceTaken(false);
+    emit stickShown(false);
     emit woundDown();
 }
 
@@ -119,7 +119,7 @@ void TestPlayer::followServoModes() {
     if (controlled == c_.servoStick->isVisible())
         return;
     showServoStick(controlled);
-    emit settingsPlaceTaken(controlled);
+    emit stickShown(controlled);
 }
 
 void TestPlayer::showServoStick(bool shown) {

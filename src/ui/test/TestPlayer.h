@@ -70,9 +70,10 @@ class TestPlayer : public QObject {
     void stepShown(zg::EventIndex e, int servoZoneMask);
     // The test has wound down: nothing of it is on screen any more.
     void woundDown();
-    // The servo stick stands in the Settings button's place: from the start of a servo-controlled
-    // test until it has wound down, and while a running test turns servo-controlled.
-    void settingsPlaceTaken(bool taken);
+    // The servo stick is shown, in the Settings button's place and on the note's line: from the
+    // start of a servo-controlled test until it has wound down, and while a running test turns
+    // servo-controlled.
+    void stickShown(bool shown);
 
     // Event `e` has been on screen for its whole step; the player moves on once this returns.
     void stepElapsed(EventIndex e);

@@ -6,6 +6,7 @@
 #include "ui/grid/GridWidget.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace zg {

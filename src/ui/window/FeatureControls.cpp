@@ -7,10 +7,10 @@ TestPlayer::Controls TestControls(const MainWindowControls& c) {
             c.pulseWidth, c.pulseWidthUnit, c.servoHint};
 }
 
-Downloader::Controls DownloadControls(const MainWindowControls& c) {
+Downloader::Controls DownloadControls(const MainWindowControls& c, NoteLine& note) {
     return {c.progressBar,
             c.downloadLabel,
-            c.noteLabel,
+            &note,
             {c.testButton, c.settingsButton, c.downloadButton, c.openButton, c.saveButton}};
 }
 

@@ -8,6 +8,7 @@
 #include "ui/controls/ClickableLabel.h"
 #include "ui/controls/KeepTypedText.h"
 #include "ui/controls/LedLabelTips.h"
+#include "ui/controls/NoteLine.h"
 #include "ui/controls/PopupList.h"
 #include "ui/datafiles/FileCommandTexts.h"
 #include "ui/datafiles/NotKeptNotice.h"
@@ -84,15 +85,15 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     connect(history_, &DocumentHistory::speedsChanged, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(GridEditor::Lists{*c_.colorList, *c_.rowOptionsList, *c_.copyList},
                                          sequence_, *history_);
-    ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *c_.noteLabel, this);
+    auto* note = new NoteLine(*c_.noteLabel, *statusBar());
+    ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *note, this);
     player_ = new TestPlayer(TestControls(c_), sequence_, this);
     player_->setModuleSpeed(UserSettings::moduleSpeed());
     joystick_ = new JoystickStick(*c_.servoStick, this);
     connect(player_, &TestPlayer::runningChanged, joystick_, &JoystickStick::testRunning);
-    connect(joystick_, &JoystickStick::notice, this,
-            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
-    connect(player_, &TestPlayer::notice, this,
-            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
+    const auto notice = [this](const QString& text) { statusBar()->showMessage(text, 8000); };
+    connect(joystick_, &JoystickStick::notice, this, notice);
+    connect(player_, &TestPlayer::notice, this, notice);
     unsaved_ = new UnsavedWork(
         sequence_, [this] { return history_->documentName().filePath; }, this);
     connect(&history_->stack(), &QUndoStack::indexChanged, unsaved_, &UnsavedWork::changed);
@@ -107,10 +108,11 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     exports_ = std::make_unique<ExportCommands>(
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *player_});
     download_ = std::make_unique<Downloader>(
-        Downloader::Parts{*this, DownloadControls(c_), sequence_, config_, dialogs, *player_},
+        Downloader::Parts{*this, DownloadControls(c_, *note), sequence_, config_, dialogs, *player_},
         std::move(link));
     auto* settingsPlace = new SettingsButtonPlace(*c_.settingsButton);
-    connect(player_, &TestPlayer::settingsPlaceTaken, settingsPlace, &SettingsButtonPlace::setTakenByStick);
+    connect(player_, &TestPlayer::stickShown, settingsPlace, &SettingsButtonPlace::setTakenByStick);
+    connect(player_, &TestPlayer::stickShown, note, &NoteLine::setTakenByStick);
     connect(download_.get(), &Downloader::sendingChanged, settingsPlace,
             &SettingsButtonPlace::setDownloadSending);
     program_ = std::make_unique<ProgramCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *notKept,
