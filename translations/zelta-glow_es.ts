@@ -391,7 +391,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::Downloader</name>
     <message>
-        <location filename="../src/ui/download/Downloader.cpp" line="+23"/>
+        <location filename="../src/ui/download/Downloader.cpp" line="+24"/>
         <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
         <translation><byte value="xd"/> 1) Apague y encienda el Zelta-Glow o conéctelo al cable de programación (todos los LED destellan), luego<byte value="xd"/><byte value="xd"/> 2)  Espere a que todos los LED se enciendan y queden encendidos, luego<byte value="xd"/><byte value="xd"/> 3)  Con todos los LED encendidos, pulse &apos;Aceptar&apos; para transferir al Zelta-Glow...</translation>
     </message>
@@ -878,7 +878,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+15"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+17"/>
         <source>Clear All</source>
         <translation>Apagar todo</translation>
     </message>
@@ -918,8 +918,18 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>Saltar 3...</translation>
     </message>
     <message>
+        <location line="+16"/>
+        <source>Copy from LED #%1</source>
+        <translation>Copiar de LED #%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy to LED #%1</source>
+        <translation>Copiar a LED #%1</translation>
+    </message>
+    <message>
         <location filename="../src/ui/controls/MainWindowControls.cpp" line="+34"/>
-        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+2"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="-16"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -1035,7 +1045,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+259"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+275"/>
         <source>&amp;Test</source>
         <translation>&amp;Probar</translation>
     </message>
@@ -1066,7 +1076,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-174"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-190"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -1242,21 +1252,31 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
     </message>
     <message>
         <location line="+12"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Ed&amp;it</source>
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+81"/>
         <source>&amp;Download</source>
         <translation>&amp;Transferir</translation>
     </message>
@@ -1281,7 +1301,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
         <translation>&amp;Cómo se usa ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/DocumentDisplay.cpp" line="+28"/>
+        <location filename="../src/ui/window/DocumentDisplay.cpp" line="+29"/>
         <source>Color of LED #%1: %2</source>
         <translation>Color del LED #%1: %2</translation>
     </message>
@@ -1415,12 +1435,12 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::ModelFile</name>
     <message>
-        <location filename="../src/files/ModelFile.cpp" line="+72"/>
+        <location filename="../src/files/ModelFile.cpp" line="+75"/>
         <source>the picture it carries is damaged</source>
         <translation>la imagen que contiene está dañada</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>it is not JSON (%1 at byte %2)</source>
         <translation>no es JSON (%1 en el byte %2)</translation>
     </message>
@@ -2244,7 +2264,7 @@ Conecte el cable de programación o elija su número de puerto en los ajustes.</
 <context>
     <name>zg::RangeCommands</name>
     <message>
-        <location filename="../src/ui/editing/RangeCommands.cpp" line="+33"/>
+        <location filename="../src/ui/editing/RangeCommands.cpp" line="+32"/>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>

@@ -391,7 +391,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::Downloader</name>
     <message>
-        <location filename="../src/ui/download/Downloader.cpp" line="+23"/>
+        <location filename="../src/ui/download/Downloader.cpp" line="+24"/>
         <source><byte value="xd"/> 1) Cycle power/Connect Zelta-Glow to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Zelta-Glow...</source>
         <translation><byte value="xd"/> 1) Remettez le Zelta-Glow sous tension ou branchez-le au câble de programmation (toutes les LED clignotent), puis<byte value="xd"/><byte value="xd"/> 2)  Attendez que toutes les LED s’allument et restent allumées, puis<byte value="xd"/><byte value="xd"/> 3)  Toutes les LED allumées, appuyez sur &apos;OK&apos; pour transférer vers le Zelta-Glow...</translation>
     </message>
@@ -878,7 +878,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::MainWindow</name>
     <message>
-        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+15"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+17"/>
         <source>Clear All</source>
         <translation>Tout éteindre</translation>
     </message>
@@ -918,8 +918,18 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>Sauter 3...</translation>
     </message>
     <message>
+        <location line="+16"/>
+        <source>Copy from LED #%1</source>
+        <translation>Copier de LED #%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy to LED #%1</source>
+        <translation>Copier vers LED #%1</translation>
+    </message>
+    <message>
         <location filename="../src/ui/controls/MainWindowControls.cpp" line="+34"/>
-        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="+2"/>
+        <location filename="../src/ui/controls/RowOptionsEntries.cpp" line="-16"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1035,7 +1045,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+259"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="+275"/>
         <source>&amp;Test</source>
         <translation>T&amp;ester</translation>
     </message>
@@ -1066,7 +1076,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-174"/>
+        <location filename="../src/ui/window/MainWindowMenus.cpp" line="-190"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -1242,21 +1252,31 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
     </message>
     <message>
         <location line="+12"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Ed&amp;it</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+81"/>
         <source>&amp;Download</source>
         <translation>&amp;Transférer</translation>
     </message>
@@ -1281,7 +1301,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
         <translation>&amp;Mode d’emploi ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/window/DocumentDisplay.cpp" line="+28"/>
+        <location filename="../src/ui/window/DocumentDisplay.cpp" line="+29"/>
         <source>Color of LED #%1: %2</source>
         <translation>Couleur de la LED #%1 : %2</translation>
     </message>
@@ -1415,12 +1435,12 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::ModelFile</name>
     <message>
-        <location filename="../src/files/ModelFile.cpp" line="+72"/>
+        <location filename="../src/files/ModelFile.cpp" line="+75"/>
         <source>the picture it carries is damaged</source>
         <translation>l’image qu’il contient est endommagée</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>it is not JSON (%1 at byte %2)</source>
         <translation>ce n’est pas du JSON (%1 à l’octet %2)</translation>
     </message>
@@ -2244,7 +2264,7 @@ Branchez le câble de programmation, ou choisissez son numéro de port dans les 
 <context>
     <name>zg::RangeCommands</name>
     <message>
-        <location filename="../src/ui/editing/RangeCommands.cpp" line="+33"/>
+        <location filename="../src/ui/editing/RangeCommands.cpp" line="+32"/>
         <source>Cut</source>
         <translation>Couper</translation>
     </message>

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -170,6 +171,11 @@ TEST_F(Languages, EachSpeaksItsOwnWordsWithDistinctAccessKeysInTheDesignsPlaces)
             EXPECT_EQ(form->controls().downloadButton->text(), expected->second.second);
         }
         expectNoClashesAndEverythingFits(entry.code);
+        if (entry.code == "de") { // the step's name stands where the language puts it
+            emit find<QComboBox>("ServoControl_1")->activated(4);
+            EXPECT_EQ(find<QAction>("MENUundo")->text(),
+                      "&Rückgängig: " + QCoreApplication::translate("zg::GridEditor", "Servo Mode"));
+        }
         form.reset();
         translations->remove();
     }

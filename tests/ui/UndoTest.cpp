@@ -75,6 +75,11 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepBackAndForth) {
         pickSoon("RowOptionsList", 2);
         QTest::mouseClick(find<QPushButton>("RowOptions2"), Qt::LeftButton);
     });
+    step("Copy from LED #3", [&] {
+        pickSoon("RowOptionsList", 3);
+        pickSoon("CopyList", 2);
+        QTest::mouseClick(find<QPushButton>("RowOptions0"), Qt::LeftButton);
+    });
     step("New/Clear", [&] { action("MENUnew")->trigger(); });
     step("Open", [&] {
         dialogs.fileNames.emplace_back(dir.filePath("a.DAT"));

@@ -1,5 +1,7 @@
 #include "RowOptionsEntries.h"
 
+#include "model/RowOperations.h"
+
 #include <QCoreApplication>
 
 #include <iterator>
@@ -32,7 +34,13 @@ QStringList RowOptionsEntries() {
     return list;
 }
 
-QString RowCommandName(int operation) {
+QString RowCommandName(int operation, int other) {
+    if (other >= 0 && other < kLedCount) {
+        if (operation == int(RowOperation::CopyFrom))
+            return EntryText::tr("Copy from LED #%1").arg(other + 1);
+        if (operation == int(RowOperation::CopyTo))
+            return EntryText::tr("Copy to LED #%1").arg(other + 1);
+    }
     if (operation < 0 || operation >= int(std::size(kRowOptions)) || !*kRowOptions[operation])
         return {};
     return EntryText::tr(kRowOptions[operation]).remove(QStringLiteral("..."));

@@ -69,9 +69,9 @@ void GridEditor::showRowOptions(LedChannel row) {
     });
 }
 
-// One step, named after the entry picked: "Clear All", "Copy from", "Skip 2".
+// One step, named after the entry picked: "Clear All", "Copy from LED #2", "Skip 2".
 void GridEditor::applyRowCommand(LedChannel row, int operation, int other) {
-    QString name = RowCommandName(operation);
+    QString name = RowCommandName(operation, other);
     if (name.isEmpty())
         name = tr("Row Command");
     history_.record(name, [&] { ApplyRowOperation(sequence_, row, operation, other); });

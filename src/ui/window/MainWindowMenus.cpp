@@ -188,15 +188,30 @@ void addViewMenu(const Form& form, QMenuBar* bar) {
     QObject::connect(&form.models, &ModelCommands::viewShownChanged, item, &QAction::setChecked);
 }
 
+// One sentence with the step's name in it, where Qt would append the name to a prefix: a language
+// places the name as it needs ("&Rückgängig: Öffnen").
+void nameItemsBySteps(QAction* undo, QAction* redo, QUndoStack& history) {
+    const auto name = [undo, redo](const QString& undoStep, const QString& redoStep) {
+        undo->setText(undoStep.isEmpty() ? MenuText::tr("&Undo") : MenuText::tr("&Undo %1").arg(undoStep));
+        redo->setText(redoStep.isEmpty() ? MenuText::tr("&Redo") : MenuText::tr("&Redo %1").arg(redoStep));
+    };
+    const auto follow = [&history, name] { name(history.undoText(), history.redoText()); };
+    QObject::disconnect(&history, &QUndoStack::undoTextChanged, undo, nullptr);
+    QObject::disconnect(&history, &QUndoStack::redoTextChanged, redo, nullptr);
+    QObject::connect(&history, &QUndoStack::undoTextChanged, undo, follow);
+    QObject::connect(&history, &QUndoStack::redoTextChanged, redo, follow);
+    follow();
+}
+
 // The items name the step they would take back or bring again ("&Undo Open") and are enabled
 // only when there is one.
 void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
     // Alt+E belongs to the "S&ettings..." button, hence Alt+I.
     QMenu* menu = addMenu(bar, "MENUedit", MenuText::tr("Ed&it"));
-    QAction* undo = history.createUndoAction(menu, MenuText::tr("&Undo"));
+    QAction* undo = history.createUndoAction(menu);
     undo->setObjectName(QStringLiteral("MENUundo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = history.createRedoAction(menu, MenuText::tr("&Redo"));
+    QAction* redo = history.createRedoAction(menu);
     redo->setObjectName(QStringLiteral("MENUredo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // The stack keeps the items' text and state; the window runs them, ending a gesture first.
@@ -205,6 +220,7 @@ void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
         QObject::connect(item, &QAction::triggered, form.controls.noteLabel, &QWidget::hide);
         menu->addAction(item);
     }
+    nameItemsBySteps(undo, redo, history);
     QObject::connect(undo, &QAction::triggered, &form.window,
                      [&commands = form.commands] { commands.undo(); });
     QObject::connect(redo, &QAction::triggered, &form.window,
