@@ -160,6 +160,7 @@ TEST_F(DownloadCommand, TheStickHintAndANoteNeverShareTheirLine) {
     QGuiApplication::clipboard()->clear();
     form->findChild<QAction*>("MENUpaste")->trigger();
     ASSERT_TRUE(note->isVisible());
+    EXPECT_EQ(note->textFormat(), Qt::PlainText); // a device's name that looks like HTML stays text
     form->toggleTest();
     EXPECT_TRUE(hint->isVisible());
     EXPECT_FALSE(note->isVisible());

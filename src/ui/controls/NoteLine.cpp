@@ -10,7 +10,9 @@ constexpr int kStatusBarMs = 15000;
 }
 
 NoteLine::NoteLine(QLabel& label, QStatusBar& statusBar)
-    : QObject(&label), label_(label), statusBar_(statusBar) {}
+    : QObject(&label), label_(label), statusBar_(statusBar) {
+    label_.setTextFormat(Qt::PlainText); // a note may name a device the user called anything
+}
 
 void NoteLine::show(const QString& text) {
     if (takenByStick_)
