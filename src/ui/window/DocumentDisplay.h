@@ -1,13 +1,18 @@
 #pragma once
 
 #include "model/LedSequenceObserver.h"
-#include "ui/controls/MainWindowControls.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 
+class QComboBox;
+class QLabel;
+
 namespace zg {
 
+class ClickableLabel;
+class GridWidget;
 class LedSequence;
 
 // Shows each change of the document at once in the controls beside the grid (the grid draws the
@@ -15,7 +20,14 @@ class LedSequence;
 // the last download.
 class DocumentDisplay : public LedSequenceObserver {
   public:
-    DocumentDisplay(MainWindowControls& controls, const LedSequence& sequence)
+    struct Controls {
+        GridWidget* grid = nullptr;
+        std::array<ClickableLabel*, kLedCount> ledLabels{};
+        std::array<QComboBox*, kLedCount> servoLists{};
+        QLabel* noteLabel = nullptr;
+    };
+
+    DocumentDisplay(const Controls& controls, const LedSequence& sequence)
         : c_(controls), sequence_(sequence) {}
 
     // Brings every control in line with the document, as at start.
@@ -35,7 +47,7 @@ class DocumentDisplay : public LedSequenceObserver {
   private:
     void setLabelColor(LedChannel led);
 
-    MainWindowControls& c_;
+    const Controls c_;
     const LedSequence& sequence_;
     void changed();
 

@@ -14,4 +14,13 @@ Downloader::Controls DownloadControls(const MainWindowControls& c, NoteLine& not
             {c.testButton, c.settingsButton, c.downloadButton, c.openButton, c.saveButton}};
 }
 
+DocumentDisplay::Controls DisplayControls(const MainWindowControls& c) {
+    return {c.grid, c.ledLabels, c.servoLists, c.noteLabel};
+}
+
+MenuControls MenusControls(const MainWindowControls& c) {
+    return {c.grid,       c.noteLabel,      c.openButton,    c.saveButton,
+            c.testButton, c.settingsButton, c.downloadButton};
+}
+
 } // namespace zg

@@ -61,12 +61,13 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
     setCentralWidget(client);
     c_ = BuildMainWindowControls(client, sequence_);
 
-    display_ = std::make_unique<DocumentDisplay>(c_, sequence_);
+    display_ = std::make_unique<DocumentDisplay>(DisplayControls(c_), sequence_);
     sequence_.setObserver(display_.get());
     loadStartState();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainWindowMenus({*this, *this, c_, *presets_, *ranges_, *flashes_, *recent_, *models_, dialogs},
-                         history_->stack());
+    BuildMainWindowMenus(
+        {*this, *this, MenusControls(c_), *presets_, *ranges_, *flashes_, *recent_, *models_, dialogs},
+        history_->stack());
     connectControls();
     buildTimingReadout();
     setFixedSize(sizeHint());

@@ -1,7 +1,6 @@
 #include "MainWindowMenus.h"
 
 #include "files/UserSettings.h"
-#include "ui/controls/MainWindowControls.h"
 #include "ui/datafiles/RecentFiles.h"
 #include "ui/editing/FlashCommands.h"
 #include "ui/editing/RangeCommands.h"
@@ -254,7 +253,7 @@ void addLedShortcuts(const Form& form) {
 
 // A button and the menu item of the same command are one command: the button triggers the item.
 void connectButtonsToItems(const Form& form) {
-    const MainWindowControls& c = form.controls;
+    const MenuControls& c = form.controls;
     const std::pair<QPushButton*, const char*> shared[]{{c.openButton, "MENUopen"},
                                                         {c.saveButton, "MENUsave"},
                                                         {c.testButton, "MENUtest"},

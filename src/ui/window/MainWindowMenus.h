@@ -2,24 +2,38 @@
 
 #include "ui/window/WindowCommands.h"
 
+class QLabel;
 class QMainWindow;
+class QPushButton;
 class QUndoStack;
 
 namespace zg {
 
-struct MainWindowControls;
 class FlashCommands;
+class GridWidget;
 class ModelCommands;
 class UserDialogs;
 class PresetCommands;
 class RangeCommands;
 class RecentFiles;
 
+// The controls the menus touch: the grid the range items work on, the note a command ends, and
+// the buttons that trigger the items of the same commands.
+struct MenuControls {
+    GridWidget* grid = nullptr;
+    QLabel* noteLabel = nullptr;
+    QPushButton* openButton = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* testButton = nullptr;
+    QPushButton* settingsButton = nullptr;
+    QPushButton* downloadButton = nullptr;
+};
+
 // What the menus are built on: the window that holds them and what their items run.
 struct MenuTargets {
     QMainWindow& window;
     WindowCommands& commands;
-    const MainWindowControls& controls;
+    MenuControls controls;
     PresetCommands& presets;
     RangeCommands& ranges;
     FlashCommands& flashes;
