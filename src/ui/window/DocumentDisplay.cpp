@@ -3,6 +3,7 @@
 #include "export/FormColors.h"
 #include "model/LedSequence.h"
 #include "ui/controls/ClickableLabel.h"
+#include "ui/controls/NoteLine.h"
 #include "ui/grid/GridWidget.h"
 
 #include <QComboBox>
@@ -33,7 +34,7 @@ void DocumentDisplay::setLabelColor(LedChannel led) {
 
 // Any change ends the report of the last download.
 void DocumentDisplay::changed() {
-    c_.noteLabel->hide();
+    c_.note->hide();
     if (onChange_)
         onChange_();
 }

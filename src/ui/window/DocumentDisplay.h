@@ -7,13 +7,13 @@
 #include <optional>
 
 class QComboBox;
-class QLabel;
 
 namespace zg {
 
 class ClickableLabel;
 class GridWidget;
 class LedSequence;
+class NoteLine;
 
 // Shows each change of the document at once in the controls beside the grid (the grid draws the
 // cells itself): the labels' colours, the servo lists, the end mark, and the end of the report of
@@ -24,7 +24,7 @@ class DocumentDisplay : public LedSequenceObserver {
         GridWidget* grid = nullptr;
         std::array<ClickableLabel*, kLedCount> ledLabels{};
         std::array<QComboBox*, kLedCount> servoLists{};
-        QLabel* noteLabel = nullptr;
+        NoteLine* note = nullptr;
     };
 
     DocumentDisplay(const Controls& controls, const LedSequence& sequence)

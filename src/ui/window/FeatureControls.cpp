@@ -14,13 +14,12 @@ Downloader::Controls DownloadControls(const MainWindowControls& c, NoteLine& not
             {c.testButton, c.settingsButton, c.downloadButton, c.openButton, c.saveButton}};
 }
 
-DocumentDisplay::Controls DisplayControls(const MainWindowControls& c) {
-    return {c.grid, c.ledLabels, c.servoLists, c.noteLabel};
+DocumentDisplay::Controls DisplayControls(const MainWindowControls& c, NoteLine& note) {
+    return {c.grid, c.ledLabels, c.servoLists, &note};
 }
 
-MenuControls MenusControls(const MainWindowControls& c) {
-    return {c.grid,       c.noteLabel,      c.openButton,    c.saveButton,
-            c.testButton, c.settingsButton, c.downloadButton};
+MenuControls MenusControls(const MainWindowControls& c, NoteLine& note) {
+    return {c.grid, &note, c.openButton, c.saveButton, c.testButton, c.settingsButton, c.downloadButton};
 }
 
 } // namespace zg

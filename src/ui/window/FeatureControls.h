@@ -12,7 +12,7 @@ namespace zg {
 // handed, so that none of them can reach into another's widgets.
 TestPlayer::Controls TestControls(const MainWindowControls& c);
 Downloader::Controls DownloadControls(const MainWindowControls& c, NoteLine& note);
-DocumentDisplay::Controls DisplayControls(const MainWindowControls& c);
-MenuControls MenusControls(const MainWindowControls& c);
+DocumentDisplay::Controls DisplayControls(const MainWindowControls& c, NoteLine& note);
+MenuControls MenusControls(const MainWindowControls& c, NoteLine& note);
 
 } // namespace zg

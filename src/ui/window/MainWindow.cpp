@@ -60,14 +60,14 @@ MainWindow::MainWindow(UserDialogs& dialogs, ProgramEnd& programEnd, std::unique
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     c_ = BuildMainWindowControls(client, sequence_);
-
-    display_ = std::make_unique<DocumentDisplay>(DisplayControls(c_), sequence_);
+    note_ = new NoteLine(*c_.noteLabel, *statusBar());
+    display_ = std::make_unique<DocumentDisplay>(DisplayControls(c_, *note_), sequence_);
     sequence_.setObserver(display_.get());
     loadStartState();
     buildCommands(dialogs, programEnd, link ? std::move(link) : std::make_unique<QtSerialLink>());
-    BuildMainWindowMenus(
-        {*this, *this, MenusControls(c_), *presets_, *ranges_, *flashes_, *recent_, *models_, dialogs},
-        history_->stack());
+    BuildMainWindowMenus({*this, *this, MenusControls(c_, *note_), *presets_, *ranges_, *flashes_, *recent_,
+                          *models_, dialogs},
+                         history_->stack());
     connectControls();
     buildTimingReadout();
     setFixedSize(sizeHint());
@@ -86,8 +86,7 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     connect(history_, &DocumentHistory::speedsChanged, settings_, &SettingsDialog::selectSpeeds);
     grid_ = std::make_unique<GridEditor>(GridEditor::Lists{*c_.colorList, *c_.rowOptionsList, *c_.copyList},
                                          sequence_, *history_);
-    auto* note = new NoteLine(*c_.noteLabel, *statusBar());
-    ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *note, this);
+    ranges_ = new RangeCommands(*c_.grid, sequence_, *history_, *note_, this);
     player_ = new TestPlayer(TestControls(c_), sequence_, this);
     player_->setModuleSpeed(UserSettings::moduleSpeed());
     joystick_ = new JoystickStick(*c_.servoStick, this);
@@ -109,11 +108,11 @@ void MainWindow::buildCommands(UserDialogs& dialogs, ProgramEnd& programEnd,
     exports_ = std::make_unique<ExportCommands>(
         ExportCommands::Parts{*this, sequence_, dialogs, *history_, *player_});
     download_ = std::make_unique<Downloader>(
-        Downloader::Parts{*this, DownloadControls(c_, *note), sequence_, config_, dialogs, *player_},
+        Downloader::Parts{*this, DownloadControls(c_, *note_), sequence_, config_, dialogs, *player_},
         std::move(link));
     auto* settingsPlace = new SettingsButtonPlace(*c_.settingsButton);
     connect(player_, &TestPlayer::stickShown, settingsPlace, &SettingsButtonPlace::setTakenByStick);
-    connect(player_, &TestPlayer::stickShown, note, &NoteLine::setTakenByStick);
+    connect(player_, &TestPlayer::stickShown, note_, &NoteLine::setTakenByStick);
     connect(download_.get(), &Downloader::sendingChanged, settingsPlace,
             &SettingsButtonPlace::setDownloadSending);
     program_ = std::make_unique<ProgramCommands>(*this, dialogs, programEnd, *player_, *unsaved_, *notKept,
@@ -161,7 +160,7 @@ void MainWindow::connectControls() {
     }
     connect(c_.exitButton, &QPushButton::clicked, this, &MainWindow::exitFromButton);
     for (QPushButton* button : centralWidget()->findChildren<QPushButton*>())
-        connect(button, &QPushButton::pressed, c_.noteLabel, &QWidget::hide); // before its click
+        connect(button, &QPushButton::pressed, note_, &NoteLine::hide); // before its click
     OrderTabStops(c_);
 }
 

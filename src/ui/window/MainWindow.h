@@ -26,6 +26,7 @@ class FlashCommands;
 class ProgramEnd;
 class PresetCommands;
 class JoystickStick;
+class NoteLine;
 class RangeCommands;
 class RecentFiles;
 class ModelCommands;
@@ -122,6 +123,7 @@ class MainWindow : public QMainWindow, public WindowCommands {
     std::unique_ptr<DataFileCommands> files_;
     PresetCommands* presets_ = nullptr;
     RangeCommands* ranges_ = nullptr;
+    NoteLine* note_ = nullptr; // a child of its label
     FlashCommands* flashes_ = nullptr;
     RecentFiles* recent_ = nullptr;
     ModelCommands* models_ = nullptr;

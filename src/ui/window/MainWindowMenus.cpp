@@ -1,6 +1,7 @@
 #include "MainWindowMenus.h"
 
 #include "files/UserSettings.h"
+#include "ui/controls/NoteLine.h"
 #include "ui/datafiles/RecentFiles.h"
 #include "ui/editing/FlashCommands.h"
 #include "ui/editing/RangeCommands.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,7 +37,7 @@ QAction* addItem(const Form& form, QWidget* menu, const char* name, const QStrin
     menu->addAction(item);
     // Any command ends the report of the last download; connected first, so that a new download
     // can report again.
-    QObject::connect(item, &QAction::triggered, form.controls.noteLabel, &QWidget::hide);
+    QObject::connect(item, &QAction::triggered, form.controls.note, &NoteLine::hide);
     QObject::connect(item, &QAction::triggered, &form.window,
                      [&commands = form.commands, handler] { (commands.*handler)(); });
     return item;
@@ -58,7 +58,7 @@ void addListedMenu(const Form& form, QMenu* parent, const char* name, const QStr
     QMenu* menu = parent->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
     QObject::connect(menu, &QMenu::aboutToShow, &commands, [&commands, menu] { commands.fillMenu(menu); });
-    QObject::connect(menu, &QMenu::triggered, form.controls.noteLabel, &QWidget::hide);
+    QObject::connect(menu, &QMenu::triggered, form.controls.note, &NoteLine::hide);
 }
 
 void addFileMenu(const Form& form, QMenuBar* bar) {
@@ -76,7 +76,7 @@ void addFileMenu(const Form& form, QMenuBar* bar) {
     auto* savePreset = new QAction(MenuText::tr("Save &as Preset..."), file);
     savePreset->setObjectName(QStringLiteral("MENUsavepreset"));
     file->addAction(savePreset);
-    QObject::connect(savePreset, &QAction::triggered, form.controls.noteLabel, &QWidget::hide);
+    QObject::connect(savePreset, &QAction::triggered, form.controls.note, &NoteLine::hide);
     QObject::connect(savePreset, &QAction::triggered, &form.presets, &PresetCommands::saveAsPreset);
     addItem(form, file, "MENUexportgif", MenuText::tr("Expor&t Animation..."),
             &WindowCommands::exportAnimation);
@@ -138,7 +138,7 @@ void addRangeItems(const Form& form, QMenu* menu) {
         item->setShortcuts(entry.keys);
         menu->addAction(item);
         grid->addAction(item);
-        QObject::connect(item, &QAction::triggered, form.controls.noteLabel, &QWidget::hide);
+        QObject::connect(item, &QAction::triggered, form.controls.note, &NoteLine::hide);
         QObject::connect(item, &QAction::triggered, &form.ranges, entry.handler);
     }
 }
@@ -155,7 +155,7 @@ void addFlashItem(const Form& form, QMenu* menu) {
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     menu->addAction(item);
     grid->addAction(item);
-    QObject::connect(item, &QAction::triggered, form.controls.noteLabel, &QWidget::hide);
+    QObject::connect(item, &QAction::triggered, form.controls.note, &NoteLine::hide);
     QObject::connect(item, &QAction::triggered, &form.flashes, &FlashCommands::openGenerator);
 }
 
@@ -216,7 +216,7 @@ void addEditMenu(const Form& form, QMenuBar* bar, QUndoStack& history) {
     // The stack keeps the items' text and state; the window runs them, ending a gesture first.
     for (QAction* item : {undo, redo}) {
         QObject::disconnect(item, &QAction::triggered, &history, nullptr);
-        QObject::connect(item, &QAction::triggered, form.controls.noteLabel, &QWidget::hide);
+        QObject::connect(item, &QAction::triggered, form.controls.note, &NoteLine::hide);
         menu->addAction(item);
     }
     nameItemsBySteps(undo, redo, history);

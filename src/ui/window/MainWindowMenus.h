@@ -2,7 +2,6 @@
 
 #include "ui/window/WindowCommands.h"
 
-class QLabel;
 class QMainWindow;
 class QPushButton;
 class QUndoStack;
@@ -12,6 +11,7 @@ namespace zg {
 class FlashCommands;
 class GridWidget;
 class ModelCommands;
+class NoteLine;
 class UserDialogs;
 class PresetCommands;
 class RangeCommands;
@@ -21,7 +21,7 @@ class RecentFiles;
 // the buttons that trigger the items of the same commands.
 struct MenuControls {
     GridWidget* grid = nullptr;
-    QLabel* noteLabel = nullptr;
+    NoteLine* note = nullptr;
     QPushButton* openButton = nullptr;
     QPushButton* saveButton = nullptr;
     QPushButton* testButton = nullptr;
