@@ -158,7 +158,7 @@ TEST_F(DownloadCommand, TheStickHintAndANoteNeverShareTheirLine) {
     auto* hint = find<QLabel>("Label2");
     form->sequence().setServoMode(0, 4);
     QGuiApplication::clipboard()->clear();
-    form->findChild<QAction*>("MENUpaste")->trigger();
+    trigger("MENUpaste");
     ASSERT_TRUE(note->isVisible());
     EXPECT_EQ(note->textFormat(), Qt::PlainText); // a device's name that looks like HTML stays text
     form->toggleTest();

@@ -70,7 +70,7 @@ class DownloadCommand : public UiFixture {
     }
     // The Download command; the transfer goes on on its timer, and this waits until it has ended.
     void download() {
-        form->findChild<QAction*>("MENUdownload")->trigger();
+        trigger("MENUdownload");
         EXPECT_TRUE(QTest::qWaitFor([this] { return !form->downloading(); }, 10000));
     }
 

@@ -36,7 +36,6 @@ class FileCommands : public UiFixture {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    void trigger(const char* action) { form->findChild<QAction*>(QLatin1String(action))->trigger(); }
     void saveAs(const QString& name) {
         dialogs.fileNames.emplace_back(path(name));
         trigger("MENUsave");

@@ -33,7 +33,6 @@ class Presets : public UiFixture {
                         return item->trigger();
         ADD_FAILURE() << "no preset " << name.toStdString() << " in " << group.toStdString();
     }
-    void trigger(const char* action) { find<QAction>(QLatin1String(action))->trigger(); }
     QString undoText() const { return find<QAction>("MENUundo")->text(); }
 };
 

@@ -14,7 +14,6 @@ class RangeEditing : public UiFixture {
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(grid(), k, modifiers);
     }
-    void trigger(const char* name) { find<QAction>(QLatin1String(name))->trigger(); }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     static void setClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
     QString undoText() const { return find<QAction>("MENUundo")->text(); }

@@ -6,6 +6,7 @@
 #include "ui/test/TestPlayer.h"
 #include "ui/window/MainWindow.h"
 
+#include <QAction>
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
@@ -47,6 +48,8 @@ class UiFixture : public ::testing::Test {
         return *form;
     }
     template <typename T> T* find(const QString& name) const { return form->findChild<T*>(name); }
+    // Runs the menu item `name` as the user picks it.
+    void trigger(const char* name) const { find<QAction>(QLatin1String(name))->trigger(); }
 
     // The grid, a point in one of its cells, and the mouse on it as a person uses it.
     static constexpr QPoint kInCell{4, 6};
